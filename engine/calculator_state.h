@@ -1,0 +1,160 @@
+// The calculator: its whole state record and every operation on it.
+//
+// CalculatorState is the plain value that holds everything the calculator
+// remembers (stack, registers, the number being typed, modes, shift, prefix and
+// the main LCD line). It copies and compares as a whole, so the state file, the
+// console and an undo history can take snapshots of it.
+//
+// CTabrixDoc is that record plus the operations: key execution, number entry,
+// arithmetic, display formatting and the keyboard mapping. It knows no window;
+// the services it needs (random numbers, the About request, redraws) are
+// passed in.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/services.h"
+
+namespace tabrix {
+
+struct CalculatorState {
+    std::uint32_t m_nKey = 0;         // key code being pressed or executed, 0 = none
+    std::string m_strDisplay;         // main LCD line, one character per cell, no point
+    bool m_bDecimal = false;          // the point has been typed in the entry
+    bool m_bEntering = false;         // a number is being typed
+    bool m_bExponent = false;         // the exponent is being typed (after EEX)
+    bool m_bShift = false;            // the F shift is active for the next key
+    bool m_bLift = false;             // stack lift enabled for the next entry
+    bool m_bSpare = false;            // kept and saved, never read
+    std::string m_strMantissa;        // digits typed before the point
+    std::string m_strFraction;        // digits typed after the point
+    std::string m_strExponent;        // exponent digits
+    std::string m_strMantSign;        // " " or "-"
+    std::string m_strExpSign;         // " " or "-"
+    std::int32_t m_nPointPos = 0;     // point drawn after the first m_nPointPos - 1 cells; 0 = none
+    double m_dX = 0;
+    double m_dY = 0;
+    double m_dZ = 0;
+    double m_dT = 0;
+    std::array<double, 10> m_dReg{};  // storage registers 0..9
+    std::string m_strFormat;          // "FIX", "SCI" or "ENG"
+    std::int32_t m_nDigits = 0;       // display digit count 0..9
+    std::string m_strPrefix;          // "", "FIX", "SCI", "ENG", "STO", "RCL" or "HYP"
+    std::string m_strAngle;           // "DEG", "RAD" or "GRD"
+
+    // Equal when every member is equal; doubles compare by their bits, so a
+    // snapshot holding a NaN equals its own copy and -0 differs from +0.
+    friend bool operator==(const CalculatorState& a, const CalculatorState& b);
+};
+
+// The main line of a freshly reset calculator: zero as SCI 6 shows it, with the
+// point drawn after the first digit.
+inline constexpr const char* kZeroDisplay = " 0000000 00";
+inline constexpr std::int32_t kZeroPointPos = 3;
+
+class CTabrixDoc : public CalculatorState {
+public:
+    // Construction sets m_nKey to 0 and every other member to its default, so
+    // the document is usable at once. Without a random source the document
+    // uses its own, seeded unpredictably.
+    explicit CTabrixDoc(IRandomSource* random = nullptr, IShellRequests* shell = nullptr);
+    ~CTabrixDoc();
+    CTabrixDoc(const CTabrixDoc&) = delete;
+    CTabrixDoc& operator=(const CTabrixDoc&) = delete;
+
+    void SetRandomSource(IRandomSource* random);
+    void SetShellRequests(IShellRequests* shell);
+
+    // The state record alone, for snapshots and restores.
+    const CalculatorState& State() const { return *this; }
+    void SetState(const CalculatorState& state) { static_cast<CalculatorState&>(*this) = state; }
+
+    // --- Views -------------------------------------------------------------
+    void AddView(IView* view);
+    void RemoveView(IView* view);
+    // Asks every registered view to repaint.
+    void UpdateAllViews();
+
+    // --- State and stack ---------------------------------------------------
+    // New document: the defaults. Always succeeds here (there is no framework
+    // base class that could refuse).
+    bool OnNewDocument();
+    // Reset State command: the defaults, then a redraw. Discards any entry.
+    void OnResetState();
+    // Every member but m_nKey to its default; the main line gets the ready-made
+    // zero picture without a display refresh.
+    void InitializeState();
+    // CLR: stack, registers and entry cleared; format, digits, angle and the
+    // pending prefix kept.
+    void ClearAll();
+    // CLX: X = 0, the entry abandoned, stack lift disabled.
+    void ClearX();
+    // T = Z, Z = Y, Y = X; X and m_bLift untouched.
+    void LiftStack();
+    // Y = Z, Z = T; X and T untouched; lift enabled.
+    void DropStack();
+
+    // --- Key dispatch ------------------------------------------------------
+    // Executes the key whose code is in m_nKey (1..30; anything else acts as a
+    // key without function). The caller resets m_nKey and redraws.
+    void ExecuteKey();
+    // A digit key 0..9 without shift: completes a pending FIX/SCI/ENG/STO/RCL
+    // prefix, or is typed into the entry.
+    void OnDigit(int nDigit);
+
+    // --- Operations --------------------------------------------------------
+    double ToRadians(double v) const;
+    double FromRadians(double r) const;
+    double ArcSinh(double x) const;
+    double ArcCosh(double x) const;
+    double ArcTanh(double x) const;
+    double Factorial(double x) const;
+
+    // --- Number entry ------------------------------------------------------
+    void AppendDigit(int nDigit);
+    void StartEntry();
+    void EntryPoint();
+    void EntryExponent();
+    void EntryChangeSign();
+    void EntryBackspace();
+    double GetEntryValue() const;
+    // If a number is being typed, its value becomes X and the entry ends.
+    void CommitEntry();
+    // The main-line text of the entry (the point is drawn separately).
+    std::string GetEntryText() const;
+
+    // --- Display ------------------------------------------------------------
+    // x as text in the current format and digit count, point included.
+    std::string FormatNumber(double x) const;
+    std::string FormatSci(double x) const;
+    std::string FormatEng(double x) const;
+    // Rebuilds m_strDisplay and m_nPointPos; outside an entry it also catches a
+    // NaN, an infinity, an overflow or an underflow in X.
+    void UpdateDisplay();
+
+    // --- Keyboard -----------------------------------------------------------
+    // A hardware key was released; code is its virtual-key code. Mapped keys run
+    // through ExecuteKey, Delete clears X, Escape clears all; m_nKey ends at 0
+    // and every view is asked to redraw.
+    void OnHardwareKeyUp(std::uint32_t code);
+
+private:
+    // The digit count the formatting uses: m_nDigits held to 0..9, so that a
+    // count from a damaged state file never reaches a conversion.
+    int DisplayDigits() const;
+    void RectangularToPolar();
+    void PolarToRectangular();
+    void RandomNumber();
+    void ShowAbout();
+
+    std::unique_ptr<IRandomSource> m_pOwnRandom;  // fallback when none is passed in
+    IRandomSource* m_pRandom = nullptr;
+    IShellRequests* m_pShell = nullptr;
+    std::vector<IView*> m_views;
+};
+
+}  // namespace tabrix

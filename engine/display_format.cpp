@@ -1,0 +1,128 @@
+// Number text in FIX, SCI and ENG, and the refresh of the main LCD line that
+// also keeps X inside the calculator's range.
+#include <algorithm>
+#include <cmath>
+
+#include "engine/calculator_state.h"
+#include "engine/math_constants.h"
+#include "engine/number_text.h"
+
+namespace tabrix {
+
+namespace {
+
+constexpr std::size_t kMantissaField = 9;  // sign column, digits, point, blank padding
+constexpr std::size_t kMaxFixText = 12;
+constexpr int kMaxSciDecimals = 6;
+
+// A NaN or an infinity (possible in Y, Z, T and the registers) gets a short
+// text instead of being cut apart like a number's.
+std::string NonFiniteText(double x) {
+    if (std::isnan(x)) return " NaN";
+    return x < 0 ? "-Inf" : " Inf";
+}
+
+std::string WithSignColumn(std::string text) {
+    if (text.empty() || text.front() != '-') text.insert(text.begin(), ' ');
+    return text;
+}
+
+}  // namespace
+
+int CTabrixDoc::DisplayDigits() const { return std::clamp(m_nDigits, 0, 9); }
+
+std::string CTabrixDoc::FormatNumber(double x) const {
+    const bool sci = m_strFormat == "SCI";
+    const bool fix = m_strFormat == "FIX";
+    const bool eng = m_strFormat == "ENG";
+    if (!sci && !fix && !eng) return "0";
+    if (!std::isfinite(x)) return NonFiniteText(x);
+    if (sci) return FormatSci(x);
+    if (eng) return FormatEng(x);
+    const std::string text = WithSignColumn(FormatFixed(x, DisplayDigits()));
+    return text.size() > kMaxFixText ? FormatSci(x) : text;
+}
+
+std::string CTabrixDoc::FormatSci(double x) const {
+    if (!std::isfinite(x)) return NonFiniteText(x);
+    const int digits = DisplayDigits();
+    // The conversion writes sign, one digit, point and decimals, then "e", the
+    // exponent's sign and two or three digits.
+    const std::string s = WithSignColumn(FormatExponent(x, std::min(digits, kMaxSciDecimals)));
+    const std::size_t e = s.find('e');
+
+    std::string mantissa = digits != 0 ? s.substr(0, std::min<std::size_t>(digits + 3, e)) : s.substr(0, 2) + ".";
+    mantissa.resize(kMantissaField, ' ');
+
+    const char expSign = s[e + 1] == '-' ? '-' : ' ';
+    // Two exponent digits as a rule; a third one is kept, not cut off, so that
+    // 1e200 never reads as 1.
+    const std::string expDigits = s.substr(e + 2);
+    return mantissa + expSign + expDigits;
+}
+
+std::string CTabrixDoc::FormatEng(double x) const {
+    std::string s = FormatSci(x);
+    if (!std::isfinite(x)) return s;
+    std::string field = s.substr(0, kMantissaField);
+    const char sign = s[kMantissaField];
+    const std::string digits = s.substr(kMantissaField + 1);
+
+    int exponent = static_cast<int>(ParseLeadingInteger(digits));
+    if (sign == '-') exponent = -exponent;
+    if (exponent % 3 == 0) return s;
+
+    // Lower the exponent to the multiple of three below it (one or two steps)
+    // and move the point right as many places. Where the field has no digit
+    // to move past (ENG 0 and 1), a 0 fills the place.
+    std::size_t point = field.find('.');
+    if (point == std::string::npos) return s;
+    for (int step = 0; step < 2 && exponent % 3 != 0; ++step) {
+        --exponent;
+        if (point + 1 >= field.size()) break;
+        field[point] = field[point + 1] == ' ' ? '0' : field[point + 1];
+        field[++point] = '.';
+    }
+
+    std::string newDigits = std::to_string(std::abs(exponent));
+    if (newDigits.size() < 2) newDigits.insert(newDigits.begin(), '0');
+    return field + sign + newDigits;
+}
+
+void CTabrixDoc::UpdateDisplay() {
+    if (m_bEntering) {
+        m_strDisplay = GetEntryText();  // m_nPointPos is the entry's
+        return;
+    }
+
+    auto showX = [this] {
+        const std::string s = FormatNumber(m_dX);
+        const std::size_t point = s.find('.');
+        if (point == std::string::npos) {
+            m_nPointPos = 0;
+            m_strDisplay = s;
+        } else {
+            m_nPointPos = static_cast<std::int32_t>(point) + 1;
+            m_strDisplay = s.substr(0, point) + s.substr(point + 1);
+        }
+    };
+    auto showError = [this](double replacement, const char* text) {
+        m_dX = replacement;
+        m_bLift = false;
+        m_strDisplay = text;
+        m_nPointPos = 0;
+        m_bEntering = false;
+    };
+
+    showX();
+    if (std::isnan(m_dX)) showError(0, "ERROR: NaN");
+    if (!std::isfinite(m_dX)) showError(0, "ERROR: Inf");
+    if (std::fabs(m_dX) > kOverflowLimit) showError(m_dX > 0 ? kOverflowClamp : -kOverflowClamp, "ERROR: OVR");
+    if (m_dX != 0 && std::fabs(m_dX) < kUnderflowLimit) {
+        m_dX = 0;
+        showX();
+        m_bEntering = false;
+    }
+}
+
+}  // namespace tabrix

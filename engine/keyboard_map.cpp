@@ -1,0 +1,61 @@
+// Hardware key releases: the keyboard as a second way to press keypad keys.
+#include <array>
+
+#include "engine/calculator_state.h"
+#include "engine/key_codes.h"
+
+namespace tabrix {
+
+namespace {
+
+struct KeyboardBinding {
+    std::uint32_t vk;
+    std::uint32_t key;
+};
+
+// Digits 0..9 on the keypad, in digit order.
+constexpr std::array<std::uint32_t, 10> kDigitKeys = {
+    keys::kZero, keys::kOne, keys::kTwo,   keys::kThree, keys::kFour,
+    keys::kFive, keys::kSix, keys::kSeven, keys::kEight, keys::kNine,
+};
+
+constexpr std::array<KeyboardBinding, 11> kOtherBindings = {{
+    {vk::kReturn, keys::kEnter},
+    {vk::kAdd, keys::kPlus},
+    {vk::kSubtract, keys::kMinus},
+    {vk::kMultiply, keys::kMultiply},
+    {vk::kDivide, keys::kDivide},
+    {vk::kLetterF, keys::kShift},
+    {vk::kLetterE, keys::kEex},
+    {vk::kDecimal, keys::kPoint},
+    {vk::kOemPeriod, keys::kPoint},
+    {vk::kBack, keys::kBackspace},
+    {vk::kSpace, keys::kChs},
+}};
+
+// The keypad key a virtual-key code presses, or keys::kNone.
+std::uint32_t KeypadKeyOf(std::uint32_t code) {
+    if (code >= vk::kNumpad0 && code < vk::kNumpad0 + 10) return kDigitKeys[code - vk::kNumpad0];
+    if (code >= vk::kDigit0 && code < vk::kDigit0 + 10) return kDigitKeys[code - vk::kDigit0];
+    for (const KeyboardBinding& binding : kOtherBindings) {
+        if (binding.vk == code) return binding.key;
+    }
+    return keys::kNone;
+}
+
+}  // namespace
+
+void CTabrixDoc::OnHardwareKeyUp(std::uint32_t code) {
+    if (const std::uint32_t key = KeypadKeyOf(code); key != keys::kNone) {
+        m_nKey = key;
+        ExecuteKey();
+    } else if (code == vk::kDelete) {
+        ClearX();  // no refresh: the shift and a prefix stay pending
+    } else if (code == vk::kEscape) {
+        ClearAll();  // keeps the modes and a pending prefix
+    }
+    m_nKey = 0;
+    UpdateAllViews();
+}
+
+}  // namespace tabrix

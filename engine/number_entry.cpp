@@ -1,0 +1,124 @@
+// The number being typed: held as text in the entry members until it is
+// committed to X. Every operation copes with entry members that keys could
+// never produce (a state file can hold anything): no read outside a string.
+#include <cmath>
+
+#include "engine/calculator_state.h"
+#include "engine/number_text.h"
+
+namespace tabrix {
+
+namespace {
+
+constexpr std::size_t kMaxMantissaDigits = 10;  // mantissa and fraction together
+constexpr std::size_t kShownMantissaCells = 8;  // sign column + 7 digits in exponent mode
+constexpr std::size_t kMainLineCells = 12;
+
+std::string LastChars(const std::string& text, std::size_t count) {
+    return text.size() <= count ? text : text.substr(text.size() - count);
+}
+
+void ToggleSign(std::string& sign) { sign = sign == " " ? "-" : " "; }
+
+}  // namespace
+
+void CTabrixDoc::StartEntry() {
+    if (m_bLift) LiftStack();
+    m_bEntering = true;
+    m_bDecimal = m_bExponent = m_bShift = m_bSpare = false;
+    m_strMantissa.clear();
+    m_strFraction.clear();
+    m_strExponent.clear();
+    m_strMantSign = " ";
+    m_strExpSign = " ";
+    m_nPointPos = 0;
+}
+
+void CTabrixDoc::AppendDigit(int nDigit) {
+    if (nDigit < 0 || nDigit > 9) return;
+    const char digit = static_cast<char>('0' + nDigit);
+    if (!m_bEntering) StartEntry();
+    if (m_bDecimal && !m_bExponent) {
+        if (m_strMantissa.size() + m_strFraction.size() < kMaxMantissaDigits) m_strFraction += digit;
+    } else if (m_bExponent) {
+        // The exponent keeps its last two digits: new digits push in from the right.
+        m_strExponent = LastChars(m_strExponent + digit, 2);
+    } else if (m_strMantissa.size() < kMaxMantissaDigits) {
+        m_strMantissa += digit;
+    }
+}
+
+void CTabrixDoc::EntryPoint() {
+    if (!m_bEntering) {
+        // Starts an entry "0." -- unless a pending prefix takes the 0 as its digit.
+        OnDigit(0);
+    } else if (m_bExponent || m_bDecimal) {
+        return;
+    }
+    m_bDecimal = true;
+    m_nPointPos = static_cast<std::int32_t>(m_strMantissa.size()) + 2;
+}
+
+void CTabrixDoc::EntryExponent() {
+    m_strExponent = "00";
+    m_bExponent = true;
+}
+
+void CTabrixDoc::EntryChangeSign() {
+    ToggleSign(m_bExponent ? m_strExpSign : m_strMantSign);
+}
+
+void CTabrixDoc::EntryBackspace() {
+    if (m_bDecimal && !m_bExponent) {
+        if (m_strFraction.empty()) {
+            m_bDecimal = false;
+            m_nPointPos = 0;
+        } else {
+            m_strFraction.pop_back();
+        }
+    } else if (m_bExponent) {
+        if (m_strExponent == "00") {
+            m_bExponent = false;
+            m_strExpSign = " ";
+            m_strExponent.clear();
+        } else {
+            // Digits move right and a zero comes in from the left: 72 -> 07 -> 00.
+            m_strExponent = "0" + m_strExponent.substr(0, 1);
+        }
+    } else {
+        if (!m_strMantissa.empty()) m_strMantissa.pop_back();
+        if (m_strMantissa.empty()) ClearX();
+    }
+}
+
+double CTabrixDoc::GetEntryValue() const {
+    // 10^e times m, not the whole text converted at once: the last bit of the
+    // result follows this order (12.5 EEX 3 CHS gives 12.5 x 0.001).
+    const double m = ParseLeadingDouble(m_strMantSign + m_strMantissa + "." + m_strFraction);
+    const double e = ParseLeadingDouble(m_strExpSign + m_strExponent);
+    return std::pow(10.0, e) * m;
+}
+
+void CTabrixDoc::CommitEntry() {
+    if (!m_bEntering) return;
+    m_dX = GetEntryValue();
+    m_bEntering = false;
+}
+
+std::string CTabrixDoc::GetEntryText() const {
+    std::string text = m_strMantSign + m_strMantissa;
+    if (m_bDecimal) text += m_strFraction;
+    if (m_bExponent) {
+        text += "          ";
+        text.resize(kShownMantissaCells);
+        // Keys always leave one sign character and two exponent digits; a
+        // loaded state may not, so show no more than that.
+        text += m_strExpSign.empty() ? std::string(" ") : m_strExpSign.substr(0, 1);
+        text += LastChars(m_strExponent, 2);
+    }
+    // The LCD has twelve cells; longer text (only from a damaged state) is cut.
+    if (text.size() > kMainLineCells) text.resize(kMainLineCells);
+    return text;
+}
+
+}  // namespace tabrix

@@ -1,0 +1,32 @@
+// Conversions between doubles and text that never depend on the C library's
+// locale: the desktop program sets the locale from the environment, and the
+// calculator must still write and read "1.5", never "1,5".
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tabrix {
+
+// x with `decimals` digits after the point, as printf's "%.Nf" writes it in the
+// C locale ("-0.00" for a negative value that rounds to zero, "nan", "inf").
+// decimals must be 0..9.
+std::string FormatFixed(double x, int decimals);
+
+// x in exponent notation with `decimals` digits after the point, as printf's
+// "%.Ne" writes it in the C locale ("1.234560e+02", "1e+100" for 0 digits).
+// decimals must be 0..9.
+std::string FormatExponent(double x, int decimals);
+
+// The number at the start of `text`, as strtod reads it in the C locale:
+// leading white space skipped, an optional sign, then a decimal (or hex, inf,
+// nan) number; the rest ignored. 0 when the text starts with no number; an
+// infinity when it is too large.
+double ParseLeadingDouble(std::string_view text);
+
+// The integer at the start of `text` in base 10, as atoi reads it: leading
+// white space skipped, optional sign, digits; 0 when there are none. Saturates
+// instead of overflowing.
+long long ParseLeadingInteger(std::string_view text);
+
+}  // namespace tabrix

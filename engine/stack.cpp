@@ -1,0 +1,121 @@
+// The state record's defaults, the three reset scopes and the stack movements.
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+
+#include "engine/calculator_state.h"
+#include "platform/random_source.h"
+
+namespace tabrix {
+
+namespace {
+bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+}  // namespace
+
+bool operator==(const CalculatorState& a, const CalculatorState& b) {
+    return a.m_nKey == b.m_nKey && a.m_strDisplay == b.m_strDisplay && a.m_bDecimal == b.m_bDecimal &&
+           a.m_bEntering == b.m_bEntering && a.m_bExponent == b.m_bExponent && a.m_bShift == b.m_bShift &&
+           a.m_bLift == b.m_bLift && a.m_bSpare == b.m_bSpare && a.m_strMantissa == b.m_strMantissa &&
+           a.m_strFraction == b.m_strFraction && a.m_strExponent == b.m_strExponent &&
+           a.m_strMantSign == b.m_strMantSign && a.m_strExpSign == b.m_strExpSign &&
+           a.m_nPointPos == b.m_nPointPos && SameBits(a.m_dX, b.m_dX) && SameBits(a.m_dY, b.m_dY) &&
+           SameBits(a.m_dZ, b.m_dZ) && SameBits(a.m_dT, b.m_dT) &&
+           std::equal(a.m_dReg.begin(), a.m_dReg.end(), b.m_dReg.begin(), SameBits) &&
+           a.m_strFormat == b.m_strFormat && a.m_nDigits == b.m_nDigits && a.m_strPrefix == b.m_strPrefix &&
+           a.m_strAngle == b.m_strAngle;
+}
+
+CTabrixDoc::CTabrixDoc(IRandomSource* random, IShellRequests* shell) : m_pShell(shell) {
+    SetRandomSource(random);
+    InitializeState();
+}
+
+CTabrixDoc::~CTabrixDoc() = default;
+
+void CTabrixDoc::SetRandomSource(IRandomSource* random) {
+    if (random == nullptr && !m_pOwnRandom) {
+        m_pOwnRandom = std::make_unique<MersenneRandomSource>(MersenneRandomSource::UnpredictableSeed());
+    }
+    m_pRandom = random != nullptr ? random : m_pOwnRandom.get();
+}
+
+void CTabrixDoc::SetShellRequests(IShellRequests* shell) { m_pShell = shell; }
+
+void CTabrixDoc::AddView(IView* view) {
+    if (view != nullptr && std::find(m_views.begin(), m_views.end(), view) == m_views.end()) {
+        m_views.push_back(view);
+    }
+}
+
+void CTabrixDoc::RemoveView(IView* view) { std::erase(m_views, view); }
+
+void CTabrixDoc::UpdateAllViews() {
+    // A copy, so that a view may unregister itself while being told.
+    const std::vector<IView*> views = m_views;
+    for (IView* view : views) view->OnUpdate();
+}
+
+bool CTabrixDoc::OnNewDocument() {
+    InitializeState();
+    return true;
+}
+
+void CTabrixDoc::OnResetState() {
+    InitializeState();
+    UpdateAllViews();
+}
+
+void CTabrixDoc::InitializeState() {
+    const std::uint32_t key = m_nKey;
+    SetState(CalculatorState{});
+    m_nKey = key;
+    m_strDisplay = kZeroDisplay;
+    m_bLift = true;
+    m_strMantSign = " ";
+    m_strExpSign = " ";
+    m_nPointPos = kZeroPointPos;
+    m_strFormat = "SCI";
+    m_nDigits = 6;
+    m_strAngle = "DEG";
+}
+
+void CTabrixDoc::ClearAll() {
+    m_bDecimal = m_bEntering = m_bExponent = false;
+    m_bShift = m_bSpare = false;
+    m_bLift = true;
+    m_strMantissa.clear();
+    m_strFraction.clear();
+    m_strExponent.clear();
+    m_strMantSign = " ";
+    m_strExpSign = " ";
+    m_dX = m_dY = m_dZ = m_dT = 0;
+    m_dReg.fill(0);
+    m_strDisplay = kZeroDisplay;
+    m_nPointPos = kZeroPointPos;
+}
+
+void CTabrixDoc::ClearX() {
+    m_bDecimal = m_bEntering = m_bExponent = false;
+    m_bLift = false;
+    m_strMantissa.clear();
+    m_strFraction.clear();
+    m_strExponent.clear();
+    m_strMantSign = " ";
+    m_strExpSign = " ";
+    m_dX = 0;
+    m_strDisplay = kZeroDisplay;
+}
+
+void CTabrixDoc::LiftStack() {
+    m_dT = m_dZ;
+    m_dZ = m_dY;
+    m_dY = m_dX;
+}
+
+void CTabrixDoc::DropStack() {
+    m_dY = m_dZ;
+    m_dZ = m_dT;
+    m_bLift = true;
+}
+
+}  // namespace tabrix

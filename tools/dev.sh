@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# One entry point for developers and CI: installs what is missing, builds, and
+# then runs the calculator or the tests.
+#
+#   tools/dev.sh run [TOKEN ...]   build, then start tabrix-cli (keys from the terminal)
+#   tools/dev.sh test              build, then run every test
+#   tools/dev.sh sanitize          build with ASan + UBSan in build-sanitize/, run every test
+#   tools/dev.sh setup             only install what is missing
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+jobs=$(nproc 2>/dev/null || echo 2)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+setup() {
+  local missing=()
+  local pkg
+  while read -r pkg; do
+    [ -n "$pkg" ] || continue
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+  done < <(sed 's/#.*//; s/[[:space:]]//g' "$root/tools/apt-packages.txt")
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}" >&2
+    as_root apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
+  fi
+  if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+    as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+    as_root locale-gen >/dev/null
+  fi
+}
+
+build() {  # build DIR [cmake options...]
+  local dir=$1
+  shift
+  cmake -S "$root" -B "$root/$dir" "$@" >/dev/null
+  cmake --build "$root/$dir" -j "$jobs"
+}
+
+mode=${1:-test}
+shift || true
+case "$mode" in
+  setup) setup ;;
+  run)
+    setup
+    build build >&2
+    exec "$root/build/cli/tabrix-cli" "$@"
+    ;;
+  test)
+    setup
+    build build
+    ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
+    ;;
+  sanitize)
+    setup
+    build build-sanitize -DTABRIX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
+    ;;
+  *)
+    echo "usage: tools/dev.sh run|test|sanitize|setup" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,35 @@
+// The console's tokens: each names keys to press (or a command) on the calculator.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tabrix::cli {
+
+struct CliAction {
+    enum class Kind {
+        Key,          // set m_nKey to `code`, ExecuteKey, set m_nKey back to 0
+        HardwareKey,  // OnHardwareKeyUp(code)
+        Unavailable,  // a command this build does not offer yet
+    };
+    Kind kind = Kind::Key;
+    std::uint32_t code = 0;
+
+    friend bool operator==(const CliAction&, const CliAction&) = default;
+};
+
+// The actions one token stands for (case-insensitive), or nothing when the
+// token is not one the console knows.
+std::optional<std::vector<CliAction>> ParseToken(std::string_view token);
+
+// The words of one input line, with a comment (a '#' followed by a blank or at
+// the end of the line) removed.
+std::vector<std::string> SplitLine(std::string_view line);
+
+// The token table for --help.
+std::string TokenHelp();
+
+}  // namespace tabrix::cli

@@ -1,0 +1,103 @@
+#include "cli/state_printer.h"
+
+#include <charconv>
+#include <cmath>
+
+#include <nlohmann/json.hpp>
+
+namespace tabrix::cli {
+
+namespace {
+
+// A JSON string, escaped by the JSON library; bytes that are not UTF-8 (a
+// damaged state could hold some) become U+FFFD instead of failing.
+std::string JsonString(const std::string& text) {
+    return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+// The shortest text that reads back to the same double; JSON has no NaN or
+// infinities, so those are strings.
+std::string JsonNumber(double x) {
+    if (std::isnan(x)) return "\"nan\"";
+    if (std::isinf(x)) return x < 0 ? "\"-inf\"" : "\"inf\"";
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x);
+    return std::string(buffer, result.ptr);
+}
+
+const char* JsonBool(bool b) { return b ? "true" : "false"; }
+
+class JsonObject {
+public:
+    void Raw(const char* key, const std::string& value) {
+        m_text += m_text.empty() ? "{" : ",";
+        m_text += JsonString(key) + ":" + value;
+    }
+    void Text(const char* key, const std::string& value) { Raw(key, JsonString(value)); }
+    void Number(const char* key, double value) { Raw(key, JsonNumber(value)); }
+    void Integer(const char* key, long long value) { Raw(key, std::to_string(value)); }
+    void Bool(const char* key, bool value) { Raw(key, JsonBool(value)); }
+    std::string Close() const { return m_text + "}"; }
+
+private:
+    std::string m_text;
+};
+
+}  // namespace
+
+std::string MainLineAsRead(const CalculatorState& state) {
+    const std::string& display = state.m_strDisplay;
+    const long long pos = state.m_nPointPos;
+    if (pos < 2 || pos > static_cast<long long>(display.size()) + 1) return display;
+    std::string read = display;
+    read.insert(static_cast<std::size_t>(pos - 1), 1, '.');
+    return read;
+}
+
+std::string StateToJson(const CTabrixDoc& doc) {
+    JsonObject json;
+    json.Integer("m_nKey", doc.m_nKey);
+    json.Text("m_strDisplay", doc.m_strDisplay);
+    json.Bool("m_bDecimal", doc.m_bDecimal);
+    json.Bool("m_bEntering", doc.m_bEntering);
+    json.Bool("m_bExponent", doc.m_bExponent);
+    json.Bool("m_bShift", doc.m_bShift);
+    json.Bool("m_bLift", doc.m_bLift);
+    json.Bool("m_bSpare", doc.m_bSpare);
+    json.Text("m_strMantissa", doc.m_strMantissa);
+    json.Text("m_strFraction", doc.m_strFraction);
+    json.Text("m_strExponent", doc.m_strExponent);
+    json.Text("m_strMantSign", doc.m_strMantSign);
+    json.Text("m_strExpSign", doc.m_strExpSign);
+    json.Integer("m_nPointPos", doc.m_nPointPos);
+    json.Number("m_dX", doc.m_dX);
+    json.Number("m_dY", doc.m_dY);
+    json.Number("m_dZ", doc.m_dZ);
+    json.Number("m_dT", doc.m_dT);
+    std::string registers;
+    for (double r : doc.m_dReg) registers += (registers.empty() ? "[" : ",") + JsonNumber(r);
+    json.Raw("m_dReg", registers + "]");
+    json.Text("m_strFormat", doc.m_strFormat);
+    json.Integer("m_nDigits", doc.m_nDigits);
+    json.Text("m_strPrefix", doc.m_strPrefix);
+    json.Text("m_strAngle", doc.m_strAngle);
+    json.Text("lcd", MainLineAsRead(doc));
+    json.Raw("stack_lines", "[" + JsonString(doc.FormatNumber(doc.m_dY)) + "," +
+                                JsonString(doc.FormatNumber(doc.m_dZ)) + "," +
+                                JsonString(doc.FormatNumber(doc.m_dT)) + "]");
+    return json.Close();
+}
+
+std::string StateToPicture(const CTabrixDoc& doc) {
+    std::string picture;
+    picture += "T  " + doc.FormatNumber(doc.m_dT) + "\n";
+    picture += "Z  " + doc.FormatNumber(doc.m_dZ) + "\n";
+    picture += "Y  " + doc.FormatNumber(doc.m_dY) + "\n";
+    picture += "   " + MainLineAsRead(doc) + "\n";
+    picture += "   " + doc.m_strFormat + "." + std::to_string(doc.m_nDigits) + "  " + doc.m_strAngle;
+    if (doc.m_bShift) picture += "  f";
+    if (!doc.m_strPrefix.empty()) picture += "  " + doc.m_strPrefix;
+    return picture + "\n";
+}
+
+}  // namespace tabrix::cli

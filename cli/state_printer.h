@@ -1,0 +1,24 @@
+// The console's two pictures of the calculator: JSON for programs, a small
+// text LCD for people.
+#pragma once
+
+#include <string>
+
+#include "engine/calculator_state.h"
+
+namespace tabrix::cli {
+
+// The main line as a person reads it: m_strDisplay with the point put in
+// where the LCD draws it (after the first m_nPointPos - 1 characters), when
+// that place lies within or right after the text.
+std::string MainLineAsRead(const CalculatorState& state);
+
+// One line of JSON: every member of the state record under its own name, then
+// "lcd" and "stack_lines" (Y, Z, T as the LCD's small lines show them).
+std::string StateToJson(const CTabrixDoc& doc);
+
+// The LCD as text: T, Z, Y, the main line, then the mode, the angle unit and
+// the shift and prefix indicators. Ends with a newline.
+std::string StateToPicture(const CTabrixDoc& doc);
+
+}  // namespace tabrix::cli

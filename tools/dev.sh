@@ -5,6 +5,7 @@
 #   tools/dev.sh run [TOKEN ...]   build, then start tabrix-cli (keys from the terminal)
 #   tools/dev.sh test              build, then run every test
 #   tools/dev.sh sanitize          build with ASan + UBSan in build-sanitize/, run every test
+#   tools/dev.sh fuzz [SECONDS]    build the state-file fuzzer with clang, run it (default 30 s)
 #   tools/dev.sh setup             only install what is missing
 set -euo pipefail
 
@@ -34,11 +35,16 @@ setup() {
   fi
 }
 
-build() {  # build DIR [cmake options...]
+build() {  # build DIR [cmake options...] [--target T]
   local dir=$1
   shift
+  local target=()
+  if [ $# -ge 2 ] && [ "${*: -2:1}" = "--target" ]; then
+    target=(--target "${*: -1}")
+    set -- "${@:1:$#-2}"
+  fi
   cmake -S "$root" -B "$root/$dir" "$@" >/dev/null
-  cmake --build "$root/$dir" -j "$jobs"
+  cmake --build "$root/$dir" -j "$jobs" "${target[@]}"
 }
 
 mode=${1:-test}
@@ -61,8 +67,19 @@ case "$mode" in
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
       ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
     ;;
+  fuzz)
+    setup
+    seconds=${1:-30}
+    CC=clang-14 CXX=clang++-14 build build-fuzz -DTABRIX_FUZZ=ON -DTABRIX_SANITIZE=ON -DBUILD_TESTING=OFF \
+      -DCMAKE_BUILD_TYPE=RelWithDebInfo --target state_file_fuzzer
+    # New inputs go to a scratch folder; the committed seed corpus stays as it is.
+    scratch=$(mktemp -d)
+    trap 'rm -rf "$scratch"' EXIT
+    "$root/build-fuzz/fuzz/state_file_fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
+      "$scratch" "$root/fuzz/corpus"
+    ;;
   *)
-    echo "usage: tools/dev.sh run|test|sanitize|setup" >&2
+    echo "usage: tools/dev.sh run|test|sanitize|fuzz|setup" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,63 @@
+// Copy, Cut and Paste of X as text.
+#include "document/document_commands.h"
+#include "engine/number_text.h"
+
+namespace tabrix {
+
+namespace {
+
+// Opens the clipboard for the length of one command.
+class ClipboardSession {
+public:
+    explicit ClipboardSession(IClipboard* clipboard)
+        : m_clipboard(clipboard), m_open(clipboard != nullptr && clipboard->Open()) {}
+    ~ClipboardSession() {
+        if (m_open) m_clipboard->Close();
+    }
+    ClipboardSession(const ClipboardSession&) = delete;
+    ClipboardSession& operator=(const ClipboardSession&) = delete;
+
+    bool IsOpen() const { return m_open; }
+    IClipboard& operator*() const { return *m_clipboard; }
+
+private:
+    IClipboard* m_clipboard;
+    bool m_open;
+};
+
+}  // namespace
+
+bool DocumentCommands::OnEditCopy() {
+    const double value = m_doc.m_bEntering ? m_doc.GetEntryValue() : m_doc.m_dX;
+    const std::string text = FormatExponent(value, 6);
+    ClipboardSession clipboard(m_services.clipboard);
+    return clipboard.IsOpen() && (*clipboard).SetText(text);
+}
+
+void DocumentCommands::OnEditCut() {
+    if (!OnEditCopy()) return;
+    m_doc.ClearX();
+    m_doc.UpdateDisplay();
+    m_doc.UpdateAllViews();
+}
+
+void DocumentCommands::OnEditPaste() {
+    ClipboardSession clipboard(m_services.clipboard);
+    if (!clipboard.IsOpen()) return;
+    const std::optional<std::string> text = (*clipboard).HasText() ? (*clipboard).GetText() : std::nullopt;
+    if (!text) {
+        ShowMessage(kNoClipboardText);  // the clipboard stays open meanwhile
+        return;
+    }
+    m_doc.m_bEntering = false;  // a number being typed is abandoned
+    m_doc.m_dX = ParseLeadingDouble(*text);
+    m_doc.UpdateDisplay();
+    m_doc.UpdateAllViews();
+}
+
+void DocumentCommands::OnUpdateEditPaste(ICommandUI& item) {
+    ClipboardSession clipboard(m_services.clipboard);
+    if (clipboard.IsOpen()) item.Enable((*clipboard).HasText());
+}
+
+}  // namespace tabrix

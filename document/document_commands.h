@@ -1,0 +1,87 @@
+// The document's menu commands: Save State / Load State, Copy / Cut / Paste of
+// X through the clipboard, and the STO / RCL register menus. They work on a
+// CTabrixDoc through the services the front end passes in, so the engine
+// itself knows nothing of files, clipboards or menus.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "document/services.h"
+#include "engine/calculator_state.h"
+
+namespace tabrix {
+
+inline constexpr const char* kFileError = "File Error";
+inline constexpr const char* kNoClipboardText = "There is no text data (ANSI) on the Clipboard.";
+inline constexpr const char* kStateFileFilter = "Tabrix settings (*.rpn)|*.rpn";
+inline constexpr const char* kStateFileExtension = "*.rpn";
+
+// Command ids of the STO and RCL menu items, register 0 first. STO 1 has id 1.
+inline constexpr std::array<int, 10> kStoreCommandIds = {32783, 1,     32784, 32785, 32786,
+                                                         32787, 32788, 32789, 32790, 32791};
+inline constexpr std::array<int, 10> kRecallCommandIds = {32773, 32774, 32775, 32776, 32777,
+                                                          32778, 32779, 32780, 32781, 32782};
+
+// The register command a command id stands for.
+struct RegisterCommand {
+    enum class Kind { Store, Recall };
+    Kind kind;
+    int reg;
+};
+std::optional<RegisterCommand> RegisterCommandFromId(int commandId);
+
+class DocumentCommands {
+public:
+    DocumentCommands(CTabrixDoc& doc, const DocumentServices& services) : m_doc(doc), m_services(services) {}
+
+    // --- State file ---------------------------------------------------------
+    // Save State: asks for a path, lists it as recent, writes the state there.
+    void OnSaveState();
+    // Load State: asks for a path, lists it as recent, loads it.
+    void OnLoadState();
+    // Writes the state to `path`; on failure shows "File Error", leaves any
+    // existing file untouched and returns false.
+    bool SaveStateFile(const std::string& path);
+    // Replaces the state by the file's, then refreshes and redraws. A file that
+    // cannot be read or is not a whole state file shows "File Error", changes
+    // nothing and returns false.
+    bool LoadStateFile(std::string path);
+    // Opening a document (recent file, Open, a path at start-up): loads it and
+    // reports success in every case, after a "File Error" too.
+    bool OnOpenDocument(const std::string& path);
+
+    // --- Clipboard ------------------------------------------------------------
+    // Copy: X (or the number being typed) as "%.6e" text. Silent when the
+    // clipboard cannot be had. Returns whether the text reached the clipboard.
+    bool OnEditCopy();
+    // Cut: Copy, then clear X -- only when the copy succeeded, so that a number
+    // never disappears without reaching the clipboard.
+    void OnEditCut();
+    // Paste: the clipboard text's leading number into X (no lift; an entry is
+    // abandoned). Without text on the clipboard a message box says so.
+    void OnEditPaste();
+    // Enables Paste only while the clipboard holds text.
+    void OnUpdateEditPaste(ICommandUI& item);
+
+    // --- Register menus ---------------------------------------------------------
+    // STO n / RCL n in one step; both cancel the shift and any pending prefix.
+    void OnStoreRegister(int n);
+    void OnRecallRegister(int n);
+    // Item labels "STO n: " / "RCL n: " followed by the register's display text.
+    void OnUpdateStoreRegister(int n, ICommandUI& item);
+    void OnUpdateRecallRegister(int n, ICommandUI& item);
+    std::string StoreLabel(int n) const;
+    std::string RecallLabel(int n) const;
+
+private:
+    void ShowMessage(const std::string& text);
+    std::optional<std::string> ChooseStateFile(bool save);
+    void AddToRecentFiles(const std::string& path);
+
+    CTabrixDoc& m_doc;
+    DocumentServices m_services;
+};
+
+}  // namespace tabrix

@@ -1,0 +1,36 @@
+// The state file's byte layout, on memory buffers: six 16-bit flags, five
+// entry strings, X Y Z T, ten registers, the format word, the 32-bit digit
+// count, the prefix and the angle words. All integers little-endian; strings
+// in the tagged UTF-16 archive encoding (length prefix, then UTF-16LE units),
+// read also in the older untagged single-byte form. Files stay interchangeable
+// with every program that writes this layout.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "engine/calculator_state.h"
+
+namespace tabrix {
+
+// The file's bytes for `state` (the main line and m_nKey are not stored).
+std::vector<std::uint8_t> EncodeState(const CalculatorState& state);
+
+// The state held by `bytes`, with the members the file does not store taken
+// from `base`. Nothing when the data is short, malformed, or has bytes left
+// after the last field. A digit count outside 0..9 is held to that range.
+std::optional<CalculatorState> DecodeState(std::span<const std::uint8_t> bytes, const CalculatorState& base);
+
+// One string field in the tagged encoding (exposed for tests).
+std::vector<std::uint8_t> EncodeString(const std::string& text);
+
+// Files: the whole file read (nothing when it cannot be read or is larger than
+// any state file can sensibly be), and an all-or-nothing write that leaves an
+// existing file untouched when anything fails.
+std::optional<std::vector<std::uint8_t>> ReadStateBytes(const std::string& path);
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes);
+
+}  // namespace tabrix

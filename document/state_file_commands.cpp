@@ -1,0 +1,70 @@
+// Save State, Load State and opening a state file as a document.
+#include "document/document_commands.h"
+#include "document/state_file.h"
+
+namespace tabrix {
+
+void DocumentCommands::ShowMessage(const std::string& text) {
+    if (m_services.messageBox != nullptr) m_services.messageBox->ShowMessage(text);
+}
+
+std::optional<std::string> DocumentCommands::ChooseStateFile(bool save) {
+    if (m_services.fileDialog == nullptr) return std::nullopt;
+    FileDialogRequest request;
+    request.mode = save ? FileDialogRequest::Mode::Save : FileDialogRequest::Mode::Open;
+    request.title = save ? "Save State File" : "Load State File";
+    request.filter = kStateFileFilter;
+    request.defaultExtension = kStateFileExtension;
+    request.confirmOverwrite = save;
+    return m_services.fileDialog->Choose(request);
+}
+
+void DocumentCommands::AddToRecentFiles(const std::string& path) {
+    if (m_services.recentFiles != nullptr) m_services.recentFiles->AddToRecentFileList(path);
+}
+
+void DocumentCommands::OnSaveState() {
+    const auto path = ChooseStateFile(true);
+    if (!path) return;
+    AddToRecentFiles(*path);  // listed even when the write then fails
+    SaveStateFile(*path);
+}
+
+void DocumentCommands::OnLoadState() {
+    const auto path = ChooseStateFile(false);
+    if (!path) return;
+    AddToRecentFiles(*path);
+    LoadStateFile(*path);
+}
+
+bool DocumentCommands::SaveStateFile(const std::string& path) {
+    // A number being typed is saved as typed, not committed.
+    if (WriteFileAtomically(path, EncodeState(m_doc.State()))) return true;
+    ShowMessage(kFileError);
+    return false;
+}
+
+bool DocumentCommands::LoadStateFile(std::string path) {
+    const auto bytes = ReadStateBytes(path);
+    std::optional<CalculatorState> state;
+    if (bytes) state = DecodeState(*bytes, m_doc.State());
+    if (!state) {
+        ShowMessage(kFileError);
+        return false;
+    }
+    m_doc.SetState(*state);
+    // The point column is not in the file: put it where typing would have.
+    if (m_doc.m_bEntering) {
+        m_doc.m_nPointPos = m_doc.m_bDecimal ? static_cast<std::int32_t>(m_doc.m_strMantissa.size()) + 2 : 0;
+    }
+    m_doc.UpdateDisplay();
+    m_doc.UpdateAllViews();
+    return true;
+}
+
+bool DocumentCommands::OnOpenDocument(const std::string& path) {
+    LoadStateFile(path);
+    return true;
+}
+
+}  // namespace tabrix

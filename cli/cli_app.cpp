@@ -6,7 +6,9 @@
 #include <ostream>
 
 #include "cli/cli_tokens.h"
+#include "cli/console_services.h"
 #include "cli/state_printer.h"
+#include "document/document_commands.h"
 #include "engine/calculator_state.h"
 #include "platform/random_source.h"
 
@@ -29,14 +31,16 @@ constexpr const char* kUsage =
     "\n"
     "  --json       print the state as one line of JSON\n"
     "  --seed N     seed the random numbers of RAN# (repeatable runs)\n"
-    "  --load FILE  read a state file before the tokens (not available yet)\n"
-    "  --save FILE  write the state file after the tokens (not available yet)\n"
+    "  --load FILE  read a state file before the tokens\n"
+    "  --save FILE  write the state file after the tokens\n"
     "  --help       this text;  --version  the version\n"
     "\n";
 
 struct Options {
     bool json = false;
     std::optional<std::uint64_t> seed;
+    std::optional<std::string> load;
+    std::optional<std::string> save;
     std::vector<std::string> tokens;
 };
 
@@ -48,15 +52,15 @@ public:
 
 class Session {
 public:
-    Session(const Options& options, std::ostream& out)
+    Session(const Options& options, std::ostream& out, std::ostream& err)
         : m_random(options.seed ? *options.seed : MersenneRandomSource::UnpredictableSeed()),
           m_doc(&m_random, &m_shell),
+          m_messageBox(err),
+          m_commands(m_doc, DocumentServices{nullptr, &m_messageBox, nullptr, &m_clipboard}),
           m_json(options.json),
           m_out(out) {}
 
-    // Runs one token's actions; false (and nothing done) when the token is bad.
-    // `problem` then says why.
-    bool Run(const std::vector<CliAction>& actions) {
+    void Run(const std::vector<CliAction>& actions) {
         for (const CliAction& action : actions) {
             switch (action.kind) {
                 case CliAction::Kind::Key:
@@ -65,37 +69,39 @@ public:
                     m_doc.m_nKey = 0;
                     break;
                 case CliAction::Kind::HardwareKey: m_doc.OnHardwareKeyUp(action.code); break;
-                case CliAction::Kind::Unavailable: return false;
+                case CliAction::Kind::Copy: m_commands.OnEditCopy(); break;
+                case CliAction::Kind::Cut: m_commands.OnEditCut(); break;
+                case CliAction::Kind::Paste: m_commands.OnEditPaste(); break;
+                case CliAction::Kind::PutText: m_clipboard.SetText(action.text); break;
+                case CliAction::Kind::Store: m_commands.OnStoreRegister(static_cast<int>(action.code)); break;
+                case CliAction::Kind::Recall: m_commands.OnRecallRegister(static_cast<int>(action.code)); break;
             }
         }
-        return true;
     }
 
-    void Print() { m_out << (m_json ? StateToJson(m_doc) + "\n" : StateToPicture(m_doc)) << std::flush; }
+    // Both report a failure as "File Error" on standard error.
+    bool Load(const std::string& path) { return m_commands.LoadStateFile(path); }
+    bool Save(const std::string& path) { return m_commands.SaveStateFile(path); }
+
+    void Print() {
+        m_out << (m_json ? StateToJson(m_doc, m_commands, m_clipboard) + "\n" : StateToPicture(m_doc)) << std::flush;
+    }
 
 private:
     MersenneRandomSource m_random;
     ConsoleShell m_shell;
     CTabrixDoc m_doc;
+    PrivateClipboard m_clipboard;
+    ConsoleMessageBox m_messageBox;
+    DocumentCommands m_commands;
     bool m_json;
     std::ostream& m_out;
 };
 
-bool IsUnavailable(const std::vector<CliAction>& actions) {
-    return actions.size() == 1 && actions[0].kind == CliAction::Kind::Unavailable;
-}
-
 // Checks a token; on a problem writes its one line to `err` and returns nothing.
 std::optional<std::vector<CliAction>> CheckToken(const std::string& token, std::ostream& err) {
     auto actions = ParseToken(token);
-    if (!actions) {
-        err << "tabrix-cli: bad token '" << token << "'\n";
-        return std::nullopt;
-    }
-    if (IsUnavailable(*actions)) {
-        err << "tabrix-cli: token '" << token << "' is not available yet\n";
-        return std::nullopt;
-    }
+    if (!actions) err << "tabrix-cli: bad token '" << token << "'\n";
     return actions;
 }
 
@@ -127,9 +133,13 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::o
                 return std::nullopt;
             }
             const std::string& value = args[++i];
-            if (arg != "--seed") {
-                err << "tabrix-cli: option '" << arg << "' is not available yet\n";
-                return std::nullopt;
+            if (arg == "--load") {
+                options.load = value;
+                continue;
+            }
+            if (arg == "--save") {
+                options.save = value;
+                continue;
             }
             std::uint64_t seed = 0;
             const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), seed);
@@ -156,7 +166,8 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     if (done) return *done;
     if (!options) return kUsageError;
 
-    Session session(*options, out);
+    Session session(*options, out, err);
+    if (options->load && !session.Load(*options->load)) return kUsageError;
 
     if (!options->tokens.empty()) {
         // Every token is checked before any runs, so a bad one prints nothing.
@@ -167,6 +178,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
             program.push_back(std::move(*actions));
         }
         for (const auto& actions : program) session.Run(actions);
+        if (options->save && !session.Save(*options->save)) return kUsageError;
         session.Print();
         return 0;
     }
@@ -193,6 +205,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
         }
         session.Print();
     }
+    if (options->save && !session.Save(*options->save)) return kUsageError;
     // Input without a single token still ends with the final state, once.
     if (!printed) session.Print();
     return status;

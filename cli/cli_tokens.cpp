@@ -87,8 +87,6 @@ std::vector<CliAction> Press(std::uint32_t code, bool shifted) {
     return actions;
 }
 
-const std::vector<CliAction> kUnavailable = {{CliAction::Kind::Unavailable, 0}};
-
 }  // namespace
 
 std::optional<std::vector<CliAction>> ParseToken(std::string_view token) {
@@ -113,11 +111,19 @@ std::optional<std::vector<CliAction>> ParseToken(std::string_view token) {
         }
         return std::nullopt;
     }
-    // Clipboard and register-menu commands: known words, not offered yet.
-    if (upper == "COPY" || upper == "CUT" || upper == "PASTE" || StartsWith(upper, "PASTE:")) return kUnavailable;
+    using Kind = CliAction::Kind;
+    if (upper == "COPY") return std::vector<CliAction>{{Kind::Copy}};
+    if (upper == "CUT") return std::vector<CliAction>{{Kind::Cut}};
+    if (upper == "PASTE") return std::vector<CliAction>{{Kind::Paste}};
+    if (StartsWith(upper, "PASTE:")) {
+        // The text keeps its case.
+        return std::vector<CliAction>{{Kind::PutText, 0, std::string(token.substr(6))}, {Kind::Paste}};
+    }
     if (StartsWith(upper, "STO:") || StartsWith(upper, "RCL:")) {
         const std::string_view n = std::string_view(upper).substr(4);
-        if (n.size() == 1 && n[0] >= '0' && n[0] <= '9') return kUnavailable;
+        if (n.size() != 1 || n[0] < '0' || n[0] > '9') return std::nullopt;
+        const auto reg = static_cast<std::uint32_t>(n[0] - '0');
+        return std::vector<CliAction>{{upper[0] == 'S' ? Kind::Store : Kind::Recall, reg}};
     }
     return std::nullopt;
 }
@@ -157,6 +163,9 @@ std::string TokenHelp() {
                       the other shifted functions
   #N                  key code N (1..30) through key execution
   vk:N  vk:0xNN       a hardware key release with virtual-key code N
+  copy cut paste      the Edit commands, on a clipboard private to the run
+  paste:TEXT          put TEXT on that clipboard, then paste
+  sto:N rcl:N         the STO and RCL menu commands for register N (0..9)
 Reading standard input, a '#' followed by a blank starts a comment.
 )";
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tabrix::cli {
@@ -13,10 +14,19 @@ struct CliAction {
     enum class Kind {
         Key,          // set m_nKey to `code`, ExecuteKey, set m_nKey back to 0
         HardwareKey,  // OnHardwareKeyUp(code)
-        Unavailable,  // a command this build does not offer yet
+        Copy,         // Edit > Copy
+        Cut,          // Edit > Cut
+        Paste,        // Edit > Paste
+        PutText,      // put `text` on the console's clipboard (before a Paste)
+        Store,        // STO menu, register `code`
+        Recall,       // RCL menu, register `code`
     };
-    Kind kind = Kind::Key;
-    std::uint32_t code = 0;
+    CliAction(Kind kind, std::uint32_t code = 0, std::string text = {})
+        : kind(kind), code(code), text(std::move(text)) {}
+
+    Kind kind;
+    std::uint32_t code;
+    std::string text;
 
     friend bool operator==(const CliAction&, const CliAction&) = default;
 };

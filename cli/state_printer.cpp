@@ -5,6 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/console_services.h"
+
 namespace tabrix::cli {
 
 namespace {
@@ -54,7 +56,7 @@ std::string MainLineAsRead(const CalculatorState& state) {
     return read;
 }
 
-std::string StateToJson(const CTabrixDoc& doc) {
+std::string StateToJson(const CTabrixDoc& doc, DocumentCommands& commands, IClipboard& clipboard) {
     JsonObject json;
     json.Integer("m_nKey", doc.m_nKey);
     json.Text("m_strDisplay", doc.m_strDisplay);
@@ -85,6 +87,26 @@ std::string StateToJson(const CTabrixDoc& doc) {
     json.Raw("stack_lines", "[" + JsonString(doc.FormatNumber(doc.m_dY)) + "," +
                                 JsonString(doc.FormatNumber(doc.m_dZ)) + "," +
                                 JsonString(doc.FormatNumber(doc.m_dT)) + "]");
+
+    std::optional<std::string> text;
+    if (clipboard.Open()) {
+        text = clipboard.GetText();
+        clipboard.Close();
+    }
+    json.Raw("clipboard", text ? JsonString(*text) : "null");
+    RecordingCommandUI paste;
+    commands.OnUpdateEditPaste(paste);
+    json.Bool("paste_enabled", paste.enabled.value_or(false));
+    std::string sto, rcl;
+    for (int n = 0; n < 10; ++n) {
+        RecordingCommandUI item;
+        commands.OnUpdateStoreRegister(n, item);
+        sto += (n == 0 ? "[" : ",") + JsonString(item.text);
+        commands.OnUpdateRecallRegister(n, item);
+        rcl += (n == 0 ? "[" : ",") + JsonString(item.text);
+    }
+    json.Raw("sto_labels", sto + "]");
+    json.Raw("rcl_labels", rcl + "]");
     return json.Close();
 }
 

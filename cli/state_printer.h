@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "document/document_commands.h"
 #include "engine/calculator_state.h"
 
 namespace tabrix::cli {
@@ -14,8 +15,10 @@ namespace tabrix::cli {
 std::string MainLineAsRead(const CalculatorState& state);
 
 // One line of JSON: every member of the state record under its own name, then
-// "lcd" and "stack_lines" (Y, Z, T as the LCD's small lines show them).
-std::string StateToJson(const CTabrixDoc& doc);
+// "lcd", "stack_lines" (Y, Z, T as the LCD's small lines show them), the
+// console clipboard's text (null when it holds none), whether Paste would be
+// enabled, and the STO and RCL menu labels.
+std::string StateToJson(const CTabrixDoc& doc, DocumentCommands& commands, IClipboard& clipboard);
 
 // The LCD as text: T, Z, Y, the main line, then the mode, the angle unit and
 // the shift and prefix indicators. Ends with a newline.

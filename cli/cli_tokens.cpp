@@ -39,10 +39,7 @@ constexpr NamedKey kNamedKeys[] = {
 
 // The key of each character of a run of digits and points.
 std::uint32_t KeyOfEntryChar(char c) {
-    static constexpr std::uint32_t kDigits[] = {keys::kZero, keys::kOne,   keys::kTwo,   keys::kThree,
-                                                keys::kFour, keys::kFive,  keys::kSix,   keys::kSeven,
-                                                keys::kEight, keys::kNine};
-    return c == '.' ? keys::kPoint : kDigits[c - '0'];
+    return c == '.' ? keys::kPoint : keys::kDigitKeys[c - '0'];
 }
 
 std::string Upper(std::string_view text) {

@@ -2,6 +2,7 @@
 // virtual-key codes of the hardware keyboard that the engine understands.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace tabrix::keys {
@@ -43,6 +44,10 @@ enum KeyCode : std::uint32_t {
 
 inline constexpr std::uint32_t kFirstKey = 1;
 inline constexpr std::uint32_t kLastKey = 30;
+
+// The key of each digit, 0 to 9.
+inline constexpr std::array<std::uint32_t, 10> kDigitKeys = {kZero, kOne, kTwo,   kThree, kFour,
+                                                             kFive, kSix, kSeven, kEight, kNine};
 
 }  // namespace tabrix::keys
 

@@ -16,19 +16,10 @@ constexpr const char* kHyp = "HYP";
 
 // The digit typed by each digit key, -1 for the other codes.
 int DigitOfKey(std::uint32_t key) {
-    switch (key) {
-        case keys::kZero: return 0;
-        case keys::kOne: return 1;
-        case keys::kTwo: return 2;
-        case keys::kThree: return 3;
-        case keys::kFour: return 4;
-        case keys::kFive: return 5;
-        case keys::kSix: return 6;
-        case keys::kSeven: return 7;
-        case keys::kEight: return 8;
-        case keys::kNine: return 9;
-        default: return -1;
+    for (int digit = 0; digit < 10; ++digit) {
+        if (keys::kDigitKeys[digit] == key) return digit;
     }
+    return -1;
 }
 
 // The prefix word a shifted key sets, or nullptr when the key sets none.

@@ -13,12 +13,6 @@ struct KeyboardBinding {
     std::uint32_t key;
 };
 
-// Digits 0..9 on the keypad, in digit order.
-constexpr std::array<std::uint32_t, 10> kDigitKeys = {
-    keys::kZero, keys::kOne, keys::kTwo,   keys::kThree, keys::kFour,
-    keys::kFive, keys::kSix, keys::kSeven, keys::kEight, keys::kNine,
-};
-
 constexpr std::array<KeyboardBinding, 11> kOtherBindings = {{
     {vk::kReturn, keys::kEnter},
     {vk::kAdd, keys::kPlus},
@@ -35,8 +29,8 @@ constexpr std::array<KeyboardBinding, 11> kOtherBindings = {{
 
 // The keypad key a virtual-key code presses, or keys::kNone.
 std::uint32_t KeypadKeyOf(std::uint32_t code) {
-    if (code >= vk::kNumpad0 && code < vk::kNumpad0 + 10) return kDigitKeys[code - vk::kNumpad0];
-    if (code >= vk::kDigit0 && code < vk::kDigit0 + 10) return kDigitKeys[code - vk::kDigit0];
+    if (code >= vk::kNumpad0 && code < vk::kNumpad0 + 10) return keys::kDigitKeys[code - vk::kNumpad0];
+    if (code >= vk::kDigit0 && code < vk::kDigit0 + 10) return keys::kDigitKeys[code - vk::kDigit0];
     for (const KeyboardBinding& binding : kOtherBindings) {
         if (binding.vk == code) return binding.key;
     }

@@ -1,0 +1,234 @@
+#include "cli/cli_app.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/console_services.h"
+#include "cli/state_printer.h"
+
+namespace tabrix::cli {
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunWith(const std::vector<std::string>& args, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int status = RunCli(args, in, out, err);
+    return {status, out.str(), err.str()};
+}
+
+nlohmann::json Json(const std::vector<std::string>& tokens) {
+    std::vector<std::string> args = {"--json", "--seed", "1"};
+    args.insert(args.end(), tokens.begin(), tokens.end());
+    const CliRun run = RunWith(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    return nlohmann::json::parse(run.out);
+}
+
+// The ten menu labels of a calculator whose registers hold zero, in SCI 6.
+std::string Labels(const std::string& word) {
+    std::string labels;
+    for (int n = 0; n < 10; ++n) labels += (n ? ",\"" : "\"") + word + " " + std::to_string(n) + ":  0.000000 00\"";
+    return labels;
+}
+
+TEST(CliJson, DefaultStateHasEveryMemberInOrder) {
+    const CliRun run = RunWith({"--json", "#0"});
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              std::string(R"({"m_nKey":0,"m_strDisplay":" 0000000 00","m_bDecimal":false,"m_bEntering":false,)"
+              R"("m_bExponent":false,"m_bShift":false,"m_bLift":true,"m_bSpare":false,"m_strMantissa":"",)"
+              R"("m_strFraction":"","m_strExponent":"","m_strMantSign":" ","m_strExpSign":" ","m_nPointPos":3,)"
+              R"("m_dX":0,"m_dY":0,"m_dZ":0,"m_dT":0,"m_dReg":[0,0,0,0,0,0,0,0,0,0],"m_strFormat":"SCI",)"
+              R"("m_nDigits":6,"m_strPrefix":"","m_strAngle":"DEG","lcd":" 0.000000 00",)"
+              R"("stack_lines":[" 0.000000 00"," 0.000000 00"," 0.000000 00"],"clipboard":null,)"
+              R"("paste_enabled":false,"sto_labels":[)") + Labels("STO") + R"(],"rcl_labels":[)" + Labels("RCL") +
+                  "]}\n");
+    EXPECT_EQ(run.err, "");
+}
+
+// Worked examples of the console contract, field by field.
+TEST(CliJson, WorkedExamples) {
+    auto typing = Json({"12.5", "EEX", "3", "CHS"});
+    EXPECT_EQ(typing["m_bEntering"], true);
+    EXPECT_EQ(typing["m_strMantissa"], "12");
+    EXPECT_EQ(typing["m_strExponent"], "03");
+    EXPECT_EQ(typing["m_strExpSign"], "-");
+    EXPECT_EQ(typing["m_strDisplay"], " 125    -03");
+    EXPECT_EQ(typing["lcd"], " 12.5    -03");
+    EXPECT_EQ(typing["m_dX"], 0);
+
+    auto minus = Json({"3", "ENTER", "4", "-"});
+    EXPECT_EQ(minus["m_dX"], -1);
+    EXPECT_EQ(minus["lcd"], "-1.000000 00");
+
+    auto fix = Json({"FIX", "2", "123.456", "ENTER"});
+    EXPECT_EQ(fix["m_dY"], 123.456);
+    EXPECT_EQ(fix["m_bLift"], false);
+    EXPECT_EQ(fix["lcd"], " 123.46");
+    EXPECT_EQ(fix["stack_lines"], nlohmann::json::parse(R"([" 123.46", " 0.00", " 0.00"])"));
+
+    auto prefix = Json({"F", "7"});
+    EXPECT_EQ(prefix["m_strPrefix"], "FIX");
+    EXPECT_EQ(prefix["m_bShift"], false);
+
+    EXPECT_EQ(Json({"ENG", "3", ".000123456", "CHS", "ENTER"})["lcd"], "-123.5   -06");
+    EXPECT_EQ(Json({"2", "ENTER", "10", "POW"})["lcd"], " 1.024000 03");
+}
+
+TEST(CliJson, NumbersAreShortestRoundTripTextAndNonFiniteAreStrings) {
+    const CliRun run = RunWith({"--json", "5", "FACT", "180", ">RAD", "1", "ENTER", "0", "/"});
+    ASSERT_EQ(run.status, 0);
+    // 1 / 0 is caught in X; the drop left the earlier results in Y and Z.
+    EXPECT_NE(run.out.find(R"("m_dX":0,"m_dY":3.1415926535000005,"m_dZ":119.99999999999974,)"), std::string::npos)
+        << run.out;
+
+    // Y, Z, T and the registers are never checked, so they can hold anything.
+    CTabrixDoc doc;
+    doc.m_dY = std::numeric_limits<double>::quiet_NaN();
+    doc.m_dZ = -std::numeric_limits<double>::infinity();
+    doc.m_dT = std::numeric_limits<double>::infinity();
+    doc.m_dReg[0] = -std::numeric_limits<double>::quiet_NaN();
+    doc.m_dReg[1] = -0.0;
+    PrivateClipboard clipboard;
+    DocumentCommands commands(doc, DocumentServices{nullptr, nullptr, nullptr, &clipboard});
+    const std::string text = StateToJson(doc, commands, clipboard);
+    EXPECT_NE(text.find(R"("m_dReg":["nan",-0,0,)"), std::string::npos) << text;
+    const auto json = nlohmann::json::parse(text);
+    EXPECT_EQ(json["m_dY"], "nan");
+    EXPECT_EQ(json["m_dZ"], "-inf");
+    EXPECT_EQ(json["m_dT"], "inf");
+    EXPECT_EQ(json["stack_lines"], nlohmann::json::parse(R"([" NaN", "-Inf", " Inf"])"));
+}
+
+TEST(CliJson, SeedRepeatsRandomNumbers) {
+    EXPECT_EQ(Json({"RAN"})["m_dX"], Json({"RAN"})["m_dX"]);
+    const double x = Json({"vk:0x46", "vk:0x0D"})["m_dX"];
+    EXPECT_GE(x, 0.0);
+    EXPECT_LE(x, 1.0);
+}
+
+TEST(CliMainLine, PointIsInsertedOnlyWithinTheText) {
+    CalculatorState state;
+    state.m_strDisplay = " 12";
+    const std::pair<int, std::string> rows[] = {{0, " 12"}, {1, " 12"}, {2, " .12"}, {3, " 1.2"},
+                                                {4, " 12."}, {5, " 12"}, {-7, " 12"}, {1000, " 12"}};
+    for (const auto& [pos, read] : rows) {
+        state.m_nPointPos = pos;
+        EXPECT_EQ(MainLineAsRead(state), read) << pos;
+    }
+}
+
+TEST(CliText, PictureShowsStackModeAndIndicators) {
+    const CliRun run = RunWith({"FIX", "2", "1", "ENTER", "2", "HYP", "F"});
+    ASSERT_EQ(run.status, 0);
+    EXPECT_EQ(run.out,
+              "T   0.00\n"
+              "Z   0.00\n"
+              "Y   1.00\n"
+              "    2\n"
+              "   FIX.2  DEG  f  HYP\n");
+}
+
+TEST(CliErrors, BadTokenOrOptionIsOneLineAndNoOutput) {
+    const struct {
+        std::vector<std::string> args;
+        std::string named;
+    } rows[] = {
+        {{"1", "bogus", "+"}, "bogus"},     {{"--frobnicate"}, "--frobnicate"},
+        {{"--seed"}, "--seed"},             {{"--seed", "-1"}, "-1"},
+        {{"--seed", "12x"}, "12x"},         {{"--load"}, "--load"},
+        {{"1", "--save"}, "--save"},        {{"sto:12"}, "sto:12"},
+        {{"rcl:-1"}, "rcl:-1"},             {{"--load", "/nonexistent/a.rpn", "1"}, "File Error"},
+        {{"--save", "/nonexistent/a.rpn", "1"}, "File Error"},
+    };
+    for (const auto& row : rows) {
+        const CliRun run = RunWith(row.args);
+        EXPECT_EQ(run.status, 2) << row.named;
+        EXPECT_EQ(run.out, "") << row.named;
+        EXPECT_NE(run.err.find(row.named), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+}
+
+TEST(CliStdin, PrintsAfterEachLineWithTokensAndGoesOnAfterABadToken) {
+    const CliRun run = RunWith({"--json"}, "3 ENTER 4\n\n# a comment only\n+ oops 5 6\n2 * # double it\n");
+    EXPECT_EQ(run.status, 2);  // a bad token was met
+    std::istringstream lines(run.out);
+    std::vector<nlohmann::json> states;
+    for (std::string line; std::getline(lines, line);) states.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(states.size(), 3u);
+    EXPECT_EQ(states[0]["lcd"], " 4");
+    EXPECT_EQ(states[1]["m_dX"], 7);  // "oops" stopped the line: 5 6 never typed
+    EXPECT_EQ(states[2]["m_dX"], 14);
+    EXPECT_NE(run.err.find("'oops'"), std::string::npos);
+}
+
+TEST(CliStdin, InputWithoutTokensPrintsTheStartStateOnce) {
+    const CliRun run = RunWith({"--json"}, "\n# nothing\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 1);
+    EXPECT_EQ(nlohmann::json::parse(run.out)["lcd"], " 0.000000 00");
+}
+
+TEST(CliDocument, ClipboardAndRegisterCommands) {
+    auto json = Json({"1", "ENTER", "3", "/", "copy", "5", "cut", "sto:3", "paste", "FIX", "2"});
+    EXPECT_EQ(json["clipboard"], "5.000000e+00");
+    EXPECT_EQ(json["paste_enabled"], true);
+    EXPECT_EQ(json["m_dX"], 5);          // cut cleared X, paste brought 5 back
+    EXPECT_EQ(json["m_dY"], 1.0 / 3);    // the 5 typed before cut was pushed over 1/3
+    EXPECT_EQ(json["m_dReg"][3], 0);     // stored while X was 0
+    EXPECT_EQ(json["sto_labels"][3], "STO 3:  0.00");
+    EXPECT_EQ(json["rcl_labels"][0], "RCL 0:  0.00");
+
+    auto fresh = Json({"#0"});
+    EXPECT_TRUE(fresh["clipboard"].is_null());
+    EXPECT_EQ(fresh["paste_enabled"], false);
+    EXPECT_EQ(fresh["sto_labels"].size(), 10u);
+
+    EXPECT_EQ(Json({"paste:  12.5e1xyz"})["m_dX"], 125);
+    EXPECT_EQ(Json({"paste:"})["m_dX"], 0);
+    auto recalled = Json({"7", "sto:9", "CLX", "rcl:9"});
+    EXPECT_EQ(recalled["m_dX"], 7);
+    EXPECT_EQ(recalled["m_dY"], 0);  // recall lifts the cleared X
+}
+
+TEST(CliDocument, PasteWithoutTextShowsTheMessageAndChangesNothing) {
+    const CliRun run = RunWith({"--json", "4", "paste"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "There is no text data (ANSI) on the Clipboard.\n");
+    EXPECT_EQ(nlohmann::json::parse(run.out)["lcd"], " 4");
+}
+
+TEST(CliDocument, SaveThenLoadContinuesTheRun) {
+    const std::string path = ::testing::TempDir() + "cli_state_test.rpn";
+    const CliRun saved = RunWith({"--save", path, "--json", "5", "ENTER", "1.2", "F", "0"});
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    // Saved while 1.2 was typed with STO pending and lift disabled by ENTER: the
+    // loaded run stores 1.2 into register 4, and 1.25 then replaces X.
+    auto json = Json({"--load", path, "4", "1.25", "+"});
+    EXPECT_EQ(json["m_dReg"][4], 1.2);
+    EXPECT_EQ(json["m_dX"], 6.25);
+    std::remove(path.c_str());
+}
+
+TEST(CliInfo, HelpAndVersion) {
+    const CliRun help = RunWith({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("usage: tabrix-cli"), std::string::npos);
+    EXPECT_NE(help.out.find(">DEG"), std::string::npos);
+    const CliRun version = RunWith({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("tabrix-cli ", 0), 0u);
+}
+
+}  // namespace
+}  // namespace tabrix::cli

@@ -1,0 +1,569 @@
+// The state file: its byte layout checked against written-out bytes, the
+// reader's tolerance of both string forms and its refusal of anything short,
+// long or malformed, and Save / Load / Open through real files.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string_view>
+#include <vector>
+
+#include "document/state_file.h"
+#include "fakes/document_fakes.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+namespace keys = tabrix::keys;
+using tabrix::CalculatorState;
+using tabrix::CTabrixDoc;
+using tabrix::DecodeState;
+using tabrix::EncodeState;
+using tabrix::EncodeString;
+using tabrix::FileDialogRequest;
+using tabrix::testing::DocumentHarness;
+using tabrix::testing::TestDoc;
+using Bytes = std::vector<std::uint8_t>;
+
+// "FF FE 0a" -> {0xFF, 0xFE, 0x0A}; blanks are ignored.
+Bytes Hex(std::string_view text) {
+    Bytes out;
+    int pending = -1;
+    for (char c : text) {
+        if (c == ' ') continue;
+        const int v = c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10;
+        if (pending < 0) {
+            pending = v;
+        } else {
+            out.push_back(static_cast<std::uint8_t>(pending * 16 + v));
+            pending = -1;
+        }
+    }
+    return out;
+}
+
+Bytes Cat(std::initializer_list<Bytes> parts) {
+    Bytes out;
+    for (const Bytes& p : parts) out.insert(out.end(), p.begin(), p.end());
+    return out;
+}
+
+Bytes Repeat(std::string_view hex, std::size_t count) {
+    const Bytes one = Hex(hex);
+    Bytes out;
+    for (std::size_t i = 0; i < count; ++i) out.insert(out.end(), one.begin(), one.end());
+    return out;
+}
+
+// A file with zero flags and doubles, its eight string fields (in file order)
+// and the digit count given as raw bytes.
+Bytes FileWith(const std::array<std::string_view, 8>& s, std::string_view digits = "06 00 00 00",
+               std::string_view flags = "00 00 00 00 00 00 00 00 00 00 01 00") {
+    return Cat({Hex(flags), Hex(s[0]), Hex(s[1]), Hex(s[2]), Hex(s[3]), Hex(s[4]), Bytes(112, 0), Hex(s[5]),
+                Hex(digits), Hex(s[6]), Hex(s[7])});
+}
+constexpr std::string_view kEmpty = "FF FE FF 00";
+constexpr std::string_view kBlank = "FF FE FF 01 20 00";
+constexpr std::string_view kSci = "FF FE FF 03 53 00 43 00 49 00";
+constexpr std::string_view kDeg = "FF FE FF 03 44 00 45 00 47 00";
+constexpr std::array<std::string_view, 8> kDefaultStrings = {kEmpty, kEmpty, kEmpty, kBlank,
+                                                             kBlank, kSci,   kEmpty, kDeg};
+
+double FromBits(std::uint64_t bits) { return std::bit_cast<double>(bits); }
+
+// Every stored field away from its default; doubles chosen for their bits.
+CalculatorState RichState() {
+    CalculatorState s;
+    s.m_nKey = 5;  // not stored: DecodeState takes these three from its base
+    s.m_strDisplay = "shown";
+    s.m_nPointPos = 7;
+    s.m_bDecimal = s.m_bEntering = s.m_bExponent = true;
+    s.m_strMantissa = "12";
+    s.m_strFraction = "5";
+    s.m_strExponent = "03";
+    s.m_strMantSign = "-";
+    s.m_strExpSign = " ";
+    s.m_dX = 1.0;
+    s.m_dY = -0.0;
+    s.m_dZ = FromBits(0x7FF80000DEADBEEF);  // quiet NaN with a payload
+    s.m_dT = FromBits(0x0000000000000001);  // smallest subnormal
+    s.m_dReg = {0.1, FromBits(0xFFF0000000000000), FromBits(0xFFF4000000000001), FromBits(0x000FFFFFFFFFFFFF),
+                FromBits(0x7FEFFFFFFFFFFFFF), 5, 6, 7, 8, 9};
+    s.m_strFormat = "ENG";
+    s.m_nDigits = 3;
+    s.m_strPrefix = "STO";
+    s.m_strAngle = "GRD";
+    return s;
+}
+
+const Bytes kRichFile = Hex(
+    "01 00 01 00 01 00 00 00 00 00 00 00"  // decimal, entering, exponent, shift, spare, lift
+    "FF FE FF 02 31 00 32 00  FF FE FF 01 35 00  FF FE FF 02 30 00 33 00  FF FE FF 01 2D 00  FF FE FF 01 20 00"
+    "00 00 00 00 00 00 F0 3F  00 00 00 00 00 00 00 80  EF BE AD DE 00 00 F8 7F  01 00 00 00 00 00 00 00"
+    "9A 99 99 99 99 99 B9 3F  00 00 00 00 00 00 F0 FF  01 00 00 00 00 00 F4 FF  FF FF FF FF FF FF 0F 00"
+    "FF FF FF FF FF FF EF 7F  00 00 00 00 00 00 14 40  00 00 00 00 00 00 18 40  00 00 00 00 00 00 1C 40"
+    "00 00 00 00 00 00 20 40  00 00 00 00 00 00 22 40"
+    "FF FE FF 03 45 00 4E 00 47 00  03 00 00 00  FF FE FF 03 53 00 54 00 4F 00  FF FE FF 03 47 00 52 00 44 00");
+
+CalculatorState BaseOf(const CalculatorState& s) {
+    CalculatorState base;
+    base.m_nKey = s.m_nKey;
+    base.m_strDisplay = s.m_strDisplay;
+    base.m_nPointPos = s.m_nPointPos;
+    return base;
+}
+
+// --- Layout -----------------------------------------------------------------
+
+TEST(StateFileLayoutTest, DefaultStateFile) {
+    TestDoc t;
+    const Bytes bytes = EncodeState(t.doc.State());
+    ASSERT_GE(bytes.size(), 12u);
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 12), Hex("00 00 00 00 00 00 00 00 00 00 01 00"));
+    EXPECT_EQ(bytes, FileWith(kDefaultStrings));
+    const auto decoded = DecodeState(bytes, CalculatorState{});
+    ASSERT_TRUE(decoded);
+    EXPECT_TRUE(EncodeState(*decoded) == bytes);
+}
+
+TEST(StateFileLayoutTest, EveryFieldInItsPlaceAndDoublesBitForBit) {
+    const CalculatorState rich = RichState();
+    EXPECT_EQ(EncodeState(rich), kRichFile);
+    const auto decoded = DecodeState(kRichFile, BaseOf(rich));
+    ASSERT_TRUE(decoded);
+    EXPECT_TRUE(*decoded == rich);  // doubles compared by their bits
+    EXPECT_TRUE(std::signbit(decoded->m_dY));
+}
+
+TEST(StateFileLayoutTest, EachFlagHasItsOwnWordWithLiftAfterSpare) {
+    const struct {
+        bool CalculatorState::*member;
+        const char* first12;
+    } rows[] = {
+        {&CalculatorState::m_bDecimal, "01 00 00 00 00 00 00 00 00 00 00 00"},
+        {&CalculatorState::m_bEntering, "00 00 01 00 00 00 00 00 00 00 00 00"},
+        {&CalculatorState::m_bExponent, "00 00 00 00 01 00 00 00 00 00 00 00"},
+        {&CalculatorState::m_bShift, "00 00 00 00 00 00 01 00 00 00 00 00"},
+        {&CalculatorState::m_bSpare, "00 00 00 00 00 00 00 00 01 00 00 00"},
+        {&CalculatorState::m_bLift, "00 00 00 00 00 00 00 00 00 00 01 00"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.first12);
+        CalculatorState s;
+        s.*row.member = true;
+        const Bytes bytes = EncodeState(s);
+        EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 12), Hex(row.first12));
+        const auto decoded = DecodeState(bytes, CalculatorState{});
+        ASSERT_TRUE(decoded);
+        EXPECT_TRUE(*decoded == s);
+    }
+}
+
+TEST(StateFileLayoutTest, AnyNonZeroFlagWordReadsAsTrue) {
+    const auto s = DecodeState(FileWith(kDefaultStrings, "06 00 00 00", "00 01 02 00 FF FF 00 00 00 00 00 80"),
+                               CalculatorState{});
+    ASSERT_TRUE(s);
+    EXPECT_TRUE(s->m_bDecimal && s->m_bEntering && s->m_bExponent && s->m_bLift);
+    EXPECT_FALSE(s->m_bShift || s->m_bSpare);
+}
+
+TEST(StateFileLayoutTest, StringLengthPrefixes) {
+    const struct {
+        std::size_t length;
+        const char* prefix;
+    } rows[] = {
+        {0, "FF FE FF 00"},
+        {254, "FF FE FF FE"},
+        {255, "FF FE FF FF FF 00"},
+        {0xFFFD, "FF FE FF FF FD FF"},
+        {0xFFFE, "FF FE FF FF FF FF FE FF 00 00"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.length);
+        const std::string text(row.length, '7');
+        EXPECT_EQ(EncodeString(text), Cat({Hex(row.prefix), Repeat("37 00", row.length)}));
+        CalculatorState s;
+        s.m_strFormat = text;
+        const auto decoded = DecodeState(EncodeState(s), CalculatorState{});
+        ASSERT_TRUE(decoded);
+        EXPECT_EQ(decoded->m_strFormat, text);
+    }
+}
+
+TEST(StateFileLayoutTest, NonAsciiTextTravelsAsUtf16) {
+    const std::string text = "\xC3\xA9\xE2\x82\xAC\xF0\x9D\x84\x9E";  // e-acute, euro, G clef
+    EXPECT_EQ(EncodeString(text), Hex("FF FE FF 04 E9 00 AC 20 34 D8 1E DD"));
+    CalculatorState s;
+    s.m_strAngle = text;
+    const auto decoded = DecodeState(EncodeState(s), CalculatorState{});
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->m_strAngle, text);
+}
+
+// --- Reading: accepted and refused forms --------------------------------------
+
+TEST(StateFileReadTest, AcceptsUntaggedAndLongLengthForms) {
+    const struct {
+        const char* encoding;
+        const char* text;
+    } rows[] = {
+        {"03 46 49 58", "FIX"},                                              // untagged, byte length
+        {"00", ""},                                                          // untagged, empty
+        {"FF 03 00 46 49 58", "FIX"},                                        // untagged, 16-bit length
+        {"FF FF FF 03 00 00 00 46 49 58", "FIX"},                            // untagged, 32-bit length
+        {"FF FE FF FF 03 00 46 00 49 00 58 00", "FIX"},                      // tagged, 16-bit length
+        {"FF FE FF FF FF FF 03 00 00 00 46 00 49 00 58 00", "FIX"},          // tagged, 32-bit length
+        {"FF FE FF FF FF FF FF FF FF FF 03 00 00 00 00 00 00 00 46 00 49 00 58 00", "FIX"},  // 64-bit
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.encoding);
+        auto strings = kDefaultStrings;
+        strings[5] = row.encoding;
+        const auto s = DecodeState(FileWith(strings), CalculatorState{});
+        ASSERT_TRUE(s);
+        EXPECT_EQ(s->m_strFormat, row.text);
+        EXPECT_EQ(s->m_strAngle, "DEG");  // and the fields after it still line up
+    }
+
+    // A whole file of untagged strings, as older programs wrote it.
+    const auto old = DecodeState(
+        FileWith({"02 31 32", "01 35", "00", "01 2D", "01 20", "03 46 49 58", "03 53 54 4F", "03 52 41 44"}),
+        CalculatorState{});
+    ASSERT_TRUE(old);
+    EXPECT_EQ(old->m_strMantissa + "." + old->m_strFraction, "12.5");
+    EXPECT_EQ(old->m_strMantSign, "-");
+    EXPECT_EQ(old->m_strFormat + old->m_strPrefix + old->m_strAngle, "FIXSTORAD");
+}
+
+TEST(StateFileReadTest, RefusesEveryTruncation) {
+    for (const Bytes& file : {kRichFile, FileWith(kDefaultStrings)}) {
+        for (std::size_t n = 0; n < file.size(); ++n) {
+            EXPECT_FALSE(DecodeState(std::span(file.data(), n), CalculatorState{})) << "length " << n;
+        }
+    }
+}
+
+TEST(StateFileReadTest, RefusesTrailingBytesAndImpossibleLengths) {
+    EXPECT_FALSE(DecodeState(Cat({kRichFile, Hex("00")}), CalculatorState{}));
+    EXPECT_FALSE(DecodeState(Cat({kRichFile, kRichFile}), CalculatorState{}));
+
+    const struct {
+        int field;
+        const char* encoding;
+    } rows[] = {
+        {0, "FF FE FF FF FF FF FF FF FF 7F"},                    // 0x7FFFFFFF units
+        {0, "FF FF FF FF FF FF 7F"},                             // 0x7FFFFFFF bytes, untagged
+        {0, "FF FE FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF 7F"},  // 64-bit length
+        {7, "FF FE FF 04 44 00 45 00 47 00"},                    // one unit past the end
+        {7, "04 44 45 47"},                                      // one byte past the end
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.encoding);
+        auto strings = kDefaultStrings;
+        strings[row.field] = row.encoding;
+        EXPECT_FALSE(DecodeState(FileWith(strings), CalculatorState{}));
+    }
+}
+
+TEST(StateFileReadTest, DigitCountIsHeldToZeroToNineOtherWordsAsRead) {
+    const struct {
+        const char* digits;
+        int expected;
+    } rows[] = {{"39 00 00 00", 9}, {"FD FF FF FF", 0}, {"0A 00 00 00", 9}, {"FF FF FF 7F", 9},
+                {"00 00 00 80", 0}, {"09 00 00 00", 9}, {"00 00 00 00", 0}, {"04 00 00 00", 4}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.digits);
+        const auto s = DecodeState(FileWith(kDefaultStrings, row.digits), CalculatorState{});
+        ASSERT_TRUE(s);
+        EXPECT_EQ(s->m_nDigits, row.expected);
+    }
+    const auto odd = DecodeState(FileWith({kEmpty, kEmpty, kEmpty, kEmpty, "01 2A", "03 58 59 5A", "01 51", "00"}),
+                                 CalculatorState{});
+    ASSERT_TRUE(odd);
+    EXPECT_EQ(odd->m_strMantSign, "");
+    EXPECT_EQ(odd->m_strExpSign, "*");
+    EXPECT_EQ(odd->m_strFormat, "XYZ");
+    EXPECT_EQ(odd->m_strPrefix, "Q");
+    EXPECT_EQ(odd->m_strAngle, "");
+}
+
+// --- Files and commands -------------------------------------------------------
+
+class StateFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/tabrix-state-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        m_dir = pattern;
+    }
+    void TearDown() override {
+        std::error_code ec;
+        fs::remove_all(m_dir, ec);
+    }
+    std::string Path(const std::string& name) const { return (m_dir / name).string(); }
+    std::vector<std::string> Entries() const { return Entries(m_dir); }
+    static std::vector<std::string> Entries(const fs::path& dir) {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    static Bytes ReadAll(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+    static void WriteAll(const std::string& path, const Bytes& bytes) {
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+    fs::path m_dir;
+};
+
+TEST_F(StateFileTest, SaveThenLoadRestoresEveryStoredMember) {
+    DocumentHarness saver;
+    saver.doc().SetState(RichState());
+    const CalculatorState saved = saver.doc().State();
+    ASSERT_TRUE(saver.commands.SaveStateFile(Path("a.rpn")));
+    EXPECT_EQ(ReadAll(Path("a.rpn")), kRichFile);
+    EXPECT_TRUE(saver.doc().State() == saved);  // saving changes nothing, redraws nothing
+    EXPECT_EQ(saver.view.updates, 0);
+    EXPECT_EQ(Entries(), std::vector<std::string>{"a.rpn"});
+
+    DocumentHarness loader;
+    ASSERT_TRUE(loader.commands.LoadStateFile(Path("a.rpn")));
+    CalculatorState expected = saved;
+    expected.m_nKey = 0;
+    expected.m_strDisplay = loader.doc().GetEntryText();
+    expected.m_nPointPos = 4;  // "12" and the point typed
+    EXPECT_TRUE(loader.doc().State() == expected);
+    EXPECT_TRUE(loader.messages.messages.empty());
+    EXPECT_EQ(loader.view.updates, 1);
+}
+
+// A state saved part-way and loaded into a fresh calculator continues exactly
+// as the uninterrupted calculator does.
+TEST_F(StateFileTest, WorkContinuesAfterSaveAndLoad) {
+    using Keys = std::vector<std::uint32_t>;
+    const struct {
+        const char* name;
+        Keys before;
+        Keys after;
+        std::function<void(const CTabrixDoc&)> check;
+    } rows[] = {
+        {"12.5 | 3 ENTER", {keys::kOne, keys::kTwo, keys::kPoint, keys::kFive}, {keys::kThree, keys::kEnter},
+         [](const CTabrixDoc& d) { EXPECT_EQ(d.m_dX, 12.53); }},
+        {"7 ENTER | 9", {keys::kSeven, keys::kEnter}, {keys::kNine},
+         [](const CTabrixDoc& d) { EXPECT_EQ(d.m_dZ, 0.0); }},  // 9 replaced X, nothing pushed
+        {"42 F 0 | 5", {keys::kFour, keys::kTwo, keys::kShift, keys::kZero}, {keys::kFive},
+         [](const CTabrixDoc& d) { EXPECT_EQ(d.m_dReg[5], 42.0); }},
+        {"12 | 3 ENTER", {keys::kOne, keys::kTwo}, {keys::kThree, keys::kEnter},
+         [](const CTabrixDoc& d) { EXPECT_EQ(d.m_dX, 123.0); }},
+        {".5 | 1 ENTER", {keys::kPoint, keys::kFive}, {keys::kOne, keys::kEnter},
+         [](const CTabrixDoc& d) { EXPECT_EQ(d.m_dX, 0.51); }},
+        {"1.5 EEX 2 CHS | 3 ENTER", {keys::kOne, keys::kPoint, keys::kFive, keys::kEex, keys::kTwo, keys::kChs},
+         {keys::kThree, keys::kEnter}, [](const CTabrixDoc& d) { EXPECT_DOUBLE_EQ(d.m_dX, 1.5e-23); }},
+        {"F | 7 2", {keys::kShift}, {keys::kSeven, keys::kTwo},
+         [](const CTabrixDoc& d) { EXPECT_EQ(d.m_strFormat + std::to_string(d.m_nDigits), "FIX2"); }},
+        {"1 F ? | SIN", {keys::kOne, keys::kShift, keys::kAbout}, {keys::kSin},
+         [](const CTabrixDoc& d) { EXPECT_DOUBLE_EQ(d.m_dX, std::sinh(1.0)); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TestDoc reference;
+        for (auto k : row.before) reference.Press(k);
+        const CalculatorState atSave = reference.doc.State();
+        ASSERT_TRUE(tabrix::WriteFileAtomically(Path("w.rpn"), EncodeState(atSave)));
+        for (auto k : row.after) reference.Press(k);
+
+        DocumentHarness h;
+        ASSERT_TRUE(h.commands.LoadStateFile(Path("w.rpn")));
+        EXPECT_TRUE(h.doc().State() == atSave);  // main line and point column included
+        for (auto k : row.after) h.t.Press(k);
+        EXPECT_TRUE(h.doc().State() == reference.doc.State());
+        row.check(h.doc());
+    }
+}
+
+TEST_F(StateFileTest, FailedLoadShowsFileErrorAndChangesNothing) {
+    Bytes good = EncodeState(RichState());
+    Bytes huge = FileWith(kDefaultStrings);
+    huge.insert(huge.begin() + 12, {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F});
+    const struct {
+        const char* name;
+        std::function<void(const std::string&)> make;
+    } rows[] = {
+        {"missing", [](const std::string&) {}},
+        {"empty", [](const std::string& p) { WriteAll(p, {}); }},
+        {"short by one", [&](const std::string& p) { WriteAll(p, Bytes(good.begin(), good.end() - 1)); }},
+        {"one byte over", [&](const std::string& p) { WriteAll(p, Cat({good, Hex("00")})); }},
+        {"huge string length", [&](const std::string& p) { WriteAll(p, huge); }},
+        {"a folder", [](const std::string& p) { fs::create_directory(p); }},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string path = Path(std::string(row.name) + ".rpn");
+        row.make(path);
+        DocumentHarness h;
+        h.t.Type("12.5");
+        h.t.Press(keys::kShift);
+        const CalculatorState before = h.doc().State();
+        EXPECT_FALSE(h.commands.LoadStateFile(path));
+        EXPECT_EQ(h.messages.messages, std::vector<std::string>{"File Error"});
+        EXPECT_TRUE(h.doc().State() == before);
+        EXPECT_EQ(h.view.updates, 0);
+    }
+}
+
+TEST_F(StateFileTest, FilesOverOneMebibyteAreRefused) {
+    CalculatorState big;
+    big.m_strMantissa = std::string(0x80000, '1');  // a well-formed state, 2 bytes a digit
+    const Bytes bytes = EncodeState(big);
+    ASSERT_GT(bytes.size(), 1u << 20);
+    ASSERT_TRUE(DecodeState(bytes, CalculatorState{}));
+    WriteAll(Path("big.rpn"), bytes);
+    DocumentHarness h;
+    const CalculatorState before = h.doc().State();
+    EXPECT_FALSE(h.commands.LoadStateFile(Path("big.rpn")));
+    EXPECT_EQ(h.messages.messages, std::vector<std::string>{"File Error"});
+    EXPECT_TRUE(h.doc().State() == before);
+
+    WriteAll(Path("limit"), Bytes(1u << 20, 0));
+    WriteAll(Path("over"), Bytes((1u << 20) + 1, 0));
+    const auto limit = tabrix::ReadStateBytes(Path("limit"));
+    ASSERT_TRUE(limit);
+    EXPECT_EQ(limit->size(), 1u << 20);
+    EXPECT_FALSE(tabrix::ReadStateBytes(Path("over")));
+}
+
+TEST_F(StateFileTest, OpenReportsSuccessAlwaysAndStartsFromTheDefaults) {
+    const CalculatorState defaults = TestDoc{}.doc.State();
+    DocumentHarness fresh;
+    EXPECT_TRUE(fresh.commands.OnOpenDocument(Path("missing.rpn")));
+    EXPECT_EQ(fresh.messages.messages, std::vector<std::string>{"File Error"});
+    EXPECT_TRUE(fresh.doc().State() == defaults);
+
+    WriteAll(Path("good.rpn"), kRichFile);
+    DocumentHarness h;
+    EXPECT_TRUE(h.commands.OnOpenDocument(Path("good.rpn")));
+    EXPECT_EQ(h.doc().m_strPrefix, "STO");
+    EXPECT_TRUE(h.messages.messages.empty());
+}
+
+TEST_F(StateFileTest, FailedSaveShowsFileErrorAndKeepsTheOldFile) {
+    const Bytes old = Hex("01 02 03");
+    const struct {
+        const char* name;
+        const char* target;
+        std::function<void(const std::string&)> make;
+        std::vector<std::string> entriesAfter;
+    } rows[] = {
+        {"missing folder", "nowhere/s.rpn", [](const std::string&) {}, {}},
+        {"read-only file", "ro.rpn",
+         [&](const std::string& p) {
+             WriteAll(p, old);
+             fs::permissions(p, fs::perms(0444));
+         },
+         {"ro.rpn"}},
+        {"a folder", "dir.rpn", [](const std::string& p) { fs::create_directory(p); }, {"dir.rpn"}},
+    };
+    int round = 0;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const fs::path folder = m_dir / std::to_string(round++);
+        fs::create_directory(folder);
+        const std::string path = (folder / row.target).string();
+        row.make(path);
+        DocumentHarness h;
+        h.t.Type("42");
+        const CalculatorState before = h.doc().State();
+        EXPECT_FALSE(h.commands.SaveStateFile(path));
+        EXPECT_EQ(h.messages.messages, std::vector<std::string>{"File Error"});
+        EXPECT_TRUE(h.doc().State() == before);
+        EXPECT_EQ(Entries(folder), row.entriesAfter);  // no temporary file left behind
+    }
+    const std::string readOnly = (m_dir / "1" / "ro.rpn").string();
+    EXPECT_EQ(ReadAll(readOnly), old);
+    EXPECT_EQ(fs::status(readOnly).permissions(), fs::perms(0444));
+}
+
+TEST_F(StateFileTest, SaveOverAnExistingFileRewritesItWhole) {
+    WriteAll(Path("s.rpn"), Bytes(5000, 0xAB));
+    fs::permissions(Path("s.rpn"), fs::perms(0640));
+    DocumentHarness h;
+    ASSERT_TRUE(h.commands.SaveStateFile(Path("s.rpn")));
+    EXPECT_EQ(ReadAll(Path("s.rpn")), EncodeState(h.doc().State()));
+    EXPECT_EQ(fs::status(Path("s.rpn")).permissions(), fs::perms(0640));
+    EXPECT_EQ(Entries(), std::vector<std::string>{"s.rpn"});
+}
+
+TEST_F(StateFileTest, SaveStateCommand) {
+    DocumentHarness h;
+    h.t.Type("2.5");
+    const CalculatorState before = h.doc().State();
+
+    h.commands.OnSaveState();  // cancelled
+    ASSERT_EQ(h.dialog.requests.size(), 1u);
+    const FileDialogRequest& r = h.dialog.requests[0];
+    EXPECT_EQ(r.mode, FileDialogRequest::Mode::Save);
+    EXPECT_EQ(r.title, "Save State File");
+    EXPECT_EQ(r.filter, "Tabrix settings (*.rpn)|*.rpn");
+    EXPECT_EQ(r.defaultExtension, "*.rpn");
+    EXPECT_TRUE(r.confirmOverwrite);
+    EXPECT_TRUE(h.recent.paths.empty());
+    EXPECT_TRUE(h.messages.messages.empty());
+    EXPECT_TRUE(Entries().empty());
+
+    bool existedWhenListed = true;
+    h.recent.onAdd = [&](const std::string& p) { existedWhenListed = fs::exists(p); };
+    h.dialog.answer = Path("s.rpn");
+    h.commands.OnSaveState();
+    EXPECT_EQ(h.recent.paths, std::vector<std::string>{Path("s.rpn")});
+    EXPECT_FALSE(existedWhenListed);  // listed before the file is written
+    EXPECT_EQ(ReadAll(Path("s.rpn")), EncodeState(before));
+    EXPECT_TRUE(h.doc().State() == before);
+    EXPECT_EQ(h.view.updates, 0);
+
+    h.dialog.answer = Path("nowhere/s.rpn");
+    h.commands.OnSaveState();
+    EXPECT_EQ(h.recent.paths.back(), Path("nowhere/s.rpn"));  // listed although the write failed
+    EXPECT_EQ(h.messages.messages, std::vector<std::string>{"File Error"});
+}
+
+TEST_F(StateFileTest, LoadStateCommand) {
+    WriteAll(Path("good.rpn"), kRichFile);
+    DocumentHarness h;
+    const CalculatorState before = h.doc().State();
+
+    h.commands.OnLoadState();  // cancelled
+    ASSERT_EQ(h.dialog.requests.size(), 1u);
+    const FileDialogRequest& r = h.dialog.requests[0];
+    EXPECT_EQ(r.mode, FileDialogRequest::Mode::Open);
+    EXPECT_EQ(r.title, "Load State File");
+    EXPECT_EQ(r.filter, "Tabrix settings (*.rpn)|*.rpn");
+    EXPECT_EQ(r.defaultExtension, "*.rpn");
+    EXPECT_FALSE(r.confirmOverwrite);
+    EXPECT_TRUE(h.recent.paths.empty());
+    EXPECT_TRUE(h.doc().State() == before);
+
+    h.dialog.answer = Path("missing.rpn");
+    h.commands.OnLoadState();
+    EXPECT_EQ(h.recent.paths, std::vector<std::string>{Path("missing.rpn")});
+    EXPECT_EQ(h.messages.messages, std::vector<std::string>{"File Error"});
+    EXPECT_TRUE(h.doc().State() == before);
+
+    h.dialog.answer = Path("good.rpn");
+    h.commands.OnLoadState();
+    EXPECT_EQ(h.recent.paths.back(), Path("good.rpn"));
+    EXPECT_EQ(h.doc().m_strFormat, "ENG");
+    EXPECT_EQ(h.view.updates, 1);
+}
+
+}  // namespace

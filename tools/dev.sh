@@ -2,7 +2,8 @@
 # One entry point for developers and CI: installs what is missing, builds, and
 # then runs the calculator or the tests.
 #
-#   tools/dev.sh run [TOKEN ...]   build, then start tabrix-cli (keys from the terminal)
+#   tools/dev.sh run [FILE]        build, then start the desktop calculator (on FILE)
+#   tools/dev.sh cli [TOKEN ...]   build, then start tabrix-cli (keys from the terminal)
 #   tools/dev.sh test              build, then run every test
 #   tools/dev.sh sanitize          build with ASan + UBSan in build-sanitize/, run every test
 #   tools/dev.sh fuzz [SECONDS]    build the state-file fuzzer with clang, run it (default 30 s)
@@ -54,6 +55,11 @@ case "$mode" in
   run)
     setup
     build build >&2
+    exec "$root/build/shell/tabrix" "$@"
+    ;;
+  cli)
+    setup
+    build build >&2
     exec "$root/build/cli/tabrix-cli" "$@"
     ;;
   test)
@@ -71,6 +77,7 @@ case "$mode" in
     setup
     seconds=${1:-30}
     CC=clang-14 CXX=clang++-14 build build-fuzz -DTABRIX_FUZZ=ON -DTABRIX_SANITIZE=ON -DBUILD_TESTING=OFF \
+      -DTABRIX_BUILD_GUI=OFF \
       -DCMAKE_BUILD_TYPE=RelWithDebInfo --target state_file_fuzzer
     # New inputs go to a scratch folder; the committed seed corpus stays as it is.
     scratch=$(mktemp -d)
@@ -79,7 +86,7 @@ case "$mode" in
       "$scratch" "$root/fuzz/corpus"
     ;;
   *)
-    echo "usage: tools/dev.sh run|test|sanitize|fuzz|setup" >&2
+    echo "usage: tools/dev.sh run|cli|test|sanitize|fuzz|setup" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,25 @@
+// The program's command identifiers. Menus, tool bar buttons and shortcuts
+// all issue these numbers, and one table maps each to its action.
+#pragma once
+
+namespace tabrix::cmd {
+
+inline constexpr int kFileNew = 57600;
+inline constexpr int kFileOpen = 57601;
+inline constexpr int kFileSave = 57603;  // Ctrl+S: routed to Save State
+inline constexpr int kFileMruFirst = 57616;  // recent files: 57616..57619
+inline constexpr int kFileMruCount = 4;
+inline constexpr int kAppExit = 57665;
+inline constexpr int kAppAbout = 57664;
+inline constexpr int kEditCopy = 57634;
+inline constexpr int kEditCut = 57635;
+inline constexpr int kEditPaste = 57637;
+inline constexpr int kEditUndo = 57643;  // no handler
+inline constexpr int kNextPane = 57680;  // no handler
+inline constexpr int kPrevPane = 57681;  // no handler
+inline constexpr int kFileSaveState = 32771;
+inline constexpr int kFileLoadState = 32772;
+inline constexpr int kFileResetState = 32792;
+// STO and RCL items: see kStoreCommandIds and kRecallCommandIds.
+
+}  // namespace tabrix::cmd

@@ -1,0 +1,73 @@
+// CMainFrame: the main window. It holds the calculator view, the menu bar
+// (File, Edit, STO, RCL, Help), the tool bar (Cut, Copy, Paste, About) and the
+// shortcuts, and routes every command id to its action.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "document/document_commands.h"
+#include "engine/calculator_state.h"
+#include "platform/services.h"
+#include "shell/qt_services.h"
+#include "view/tabrix_view.h"
+
+class QMenu;
+
+namespace tabrix {
+
+// What the main window works with; the program passes Qt implementations,
+// tests pass fakes for the dialogs.
+struct FrameServices {
+    IFileDialog* fileDialog = nullptr;
+    IMessageBox* messageBox = nullptr;
+    IClipboard* clipboard = nullptr;
+    RecentFileList* recentFiles = nullptr;
+    std::function<void()> showAbout;  // runs the About box
+};
+
+class CMainFrame : public QMainWindow, public IShellRequests {
+public:
+    CMainFrame(CTabrixDoc& doc, const FrameServices& services, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Carries out a command id as a menu item, button or shortcut would.
+    // Returns false for an id nothing handles.
+    bool OnCommand(int commandId);
+
+    // Start-up: a state file named after the program's name in `arguments` is
+    // opened as the document ("File Error" leaves the defaults).
+    void OpenFileFromCommandLine(const QStringList& arguments);
+
+    // The ? key: opens the About box once the key has finished executing.
+    void RequestAbout() override;
+
+    DocumentCommands& Commands() { return m_commands; }
+    CTabrixView* View() const { return m_view; }
+    QAction* ActionFor(int commandId) const;
+
+private:
+    void CreateCommands();
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateShortcuts();
+    void RebuildRecentFiles();
+    void UpdatePasteAction();
+    QAction* AddCommand(QMenu* menu, int commandId, const QString& text);
+    void OpenDocument();
+
+    CTabrixDoc& m_doc;
+    FrameServices m_services;
+    DocumentCommands m_commands;
+    CTabrixView* m_view;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_recentPlaceholder = nullptr;
+    std::array<QAction*, RecentFileList::kMaxEntries> m_recentActions{};
+    std::map<int, std::function<void()>> m_handlers;
+    std::map<int, QAction*> m_actions;
+};
+
+}  // namespace tabrix

@@ -1,0 +1,93 @@
+#include "shell/qt_services.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QSettings>
+
+namespace tabrix {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// "description|pattern" becomes Qt's "description (pattern)"; a description
+// that already names its pattern is used as it is.
+QString QtFilter(const std::string& filter) {
+    const QStringList parts = Q(filter).split(QLatin1Char('|'));
+    if (parts.size() < 2 || parts[0].contains(parts[1])) return parts.value(0);
+    return parts[0] + QStringLiteral(" (") + parts[1] + QLatin1Char(')');
+}
+
+QSettings Settings() {
+    return QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Tabrix"));
+}
+
+}  // namespace
+
+std::optional<std::string> QtFileDialog::Choose(const FileDialogRequest& request) {
+    QFileDialog dialog(m_parent, Q(request.title));
+    dialog.setNameFilter(QtFilter(request.filter));
+    const bool save = request.mode == FileDialogRequest::Mode::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // "*.rpn" completes a name typed without an extension.
+    QString suffix = Q(request.defaultExtension);
+    suffix.remove(QStringLiteral("*")).remove(0, suffix.startsWith(QLatin1Char('.')) ? 1 : 0);
+    dialog.setDefaultSuffix(suffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return QDir::toNativeSeparators(dialog.selectedFiles().first()).toStdString();
+}
+
+void QtMessageBox::ShowMessage(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tabrix"), Q(text), QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+bool QtClipboard::HasText() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data != nullptr && data->hasText();
+}
+
+std::optional<std::string> QtClipboard::GetText() {
+    if (!HasText()) return std::nullopt;
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+bool QtClipboard::SetText(const std::string& text) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(Q(text));
+    return clipboard->text() == Q(text);
+}
+
+RecentFileList::RecentFileList() {
+    QSettings settings = Settings();
+    settings.beginGroup(QStringLiteral("Recent File List"));
+    for (int i = 1; i <= kMaxEntries; ++i) {
+        const QString path = settings.value(QStringLiteral("File%1").arg(i)).toString();
+        if (!path.isEmpty() && !m_paths.contains(path)) m_paths.append(path);
+    }
+}
+
+void RecentFileList::AddToRecentFileList(const std::string& path) {
+    const QString absolute = QFileInfo(Q(path)).absoluteFilePath();
+    m_paths.removeAll(absolute);
+    m_paths.prepend(absolute);
+    while (m_paths.size() > kMaxEntries) m_paths.removeLast();
+    Save();
+    if (m_changed) m_changed();
+}
+
+void RecentFileList::Save() const {
+    QSettings settings = Settings();
+    settings.beginGroup(QStringLiteral("Recent File List"));
+    settings.remove(QString());
+    for (int i = 0; i < m_paths.size(); ++i) settings.setValue(QStringLiteral("File%1").arg(i + 1), m_paths[i]);
+}
+
+}  // namespace tabrix

@@ -1,0 +1,74 @@
+// The document's services on Qt: file dialogs, message boxes, the system
+// clipboard, the recent-file list in the settings, and menu items.
+#pragma once
+
+#include <QAction>
+#include <QStringList>
+#include <functional>
+
+#include "document/services.h"
+
+class QWidget;
+
+namespace tabrix {
+
+class QtFileDialog final : public IFileDialog {
+public:
+    explicit QtFileDialog(QWidget* parent = nullptr) : m_parent(parent) {}
+    void SetParent(QWidget* parent) { m_parent = parent; }
+    std::optional<std::string> Choose(const FileDialogRequest& request) override;
+
+private:
+    QWidget* m_parent;
+};
+
+class QtMessageBox final : public IMessageBox {
+public:
+    explicit QtMessageBox(QWidget* parent = nullptr) : m_parent(parent) {}
+    void SetParent(QWidget* parent) { m_parent = parent; }
+    void ShowMessage(const std::string& text) override;
+
+private:
+    QWidget* m_parent;
+};
+
+// The system clipboard's plain text.
+class QtClipboard final : public IClipboard {
+public:
+    bool Open() override { return true; }
+    void Close() override {}
+    bool HasText() override;
+    std::optional<std::string> GetText() override;
+    bool SetText(const std::string& text) override;
+};
+
+// The four most recent state files, newest first, kept in the settings
+// (organisation "Local AppWizard-Generated Applications", application "Tabrix").
+class RecentFileList final : public IRecentFiles {
+public:
+    static constexpr int kMaxEntries = 4;
+
+    RecentFileList();
+    void AddToRecentFileList(const std::string& path) override;
+    const QStringList& Paths() const { return m_paths; }
+    // Called after every change of the list.
+    void SetChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
+
+private:
+    void Save() const;
+    QStringList m_paths;
+    std::function<void()> m_changed;
+};
+
+// A menu item or tool bar action as the document's update handlers see it.
+class QtCommandUI final : public ICommandUI {
+public:
+    explicit QtCommandUI(QAction* action) : m_action(action) {}
+    void Enable(bool enabled) override { m_action->setEnabled(enabled); }
+    void SetText(const std::string& text) override { m_action->setText(QString::fromStdString(text)); }
+
+private:
+    QAction* m_action;
+};
+
+}  // namespace tabrix

@@ -1,0 +1,51 @@
+#include "shell/tabrix_app.h"
+
+#include "shell/about_dlg.h"
+#include "shell/app_icon.h"
+
+namespace tabrix {
+
+CTabrixApp::CTabrixApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+    setApplicationName(QStringLiteral("Tabrix"));
+    setApplicationDisplayName(QStringLiteral("Tabrix"));
+    setDesktopFileName(QStringLiteral("tabrix"));
+    setWindowIcon(AppIcon());
+}
+
+CTabrixApp::~CTabrixApp() {
+    m_frame.reset();  // the window goes before the calculator it shows
+}
+
+bool CTabrixApp::InitInstance() {
+    m_doc = std::make_unique<CTabrixDoc>();  // starts with the defaults
+    m_clipboard = std::make_unique<QtClipboard>();
+    m_recentFiles = std::make_unique<RecentFileList>();
+    m_fileDialog = std::make_unique<QtFileDialog>();
+    m_messageBox = std::make_unique<QtMessageBox>();
+
+    FrameServices services;
+    services.fileDialog = m_fileDialog.get();
+    services.messageBox = m_messageBox.get();
+    services.clipboard = m_clipboard.get();
+    services.recentFiles = m_recentFiles.get();
+    services.showAbout = [this] { OnAppAbout(); };
+    m_frame = std::make_unique<CMainFrame>(*m_doc, services);
+    m_fileDialog->SetParent(m_frame.get());
+    m_messageBox->SetParent(m_frame.get());
+
+    // A state file named on the command line is opened; one that cannot be
+    // read says "File Error" and leaves the defaults.
+    m_frame->OpenFileFromCommandLine(arguments());
+
+    m_frame->show();
+    return true;
+}
+
+void CTabrixApp::OnAppAbout() {
+    CAboutDlg dialog(m_frame.get());
+    dialog.m_strURL = QString::fromLatin1(kSponsorUrl);
+    dialog.exec();
+}
+
+}  // namespace tabrix

@@ -1,0 +1,81 @@
+#include "shell/toolbar_icons.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace tabrix {
+
+namespace {
+
+// Draws on a 16 x 16 grid at 1x and 2x.
+template <typename Paint>
+QIcon DrawIcon(Paint paint) {
+    QIcon icon;
+    for (int scale : {1, 2}) {
+        QPixmap pixmap(16 * scale, 16 * scale);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(scale, scale);
+        paint(painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+void Page(QPainter& painter, const QRectF& rect) {
+    painter.setPen(QPen(QColor(60, 60, 60), 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(rect);
+    painter.setPen(QPen(QColor(120, 120, 120), 1));
+    for (qreal y = rect.top() + 2.5; y < rect.bottom() - 1; y += 2) {
+        painter.drawLine(QPointF(rect.left() + 2, y), QPointF(rect.right() - 2, y));
+    }
+}
+
+}  // namespace
+
+QIcon CutIcon() {
+    return DrawIcon([](QPainter& painter) {
+        painter.setPen(QPen(QColor(40, 40, 40), 1.4));
+        painter.drawLine(QPointF(4.5, 1.5), QPointF(10.5, 11));
+        painter.drawLine(QPointF(11.5, 1.5), QPointF(5.5, 11));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(QPointF(4.5, 12.5), 2.3, 2.3);
+        painter.drawEllipse(QPointF(11.5, 12.5), 2.3, 2.3);
+    });
+}
+
+QIcon CopyIcon() {
+    return DrawIcon([](QPainter& painter) {
+        Page(painter, QRectF(1.5, 1.5, 8, 10));
+        Page(painter, QRectF(6.5, 4.5, 8, 10));
+    });
+}
+
+QIcon PasteIcon() {
+    return DrawIcon([](QPainter& painter) {
+        painter.setPen(QPen(QColor(90, 60, 20), 1));
+        painter.setBrush(QColor(190, 140, 70));
+        painter.drawRoundedRect(QRectF(1.5, 2.5, 10, 12), 1.5, 1.5);
+        painter.setBrush(QColor(160, 160, 160));
+        painter.drawRect(QRectF(4.5, 1.5, 4, 2.5));
+        Page(painter, QRectF(6.5, 6.5, 8, 8.5));
+    });
+}
+
+QIcon AboutIcon() {
+    return DrawIcon([](QPainter& painter) {
+        QFont font = painter.font();
+        font.setPixelSize(15);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(QColor(120, 100, 0));
+        painter.drawText(QRectF(1, 1, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
+        painter.setPen(QColor(240, 200, 0));
+        painter.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
+    });
+}
+
+}  // namespace tabrix

@@ -1,0 +1,13 @@
+// The tool bar's 16 x 16 pictures, drawn rather than loaded.
+#pragma once
+
+#include <QIcon>
+
+namespace tabrix {
+
+QIcon CutIcon();
+QIcon CopyIcon();
+QIcon PasteIcon();
+QIcon AboutIcon();
+
+}  // namespace tabrix

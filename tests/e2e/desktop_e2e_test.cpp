@@ -1,0 +1,136 @@
+// End to end: the real tabrix binary on an X server (run under xvfb-run),
+// driven by xdotool with real pointer clicks and key presses, and checked by
+// its window title and the pixels of screenshots.
+#include <QColor>
+#include <QImage>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "view/keypad_geometry.h"
+
+extern char** environ;
+
+namespace tabrix {
+namespace {
+
+std::string Shell(const std::string& command) {
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        std::array<char, 512> buffer;
+        while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) out.append(buffer.data(), n);
+        pclose(pipe);
+    }
+    while (!out.empty() && (out.back() == '\n' || out.back() == ' ')) out.pop_back();
+    return out;
+}
+
+class DesktopTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (std::getenv("DISPLAY") == nullptr) GTEST_SKIP() << "needs an X server (run under xvfb-run)";
+        char dir[] = "/tmp/tabrix-e2e-XXXXXX";
+        ASSERT_NE(mkdtemp(dir), nullptr);
+        m_dir = dir;
+        setenv("XDG_CONFIG_HOME", m_dir.c_str(), 1);
+        char* argv[] = {const_cast<char*>(TABRIX_PATH), nullptr};
+        ASSERT_EQ(posix_spawn(&m_pid, TABRIX_PATH, nullptr, nullptr, argv, environ), 0);
+        m_window = Shell("timeout 20 xdotool search --sync --onlyvisible --name '^Tabrix$' | head -n 1");
+        ASSERT_FALSE(m_window.empty()) << "no window appeared";
+        Shell("xdotool windowfocus --sync " + m_window);
+        Settle();
+        m_origin = FindViewOrigin(Screenshot());
+        ASSERT_GE(m_origin.x(), 0) << "no LCD on the screen";
+    }
+
+    void TearDown() override {
+        if (m_pid > 0) {
+            kill(m_pid, SIGTERM);
+            waitpid(m_pid, nullptr, 0);
+        }
+        if (!m_dir.empty()) Shell("rm -rf '" + m_dir + "'");
+    }
+
+    static void Settle() { std::this_thread::sleep_for(std::chrono::milliseconds(300)); }
+
+    QImage Screenshot() {
+        const std::string file = m_dir + "/screen.png";
+        Shell("import -window root '" + file + "'");
+        return QImage(QString::fromStdString(file)).convertToFormat(QImage::Format_RGB32);
+    }
+
+    // The calculator picture's top-left corner on the screen: the LCD window
+    // (a plain rectangle in the LCD colour) starts at (17, 11) of the picture.
+    static QPoint FindViewOrigin(const QImage& screen) {
+        const QRgb lcd = qRgb(180, 241, 235);
+        for (int y = 0; y + 60 < screen.height(); ++y) {
+            for (int x = 0; x + 200 < screen.width(); ++x) {
+                if (screen.pixel(x, y) == lcd && screen.pixel(x + 200, y + 55) == lcd) return {x - 17, y - 11};
+            }
+        }
+        return {-1, -1};
+    }
+
+    void ClickKey(int key) {
+        const KeyRect r = GetKeyRect(key);
+        const QPoint p = m_origin + QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        Shell("xdotool mousemove " + std::to_string(p.x()) + " " + std::to_string(p.y()) + " click 1");
+        Settle();
+    }
+
+    void Type(const std::string& keys) {
+        Shell("xdotool key --window " + m_window + " --delay 60 " + keys);
+        Settle();
+    }
+
+    // Dark pixels in a rectangle of the picture.
+    bool HasInk(const QImage& screen, const QRect& rect) const {
+        const QRect on = rect.translated(m_origin);
+        for (int y = on.top(); y <= on.bottom(); ++y)
+            for (int x = on.left(); x <= on.right(); ++x)
+                if (qGray(screen.pixel(x, y)) < 110) return true;
+        return false;
+    }
+
+    static QRect Cell(int i) { return {28 + 17 * i, 11, 11, 26}; }
+
+    pid_t m_pid = 0;
+    std::string m_dir;
+    std::string m_window;
+    QPoint m_origin;
+};
+
+TEST_F(DesktopTest, TitleClicksAndKeysReachTheCalculator) {
+    EXPECT_EQ(Shell("xdotool getwindowname " + m_window), "Tabrix");
+    const QImage start = Screenshot();
+    EXPECT_TRUE(HasInk(start, Cell(2)));  // " 0000000 00"
+    EXPECT_FALSE(HasInk(start, QRect(24, 52, 6, 14)));
+
+    ClickKey(25);  // F with the mouse: the f indicator appears
+    EXPECT_TRUE(HasInk(Screenshot(), QRect(24, 52, 6, 14)));
+    Type("f");  // F on the keyboard: gone again
+    EXPECT_FALSE(HasInk(Screenshot(), QRect(24, 52, 6, 14)));
+
+    Type("7");  // typing 7: the main line is " 7"
+    const QImage typed = Screenshot();
+    EXPECT_TRUE(HasInk(typed, Cell(1)));
+    EXPECT_FALSE(HasInk(typed, Cell(2)));
+
+    ClickKey(20);  // ENTER
+    Type("KP_Add");  // 7 + 7 = 14: " 1400000 01"
+    const QImage sum = Screenshot();
+    for (int i : {1, 2, 3, 9, 10}) EXPECT_TRUE(HasInk(sum, Cell(i))) << i;
+    EXPECT_FALSE(HasInk(sum, Cell(8)));
+}
+
+}  // namespace
+}  // namespace tabrix

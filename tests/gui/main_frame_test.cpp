@@ -1,0 +1,186 @@
+// The main window on the offscreen platform: menus, tool bar, command ids,
+// shortcuts and the document commands behind them.
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "document/state_file.h"
+#include "fakes/document_fakes.h"
+#include "shell/command_ids.h"
+#include "shell/main_frame.h"
+
+namespace tabrix {
+namespace {
+
+// Each test starts with an empty recent-file list in the settings.
+struct ClearedSettings {
+    ClearedSettings() {
+        QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Tabrix")).clear();
+    }
+};
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    MainFrameTest() {
+        services.fileDialog = &dialog;
+        services.messageBox = &messages;
+        services.clipboard = &clipboard;
+        services.recentFiles = &recent;
+        services.showAbout = [this] { ++aboutShown; };
+        frame = std::make_unique<CMainFrame>(t.doc, services);
+    }
+
+    QMenu* Menu(const QString& title) {
+        for (QAction* action : frame->menuBar()->actions()) {
+            if (action->text() == title) return action->menu();
+        }
+        return nullptr;
+    }
+    QStringList Texts(QMenu* menu) {
+        QStringList texts;
+        for (QAction* action : menu->actions()) {
+            if (action->isVisible()) texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        }
+        return texts;
+    }
+
+    ClearedSettings clearedSettings;
+    testing::TestDoc t;
+    testing::FakeFileDialog dialog;
+    testing::RecordingMessageBox messages;
+    QtClipboard clipboard;
+    RecentFileList recent;
+    int aboutShown = 0;
+    FrameServices services;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST_F(MainFrameTest, WindowMenusAndToolBar) {
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tabrix"));
+    QStringList titles;
+    for (QAction* action : frame->menuBar()->actions()) titles << action->text();
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&STO", "&RCL", "&Help"}));
+    EXPECT_EQ(Texts(Menu("&File")), (QStringList{"&Save State", "&Load State", "-", "Recent File", "-",
+                                                  "R&eset State", "E&xit"}));
+    EXPECT_EQ(Texts(Menu("&Edit")), (QStringList{"Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V"}));
+    EXPECT_EQ(Texts(Menu("&Help")), QStringList{"&About Tabrix..."});
+
+    const QList<QToolBar*> bars = frame->findChildren<QToolBar*>();
+    ASSERT_EQ(bars.size(), 1);
+    EXPECT_FALSE(bars[0]->isMovable());
+    QStringList buttons;
+    for (QAction* action : bars[0]->actions()) buttons << (action->isSeparator() ? "-" : action->data().toString());
+    EXPECT_EQ(buttons, (QStringList{"-", "57635", "57634", "57637", "-", "57664", "-"}));
+}
+
+TEST_F(MainFrameTest, RegisterMenusUseTheirCommandIdsAndShowTheRegisters) {
+    QMenu* sto = Menu("&STO");
+    QMenu* rcl = Menu("&RCL");
+    ASSERT_EQ(sto->actions().size(), 10);
+    for (int n = 0; n < 10; ++n) {
+        EXPECT_EQ(sto->actions()[n]->data().toInt(), kStoreCommandIds[n]);
+        EXPECT_EQ(rcl->actions()[n]->data().toInt(), kRecallCommandIds[n]);
+        EXPECT_EQ(sto->actions()[n]->text(), QString::number(n));  // until the menu first opens
+    }
+    t.Type("42");
+    EXPECT_TRUE(frame->OnCommand(1));  // STO 1
+    EXPECT_EQ(t.doc.m_dReg[1], 42);
+    for (int key : {25, 9, 22}) t.Press(static_cast<std::uint32_t>(key));  // FIX 2
+    emit sto->aboutToShow();
+    emit rcl->aboutToShow();
+    EXPECT_EQ(sto->actions()[1]->text(), QStringLiteral("STO 1:  42.00"));
+    EXPECT_EQ(rcl->actions()[0]->text(), QStringLiteral("RCL 0:  0.00"));
+    sto->actions()[1]->trigger();
+    rcl->actions()[1]->trigger();
+    EXPECT_EQ(t.doc.m_dX, 42);
+    EXPECT_EQ(t.doc.m_dY, 42);
+}
+
+TEST_F(MainFrameTest, PasteIsEnabledOnlyWithTextOnTheClipboard) {
+    QAction* paste = frame->ActionFor(cmd::kEditPaste);
+    QApplication::clipboard()->setText(QStringLiteral("  2.5e1 apples"));
+    emit Menu("&Edit")->aboutToShow();
+    EXPECT_TRUE(paste->isEnabled());
+    frame->OnCommand(cmd::kEditPaste);
+    EXPECT_EQ(t.doc.m_dX, 25);
+    QApplication::clipboard()->clear();
+    emit Menu("&Edit")->aboutToShow();
+    EXPECT_FALSE(paste->isEnabled());
+    frame->OnCommand(cmd::kEditCopy);  // Copy puts text there, and Paste comes back
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("2.500000e+01"));
+    EXPECT_TRUE(paste->isEnabled());
+}
+
+TEST_F(MainFrameTest, RecentFilesKeepFourAndShowAPlaceholderWhenEmpty) {
+    QAction* first = frame->ActionFor(cmd::kFileMruFirst);
+    EXPECT_EQ(first->text(), QStringLiteral("Recent File"));
+    EXPECT_FALSE(first->isEnabled());
+    for (const char* name : {"/tmp/a.rpn", "/tmp/b.rpn", "/tmp/c.rpn", "/tmp/d.rpn", "/tmp/e.rpn"}) {
+        recent.AddToRecentFileList(name);
+    }
+    EXPECT_EQ(recent.Paths(), (QStringList{"/tmp/e.rpn", "/tmp/d.rpn", "/tmp/c.rpn", "/tmp/b.rpn"}));
+    EXPECT_EQ(Texts(Menu("&File")).mid(3, 4), (QStringList{"&1 e.rpn", "&2 d.rpn", "&3 c.rpn", "&4 b.rpn"}));
+    EXPECT_TRUE(first->isEnabled());
+    EXPECT_EQ(RecentFileList().Paths(), recent.Paths());  // kept in the settings
+}
+
+TEST_F(MainFrameTest, CtrlSSavesTheStateInsteadOfTruncatingTheFile) {
+    QTemporaryDir dir;
+    const std::string path = (dir.path() + "/work.rpn").toStdString();
+    dialog.answer = path;
+    t.Type("12");
+    frame->OnCommand(cmd::kFileSave);
+    const auto bytes = ReadStateBytes(path);
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(*bytes, EncodeState(t.doc.State()));
+    EXPECT_EQ(dialog.requests.at(0).title, "Save State File");
+}
+
+TEST_F(MainFrameTest, StartingWithAFileLoadsIt) {
+    QTemporaryDir dir;
+    const std::string path = (dir.path() + "/start.rpn").toStdString();
+    CalculatorState saved = t.doc.State();
+    saved.m_dX = 6.5;
+    saved.m_strFormat = "FIX";
+    saved.m_nDigits = 1;
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(EncodeState(saved).data()),
+                                                static_cast<std::streamsize>(EncodeState(saved).size()));
+    frame->OpenFileFromCommandLine({"tabrix", QString::fromStdString(path)});
+    EXPECT_EQ(t.doc.m_dX, 6.5);
+    EXPECT_EQ(t.doc.m_strDisplay, " 65");
+    frame->OpenFileFromCommandLine({"tabrix", "/nonexistent/x.rpn"});
+    EXPECT_EQ(messages.messages, std::vector<std::string>{"File Error"});
+    EXPECT_EQ(t.doc.m_dX, 6.5);
+}
+
+TEST_F(MainFrameTest, ShortcutsNewUndoAndPanes) {
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    t.Type("5");
+    t.Press(20);
+    QTest::keyClick(frame.get(), Qt::Key_Z, Qt::ControlModifier);  // no handler: nothing happens
+    QTest::keyClick(frame.get(), Qt::Key_F6);
+    EXPECT_EQ(t.doc.m_dY, 5);
+    QTest::keyClick(frame.get(), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(t.doc.State(), CTabrixDoc().State());
+}
+
+TEST_F(MainFrameTest, TheAboutKeyMenuItemAndButtonOpenTheSameBox) {
+    t.Press(19);  // the ? key asks once the key is done
+    EXPECT_EQ(aboutShown, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(aboutShown, 1);
+    Menu("&Help")->actions()[0]->trigger();
+    EXPECT_EQ(aboutShown, 2);
+}
+
+}  // namespace
+}  // namespace tabrix

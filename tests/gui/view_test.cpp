@@ -1,0 +1,173 @@
+// The calculator widget on the offscreen platform: pointer and keyboard input
+// and the painted picture, checked pixel by pixel.
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "fakes/doc_fixture.h"
+#include "view/keypad_geometry.h"
+#include "view/lcd_colors.h"
+#include "view/tabrix_view.h"
+
+namespace tabrix {
+namespace {
+
+QPoint CentreOf(int key) {
+    const KeyRect r = GetKeyRect(key);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+class ViewTest : public ::testing::Test {
+protected:
+    QImage Picture() {
+        QImage image(kFaceWidth, kFaceHeight, QImage::Format_RGB32);
+        QPainter painter(&image);
+        view.Render(painter);
+        return image;
+    }
+    void Click(int key) { ClickAt(CentreOf(key)); }
+    void ClickAt(QPoint p) {
+        QTest::mousePress(&view, Qt::LeftButton, {}, p);
+        QTest::mouseRelease(&view, Qt::LeftButton, {}, p);
+    }
+    void Release(int qtKey, Qt::KeyboardModifiers modifiers = {}, bool autoRepeat = false) {
+        QKeyEvent event(QEvent::KeyRelease, qtKey, modifiers, QString(), autoRepeat);
+        QApplication::sendEvent(&view, &event);
+    }
+
+    testing::TestDoc t;
+    CTabrixView view{t.doc};
+};
+
+// True when some pixel of the rectangle is much darker than the LCD colour.
+bool HasInk(const QImage& image, const QRect& rect) {
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            if (qGray(image.pixel(x, y)) < 110) return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(ViewTest, MouseSequencesGiveTheEngineResults) {
+    for (int key : {21, 20, 22, 30}) Click(key);  // 1 ENTER 2 +
+    EXPECT_EQ(t.doc.m_dX, 3);
+    Click(25);
+    Click(7);  // F x^2
+    EXPECT_EQ(t.doc.m_dX, 9);
+    EXPECT_EQ(t.doc.m_nKey, 0u);
+}
+
+TEST_F(ViewTest, ReleaseElsewhereExecutesNothing) {
+    QTest::mousePress(&view, Qt::LeftButton, {}, CentreOf(9));
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, CentreOf(10));
+    QTest::mousePress(&view, Qt::LeftButton, {}, CentreOf(21));
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(900, -40));  // outside the window
+    QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(42, 100));   // in a gap
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, CentreOf(5));
+    EXPECT_FALSE(t.doc.m_bEntering);
+    EXPECT_EQ(t.doc.m_dX, 0);
+    EXPECT_EQ(t.doc.m_nKey, 0u);
+}
+
+TEST_F(ViewTest, TapOnNoKeyCancelsShiftAndPrefixOnly) {
+    Click(21);  // typing 1
+    Click(25);
+    Click(9);   // FIX prefix pending
+    Click(25);  // ... dropped by F, shift on
+    ASSERT_TRUE(t.doc.m_bShift);
+    ClickAt({120, 240});
+    EXPECT_FALSE(t.doc.m_bShift);
+    EXPECT_TRUE(t.doc.m_strPrefix.empty());
+    EXPECT_TRUE(t.doc.m_bEntering);
+    EXPECT_EQ(t.doc.m_strMantissa, "1");
+}
+
+TEST_F(ViewTest, DoubleTapTypesTheDigitTwice) {
+    const QPoint p = CentreOf(9);
+    QTest::mousePress(&view, Qt::LeftButton, {}, p);
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, p);
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, p, view.mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&view, &doubleClick);
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, p);
+    EXPECT_EQ(t.doc.m_strMantissa, "77");
+}
+
+TEST_F(ViewTest, HeldKeyIsLitInsideItsRectangleOnly) {
+    QTest::mousePress(&view, Qt::LeftButton, {}, CentreOf(20));
+    ASSERT_EQ(t.doc.m_nKey, 20u);
+    const QImage held = Picture();
+    EXPECT_EQ(QColor(held.pixel(47, 250)), QColor(213, 213, 210));  // ENTER's lower half, lit grey
+    EXPECT_EQ(QColor(held.pixel(47, 215)), QColor(213, 213, 210));
+    EXPECT_EQ(QColor(held.pixel(8, 250)), QColor(247, 247, 44));     // F, resting yellow
+    EXPECT_EQ(QColor(held.pixel(125, 250)), QColor(44, 44, 252));    // the point key, resting blue
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, CentreOf(20));
+    EXPECT_EQ(QColor(Picture().pixel(47, 250)), QColor(93, 93, 91));
+}
+
+TEST_F(ViewTest, MainLineCharactersAndPointStandInTheirCells) {
+    const QImage image = Picture();  // " 0000000 00", point after the first digit
+    EXPECT_FALSE(HasInk(image, QRect(28, 11, 11, 26)));  // the blank sign cell
+    for (int i : {1, 2, 7, 9, 10}) EXPECT_TRUE(HasInk(image, QRect(28 + 17 * i, 11, 11, 26))) << i;
+    EXPECT_FALSE(HasInk(image, QRect(28 + 17 * 8, 11, 11, 26)));  // the blank exponent sign
+    // The point, 11 px into the first digit's cell, survived the opaque cells
+    // of both neighbours.
+    EXPECT_TRUE(HasInk(image, QRect(56, 25, 6, 12)));
+    EXPECT_FALSE(HasInk(image, QRect(56 + 17, 25, 6, 12)));  // no point after the second digit
+}
+
+TEST_F(ViewTest, MinusSignIsShiftedIntoItsCellAndIndicatorsAppear) {
+    Click(21);
+    Click(14);  // typing -1
+    Click(25);
+    Click(19);  // HYP pending, shift off
+    Click(25);  // shift on, HYP kept
+    const QImage image = Picture();
+    EXPECT_FALSE(HasInk(image, QRect(28, 11, 5, 26)));  // a "-" starts 5 px into its cell
+    EXPECT_TRUE(HasInk(image, QRect(33, 11, 8, 26)));
+    EXPECT_TRUE(HasInk(image, QRect(24, 52, 6, 14)));   // "f"
+    EXPECT_TRUE(HasInk(image, QRect(45, 52, 25, 14)));  // "HYP"
+    Click(25);
+    EXPECT_FALSE(HasInk(Picture(), QRect(24, 52, 6, 14)));
+}
+
+TEST_F(ViewTest, StackAndModeLinesAreGreyAtTheirPlaces) {
+    for (int key : {25, 9, 22}) Click(key);  // FIX 2
+    const QImage image = Picture();
+    auto hasGrey = [&](QRect rect) {
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                if (qGray(image.pixel(x, y)) < 200 && qAbs(qRed(image.pixel(x, y)) - qBlue(image.pixel(x, y))) < 30)
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(hasGrey(QRect(92, 37, 30, 10)));   // Y
+    EXPECT_TRUE(hasGrey(QRect(92, 57, 30, 10)));   // T
+    EXPECT_TRUE(hasGrey(QRect(190, 57, 25, 10)));  // FIX.2
+    EXPECT_TRUE(hasGrey(QRect(190, 45, 25, 10)));  // DEG
+    EXPECT_FALSE(hasGrey(QRect(150, 37, 30, 10)));  // FIX 2 lines are short
+}
+
+TEST_F(ViewTest, KeyboardReleasesActAndAutoRepeatIsIgnored) {
+    Release(Qt::Key_7);
+    Release(Qt::Key_7, {}, true);  // a held key repeats: ignored
+    Release(Qt::Key_Period);
+    Release(Qt::Key_5, Qt::KeypadModifier);
+    EXPECT_EQ(t.doc.m_strMantissa, "7");
+    EXPECT_EQ(t.doc.m_strFraction, "5");
+    Release(Qt::Key_Enter, Qt::KeypadModifier);
+    Release(Qt::Key_2);
+    Release(Qt::Key_Asterisk, Qt::KeypadModifier);
+    EXPECT_EQ(t.doc.m_dX, 15);
+    Release(Qt::Key_Asterisk);  // the main keyboard's * is not the multiply key
+    Release(Qt::Key_Escape);
+    EXPECT_EQ(t.doc.m_dX, 0);
+    Release(Qt::Key_F);
+    Release(Qt::Key_Return);  // F ENTER: RAN#
+    EXPECT_FALSE(t.doc.m_bShift);
+}
+
+}  // namespace
+}  // namespace tabrix

@@ -1,0 +1,114 @@
+#include "view/face_painter.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "engine/key_codes.h"
+#include "view/key_labels.h"
+#include "view/keypad_geometry.h"
+#include "view/lcd_colors.h"
+
+namespace tabrix {
+
+namespace {
+
+struct KeyColors {
+    QColor resting;
+    QColor lit;
+    QColor text;
+};
+
+KeyColors ColorsOf(KeyFamily family) {
+    switch (family) {
+        case KeyFamily::Digit: return {QColor(44, 44, 252), QColor(132, 132, 255), Qt::white};
+        case KeyFamily::Shift: return {QColor(247, 247, 44), QColor(255, 255, 133), Qt::black};
+        case KeyFamily::Function: break;
+    }
+    return {QColor(93, 93, 91), QColor(213, 213, 210), Qt::white};
+}
+
+// Dark grey speckles between RGB(44, 44, 45) and RGB(76, 76, 75), from a fixed
+// sequence so that every start draws the same picture.
+void PaintBackground(QImage& image) {
+    std::uint32_t seed = 0x2545F491u;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            seed = seed * 1664525u + 1013904223u;
+            const int grey = 44 + static_cast<int>((seed >> 24) % 33);
+            line[x] = qRgb(grey, grey, grey + (grey < 60 ? 1 : -1));
+        }
+    }
+}
+
+void PaintLcdPanel(QPainter& painter) {
+    painter.fillRect(QRect(QPoint(7, 4), QPoint(232, 73)), kBezelColor);
+    painter.fillRect(QRect(QPoint(17, 11), QPoint(223, 68)), kLcdColor);
+}
+
+QFont LabelFont(int pixelSize, bool bold) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+void PaintKey(QPainter& painter, int code, FaceState state) {
+    const KeyLabel& label = kKeyLabels[static_cast<std::size_t>(code)];
+    const KeyRect r = GetKeyRect(code);
+    const QRect rect(r.left, r.top, r.Width(), r.Height());
+    const KeyColors colors = ColorsOf(label.family);
+    const QColor body = state == FaceState::Lit ? colors.lit : colors.resting;
+
+    // The key fills its rectangle exactly; corners softened, edges bevelled.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(body.darker(150));
+    painter.drawRoundedRect(QRectF(rect), 4, 4);
+    painter.setBrush(body.lighter(125));
+    painter.drawRoundedRect(QRectF(rect.adjusted(0, 0, -1, -1)), 4, 4);
+    painter.setBrush(body);
+    painter.drawRoundedRect(QRectF(rect.adjusted(1, 1, -2, -2)), 3, 3);
+
+    painter.setPen(colors.text);
+    const QString face = QString::fromUtf8(label.face.data(), static_cast<int>(label.face.size()));
+    if (code == static_cast<int>(keys::kEnter)) {
+        // ENTER is two rows tall: its letters stand one above the other.
+        painter.setFont(LabelFont(10, true));
+        const int step = rect.height() / (face.size() + 1);
+        for (int i = 0; i < face.size(); ++i) {
+            painter.drawText(QRect(rect.left(), rect.top() + step * i + step / 2, rect.width(), step),
+                             Qt::AlignCenter, face.mid(i, 1));
+        }
+    } else {
+        const bool digit = label.family == KeyFamily::Digit && face.size() == 1;
+        painter.setFont(LabelFont(digit ? 15 : (face.size() > 2 ? 10 : 13), true));
+        painter.drawText(rect, Qt::AlignCenter, face);
+    }
+
+    if (!label.shifted.empty()) {
+        painter.setPen(kShiftedLabelColor);
+        painter.setFont(LabelFont(7, false));
+        const QString shifted = QString::fromUtf8(label.shifted.data(), static_cast<int>(label.shifted.size()));
+        painter.drawText(QRect(rect.left() - 2, rect.top() - 8, rect.width() + 4, 8), Qt::AlignHCenter | Qt::AlignBottom,
+                         shifted);
+    }
+}
+
+}  // namespace
+
+QImage PaintFace(FaceState state) {
+    QImage image(kFaceWidth, kFaceHeight, QImage::Format_RGB32);
+    PaintBackground(image);
+    QPainter painter(&image);
+    PaintLcdPanel(painter);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    for (int code = static_cast<int>(keys::kFirstKey); code <= static_cast<int>(keys::kLastKey); ++code) {
+        if (code != static_cast<int>(keys::kUnderEnter)) PaintKey(painter, code, state);
+    }
+    return image;
+}
+
+}  // namespace tabrix

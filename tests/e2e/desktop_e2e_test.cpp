@@ -46,9 +46,11 @@ protected:
         ASSERT_EQ(posix_spawn(&m_pid, TABRIX_PATH, nullptr, nullptr, argv, environ), 0);
         m_window = Shell("timeout 20 xdotool search --sync --onlyvisible --name '^Tabrix$' | head -n 1");
         ASSERT_FALSE(m_window.empty()) << "no window appeared";
-        Shell("xdotool windowfocus --sync " + m_window);
-        Settle();
-        m_origin = FindViewOrigin(Screenshot());
+        Shell("timeout 10 xdotool windowfocus --sync " + m_window);
+        for (int attempt = 0; attempt < 50 && m_origin.x() < 0; ++attempt) {
+            m_origin = FindViewOrigin(Screenshot());
+            if (m_origin.x() < 0) Settle();
+        }
         ASSERT_GE(m_origin.x(), 0) << "no LCD on the screen";
     }
 
@@ -60,7 +62,22 @@ protected:
         if (!m_dir.empty()) Shell("rm -rf '" + m_dir + "'");
     }
 
-    static void Settle() { std::this_thread::sleep_for(std::chrono::milliseconds(300)); }
+    static void Settle() { std::this_thread::sleep_for(std::chrono::milliseconds(100)); }
+
+    // Takes screenshots until `condition` holds for one (the program repaints
+    // in its own time), for at most ten seconds; returns the last one.
+    template <typename Condition>
+    QImage WaitFor(Condition condition) {
+        QImage screen = Screenshot();
+        for (int attempt = 0; attempt < 100 && !condition(screen); ++attempt) {
+            Settle();
+            screen = Screenshot();
+        }
+        return screen;
+    }
+    QImage WaitForInk(const QRect& rect, bool ink) {
+        return WaitFor([&](const QImage& screen) { return HasInk(screen, rect) == ink; });
+    }
 
     QImage Screenshot() {
         const std::string file = m_dir + "/screen.png";
@@ -83,13 +100,11 @@ protected:
     void ClickKey(int key) {
         const KeyRect r = GetKeyRect(key);
         const QPoint p = m_origin + QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        Shell("xdotool mousemove " + std::to_string(p.x()) + " " + std::to_string(p.y()) + " click 1");
-        Settle();
+        Shell("timeout 10 xdotool mousemove " + std::to_string(p.x()) + " " + std::to_string(p.y()) + " click 1");
     }
 
     void Type(const std::string& keys) {
-        Shell("xdotool key --window " + m_window + " --delay 60 " + keys);
-        Settle();
+        Shell("timeout 10 xdotool key --window " + m_window + " --delay 60 " + keys);
     }
 
     // Dark pixels in a rectangle of the picture.
@@ -106,28 +121,29 @@ protected:
     pid_t m_pid = 0;
     std::string m_dir;
     std::string m_window;
-    QPoint m_origin;
+    QPoint m_origin{-1, -1};
 };
 
 TEST_F(DesktopTest, TitleClicksAndKeysReachTheCalculator) {
     EXPECT_EQ(Shell("xdotool getwindowname " + m_window), "Tabrix");
+    const QRect shiftIndicator(24, 52, 6, 14);
     const QImage start = Screenshot();
     EXPECT_TRUE(HasInk(start, Cell(2)));  // " 0000000 00"
-    EXPECT_FALSE(HasInk(start, QRect(24, 52, 6, 14)));
+    EXPECT_FALSE(HasInk(start, shiftIndicator));
 
     ClickKey(25);  // F with the mouse: the f indicator appears
-    EXPECT_TRUE(HasInk(Screenshot(), QRect(24, 52, 6, 14)));
+    EXPECT_TRUE(HasInk(WaitForInk(shiftIndicator, true), shiftIndicator));
     Type("f");  // F on the keyboard: gone again
-    EXPECT_FALSE(HasInk(Screenshot(), QRect(24, 52, 6, 14)));
+    EXPECT_FALSE(HasInk(WaitForInk(shiftIndicator, false), shiftIndicator));
 
     Type("7");  // typing 7: the main line is " 7"
-    const QImage typed = Screenshot();
+    const QImage typed = WaitForInk(Cell(2), false);
     EXPECT_TRUE(HasInk(typed, Cell(1)));
     EXPECT_FALSE(HasInk(typed, Cell(2)));
 
     ClickKey(20);  // ENTER
     Type("KP_Add");  // 7 + 7 = 14: " 1400000 01"
-    const QImage sum = Screenshot();
+    const QImage sum = WaitForInk(Cell(10), true);
     for (int i : {1, 2, 3, 9, 10}) EXPECT_TRUE(HasInk(sum, Cell(i))) << i;
     EXPECT_FALSE(HasInk(sum, Cell(8)));
 }

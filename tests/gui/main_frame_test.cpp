@@ -2,6 +2,8 @@
 // shortcuts and the document commands behind them.
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -14,6 +16,7 @@
 
 #include "document/state_file.h"
 #include "fakes/document_fakes.h"
+#include "shell/about_dlg.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 
@@ -180,6 +183,21 @@ TEST_F(MainFrameTest, TheAboutKeyMenuItemAndButtonOpenTheSameBox) {
     EXPECT_EQ(aboutShown, 1);
     Menu("&Help")->actions()[0]->trigger();
     EXPECT_EQ(aboutShown, 2);
+}
+
+TEST(AboutBox, ShowsVersionAndTheSponsorAddressReadOnly) {
+    CAboutDlg dialog;
+    dialog.m_strURL = QString::fromLatin1(kSponsorUrl);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About Tabrix"));
+    auto* url = dialog.findChild<QLineEdit*>(QStringLiteral("sponsorUrl"));
+    ASSERT_NE(url, nullptr);
+    EXPECT_TRUE(url->isReadOnly());
+    EXPECT_EQ(url->text(), QStringLiteral("https://www.example.org/"));
+    QStringList labels;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) labels << label->text();
+    EXPECT_TRUE(labels.contains(QStringLiteral("Tabrix Calculator Version 1.0 (Alpha)")));
+    EXPECT_TRUE(labels.contains(QStringLiteral("Visit the sponsor:")));
 }
 
 }  // namespace

@@ -30,8 +30,11 @@ QImage PaintAppIcon(int size) {
 }
 
 QIcon AppIcon() {
+    // The sizes a window's title bar and task switcher ask for; the larger
+    // ones come from the icon theme (installed by the build). Every size given
+    // here is sent to the X server at start-up.
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256}) icon.addPixmap(QPixmap::fromImage(PaintAppIcon(size)));
+    for (int size : {16, 32, 48}) icon.addPixmap(QPixmap::fromImage(PaintAppIcon(size)));
     return icon;
 }
 

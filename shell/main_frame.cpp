@@ -8,7 +8,6 @@
 #include <QShortcut>
 #include <QToolBar>
 
-#include "shell/app_icon.h"
 #include "shell/command_ids.h"
 #include "shell/toolbar_icons.h"
 
@@ -28,7 +27,6 @@ CMainFrame::CMainFrame(CTabrixDoc& doc, const FrameServices& services, QWidget* 
                                        services.clipboard}),
       m_view(new CTabrixView(doc, this)) {
     setWindowTitle(QStringLiteral("Tabrix"));
-    setWindowIcon(AppIcon());
     setCentralWidget(m_view);
     m_doc.SetShellRequests(this);
 

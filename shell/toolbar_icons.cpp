@@ -1,5 +1,6 @@
 #include "shell/toolbar_icons.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -7,21 +8,18 @@ namespace tabrix {
 
 namespace {
 
-// Draws on a 16 x 16 grid at 1x and 2x.
+// Draws on a 16 x 16 grid, at the screen's pixel density.
 template <typename Paint>
 QIcon DrawIcon(Paint paint) {
-    QIcon icon;
-    for (int scale : {1, 2}) {
-        QPixmap pixmap(16 * scale, 16 * scale);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.scale(scale, scale);
-        paint(painter);
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
+    const qreal ratio = qApp != nullptr ? qApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(qRound(16 * ratio), qRound(16 * ratio));
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paint(painter);
+    painter.end();
+    return QIcon(pixmap);
 }
 
 void Page(QPainter& painter, const QRectF& rect) {

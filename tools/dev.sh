@@ -7,6 +7,8 @@
 #   tools/dev.sh test              build, then run every test
 #   tools/dev.sh sanitize          build with ASan + UBSan in build-sanitize/, run every test
 #   tools/dev.sh fuzz [SECONDS]    build the state-file fuzzer with clang, run it (default 30 s)
+#   tools/dev.sh bench [--quick]   build optimised in build-bench/, run the benchmarks and the
+#                                  start-up comparison (--quick: a short smoke run, as CI does)
 #   tools/dev.sh setup             only install what is missing
 set -euo pipefail
 
@@ -85,8 +87,22 @@ case "$mode" in
     "$root/build-fuzz/fuzz/state_file_fuzzer" -max_total_time="$seconds" -print_final_stats=1 \
       "$scratch" "$root/fuzz/corpus"
     ;;
+  bench)
+    setup
+    build build-bench -DCMAKE_BUILD_TYPE=Release -DTABRIX_BUILD_BENCH=ON -DBUILD_TESTING=OFF
+    if [ "${1:-}" = "--quick" ]; then
+      min_time=(--benchmark_min_time=0.01)
+      runs=1
+    else
+      min_time=()
+      runs=10
+    fi
+    "$root/build-bench/bench/tabrix_engine_bench" "${min_time[@]}"
+    "$root/build-bench/bench/tabrix_view_bench" "${min_time[@]}"
+    "$root/bench/startup.sh" build-bench "$runs"
+    ;;
   *)
-    echo "usage: tools/dev.sh run|cli|test|sanitize|fuzz|setup" >&2
+    echo "usage: tools/dev.sh run|cli|test|sanitize|fuzz|bench|setup" >&2
     exit 2
     ;;
 esac

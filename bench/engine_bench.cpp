@@ -1,0 +1,148 @@
+// Key execution, number formatting and the state file, without any window.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <unistd.h>
+#include <string>
+#include <vector>
+
+#include "document/state_file.h"
+#include "engine/calculator_state.h"
+#include "engine/key_codes.h"
+#include "platform/random_source.h"
+
+namespace {
+
+using namespace tabrix;
+namespace k = tabrix::keys;
+
+// Presses a sequence of keys over and over; each iteration is one key, so the
+// time per iteration is the cost of ExecuteKey with its display refresh.
+void RunKeys(benchmark::State& state, const std::vector<std::uint32_t>& sequence, const char* angle = "DEG") {
+    MersenneRandomSource random(1);
+    CTabrixDoc doc(&random);
+    doc.m_strAngle = angle;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        doc.m_nKey = sequence[i];
+        doc.ExecuteKey();
+        doc.m_nKey = 0;
+        if (++i == sequence.size()) i = 0;
+        benchmark::DoNotOptimize(doc.m_strDisplay.data());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+// 12.5 EEX 3 CHS ENTER, then CLR: entry with point and exponent.
+const std::vector<std::uint32_t> kEntry = {k::kOne, k::kTwo, k::kPoint, k::kFive, k::kEex, k::kThree,
+                                           k::kChs, k::kEnter, k::kShift, k::kPlus};
+// 3 ENTER 4 + 2 × 7 − 5 ÷: arithmetic with stack lift and drop.
+const std::vector<std::uint32_t> kArithmetic = {k::kThree, k::kEnter, k::kFour, k::kPlus, k::kTwo, k::kMultiply,
+                                                k::kSeven, k::kMinus, k::kFive, k::kDivide};
+// 0.5 SIN COS TAN SIN-1 COS-1 TAN-1, HYP SIN, x!, ->P: scientific functions.
+const std::vector<std::uint32_t> kScientific = {
+    k::kZero, k::kPoint, k::kFive, k::kSin, k::kCos, k::kTan, k::kShift, k::kSin, k::kShift, k::kCos,
+    k::kShift, k::kTan, k::kShift, k::kAbout, k::kSin, k::kShift, k::kMultiply, k::kShift, k::kOne};
+// FIX 4, STO 3, RCL 3, ENG 2, SCI 6: prefix commands.
+const std::vector<std::uint32_t> kPrefixes = {k::kShift, k::kSeven, k::kFour, k::kShift, k::kZero, k::kThree,
+                                              k::kShift, k::kPoint, k::kThree, k::kShift, k::kNine, k::kTwo,
+                                              k::kShift, k::kEight, k::kSix};
+
+void BM_KeysEntry(benchmark::State& state) { RunKeys(state, kEntry); }
+void BM_KeysArithmetic(benchmark::State& state) { RunKeys(state, kArithmetic); }
+void BM_KeysScientificDeg(benchmark::State& state) { RunKeys(state, kScientific, "DEG"); }
+void BM_KeysScientificRad(benchmark::State& state) { RunKeys(state, kScientific, "RAD"); }
+void BM_KeysScientificGrd(benchmark::State& state) { RunKeys(state, kScientific, "GRD"); }
+void BM_KeysPrefixes(benchmark::State& state) { RunKeys(state, kPrefixes); }
+BENCHMARK(BM_KeysEntry);
+BENCHMARK(BM_KeysArithmetic);
+BENCHMARK(BM_KeysScientificDeg);
+BENCHMARK(BM_KeysScientificRad);
+BENCHMARK(BM_KeysScientificGrd);
+BENCHMARK(BM_KeysPrefixes);
+
+// Keyboard releases: 1 . 5 ENTER 2 + through the virtual-key mapping.
+void BM_KeyboardReleases(benchmark::State& state) {
+    const std::uint32_t codes[] = {0x31, 0xBE, 0x35, 0x0D, 0x62, 0x6B};
+    CTabrixDoc doc;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        doc.OnHardwareKeyUp(codes[i]);
+        i = (i + 1) % std::size(codes);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_KeyboardReleases);
+
+// FormatNumber and UpdateDisplay in each format, across magnitudes.
+const double kValues[] = {0, 1, -1, 123.456, 1e-5, 12345678901.0, -0.000123456, 9.99e99, 1e-99, 1e200};
+
+void Format(benchmark::State& state, const char* format, int digits, bool refresh) {
+    CTabrixDoc doc;
+    doc.m_strFormat = format;
+    doc.m_nDigits = digits;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        if (refresh) {
+            doc.m_dX = kValues[i];
+            doc.UpdateDisplay();
+            benchmark::DoNotOptimize(doc.m_strDisplay.data());
+        } else {
+            benchmark::DoNotOptimize(doc.FormatNumber(kValues[i]));
+        }
+        i = (i + 1) % std::size(kValues);
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK_CAPTURE(Format, FormatNumber_FIX2, "FIX", 2, false);
+BENCHMARK_CAPTURE(Format, FormatNumber_SCI6, "SCI", 6, false);
+BENCHMARK_CAPTURE(Format, FormatNumber_ENG3, "ENG", 3, false);
+BENCHMARK_CAPTURE(Format, UpdateDisplay_FIX2, "FIX", 2, true);
+BENCHMARK_CAPTURE(Format, UpdateDisplay_SCI6, "SCI", 6, true);
+BENCHMARK_CAPTURE(Format, UpdateDisplay_ENG3, "ENG", 3, true);
+
+// The state file: a state mid-entry with a prefix pending, to and from memory
+// and a real file.
+CalculatorState SampleState() {
+    CTabrixDoc doc;
+    for (std::uint32_t key : {k::kOne, k::kTwo, k::kPoint, k::kFive, k::kShift, k::kZero}) {
+        doc.m_nKey = key;
+        doc.ExecuteKey();
+    }
+    doc.m_nKey = 0;
+    return doc.State();
+}
+
+void BM_StateEncode(benchmark::State& state) {
+    const CalculatorState sample = SampleState();
+    for (auto _ : state) benchmark::DoNotOptimize(EncodeState(sample));
+}
+void BM_StateDecode(benchmark::State& state) {
+    const CalculatorState sample = SampleState();
+    const auto bytes = EncodeState(sample);
+    for (auto _ : state) benchmark::DoNotOptimize(DecodeState(bytes, sample));
+}
+void BM_StateSaveFile(benchmark::State& state) {
+    const CalculatorState sample = SampleState();
+    const std::string path = "/tmp/tabrix-bench-" + std::to_string(::getpid()) + ".rpn";
+    for (auto _ : state) benchmark::DoNotOptimize(WriteFileAtomically(path, EncodeState(sample)));
+    std::remove(path.c_str());
+}
+void BM_StateLoadFile(benchmark::State& state) {
+    const CalculatorState sample = SampleState();
+    const std::string path = "/tmp/tabrix-bench-load-" + std::to_string(::getpid()) + ".rpn";
+    WriteFileAtomically(path, EncodeState(sample));
+    for (auto _ : state) {
+        const auto bytes = ReadStateBytes(path);
+        benchmark::DoNotOptimize(DecodeState(*bytes, sample));
+    }
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_StateEncode);
+BENCHMARK(BM_StateDecode);
+BENCHMARK(BM_StateSaveFile);
+BENCHMARK(BM_StateLoadFile);
+
+}  // namespace
+
+BENCHMARK_MAIN();

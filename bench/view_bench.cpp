@@ -1,0 +1,90 @@
+// The calculator picture on Qt's offscreen platform: one full repaint, and a
+// key press followed by the repaint that shows it.
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+#include "engine/calculator_state.h"
+#include "view/face_painter.h"
+#include "view/keypad_geometry.h"
+#include "view/tabrix_view.h"
+
+namespace {
+
+using namespace tabrix;
+
+// Erase step and draw step of one paint, into an image the size of the view.
+void BM_FullRepaint(benchmark::State& state) {
+    CTabrixDoc doc;
+    doc.m_nKey = 20;  // a held key too, so the lit face is copied
+    CTabrixView view(doc);
+    QImage target(kFaceWidth, kFaceHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&target);
+        view.Render(painter);
+    }
+}
+BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMicrosecond);
+
+// The view, counting its paints to prove that repaint() painted.
+class CountingView : public CTabrixView {
+public:
+    using CTabrixView::CTabrixView;
+    long paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        ++paints;
+        CTabrixView::paintEvent(event);
+    }
+};
+
+// Press on a key and release it (the key executes), each followed by the
+// synchronous repaint of the shown widget.
+void BM_PressToRepainted(benchmark::State& state) {
+    CTabrixDoc doc;
+    CountingView view(doc);
+    view.show();
+    // Let the window be exposed, so that repaint() really paints.
+    for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
+    const long paintsBefore = view.paints;
+    const KeyRect r = GetKeyRect(21);
+    const QPointF centre((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    for (auto _ : state) {
+        QMouseEvent press(QEvent::MouseButtonPress, centre, view.mapToGlobal(centre), Qt::LeftButton,
+                          Qt::LeftButton, {});
+        QApplication::sendEvent(&view, &press);
+        view.repaint();
+        QMouseEvent release(QEvent::MouseButtonRelease, centre, view.mapToGlobal(centre), Qt::LeftButton,
+                            Qt::NoButton, {});
+        QApplication::sendEvent(&view, &release);
+        view.repaint();
+        if (doc.m_strMantissa.size() >= 9) doc.ClearX();  // keep the entry from filling up
+    }
+    if (view.paints - paintsBefore < 2 * static_cast<long>(state.iterations())) {
+        state.SkipWithError("the view did not repaint");
+    }
+}
+BENCHMARK(BM_PressToRepainted)->Unit(benchmark::kMicrosecond);
+
+// Drawing both faces, once each at start-up.
+void BM_PaintFaces(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(PaintFace(FaceState::Resting));
+        benchmark::DoNotOptimize(PaintFace(FaceState::Lit));
+    }
+}
+BENCHMARK(BM_PaintFaces)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

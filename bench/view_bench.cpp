@@ -9,6 +9,7 @@
 #include "engine/calculator_state.h"
 #include "view/face_painter.h"
 #include "view/keypad_geometry.h"
+#include "view/lcd_painter.h"
 #include "view/tabrix_view.h"
 
 namespace {
@@ -68,6 +69,16 @@ void BM_PressToRepainted(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PressToRepainted)->Unit(benchmark::kMicrosecond);
+
+// The three LCD fonts, made anew on every paint.
+void BM_LcdFonts(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(MainLineFont());
+        benchmark::DoNotOptimize(StackFont());
+        benchmark::DoNotOptimize(IndicatorFont());
+    }
+}
+BENCHMARK(BM_LcdFonts)->Unit(benchmark::kMicrosecond);
 
 // Drawing both faces, once each at start-up.
 void BM_PaintFaces(benchmark::State& state) {

@@ -165,18 +165,11 @@ TEST(NumberEntryTest, ValueIsTenToTheExponentTimesTheMantissa) {
     EXPECT_NE(Pow10(-15) * 3, 3e-15);
 }
 
-TEST(NumberEntryTest, LiftHappensAtTheFirstDigitOnly) {
+TEST(NumberEntryTest, ANewEntryStartsClean) {
     TestDoc t;
-    t.doc.m_dX = 1, t.doc.m_dY = 2, t.doc.m_dZ = 3, t.doc.m_dT = 4;
-    t.Type("5");
-    EXPECT_EQ(std::vector<double>({t.doc.m_dX, t.doc.m_dY, t.doc.m_dZ, t.doc.m_dT}),
-              std::vector<double>({1, 1, 2, 3}));
     t.Type("6.7");
     t.Press({K::kEex, K::kTwo});
-    EXPECT_EQ(t.doc.m_dZ, 2.0);
-    EXPECT_TRUE(t.doc.m_bLift);  // starting an entry leaves the flag alone
-
-    t.Press({K::kChs, K::kEnter});  // a new entry resets the old one's members and the spare flag
+    t.Press({K::kChs, K::kEnter});  // the next entry resets these members and the spare flag
     t.doc.m_bSpare = true;
     t.Type("3");
     EXPECT_EQ(t.doc.m_strMantissa + "|" + t.doc.m_strFraction + "|" + t.doc.m_strExponent + "|" + t.doc.m_strExpSign,

@@ -69,7 +69,6 @@ INSTANTIATE_TEST_SUITE_P(Trigonometry, OperationTest, ::testing::Values(
     OpRow{"HYP SIN 1", "GRD", 0, 1, {kF, K::kAbout, K::kSin}, 1.1752011936, 1e-10},
     OpRow{"HYP COS 1", "DEG", 0, 1, {kF, K::kAbout, K::kCos}, std::cosh(1.0), 0},
     OpRow{"HYP TAN 1", "RAD", 0, 1, {kF, K::kAbout, K::kTan}, std::tanh(1.0), 0},
-    OpRow{"ATANH 0.5", "DEG", 0, 0.5, {kF, K::kAbout, kF, K::kTan}, 0.5493061443340549, 0},
     OpRow{"ACOSH 1", "DEG", 0, 1, {kF, K::kAbout, kF, K::kCos}, 0, 0},
     OpRow{"ASINH -1e9", "DEG", 0, -1e9, {kF, K::kAbout, kF, K::kSin}, -std::log(2e9), 0}));
 
@@ -128,6 +127,7 @@ TEST(OperationsTest, InverseHyperbolicFunctions) {
         EXPECT_EQ(d.ArcSinh(-x), -d.ArcSinh(x));
         EXPECT_TRUE(std::isfinite(d.ArcSinh(-x)));
     }
+    EXPECT_EQ(d.ArcTanh(0.5), 0.5493061443340549);
     EXPECT_EQ(d.ArcTanh(-0.5), -0.5493061443340549);
     EXPECT_EQ(d.ArcTanh(1), std::numeric_limits<double>::infinity());
     EXPECT_TRUE(std::isnan(d.ArcTanh(2)));

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include <fcntl.h>
@@ -238,6 +239,9 @@ std::optional<CalculatorState> DecodeState(std::span<const std::uint8_t> bytes, 
 }
 
 std::optional<std::vector<std::uint8_t>> ReadStateBytes(const std::string& path) {
+    // Only a regular file: a named pipe or a device would block or never end.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) return std::nullopt;
     std::vector<std::uint8_t> bytes;
@@ -256,7 +260,14 @@ std::optional<std::vector<std::uint8_t>> ReadStateBytes(const std::string& path)
     return bytes;
 }
 
-bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
+bool WriteFileAtomically(const std::string& requestedPath, std::span<const std::uint8_t> bytes) {
+    // Through a symbolic link, the file it points to is replaced, not the link.
+    std::string path = requestedPath;
+    if (char* resolved = ::realpath(requestedPath.c_str(), nullptr)) {
+        path = resolved;
+        std::free(resolved);
+    }
+
     // A read-only file stays as it is, even for a user (root) who could write it.
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;

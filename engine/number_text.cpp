@@ -36,8 +36,33 @@ std::string FormatExponent(double x, int decimals) {
 }
 
 double ParseLeadingDouble(std::string_view text) {
-    const std::string terminated(text);  // strtod_l needs a terminated string
-    return strtod_l(terminated.c_str(), nullptr, CLocale());
+    // The longest leading decimal number: blanks, an optional sign, digits
+    // with an optional point, then an optional exponent. Hex numbers, "inf"
+    // and "nan", which strtod would also take, are no number here.
+    std::size_t i = 0;
+    while (i < text.size() && IsBlank(text[i])) ++i;
+    const std::size_t start = i;
+    auto digits = [&] {
+        const std::size_t from = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
+        return i - from;
+    };
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    std::size_t mantissaDigits = digits();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        mantissaDigits += digits();
+    }
+    if (mantissaDigits == 0) return 0;
+    std::size_t end = i;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+        if (digits() > 0) end = i;
+    }
+    // strtod_l needs a terminated string, and reads this one whole.
+    const std::string number(text.substr(start, end - start));
+    return strtod_l(number.c_str(), nullptr, CLocale());
 }
 
 long long ParseLeadingInteger(std::string_view text) {

@@ -18,10 +18,11 @@ std::string FormatFixed(double x, int decimals);
 // decimals must be 0..9.
 std::string FormatExponent(double x, int decimals);
 
-// The number at the start of `text`, as strtod reads it in the C locale:
-// leading white space skipped, an optional sign, then a decimal (or hex, inf,
-// nan) number; the rest ignored. 0 when the text starts with no number; an
-// infinity when it is too large.
+// The decimal number at the start of `text`, read as strtod reads it in the C
+// locale: leading white space skipped, an optional sign, digits with an
+// optional point and exponent; the rest ignored. 0 when the text starts with
+// no decimal number (hex, "inf" and "nan" included); an infinity when it is
+// too large.
 double ParseLeadingDouble(std::string_view text);
 
 // The integer at the start of `text` in base 10, as atoi reads it: leading

@@ -9,15 +9,31 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <new>
 #include <string_view>
 #include <vector>
 
+
 #include "document/state_file.h"
 #include "fakes/document_fakes.h"
+
+// No allocation in these tests comes near 64 MiB: a reader that sizes a
+// buffer from an unchecked length fails here instead of swapping.
+void* operator new(std::size_t size) {
+    if (size > (std::size_t{64} << 20)) throw std::bad_alloc();
+    if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+    throw std::bad_alloc();
+}
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"  // the pair above and below belong together
+#endif
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -502,6 +518,22 @@ TEST_F(StateFileTest, SaveOverAnExistingFileRewritesItWhole) {
     EXPECT_EQ(ReadAll(Path("s.rpn")), EncodeState(h.doc().State()));
     EXPECT_EQ(fs::status(Path("s.rpn")).permissions(), fs::perms(0640));
     EXPECT_EQ(Entries(), std::vector<std::string>{"s.rpn"});
+}
+
+TEST_F(StateFileTest, SaveThroughASymbolicLinkKeepsTheLink) {
+    WriteAll(Path("real.rpn"), Hex("01 02"));
+    fs::create_symlink(Path("real.rpn"), Path("link.rpn"));
+    DocumentHarness h;
+    ASSERT_TRUE(h.commands.SaveStateFile(Path("link.rpn")));
+    EXPECT_TRUE(fs::is_symlink(Path("link.rpn")));
+    EXPECT_EQ(ReadAll(Path("real.rpn")), EncodeState(h.doc().State()));
+}
+
+TEST_F(StateFileTest, LoadingANamedPipeFailsInsteadOfBlocking) {
+    ASSERT_EQ(::mkfifo(Path("pipe.rpn").c_str(), 0600), 0);
+    DocumentHarness h;
+    EXPECT_FALSE(h.commands.LoadStateFile(Path("pipe.rpn")));
+    EXPECT_EQ(h.messages.messages, std::vector<std::string>{"File Error"});
 }
 
 TEST_F(StateFileTest, SaveStateCommand) {

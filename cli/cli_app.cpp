@@ -9,6 +9,7 @@
 #include "cli/console_services.h"
 #include "cli/state_printer.h"
 #include "document/document_commands.h"
+#include "document/undo_history.h"
 #include "engine/calculator_state.h"
 #include "platform/random_source.h"
 
@@ -57,24 +58,18 @@ public:
           m_doc(&m_random, &m_shell),
           m_messageBox(err),
           m_commands(m_doc, DocumentServices{nullptr, &m_messageBox, nullptr, &m_clipboard}),
+          m_history(m_doc),
           m_json(options.json),
           m_out(out) {}
 
     void Run(const std::vector<CliAction>& actions) {
         for (const CliAction& action : actions) {
-            switch (action.kind) {
-                case CliAction::Kind::Key:
-                    m_doc.m_nKey = action.code;
-                    m_doc.ExecuteKey();
-                    m_doc.m_nKey = 0;
-                    break;
-                case CliAction::Kind::HardwareKey: m_doc.OnHardwareKeyUp(action.code); break;
-                case CliAction::Kind::Copy: m_commands.OnEditCopy(); break;
-                case CliAction::Kind::Cut: m_commands.OnEditCut(); break;
-                case CliAction::Kind::Paste: m_commands.OnEditPaste(); break;
-                case CliAction::Kind::PutText: m_clipboard.SetText(action.text); break;
-                case CliAction::Kind::Store: m_commands.OnStoreRegister(static_cast<int>(action.code)); break;
-                case CliAction::Kind::Recall: m_commands.OnRecallRegister(static_cast<int>(action.code)); break;
+            if (action.kind == CliAction::Kind::Undo) {
+                m_history.Undo();
+            } else if (action.kind == CliAction::Kind::Redo) {
+                m_history.Redo();
+            } else {
+                m_history.Record([&] { Apply(action); });
             }
         }
     }
@@ -88,12 +83,32 @@ public:
     }
 
 private:
+    void Apply(const CliAction& action) {
+        switch (action.kind) {
+            case CliAction::Kind::Key:
+                m_doc.m_nKey = action.code;
+                m_doc.ExecuteKey();
+                m_doc.m_nKey = 0;
+                break;
+            case CliAction::Kind::HardwareKey: m_doc.OnHardwareKeyUp(action.code); break;
+            case CliAction::Kind::Copy: m_commands.OnEditCopy(); break;
+            case CliAction::Kind::Cut: m_commands.OnEditCut(); break;
+            case CliAction::Kind::Paste: m_commands.OnEditPaste(); break;
+            case CliAction::Kind::PutText: m_clipboard.SetText(action.text); break;
+            case CliAction::Kind::Store: m_commands.OnStoreRegister(static_cast<int>(action.code)); break;
+            case CliAction::Kind::Recall: m_commands.OnRecallRegister(static_cast<int>(action.code)); break;
+            case CliAction::Kind::Undo:
+            case CliAction::Kind::Redo: break;  // not changes of their own: see Run
+        }
+    }
+
     MersenneRandomSource m_random;
     ConsoleShell m_shell;
     CTabrixDoc m_doc;
     PrivateClipboard m_clipboard;
     ConsoleMessageBox m_messageBox;
     DocumentCommands m_commands;
+    CUndoHistory m_history;
     bool m_json;
     std::ostream& m_out;
 };

@@ -112,6 +112,8 @@ std::optional<std::vector<CliAction>> ParseToken(std::string_view token) {
     if (upper == "COPY") return std::vector<CliAction>{{Kind::Copy}};
     if (upper == "CUT") return std::vector<CliAction>{{Kind::Cut}};
     if (upper == "PASTE") return std::vector<CliAction>{{Kind::Paste}};
+    if (upper == "UNDO") return std::vector<CliAction>{{Kind::Undo}};
+    if (upper == "REDO") return std::vector<CliAction>{{Kind::Redo}};
     if (StartsWith(upper, "PASTE:")) {
         // The text keeps its case.
         return std::vector<CliAction>{{Kind::PutText, 0, std::string(token.substr(6))}, {Kind::Paste}};
@@ -163,6 +165,7 @@ std::string TokenHelp() {
   copy cut paste      the Edit commands, on a clipboard private to the run
   paste:TEXT          put TEXT on that clipboard, then paste
   sto:N rcl:N         the STO and RCL menu commands for register N (0..9)
+  undo redo           take back the last change (a key, a command) or redo it
 Reading standard input, a '#' followed by a blank starts a comment.
 )";
 }

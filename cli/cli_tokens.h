@@ -20,6 +20,8 @@ struct CliAction {
         PutText,      // put `text` on the console's clipboard (before a Paste)
         Store,        // STO menu, register `code`
         Recall,       // RCL menu, register `code`
+        Undo,         // Edit > Undo: back to the state before the last change
+        Redo,         // Edit > Redo
     };
     CliAction(Kind kind, std::uint32_t code = 0, std::string text = {})
         : kind(kind), code(code), text(std::move(text)) {}

@@ -220,6 +220,17 @@ TEST(CliDocument, SaveThenLoadContinuesTheRun) {
     std::remove(path.c_str());
 }
 
+TEST(CliUndo, UndoAndRedoTakeBackKeysAndCommands) {
+    EXPECT_EQ(Json({"12", "ENTER", "3", "+", "undo"})["lcd"], " 3");
+    EXPECT_EQ(Json({"12", "ENTER", "3", "+", "undo", "redo"})["m_dX"], 15);
+    EXPECT_EQ(Json({"5", "sto:2", "undo"})["m_dReg"][2], 0);
+    EXPECT_EQ(Json({"4", "paste:9", "undo"})["lcd"], " 4");
+    EXPECT_EQ(Json({"undo", "redo", "7"})["lcd"], " 7");     // nothing to take back: no change
+    EXPECT_EQ(Json({"1", "2", "undo", "3", "redo"})["lcd"], " 13");  // a new key drops the redo
+    EXPECT_EQ(Json({"SIN", "undo"})["m_bShift"], false);   // one key, one change
+    EXPECT_EQ(Json({"LN", "undo"})["m_bShift"], true);     // F, then the key
+}
+
 TEST(CliInfo, HelpAndVersion) {
     const CliRun help = RunWith({"--help"});
     EXPECT_EQ(help.status, 0);

@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
         TokenRow{"copy", {{Kind::Copy}}}, TokenRow{"CUT", {{Kind::Cut}}}, TokenRow{"Paste", {{Kind::Paste}}},
         TokenRow{"PASTE:Hello 1", {{Kind::PutText, 0, "Hello 1"}, {Kind::Paste}}},
         TokenRow{"paste:", {{Kind::PutText, 0, ""}, {Kind::Paste}}}, TokenRow{"sto:9", {{Kind::Store, 9}}},
-        TokenRow{"RCL:0", {{Kind::Recall, 0}}}));
+        TokenRow{"RCL:0", {{Kind::Recall, 0}}}, TokenRow{"undo", {{Kind::Undo}}}, TokenRow{"Redo", {{Kind::Redo}}}));
 
 TEST(Tokens, UnknownOrMalformedTokensAreRejected) {
     for (const char* token : {"", "1e5", "12a", "#", "#x", "#4294967296", "#-2147483649", "vk:", "vk:0x",

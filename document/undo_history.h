@@ -1,0 +1,60 @@
+// Undo and redo for the calculator: snapshots of the whole state record,
+// taken around every change that the user makes.
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <functional>
+
+#include "engine/calculator_state.h"
+
+namespace tabrix {
+
+// Something that runs the user's changes of the calculator, so that it can
+// remember them. The view and the main window pass every key, keyboard
+// release and command through one; without one they act directly.
+class IChangeRecorder {
+public:
+    virtual ~IChangeRecorder() = default;
+    // Runs `change`; when it altered the calculator, remembers the state before.
+    virtual void Record(const std::function<void()>& change) = 0;
+};
+
+class CUndoHistory final : public IChangeRecorder {
+public:
+    static constexpr std::size_t kDefaultLevels = 1000;
+
+    explicit CUndoHistory(CTabrixDoc& doc, std::size_t levels = kDefaultLevels);
+
+    // A change that leaves the state as it was (a tap on no key with nothing
+    // pending) is not remembered. A new change after an undo drops what could
+    // have been redone. A change made while another is being recorded counts
+    // as part of it.
+    void Record(const std::function<void()>& change) override;
+
+    bool CanUndo() const { return !m_undo.empty(); }
+    bool CanRedo() const { return !m_redo.empty(); }
+    // Back to the state before the last change, or forward again; the main
+    // line is rebuilt and the views redrawn. Nothing happens when there is
+    // nothing to undo or redo.
+    void Undo();
+    void Redo();
+    std::size_t UndoLevels() const { return m_undo.size(); }
+
+    // Called after every change of what can be undone or redone.
+    void SetChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
+
+private:
+    CalculatorState Snapshot() const;
+    void Restore(const CalculatorState& state);
+    void Notify();
+
+    CTabrixDoc& m_doc;
+    std::size_t m_levels;
+    std::deque<CalculatorState> m_undo;
+    std::deque<CalculatorState> m_redo;
+    bool m_recording = false;
+    std::function<void()> m_changed;
+};
+
+}  // namespace tabrix

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "document/state_file.h"
+#include "document/undo_history.h"
 #include "engine/calculator_state.h"
 #include "engine/key_codes.h"
 #include "platform/random_source.h"
@@ -142,6 +143,33 @@ BENCHMARK(BM_StateEncode);
 BENCHMARK(BM_StateDecode);
 BENCHMARK(BM_StateSaveFile);
 BENCHMARK(BM_StateLoadFile);
+
+// One key recorded for undo (two snapshots and a comparison), and the memory
+// a full history of 100 levels holds: the snapshots' own bytes plus the
+// heap of their strings (none while they are short).
+void BM_KeyWithUndo(benchmark::State& state) {
+    CTabrixDoc doc;
+    CUndoHistory history(doc, 100);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        history.Record([&] {
+            doc.m_nKey = kArithmetic[i];
+            doc.ExecuteKey();
+            doc.m_nKey = 0;
+        });
+        if (++i == kArithmetic.size()) i = 0;
+    }
+    std::size_t heap = 0;
+    const CalculatorState s = doc.State();
+    for (const std::string* text : {&s.m_strDisplay, &s.m_strMantissa, &s.m_strFraction, &s.m_strExponent,
+                                    &s.m_strMantSign, &s.m_strExpSign, &s.m_strFormat, &s.m_strPrefix,
+                                    &s.m_strAngle}) {
+        if (text->capacity() > 15) heap += text->capacity() + 1;  // beyond the short-string buffer
+    }
+    state.counters["bytes_per_100_levels"] = static_cast<double>(100 * (sizeof(CalculatorState) + heap));
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_KeyWithUndo);
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 #include <benchmark/benchmark.h>
 
 #include "engine/calculator_state.h"
@@ -16,18 +17,20 @@ namespace {
 
 using namespace tabrix;
 
-// Erase step and draw step of one paint, into an image the size of the view.
+// Erase step and draw step of one paint, into an image the size of the view,
+// at the zoom given in percent.
 void BM_FullRepaint(benchmark::State& state) {
+    const qreal scale = state.range(0) / 100.0;
     CTabrixDoc doc;
     doc.m_nKey = 20;  // a held key too, so the lit face is copied
     CTabrixView view(doc);
-    QImage target(kFaceWidth, kFaceHeight, QImage::Format_RGB32);
+    QImage target(qCeil(kFaceWidth * scale), qCeil(kFaceHeight * scale), QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&target);
-        view.Render(painter);
+        view.Render(painter, scale);
     }
 }
-BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FullRepaint)->Arg(100)->Arg(400)->Unit(benchmark::kMicrosecond);
 
 // The view, counting its paints to prove that repaint() painted.
 class CountingView : public CTabrixView {

@@ -1,10 +1,12 @@
 #include "shell/main_frame.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QClipboard>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMenuBar>
+#include <QSettings>
 #include <QShortcut>
 #include <QToolBar>
 
@@ -25,9 +27,11 @@ CMainFrame::CMainFrame(CTabrixDoc& doc, const FrameServices& services, QWidget* 
       m_services(services),
       m_commands(doc, DocumentServices{services.fileDialog, services.messageBox, services.recentFiles,
                                        services.clipboard}),
+      m_history(doc),
       m_view(new CTabrixView(doc, this)) {
     setWindowTitle(QStringLiteral("Tabrix"));
     setCentralWidget(m_view);
+    m_view->SetChangeRecorder(&m_history);
     m_doc.SetShellRequests(this);
 
     CreateCommands();
@@ -35,9 +39,10 @@ CMainFrame::CMainFrame(CTabrixDoc& doc, const FrameServices& services, QWidget* 
     CreateToolBar();
     CreateShortcuts();
 
-    // The picture has a fixed size, and so has the window around it.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     m_view->setFocus();
+    m_history.SetChangedCallback([this] { UpdateUndoActions(); });
+    UpdateUndoActions();
+    SetZoomPercent(QSettings().value(QStringLiteral("View/Zoom"), 100).toInt());
 
     if (m_services.recentFiles != nullptr) {
         m_services.recentFiles->SetChangedCallback([this] { RebuildRecentFiles(); });
@@ -71,6 +76,11 @@ void CMainFrame::CreateCommands() {
     h[cmd::kEditCut] = [this] { m_commands.OnEditCut(); };
     h[cmd::kEditCopy] = [this] { m_commands.OnEditCopy(); };
     h[cmd::kEditPaste] = [this] { m_commands.OnEditPaste(); };
+    h[cmd::kEditUndo] = [this] { m_history.Undo(); };
+    h[cmd::kEditRedo] = [this] { m_history.Redo(); };
+    h[cmd::kViewZoomIn] = [this] { StepZoom(+1); };
+    h[cmd::kViewZoomOut] = [this] { StepZoom(-1); };
+    h[cmd::kViewActualSize] = [this] { SetZoomPercent(100); };
     for (int n = 0; n < 10; ++n) {
         h[kStoreCommandIds[n]] = [this, n] { m_commands.OnStoreRegister(n); };
         h[kRecallCommandIds[n]] = [this, n] { m_commands.OnRecallRegister(n); };
@@ -108,6 +118,9 @@ void CMainFrame::CreateMenus() {
     AddCommand(m_fileMenu, cmd::kAppExit, QStringLiteral("E&xit"));
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    AddCommand(edit, cmd::kEditUndo, QStringLiteral("&Undo\tCtrl+Z"));
+    AddCommand(edit, cmd::kEditRedo, QStringLiteral("&Redo\tCtrl+Y"));
+    edit->addSeparator();
     AddCommand(edit, cmd::kEditCut, QStringLiteral("Cu&t\tCtrl+X"))->setIcon(CutIcon());
     AddCommand(edit, cmd::kEditCopy, QStringLiteral("&Copy\tCtrl+C"))->setIcon(CopyIcon());
     AddCommand(edit, cmd::kEditPaste, QStringLiteral("&Paste\tCtrl+V"))->setIcon(PasteIcon());
@@ -132,6 +145,11 @@ void CMainFrame::CreateMenus() {
             m_commands.OnUpdateRecallRegister(n, item);
         }
     });
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    AddCommand(view, cmd::kViewZoomIn, QStringLiteral("Zoom &In\tCtrl++"));
+    AddCommand(view, cmd::kViewZoomOut, QStringLiteral("Zoom &Out\tCtrl+-"));
+    AddCommand(view, cmd::kViewActualSize, QStringLiteral("&Actual Size\tCtrl+0"));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     AddCommand(help, cmd::kAppAbout, QStringLiteral("&About Tabrix..."))->setIcon(AboutIcon());
@@ -161,8 +179,8 @@ void CMainFrame::CreateToolBar() {
 }
 
 void CMainFrame::CreateShortcuts() {
-    // The accelerator table: each key sequence issues a command id. Undo and
-    // the pane keys have no command behind them and do nothing.
+    // The accelerator table: each key sequence issues a command id. The pane
+    // keys have no command behind them and do nothing.
     const std::pair<QKeySequence, int> accelerators[] = {
         {QKeySequence(Qt::CTRL | Qt::Key_N), cmd::kFileNew},
         {QKeySequence(Qt::CTRL | Qt::Key_O), cmd::kFileOpen},
@@ -177,6 +195,12 @@ void CMainFrame::CreateShortcuts() {
         {QKeySequence(Qt::SHIFT | Qt::Key_Insert), cmd::kEditPaste},
         {QKeySequence(Qt::Key_F6), cmd::kNextPane},
         {QKeySequence(Qt::SHIFT | Qt::Key_F6), cmd::kPrevPane},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), cmd::kEditRedo},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), cmd::kEditRedo},
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), cmd::kViewZoomIn},
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), cmd::kViewZoomIn},
+        {QKeySequence(Qt::CTRL | Qt::Key_Minus), cmd::kViewZoomOut},
+        {QKeySequence(Qt::CTRL | Qt::Key_0), cmd::kViewActualSize},
     };
     for (const auto& [keys, id] : accelerators) {
         auto* shortcut = new QShortcut(keys, this);
@@ -188,8 +212,38 @@ bool CMainFrame::OnCommand(int commandId) {
     const auto handler = m_handlers.find(commandId);
     if (handler == m_handlers.end()) return false;
     if (const QAction* action = ActionFor(commandId); action != nullptr && !action->isEnabled()) return true;
-    handler->second();
+    if (commandId == cmd::kEditUndo || commandId == cmd::kEditRedo) {
+        handler->second();
+    } else {
+        // Every other command is one change for undo (if it changes anything).
+        m_history.Record(handler->second);
+    }
     return true;
+}
+
+void CMainFrame::UpdateUndoActions() {
+    m_actions[cmd::kEditUndo]->setEnabled(m_history.CanUndo());
+    m_actions[cmd::kEditRedo]->setEnabled(m_history.CanRedo());
+}
+
+void CMainFrame::SetZoomPercent(int percent) {
+    // An unknown value (from an edited settings file) falls back to 100 %.
+    if (std::find(kZoomSteps.begin(), kZoomSteps.end(), percent) == kZoomSteps.end()) percent = 100;
+    m_zoomPercent = percent;
+    QSettings().setValue(QStringLiteral("View/Zoom"), percent);
+    m_view->SetZoom(percent / 100.0);
+    m_actions[cmd::kViewZoomIn]->setEnabled(percent < kZoomSteps.back());
+    m_actions[cmd::kViewZoomOut]->setEnabled(percent > kZoomSteps.front());
+    // The window takes the size the picture asks for at this zoom.
+    if (QLayout* frameLayout = layout()) frameLayout->activate();
+    resize(sizeHint());
+}
+
+void CMainFrame::StepZoom(int direction) {
+    const auto current = std::find(kZoomSteps.begin(), kZoomSteps.end(), m_zoomPercent);
+    const auto index = std::clamp<std::ptrdiff_t>((current - kZoomSteps.begin()) + direction, 0,
+                                                  static_cast<std::ptrdiff_t>(kZoomSteps.size()) - 1);
+    SetZoomPercent(kZoomSteps[static_cast<std::size_t>(index)]);
 }
 
 QAction* CMainFrame::ActionFor(int commandId) const {

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "document/document_commands.h"
+#include "document/undo_history.h"
 #include "engine/calculator_state.h"
 #include "platform/services.h"
 #include "shell/qt_services.h"
@@ -46,6 +47,13 @@ public:
     void RequestAbout() override;
 
     DocumentCommands& Commands() { return m_commands; }
+    CUndoHistory& History() { return m_history; }
+
+    // The picture's zoom steps, in percent, and the current one. The zoom is
+    // kept in the settings.
+    static constexpr std::array<int, 5> kZoomSteps = {100, 150, 200, 300, 400};
+    int ZoomPercent() const { return m_zoomPercent; }
+    void SetZoomPercent(int percent);
     CTabrixView* View() const { return m_view; }
     QAction* ActionFor(int commandId) const;
 
@@ -58,11 +66,15 @@ private:
     void UpdatePasteAction();
     QAction* AddCommand(QMenu* menu, int commandId, const QString& text);
     void OpenDocument();
+    void StepZoom(int direction);
+    void UpdateUndoActions();
 
     CTabrixDoc& m_doc;
     FrameServices m_services;
     DocumentCommands m_commands;
+    CUndoHistory m_history;
     CTabrixView* m_view;
+    int m_zoomPercent = 100;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentPlaceholder = nullptr;
     std::array<QAction*, RecentFileList::kMaxEntries> m_recentActions{};

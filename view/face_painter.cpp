@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtMath>
 
 #include "engine/key_codes.h"
 #include "view/key_labels.h"
@@ -98,10 +99,11 @@ void PaintKey(QPainter& painter, int code, FaceState state) {
 
 }  // namespace
 
-QImage PaintFace(FaceState state) {
-    QImage image(kFaceWidth, kFaceHeight, QImage::Format_RGB32);
+QImage PaintFace(FaceState state, qreal scale) {
+    QImage image(qCeil(kFaceWidth * scale), qCeil(kFaceHeight * scale), QImage::Format_RGB32);
     PaintBackground(image);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     PaintLcdPanel(painter);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

@@ -9,8 +9,12 @@ namespace tabrix {
 
 enum class FaceState { Resting, Lit };
 
-// A 240 x 268 picture: speckled dark background, the LCD bezel and window,
-// and the 29 keys with their labels and the shifted labels above them.
-QImage PaintFace(FaceState state);
+// The picture, 240 x 268 times `scale` pixels, drawn afresh at that size so
+// that edges and labels stay crisp: speckled dark background, the LCD bezel
+// and window, and the 29 keys with their labels and shifted labels above.
+QImage PaintFace(FaceState state, qreal scale = 1.0);
+
+// The colour around the picture when the window is larger than it.
+inline const QColor kSurroundColor(60, 60, 60);
 
 }  // namespace tabrix

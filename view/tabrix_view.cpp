@@ -1,46 +1,120 @@
 #include "view/tabrix_view.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 #include "view/face_painter.h"
+#include "view/keypad_accessibility.h"
 #include "view/keypad_geometry.h"
 #include "view/lcd_painter.h"
 #include "view/qt_key_map.h"
 
 namespace tabrix {
 
-CTabrixView::CTabrixView(CTabrixDoc& doc, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_bmpFace(PaintFace(FaceState::Resting)), m_bmpPressed(PaintFace(FaceState::Lit)) {
-    setFixedSize(kFaceWidth, kFaceHeight);
+namespace {
+
+// One key of the keyboard, the same for its press and its release even when
+// the modifiers change in between.
+quint64 PhysicalKey(const QKeyEvent& event) {
+    return event.nativeScanCode() != 0 ? (quint64{1} << 32) | event.nativeScanCode()
+                                       : static_cast<quint64>(static_cast<quint32>(event.key()));
+}
+
+}  // namespace
+
+CTabrixView::CTabrixView(CTabrixDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
+    InstallKeypadAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(kFaceWidth, kFaceHeight);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    resize(kFaceWidth, kFaceHeight);
+    PrepareFaces(1.0);
     m_doc.AddView(this);
 }
 
 CTabrixView::~CTabrixView() { m_doc.RemoveView(this); }
 
-void CTabrixView::OnUpdate() { update(); }
+void CTabrixView::OnUpdate() {
+    update();
+    AnnounceLcdChange(this);
+}
 
-QSize CTabrixView::sizeHint() const { return {kFaceWidth, kFaceHeight}; }
+void CTabrixView::SetZoom(qreal zoom) {
+    m_zoom = zoom;
+    updateGeometry();
+    update();
+}
 
-void CTabrixView::Render(QPainter& painter) const {
+QSize CTabrixView::sizeHint() const { return QSizeF(kFaceWidth * m_zoom, kFaceHeight * m_zoom).toSize(); }
+
+qreal CTabrixView::PictureScale() const {
+    return std::min(width() / qreal(kFaceWidth), height() / qreal(kFaceHeight));
+}
+
+QPointF CTabrixView::PictureOrigin() const {
+    const qreal scale = PictureScale();
+    // Whole pixels, so that the picture's edges fall on pixel boundaries.
+    return QPointF(qFloor((width() - kFaceWidth * scale) / 2), qFloor((height() - kFaceHeight * scale) / 2));
+}
+
+int CTabrixView::KeyAt(const QPointF& widgetPoint) const {
+    const QPointF logical = (widgetPoint - PictureOrigin()) / PictureScale();
+    return KeyFromPoint(qFloor(logical.x()), qFloor(logical.y()));
+}
+
+void CTabrixView::PrepareFaces(qreal deviceScale) {
+    if (qFuzzyCompare(deviceScale, m_faceScale)) return;
+    m_faceScale = deviceScale;
+    m_bmpFace = PaintFace(FaceState::Resting, deviceScale);
+    m_bmpPressed = PaintFace(FaceState::Lit, deviceScale);
+    // Drawn at the logical size: one image pixel per device pixel.
+    m_bmpFace.setDevicePixelRatio(deviceScale);
+    m_bmpPressed.setDevicePixelRatio(deviceScale);
+}
+
+void CTabrixView::Render(QPainter& painter, qreal scale) {
+    PrepareFaces(scale * painter.device()->devicePixelRatioF());
+    painter.save();
+    painter.scale(scale, scale);
     // Erase: the resting face; then the held key from the lit face.
-    painter.drawImage(0, 0, m_bmpFace);
+    painter.drawImage(QPointF(0, 0), m_bmpFace);
     if (m_doc.m_nKey != 0) {
         const KeyRect r = GetKeyRect(static_cast<int>(m_doc.m_nKey));
-        const QRect rect(r.left, r.top, r.Width(), r.Height());
-        painter.drawImage(rect.topLeft(), m_bmpPressed, rect);
+        const QRectF logical(r.left, r.top, r.Width(), r.Height());
+        const qreal s = m_bmpPressed.devicePixelRatio();
+        painter.drawImage(logical, m_bmpPressed,
+                          QRectF(logical.topLeft() * s, logical.size() * s));
     }
     DrawMainLine(painter, m_doc);
     DrawStackLines(painter, m_doc);
     DrawIndicators(painter, m_doc);
+    painter.restore();
 }
 
 void CTabrixView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    Render(painter);
+    const qreal scale = PictureScale();
+    const QPointF origin = PictureOrigin();
+    const QRectF picture(origin, QSizeF(kFaceWidth * scale, kFaceHeight * scale));
+    if (picture != QRectF(rect())) {
+        QRegion surround(rect());
+        surround -= picture.toAlignedRect();
+        for (const QRect& part : surround) painter.fillRect(part, kSurroundColor);
+    }
+    painter.translate(origin);
+    Render(painter, scale);
+}
+
+void CTabrixView::Record(const std::function<void()>& change) {
+    if (m_recorder != nullptr) {
+        m_recorder->Record(change);
+    } else {
+        change();
+    }
 }
 
 void CTabrixView::OnLButtonDown(int x, int y) {
@@ -53,29 +127,49 @@ void CTabrixView::OnLButtonDown(int x, int y) {
 void CTabrixView::OnLButtonUp(int x, int y) {
     // A release on another key, or off the keypad, executes nothing; press and
     // release both on no key still end a pending shift or prefix.
-    if (static_cast<std::uint32_t>(KeyFromPoint(x, y)) == m_doc.m_nKey) m_doc.ExecuteKey();
+    if (static_cast<std::uint32_t>(KeyFromPoint(x, y)) == m_doc.m_nKey) Record([this] { m_doc.ExecuteKey(); });
     m_doc.m_nKey = 0;
     update();
+    AnnounceLcdChange(this);
+}
+
+void CTabrixView::PressKey(int code) {
+    const KeyRect r = GetKeyRect(code);
+    OnLButtonDown(r.left, r.top);
+    OnLButtonUp(r.left, r.top);
 }
 
 void CTabrixView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    const QPoint p = event->position().toPoint();
-    OnLButtonDown(p.x(), p.y());
+    const QPointF logical = (event->position() - PictureOrigin()) / PictureScale();
+    OnLButtonDown(qFloor(logical.x()), qFloor(logical.y()));
 }
 
 void CTabrixView::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
 void CTabrixView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
-    const QPoint p = event->position().toPoint();
-    OnLButtonUp(p.x(), p.y());
+    const QPointF logical = (event->position() - PictureOrigin()) / PictureScale();
+    OnLButtonUp(qFloor(logical.x()), qFloor(logical.y()));
+}
+
+void CTabrixView::keyPressEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat()) m_pressedKeys.insert(PhysicalKey(*event));
+    QWidget::keyPressEvent(event);
 }
 
 void CTabrixView::keyReleaseEvent(QKeyEvent* event) {
     // Only releases act, and a key held down acts once: auto-repeat is ignored.
-    if (event->isAutoRepeat()) return;
-    m_doc.OnHardwareKeyUp(VirtualKeyOf(*event));
+    // A release whose press went elsewhere (a shortcut such as Ctrl+0 or
+    // Alt+Backspace took it, or another window had the focus) is not a key.
+    if (event->isAutoRepeat() || !m_pressedKeys.remove(PhysicalKey(*event))) return;
+    const std::uint32_t code = VirtualKeyOf(*event);
+    Record([this, code] { m_doc.OnHardwareKeyUp(code); });
+}
+
+void CTabrixView::focusOutEvent(QFocusEvent* event) {
+    m_pressedKeys.clear();
+    QWidget::focusOutEvent(event);
 }
 
 }  // namespace tabrix

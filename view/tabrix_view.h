@@ -1,11 +1,18 @@
 // CTabrixView: the calculator picture as a widget. It forwards pointer presses
 // and releases and key releases to the document, and paints the face, the held
 // key and the LCD; it holds no calculator state of its own.
+//
+// The picture is laid out in 240 x 268 logical pixels and drawn through a
+// scaled painter, so it is crisp at every zoom and window size: it fills the
+// widget keeping its proportions, centred on the surrounding colour.
 #pragma once
 
 #include <QImage>
+#include <QSet>
+#include <functional>
 #include <QWidget>
 
+#include "document/undo_history.h"
 #include "engine/calculator_state.h"
 #include "platform/services.h"
 
@@ -16,28 +23,56 @@ public:
     explicit CTabrixView(CTabrixDoc& doc, QWidget* parent = nullptr);
     ~CTabrixView() override;
 
-    // The document changed: repaint everything.
+    // The document changed: repaint everything (and tell a screen reader).
     void OnUpdate() override;
 
+    // Keys and key releases are run through `recorder` (for undo), when set.
+    void SetChangeRecorder(IChangeRecorder* recorder) { m_recorder = recorder; }
+
+    // The size the view asks for: the picture at `zoom` (1 = 240 x 268).
+    void SetZoom(qreal zoom);
+    qreal Zoom() const { return m_zoom; }
     QSize sizeHint() const override;
 
-    // Paints the whole picture (face, held key, LCD) into `painter`.
-    void Render(QPainter& painter) const;
+    // Presses and releases key `code` as a tap on it would (the screen
+    // reader's press action).
+    void PressKey(int code);
+
+    // Paints the whole picture (face, held key, LCD) in logical coordinates,
+    // at `scale` device pixels per logical pixel.
+    void Render(QPainter& painter, qreal scale = 1.0);
+
+    // Where the picture lies in the widget: its scale and top-left corner.
+    qreal PictureScale() const;
+    QPointF PictureOrigin() const;
+    // The key under a widget point, through the picture's scale.
+    int KeyAt(const QPointF& widgetPoint) const;
+
+    CTabrixDoc& Document() const { return m_doc; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void OnLButtonDown(int x, int y);
     void OnLButtonUp(int x, int y);
+    void Record(const std::function<void()>& change);
+    // The two faces drawn for `deviceScale` device pixels per logical pixel.
+    void PrepareFaces(qreal deviceScale);
 
     CTabrixDoc& m_doc;
+    IChangeRecorder* m_recorder = nullptr;
+    qreal m_zoom = 1.0;
+    qreal m_faceScale = 0;
     QImage m_bmpFace;     // every key at rest
     QImage m_bmpPressed;  // every key lit
+    QSet<quint64> m_pressedKeys;  // keys whose press reached the view
 };
 
 }  // namespace tabrix

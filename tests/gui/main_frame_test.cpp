@@ -70,10 +70,12 @@ TEST_F(MainFrameTest, WindowMenusAndToolBar) {
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tabrix"));
     QStringList titles;
     for (QAction* action : frame->menuBar()->actions()) titles << action->text();
-    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&STO", "&RCL", "&Help"}));
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&STO", "&RCL", "&View", "&Help"}));
     EXPECT_EQ(Texts(Menu("&File")), (QStringList{"&Save State", "&Load State", "-", "Recent File", "-",
                                                   "R&eset State", "E&xit"}));
-    EXPECT_EQ(Texts(Menu("&Edit")), (QStringList{"Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V"}));
+    EXPECT_EQ(Texts(Menu("&Edit")), (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X",
+                                                  "&Copy\tCtrl+C", "&Paste\tCtrl+V"}));
+    EXPECT_EQ(Texts(Menu("&View")), (QStringList{"Zoom &In\tCtrl++", "Zoom &Out\tCtrl+-", "&Actual Size\tCtrl+0"}));
     EXPECT_EQ(Texts(Menu("&Help")), QStringList{"&About Tabrix..."});
 
     const QList<QToolBar*> bars = frame->findChildren<QToolBar*>();
@@ -164,16 +166,61 @@ TEST_F(MainFrameTest, StartingWithAFileLoadsIt) {
     EXPECT_EQ(t.doc.m_dX, 6.5);
 }
 
-TEST_F(MainFrameTest, ShortcutsNewUndoAndPanes) {
+TEST_F(MainFrameTest, ShortcutsUndoRedoNewAndPanes) {
     frame->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
-    t.Type("5");
-    t.Press(20);
-    QTest::keyClick(frame.get(), Qt::Key_Z, Qt::ControlModifier);  // no handler: nothing happens
-    QTest::keyClick(frame.get(), Qt::Key_F6);
-    EXPECT_EQ(t.doc.m_dY, 5);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    CTabrixView* view = frame->View();
+    for (int key : {22, 20, 23}) view->PressKey(key);  // 2 ENTER 3
+    QTest::keyClick(frame.get(), Qt::Key_F6);  // no command: nothing happens
+    QTest::keyClick(frame.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(t.doc.m_bEntering);  // the 3 is taken back
+    EXPECT_EQ(t.doc.m_dY, 2);
+    QTest::keyClick(frame.get(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(t.doc.m_strMantissa, "3");
     QTest::keyClick(frame.get(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(t.doc.State(), CTabrixDoc().State());
+    QTest::keyClick(frame.get(), Qt::Key_Backspace, Qt::AltModifier);  // New is undone too
+    EXPECT_EQ(t.doc.m_strMantissa, "3");
+}
+
+TEST_F(MainFrameTest, UndoAndRedoItemsAreEnabledOnlyWhenThereIsSomethingToDo) {
+    QAction* undo = frame->ActionFor(cmd::kEditUndo);
+    QAction* redo = frame->ActionFor(cmd::kEditRedo);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_FALSE(redo->isEnabled());
+    frame->View()->PressKey(21);
+    EXPECT_TRUE(undo->isEnabled());
+    frame->View()->PressKey(0);  // a tap on no key with nothing pending changes nothing
+    frame->OnCommand(cmd::kEditUndo);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_TRUE(redo->isEnabled());
+    QApplication::clipboard()->setText(QStringLiteral("8"));
+    frame->OnCommand(cmd::kEditPaste);  // a new change drops what could be redone
+    EXPECT_FALSE(redo->isEnabled());
+    frame->OnCommand(kStoreCommandIds[4]);
+    frame->OnCommand(cmd::kEditUndo);
+    EXPECT_EQ(t.doc.m_dReg[4], 0);
+    frame->OnCommand(cmd::kEditUndo);
+    EXPECT_EQ(t.doc.m_dX, 0);
+}
+
+TEST_F(MainFrameTest, ZoomStepsResizeTheWindowAndAreRemembered) {
+    frame->show();
+    const QSize actual = frame->size();
+    frame->OnCommand(cmd::kViewZoomIn);
+    EXPECT_EQ(frame->ZoomPercent(), 150);
+    EXPECT_EQ(frame->View()->size(), QSize(360, 402));
+    for (int i = 0; i < 5; ++i) frame->OnCommand(cmd::kViewZoomIn);
+    EXPECT_EQ(frame->ZoomPercent(), 400);
+    EXPECT_FALSE(frame->ActionFor(cmd::kViewZoomIn)->isEnabled());
+    frame->OnCommand(cmd::kViewZoomOut);
+    EXPECT_EQ(frame->ZoomPercent(), 300);
+    EXPECT_EQ(frame->View()->PictureScale(), 3.0);
+    CMainFrame second(t.doc, services);  // the next start opens at the same zoom
+    EXPECT_EQ(second.ZoomPercent(), 300);
+    frame->OnCommand(cmd::kViewActualSize);
+    EXPECT_EQ(frame->size(), actual);
+    EXPECT_FALSE(frame->ActionFor(cmd::kViewZoomOut)->isEnabled());
 }
 
 TEST_F(MainFrameTest, TheAboutKeyMenuItemAndButtonOpenTheSameBox) {

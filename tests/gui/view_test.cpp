@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTest>
+#include <QtMath>
 #include <gtest/gtest.h>
 
 #include "fakes/doc_fixture.h"
@@ -32,9 +33,14 @@ protected:
         QTest::mousePress(&view, Qt::LeftButton, {}, p);
         QTest::mouseRelease(&view, Qt::LeftButton, {}, p);
     }
+    // A key pressed and released on the view (a repeat is a release only).
     void Release(int qtKey, Qt::KeyboardModifiers modifiers = {}, bool autoRepeat = false) {
-        QKeyEvent event(QEvent::KeyRelease, qtKey, modifiers, QString(), autoRepeat);
-        QApplication::sendEvent(&view, &event);
+        if (!autoRepeat) {
+            QKeyEvent press(QEvent::KeyPress, qtKey, modifiers);
+            QApplication::sendEvent(&view, &press);
+        }
+        QKeyEvent release(QEvent::KeyRelease, qtKey, modifiers, QString(), autoRepeat);
+        QApplication::sendEvent(&view, &release);
     }
 
     testing::TestDoc t;
@@ -167,6 +173,54 @@ TEST_F(ViewTest, KeyboardReleasesActAndAutoRepeatIsIgnored) {
     Release(Qt::Key_F);
     Release(Qt::Key_Return);  // F ENTER: RAN#
     EXPECT_FALSE(t.doc.m_bShift);
+}
+
+TEST_F(ViewTest, ReleaseWhosePressWentElsewhereIsIgnored) {
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_0, Qt::NoModifier);  // Ctrl+0 took the press
+    QApplication::sendEvent(&view, &release);
+    EXPECT_FALSE(t.doc.m_bEntering);
+    Release(Qt::Key_0);
+    EXPECT_TRUE(t.doc.m_bEntering);
+}
+
+// The picture scales: pointer positions map back to the 240 x 268 layout and
+// the key rectangles keep their exclusive edges at every scale.
+TEST_F(ViewTest, HitTestingFollowsTheScale) {
+    for (const qreal scale : {1.5, 3.0}) {
+        view.resize(qRound(kFaceWidth * scale), qRound(kFaceHeight * scale));
+        EXPECT_EQ(view.PictureScale(), scale);
+        auto keyAt = [&](qreal x, qreal y) { return view.KeyAt(QPointF(x, y) * scale); };
+        EXPECT_EQ(keyAt(39.9, 92), 1) << scale;
+        EXPECT_EQ(keyAt(40, 92), 0) << scale;
+        EXPECT_EQ(keyAt(5, 261.9), 25) << scale;
+        EXPECT_EQ(keyAt(5, 262), 0) << scale;
+        EXPECT_EQ(keyAt(60, 240), 20) << scale;
+        ClickAt((QPointF(60, 240) * scale).toPoint());
+        EXPECT_EQ(t.doc.m_dY, 0);  // ENTER executed
+    }
+    // A wider window: the picture keeps its proportions, centred.
+    view.resize(kFaceWidth * 2 + 100, kFaceHeight * 2);
+    EXPECT_EQ(view.PictureScale(), 2.0);
+    EXPECT_EQ(view.PictureOrigin(), QPointF(50, 0));
+    EXPECT_EQ(view.KeyAt(QPointF(50 + 10, 200)), 1);
+    EXPECT_EQ(view.KeyAt(QPointF(10, 200)), 0);
+}
+
+TEST_F(ViewTest, ScaledPictureIsDrawnAfreshNotBlurred) {
+    for (const qreal scale : {1.5, 3.0}) {
+        QImage image(qCeil(kFaceWidth * scale), qCeil(kFaceHeight * scale), QImage::Format_RGB32);
+        QPainter painter(&image);
+        view.Render(painter, scale);
+        painter.end();
+        // The LCD window's edge is sharp: LCD colour on one side, the bezel's
+        // white on the other, with nothing blended between.
+        const int edge = qCeil(17 * scale);
+        const int y = qRound(40 * scale);
+        EXPECT_EQ(QColor(image.pixel(edge, y)), kLcdColor) << scale;
+        EXPECT_EQ(QColor(image.pixel(qFloor(17 * scale) - 1, y)), kBezelColor) << scale;
+        // Inside a key, away from its label: the key's own colour.
+        EXPECT_EQ(QColor(image.pixel(qRound(8 * scale), qRound(250 * scale))), QColor(247, 247, 44)) << scale;
+    }
 }
 
 }  // namespace

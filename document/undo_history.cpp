@@ -27,19 +27,15 @@ void CUndoHistory::Record(const std::function<void()>& change) {
     Notify();
 }
 
-void CUndoHistory::Undo() {
-    if (m_undo.empty()) return;
-    m_redo.push_back(Snapshot());
-    Restore(m_undo.back());
-    m_undo.pop_back();
-    Notify();
-}
+void CUndoHistory::Undo() { Step(m_undo, m_redo); }
 
-void CUndoHistory::Redo() {
-    if (m_redo.empty()) return;
-    m_undo.push_back(Snapshot());
-    Restore(m_redo.back());
-    m_redo.pop_back();
+void CUndoHistory::Redo() { Step(m_redo, m_undo); }
+
+void CUndoHistory::Step(std::deque<CalculatorState>& from, std::deque<CalculatorState>& to) {
+    if (from.empty()) return;
+    to.push_back(Snapshot());
+    Restore(from.back());
+    from.pop_back();
     Notify();
 }
 

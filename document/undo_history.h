@@ -46,6 +46,8 @@ public:
 
 private:
     CalculatorState Snapshot() const;
+    // Restores the newest state of `from` and keeps the current one on `to`.
+    void Step(std::deque<CalculatorState>& from, std::deque<CalculatorState>& to);
     void Restore(const CalculatorState& state);
     void Notify();
 

@@ -42,7 +42,7 @@ CMainFrame::CMainFrame(CTabrixDoc& doc, const FrameServices& services, QWidget* 
     m_view->setFocus();
     m_history.SetChangedCallback([this] { UpdateUndoActions(); });
     UpdateUndoActions();
-    SetZoomPercent(QSettings().value(QStringLiteral("View/Zoom"), 100).toInt());
+    ApplyZoom(QSettings().value(QStringLiteral("View/Zoom"), 100).toInt());
 
     if (m_services.recentFiles != nullptr) {
         m_services.recentFiles->SetChangedCallback([this] { RebuildRecentFiles(); });
@@ -53,6 +53,7 @@ CMainFrame::CMainFrame(CTabrixDoc& doc, const FrameServices& services, QWidget* 
 }
 
 CMainFrame::~CMainFrame() {
+    m_view->SetChangeRecorder(nullptr);  // the history goes before the view
     if (m_services.recentFiles != nullptr) m_services.recentFiles->SetChangedCallback(nullptr);
     m_doc.SetShellRequests(nullptr);
 }
@@ -227,10 +228,14 @@ void CMainFrame::UpdateUndoActions() {
 }
 
 void CMainFrame::SetZoomPercent(int percent) {
+    ApplyZoom(percent);
+    QSettings().setValue(QStringLiteral("View/Zoom"), m_zoomPercent);
+}
+
+void CMainFrame::ApplyZoom(int percent) {
     // An unknown value (from an edited settings file) falls back to 100 %.
     if (std::find(kZoomSteps.begin(), kZoomSteps.end(), percent) == kZoomSteps.end()) percent = 100;
     m_zoomPercent = percent;
-    QSettings().setValue(QStringLiteral("View/Zoom"), percent);
     m_view->SetZoom(percent / 100.0);
     m_actions[cmd::kViewZoomIn]->setEnabled(percent < kZoomSteps.back());
     m_actions[cmd::kViewZoomOut]->setEnabled(percent > kZoomSteps.front());

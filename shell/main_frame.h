@@ -67,6 +67,8 @@ private:
     QAction* AddCommand(QMenu* menu, int commandId, const QString& text);
     void OpenDocument();
     void StepZoom(int direction);
+    // Shows the picture at `percent` without writing the settings.
+    void ApplyZoom(int percent);
     void UpdateUndoActions();
 
     CTabrixDoc& m_doc;

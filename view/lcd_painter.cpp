@@ -35,9 +35,9 @@ QString Text(const std::string& text) { return QString::fromUtf8(text.data(), st
 
 }  // namespace
 
-QFont MainLineFont() { return FontWithCellHeight(QStringLiteral("Liberation Sans Narrow"), 26, QFont::Light); }
-QFont StackFont() { return FontWithCellHeight(QStringLiteral("DejaVu Sans"), 11, QFont::Normal); }
-QFont IndicatorFont() { return FontWithCellHeight(QStringLiteral("DejaVu Sans"), 14, QFont::Normal); }
+QFont MainLineFont() { return FontWithCellHeight(QStringLiteral("Liberation Sans Narrow"), 26, QFont::ExtraLight); }
+QFont StackFont() { return FontWithCellHeight(QStringLiteral("DejaVu Sans"), 11, QFont::Thin); }
+QFont IndicatorFont() { return FontWithCellHeight(QStringLiteral("DejaVu Sans"), 14, QFont::Thin); }
 
 void DrawMainLine(QPainter& painter, const CTabrixDoc& doc) {
     painter.save();

@@ -79,6 +79,8 @@ private:
     void ShowMessage(const std::string& text);
     std::optional<std::string> ChooseStateFile(bool save);
     void AddToRecentFiles(const std::string& path);
+    void FinishRegisterCommand();
+    std::string RegisterLabel(const char* word, int n) const;
 
     CTabrixDoc& m_doc;
     DocumentServices m_services;

@@ -17,32 +17,32 @@ std::optional<RegisterCommand> RegisterCommandFromId(int commandId) {
 
 void DocumentCommands::OnStoreRegister(int n) {
     if (!IsRegister(n)) return;
-    m_doc.CommitEntry();
-    m_doc.m_dReg[n] = m_doc.m_dX;
-    m_doc.m_bShift = false;
-    m_doc.m_strPrefix.clear();
-    m_doc.UpdateDisplay();
-    m_doc.UpdateAllViews();
+    m_doc.StoreRegister(n);
+    FinishRegisterCommand();
 }
 
 void DocumentCommands::OnRecallRegister(int n) {
     if (!IsRegister(n)) return;
-    m_doc.CommitEntry();
-    m_doc.LiftStack();  // always, whatever the lift flag says; the flag keeps its value
-    m_doc.m_dX = m_doc.m_dReg[n];
+    m_doc.RecallRegister(n);  // lifts whatever the lift flag says; the flag keeps its value
+    FinishRegisterCommand();
+}
+
+void DocumentCommands::FinishRegisterCommand() {
+    // The menus work in one step: the shift and any pending prefix are cancelled.
     m_doc.m_bShift = false;
     m_doc.m_strPrefix.clear();
     m_doc.UpdateDisplay();
     m_doc.UpdateAllViews();
 }
 
-std::string DocumentCommands::StoreLabel(int n) const {
-    return IsRegister(n) ? "STO " + std::to_string(n) + ": " + m_doc.FormatNumber(m_doc.m_dReg[n]) : std::string();
+std::string DocumentCommands::RegisterLabel(const char* word, int n) const {
+    if (!IsRegister(n)) return {};
+    return std::string(word) + " " + std::to_string(n) + ": " + m_doc.FormatNumber(m_doc.m_dReg[n]);
 }
 
-std::string DocumentCommands::RecallLabel(int n) const {
-    return IsRegister(n) ? "RCL " + std::to_string(n) + ": " + m_doc.FormatNumber(m_doc.m_dReg[n]) : std::string();
-}
+std::string DocumentCommands::StoreLabel(int n) const { return RegisterLabel("STO", n); }
+
+std::string DocumentCommands::RecallLabel(int n) const { return RegisterLabel("RCL", n); }
 
 void DocumentCommands::OnUpdateStoreRegister(int n, ICommandUI& item) {
     if (IsRegister(n)) item.SetText(StoreLabel(n));

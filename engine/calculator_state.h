@@ -95,6 +95,11 @@ public:
     void ClearX();
     // T = Z, Z = Y, Y = X; X and m_bLift untouched.
     void LiftStack();
+    // STO n and RCL n, from a prefixed digit key or the register menus: commit
+    // the entry, then store X, or lift the stack (whatever m_bLift says) and
+    // recall. Registers outside 0..9 are ignored.
+    void StoreRegister(int n);
+    void RecallRegister(int n);
     // Y = Z, Z = T; X and T untouched; lift enabled.
     void DropStack();
 
@@ -146,6 +151,8 @@ private:
     // The digit count the formatting uses: m_nDigits held to 0..9, so that a
     // count from a damaged state file never reaches a conversion.
     int DisplayDigits() const;
+    // No entry, its flags off, its texts empty and its signs blank.
+    void ResetEntry();
     void RectangularToPolar();
     void PolarToRectangular();
     void RandomNumber();

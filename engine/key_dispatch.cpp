@@ -196,14 +196,9 @@ void CTabrixDoc::OnDigit(int nDigit) {
         m_strFormat = m_strPrefix;
         m_nDigits = nDigit;
     } else if (m_strPrefix == "STO") {
-        CommitEntry();
-        m_bEntering = false;
-        m_dReg[nDigit] = m_dX;
+        StoreRegister(nDigit);
     } else if (m_strPrefix == "RCL") {
-        CommitEntry();
-        LiftStack();  // whatever m_bLift says
-        m_dX = m_dReg[nDigit];
-        m_bEntering = false;
+        RecallRegister(nDigit);
     } else {
         AppendDigit(nDigit);
     }

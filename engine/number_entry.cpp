@@ -24,13 +24,9 @@ void ToggleSign(std::string& sign) { sign = sign == " " ? "-" : " "; }
 
 void CTabrixDoc::StartEntry() {
     if (m_bLift) LiftStack();
+    ResetEntry();
     m_bEntering = true;
-    m_bDecimal = m_bExponent = m_bShift = m_bSpare = false;
-    m_strMantissa.clear();
-    m_strFraction.clear();
-    m_strExponent.clear();
-    m_strMantSign = " ";
-    m_strExpSign = " ";
+    m_bShift = m_bSpare = false;
     m_nPointPos = 0;
 }
 

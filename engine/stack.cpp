@@ -79,15 +79,19 @@ void CTabrixDoc::InitializeState() {
     m_strAngle = "DEG";
 }
 
-void CTabrixDoc::ClearAll() {
+void CTabrixDoc::ResetEntry() {
     m_bDecimal = m_bEntering = m_bExponent = false;
-    m_bShift = m_bSpare = false;
-    m_bLift = true;
     m_strMantissa.clear();
     m_strFraction.clear();
     m_strExponent.clear();
     m_strMantSign = " ";
     m_strExpSign = " ";
+}
+
+void CTabrixDoc::ClearAll() {
+    ResetEntry();
+    m_bShift = m_bSpare = false;
+    m_bLift = true;
     m_dX = m_dY = m_dZ = m_dT = 0;
     m_dReg.fill(0);
     m_strDisplay = kZeroDisplay;
@@ -95,13 +99,8 @@ void CTabrixDoc::ClearAll() {
 }
 
 void CTabrixDoc::ClearX() {
-    m_bDecimal = m_bEntering = m_bExponent = false;
+    ResetEntry();
     m_bLift = false;
-    m_strMantissa.clear();
-    m_strFraction.clear();
-    m_strExponent.clear();
-    m_strMantSign = " ";
-    m_strExpSign = " ";
     m_dX = 0;
     m_strDisplay = kZeroDisplay;
 }
@@ -110,6 +109,19 @@ void CTabrixDoc::LiftStack() {
     m_dT = m_dZ;
     m_dZ = m_dY;
     m_dY = m_dX;
+}
+
+void CTabrixDoc::StoreRegister(int n) {
+    if (n < 0 || n > 9) return;
+    CommitEntry();
+    m_dReg[static_cast<std::size_t>(n)] = m_dX;
+}
+
+void CTabrixDoc::RecallRegister(int n) {
+    if (n < 0 || n > 9) return;
+    CommitEntry();
+    LiftStack();
+    m_dX = m_dReg[static_cast<std::size_t>(n)];
 }
 
 void CTabrixDoc::DropStack() {

@@ -25,9 +25,7 @@ void RunKeys(benchmark::State& state, const std::vector<std::uint32_t>& sequence
     doc.m_strAngle = angle;
     std::size_t i = 0;
     for (auto _ : state) {
-        doc.m_nKey = sequence[i];
-        doc.ExecuteKey();
-        doc.m_nKey = 0;
+        doc.PressKey(sequence[i]);
         if (++i == sequence.size()) i = 0;
         benchmark::DoNotOptimize(doc.m_strDisplay.data());
     }
@@ -106,11 +104,7 @@ BENCHMARK_CAPTURE(Format, UpdateDisplay_ENG3, "ENG", 3, true);
 // and a real file.
 CalculatorState SampleState() {
     CTabrixDoc doc;
-    for (std::uint32_t key : {k::kOne, k::kTwo, k::kPoint, k::kFive, k::kShift, k::kZero}) {
-        doc.m_nKey = key;
-        doc.ExecuteKey();
-    }
-    doc.m_nKey = 0;
+    for (std::uint32_t key : {k::kOne, k::kTwo, k::kPoint, k::kFive, k::kShift, k::kZero}) doc.PressKey(key);
     return doc.State();
 }
 
@@ -152,11 +146,7 @@ void BM_KeyWithUndo(benchmark::State& state) {
     CUndoHistory history(doc, 100);
     std::size_t i = 0;
     for (auto _ : state) {
-        history.Record([&] {
-            doc.m_nKey = kArithmetic[i];
-            doc.ExecuteKey();
-            doc.m_nKey = 0;
-        });
+        history.Record([&] { doc.PressKey(kArithmetic[i]); });
         if (++i == kArithmetic.size()) i = 0;
     }
     std::size_t heap = 0;

@@ -85,11 +85,7 @@ public:
 private:
     void Apply(const CliAction& action) {
         switch (action.kind) {
-            case CliAction::Kind::Key:
-                m_doc.m_nKey = action.code;
-                m_doc.ExecuteKey();
-                m_doc.m_nKey = 0;
-                break;
+            case CliAction::Kind::Key: m_doc.PressKey(action.code); break;
             case CliAction::Kind::HardwareKey: m_doc.OnHardwareKeyUp(action.code); break;
             case CliAction::Kind::Copy: m_commands.OnEditCopy(); break;
             case CliAction::Kind::Cut: m_commands.OnEditCut(); break;

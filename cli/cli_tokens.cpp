@@ -6,36 +6,11 @@
 #include <limits>
 
 #include "engine/key_codes.h"
+#include "engine/key_table.h"
 
 namespace tabrix::cli {
 
 namespace {
-
-struct NamedKey {
-    std::string_view name;  // upper case
-    std::uint32_t code;
-    bool shifted;  // pressed after F
-};
-
-constexpr NamedKey kNamedKeys[] = {
-    {"ENTER", keys::kEnter, false}, {"+", keys::kPlus, false},     {"-", keys::kMinus, false},
-    {"*", keys::kMultiply, false},  {"/", keys::kDivide, false},   {"CHS", keys::kChs, false},
-    {"EEX", keys::kEex, false},     {"F", keys::kShift, false},    {"BS", keys::kBackspace, false},
-    {"SWAP", keys::kSwap, false},   {"?", keys::kAbout, false},    {"EXP", keys::kExp, false},
-    {"ALOG", keys::kAlog, false},   {"SIN", keys::kSin, false},    {"COS", keys::kCos, false},
-    {"TAN", keys::kTan, false},     {"INV", keys::kInverse, false}, {"SQRT", keys::kSqrt, false},
-
-    {"LN", keys::kExp, true},       {"LOG", keys::kAlog, true},    {"ASIN", keys::kSin, true},
-    {"ACOS", keys::kCos, true},     {"ATAN", keys::kTan, true},    {"POW", keys::kInverse, true},
-    {"SQ", keys::kSqrt, true},      {"PI", keys::kEex, true},      {"FIX", keys::kSeven, true},
-    {"SCI", keys::kEight, true},    {"ENG", keys::kNine, true},    {"%", keys::kDivide, true},
-    {"RDN", keys::kSwap, true},     {"RUP", keys::kChs, true},     {"DEG", keys::kFour, true},
-    {"RAD", keys::kFive, true},     {"GRD", keys::kSix, true},     {"FACT", keys::kMultiply, true},
-    {"HYP", keys::kAbout, true},    {"RAN", keys::kEnter, true},   {">P", keys::kOne, true},
-    {">R", keys::kTwo, true},       {">DEG", keys::kThree, true},  {">RAD", keys::kMinus, true},
-    {"STO", keys::kZero, true},     {"RCL", keys::kPoint, true},   {"CLX", keys::kBackspace, true},
-    {"CLR", keys::kPlus, true},
-};
 
 // The key of each character of a run of digits and points.
 std::uint32_t KeyOfEntryChar(char c) {
@@ -95,8 +70,9 @@ std::optional<std::vector<CliAction>> ParseToken(std::string_view token) {
         for (char c : token) actions.push_back({CliAction::Kind::Key, KeyOfEntryChar(c)});
         return actions;
     }
-    for (const NamedKey& named : kNamedKeys) {
-        if (upper == named.name) return Press(named.code, named.shifted);
+    for (const KeyRow& row : KeyTable()) {
+        if (!row.plain.token.empty() && upper == row.plain.token) return Press(row.code, false);
+        if (!row.shifted.token.empty() && upper == row.shifted.token) return Press(row.code, true);
     }
     if (upper.size() > 1 && upper.front() == '#') {
         if (auto code = ParseKeyCode(std::string_view(upper).substr(1))) return Press(*code, false);

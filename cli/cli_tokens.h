@@ -12,7 +12,7 @@ namespace tabrix::cli {
 
 struct CliAction {
     enum class Kind {
-        Key,          // set m_nKey to `code`, ExecuteKey, set m_nKey back to 0
+        Key,          // press key `code` (CTabrixDoc::PressKey)
         HardwareKey,  // OnHardwareKeyUp(code)
         Copy,         // Edit > Copy
         Cut,          // Edit > Cut

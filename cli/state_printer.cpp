@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/console_services.h"
+#include "engine/main_line.h"
 
 namespace tabrix::cli {
 
@@ -46,15 +47,6 @@ private:
 };
 
 }  // namespace
-
-std::string MainLineAsRead(const CalculatorState& state) {
-    const std::string& display = state.m_strDisplay;
-    const long long pos = state.m_nPointPos;
-    if (pos < 2 || pos > static_cast<long long>(display.size()) + 1) return display;
-    std::string read = display;
-    read.insert(static_cast<std::size_t>(pos - 1), 1, '.');
-    return read;
-}
 
 std::string StateToJson(const CTabrixDoc& doc, DocumentCommands& commands, IClipboard& clipboard) {
     JsonObject json;

@@ -9,11 +9,6 @@
 
 namespace tabrix::cli {
 
-// The main line as a person reads it: m_strDisplay with the point put in
-// where the LCD draws it (after the first m_nPointPos - 1 characters), when
-// that place lies within or right after the text.
-std::string MainLineAsRead(const CalculatorState& state);
-
 // One line of JSON: every member of the state record under its own name, then
 // "lcd", "stack_lines" (Y, Z, T as the LCD's small lines show them), the
 // console clipboard's text (null when it holds none), whether Paste would be

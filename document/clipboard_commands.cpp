@@ -37,8 +37,7 @@ bool DocumentCommands::OnEditCopy() {
 void DocumentCommands::OnEditCut() {
     if (!OnEditCopy()) return;
     m_doc.ClearX();
-    m_doc.UpdateDisplay();
-    m_doc.UpdateAllViews();
+    m_doc.Refresh();
 }
 
 void DocumentCommands::OnEditPaste() {
@@ -49,10 +48,7 @@ void DocumentCommands::OnEditPaste() {
         ShowMessage(kNoClipboardText);  // the clipboard stays open meanwhile
         return;
     }
-    m_doc.m_bEntering = false;  // a number being typed is abandoned
-    m_doc.m_dX = ParseLeadingDouble(*text);
-    m_doc.UpdateDisplay();
-    m_doc.UpdateAllViews();
+    m_doc.ReplaceX(ParseLeadingDouble(*text));
 }
 
 void DocumentCommands::OnUpdateEditPaste(ICommandUI& item) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "document/services.h"
 #include "engine/calculator_state.h"
@@ -80,7 +81,7 @@ private:
     std::optional<std::string> ChooseStateFile(bool save);
     void AddToRecentFiles(const std::string& path);
     void FinishRegisterCommand();
-    std::string RegisterLabel(const char* word, int n) const;
+    std::string RegisterLabel(std::string_view word, int n) const;
 
     CTabrixDoc& m_doc;
     DocumentServices m_services;

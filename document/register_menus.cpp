@@ -1,5 +1,6 @@
 // The STO and RCL menus: one-step register commands and their item labels.
 #include "document/document_commands.h"
+#include "engine/mode_words.h"
 
 namespace tabrix {
 
@@ -29,20 +30,18 @@ void DocumentCommands::OnRecallRegister(int n) {
 
 void DocumentCommands::FinishRegisterCommand() {
     // The menus work in one step: the shift and any pending prefix are cancelled.
-    m_doc.m_bShift = false;
-    m_doc.m_strPrefix.clear();
-    m_doc.UpdateDisplay();
-    m_doc.UpdateAllViews();
+    m_doc.CancelShiftAndPrefix();
+    m_doc.Refresh();
 }
 
-std::string DocumentCommands::RegisterLabel(const char* word, int n) const {
+std::string DocumentCommands::RegisterLabel(std::string_view word, int n) const {
     if (!IsRegister(n)) return {};
     return std::string(word) + " " + std::to_string(n) + ": " + m_doc.FormatNumber(m_doc.m_dReg[n]);
 }
 
-std::string DocumentCommands::StoreLabel(int n) const { return RegisterLabel("STO", n); }
+std::string DocumentCommands::StoreLabel(int n) const { return RegisterLabel(words::kSto, n); }
 
-std::string DocumentCommands::RecallLabel(int n) const { return RegisterLabel("RCL", n); }
+std::string DocumentCommands::RecallLabel(int n) const { return RegisterLabel(words::kRcl, n); }
 
 void DocumentCommands::OnUpdateStoreRegister(int n, ICommandUI& item) {
     if (IsRegister(n)) item.SetText(StoreLabel(n));

@@ -1,6 +1,7 @@
 // Save State, Load State and opening a state file as a document.
 #include "document/document_commands.h"
 #include "document/state_file.h"
+#include "engine/main_line.h"
 
 namespace tabrix {
 
@@ -54,11 +55,8 @@ bool DocumentCommands::LoadStateFile(std::string path) {
     }
     m_doc.SetState(*state);
     // The point column is not in the file: put it where typing would have.
-    if (m_doc.m_bEntering) {
-        m_doc.m_nPointPos = m_doc.m_bDecimal ? static_cast<std::int32_t>(m_doc.m_strMantissa.size()) + 2 : 0;
-    }
-    m_doc.UpdateDisplay();
-    m_doc.UpdateAllViews();
+    if (m_doc.m_bEntering) m_doc.m_nPointPos = EntryPointPos(m_doc);
+    m_doc.Refresh();
     return true;
 }
 

@@ -41,10 +41,10 @@ struct CalculatorState {
     double m_dZ = 0;
     double m_dT = 0;
     std::array<double, 10> m_dReg{};  // storage registers 0..9
-    std::string m_strFormat;          // "FIX", "SCI" or "ENG"
+    std::string m_strFormat;          // a format word of engine/mode_words.h
     std::int32_t m_nDigits = 0;       // display digit count 0..9
-    std::string m_strPrefix;          // "", "FIX", "SCI", "ENG", "STO", "RCL" or "HYP"
-    std::string m_strAngle;           // "DEG", "RAD" or "GRD"
+    std::string m_strPrefix;          // "" or a format, STO, RCL or HYP word
+    std::string m_strAngle;           // an angle-unit word
 
     // Equal when every member is equal; doubles compare by their bits, so a
     // snapshot holding a NaN equals its own copy and -0 differs from +0.
@@ -78,6 +78,9 @@ public:
     void RemoveView(IView* view);
     // Asks every registered view to repaint.
     void UpdateAllViews();
+    // UpdateDisplay, then UpdateAllViews: how every command that changes the
+    // calculator ends.
+    void Refresh();
 
     // --- State and stack ---------------------------------------------------
     // New document: the defaults. Always succeeds here (there is no framework
@@ -102,14 +105,33 @@ public:
     void RecallRegister(int n);
     // Y = Z, Z = T; X and T untouched; lift enabled.
     void DropStack();
+    // R↓: X = Y, Y = Z, Z = T, T = old X. R↑: X = T, Y = old X, Z = old Y,
+    // T = old Z. Neither touches the lift flag.
+    void RollDown();
+    void RollUp();
+    // X = value as Paste puts it there: a number being typed is abandoned, not
+    // committed, nothing is lifted and the lift flag keeps its value; then
+    // Refresh.
+    void ReplaceX(double value);
 
     // --- Key dispatch ------------------------------------------------------
     // Executes the key whose code is in m_nKey (1..30; anything else acts as a
-    // key without function). The caller resets m_nKey and redraws.
+    // key without function) by the key table. The caller resets m_nKey and
+    // redraws.
     void ExecuteKey();
+    // A key pressed and released at once, for front ends that hold no key
+    // (the console, a replayed tape, tests): m_nKey = code, ExecuteKey, m_nKey
+    // back to 0. Redraws nothing.
+    void PressKey(std::uint32_t code);
     // A digit key 0..9 without shift: completes a pending FIX/SCI/ENG/STO/RCL
     // prefix, or is typed into the entry.
     void OnDigit(int nDigit);
+    // No shift and no prefix pending, as after most keys and the register menus.
+    void CancelShiftAndPrefix();
+    // HYP is pending: SIN, COS and TAN and their inverses are hyperbolic.
+    bool Hyperbolic() const;
+    // The ? key: asks the shell for the About box; changes nothing.
+    void RequestAbout();
 
     // --- Operations --------------------------------------------------------
     double ToRadians(double v) const;
@@ -118,6 +140,11 @@ public:
     double ArcCosh(double x) const;
     double ArcTanh(double x) const;
     double Factorial(double x) const;
+    // →P: X = radius, Y = angle in the current unit. →R: X and Y from the
+    // radius in X and the angle in Y. RAN#: X = a number in [0, 1].
+    void RectangularToPolar();
+    void PolarToRectangular();
+    void RandomNumber();
 
     // --- Number entry ------------------------------------------------------
     void AppendDigit(int nDigit);
@@ -153,10 +180,10 @@ private:
     int DisplayDigits() const;
     // No entry, its flags off, its texts empty and its signs blank.
     void ResetEntry();
-    void RectangularToPolar();
-    void PolarToRectangular();
-    void RandomNumber();
-    void ShowAbout();
+    // The ending of every key but a prefix key: F toggles the shift (keeping
+    // only a HYP prefix), any other key ends shift and prefix; then the
+    // display refresh.
+    void FinishKey();
 
     std::unique_ptr<IRandomSource> m_pOwnRandom;  // fallback when none is passed in
     IRandomSource* m_pRandom = nullptr;

@@ -4,14 +4,15 @@
 #include <cmath>
 
 #include "engine/calculator_state.h"
+#include "engine/main_line.h"
 #include "engine/math_constants.h"
+#include "engine/mode_words.h"
 #include "engine/number_text.h"
 
 namespace tabrix {
 
 namespace {
 
-constexpr std::size_t kMantissaField = 9;  // sign column, digits, point, blank padding
 constexpr std::size_t kMaxFixText = 12;
 constexpr int kMaxSciDecimals = 6;
 
@@ -32,9 +33,9 @@ std::string WithSignColumn(std::string text) {
 int CTabrixDoc::DisplayDigits() const { return std::clamp(m_nDigits, 0, 9); }
 
 std::string CTabrixDoc::FormatNumber(double x) const {
-    const bool sci = m_strFormat == "SCI";
-    const bool fix = m_strFormat == "FIX";
-    const bool eng = m_strFormat == "ENG";
+    const bool sci = m_strFormat == words::kSci;
+    const bool fix = m_strFormat == words::kFix;
+    const bool eng = m_strFormat == words::kEng;
     if (!sci && !fix && !eng) return "0";
     if (!std::isfinite(x)) return NonFiniteText(x);
     if (sci) return FormatSci(x);
@@ -62,13 +63,13 @@ std::string CTabrixDoc::FormatSci(double x) const {
 }
 
 std::string CTabrixDoc::FormatEng(double x) const {
-    std::string s = FormatSci(x);
-    if (!std::isfinite(x)) return s;
-    std::string field = s.substr(0, kMantissaField);
-    const char sign = s[kMantissaField];
-    const std::string digits = s.substr(kMantissaField + 1);
+    const std::string s = FormatSci(x);
+    const NumberTextParts parts = SplitNumberText(s);
+    if (!parts.hasExponent) return s;  // NaN and infinities
+    std::string field(parts.mantissa);
+    const char sign = parts.exponentSign;
 
-    int exponent = static_cast<int>(ParseLeadingInteger(digits));
+    int exponent = static_cast<int>(ParseLeadingInteger(parts.exponentDigits));
     if (sign == '-') exponent = -exponent;
     if (exponent % 3 == 0) return s;
 

@@ -41,8 +41,7 @@ std::uint32_t KeypadKeyOf(std::uint32_t code) {
 
 void CTabrixDoc::OnHardwareKeyUp(std::uint32_t code) {
     if (const std::uint32_t key = KeypadKeyOf(code); key != keys::kNone) {
-        m_nKey = key;
-        ExecuteKey();
+        PressKey(key);
     } else if (code == vk::kDelete) {
         ClearX();  // no refresh: the shift and a prefix stay pending
     } else if (code == vk::kEscape) {

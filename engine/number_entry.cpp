@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/calculator_state.h"
+#include "engine/main_line.h"
 #include "engine/number_text.h"
 
 namespace tabrix {
@@ -11,8 +12,6 @@ namespace tabrix {
 namespace {
 
 constexpr std::size_t kMaxMantissaDigits = 10;  // mantissa and fraction together
-constexpr std::size_t kShownMantissaCells = 8;  // sign column + 7 digits in exponent mode
-constexpr std::size_t kMainLineCells = 12;
 
 std::string LastChars(const std::string& text, std::size_t count) {
     return text.size() <= count ? text : text.substr(text.size() - count);
@@ -27,7 +26,7 @@ void CTabrixDoc::StartEntry() {
     ResetEntry();
     m_bEntering = true;
     m_bShift = m_bSpare = false;
-    m_nPointPos = 0;
+    m_nPointPos = EntryPointPos(*this);
 }
 
 void CTabrixDoc::AppendDigit(int nDigit) {
@@ -52,7 +51,7 @@ void CTabrixDoc::EntryPoint() {
         return;
     }
     m_bDecimal = true;
-    m_nPointPos = static_cast<std::int32_t>(m_strMantissa.size()) + 2;
+    m_nPointPos = EntryPointPos(*this);
 }
 
 void CTabrixDoc::EntryExponent() {
@@ -68,7 +67,7 @@ void CTabrixDoc::EntryBackspace() {
     if (m_bDecimal && !m_bExponent) {
         if (m_strFraction.empty()) {
             m_bDecimal = false;
-            m_nPointPos = 0;
+            m_nPointPos = EntryPointPos(*this);
         } else {
             m_strFraction.pop_back();
         }
@@ -106,7 +105,7 @@ std::string CTabrixDoc::GetEntryText() const {
     if (m_bDecimal) text += m_strFraction;
     if (m_bExponent) {
         text += "          ";
-        text.resize(kShownMantissaCells);
+        text.resize(kShownEntryCells);
         // Keys always leave one sign character and two exponent digits; a
         // loaded state may not, so show no more than that.
         text += m_strExpSign.empty() ? std::string(" ") : m_strExpSign.substr(0, 1);

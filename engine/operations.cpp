@@ -1,22 +1,23 @@
 // Angle conversions, inverse hyperbolic functions, the factorial, the
-// coordinate conversions and RAN#. Each product and quotient is evaluated in
+// coordinate conversions, RAN# and the stack rolls. Each product and quotient is evaluated in
 // the order written, so results are the same to the bit on every build.
 #include <cmath>
 
 #include "engine/calculator_state.h"
 #include "engine/math_constants.h"
+#include "engine/mode_words.h"
 
 namespace tabrix {
 
 double CTabrixDoc::ToRadians(double v) const {
-    if (m_strAngle == "DEG") return (kPiConstant * v) * kOne180th;
-    if (m_strAngle == "GRD") return (kPiConstant * v) * kOne200th;
+    if (m_strAngle == words::kDeg) return (kPiConstant * v) * kOne180th;
+    if (m_strAngle == words::kGrd) return (kPiConstant * v) * kOne200th;
     return v;  // "RAD" and any unknown word
 }
 
 double CTabrixDoc::FromRadians(double r) const {
-    if (m_strAngle == "DEG") return (180 / kPiConstant) * r;
-    if (m_strAngle == "GRD") return (200 / kPiConstant) * r;
+    if (m_strAngle == words::kDeg) return (180 / kPiConstant) * r;
+    if (m_strAngle == words::kGrd) return (200 / kPiConstant) * r;
     return r;
 }
 
@@ -60,7 +61,6 @@ double CTabrixDoc::Factorial(double x) const {
 }
 
 void CTabrixDoc::RectangularToPolar() {
-    CommitEntry();
     // The two-argument arc tangent puts the angle in the right quadrant, so that
     // ->R of the result gives the original point back. The origin has angle 0
     // (atan2 would give 180 degrees for X = -0).
@@ -68,23 +68,33 @@ void CTabrixDoc::RectangularToPolar() {
     const double theta = origin ? 0.0 : FromRadians(std::atan2(m_dY, m_dX));
     m_dX = std::sqrt((m_dY * m_dY) + (m_dX * m_dX));
     m_dY = theta;
-    m_bLift = true;
 }
 
 void CTabrixDoc::PolarToRectangular() {
-    CommitEntry();
     const double theta = ToRadians(m_dY);
     const double s = m_dX * std::sin(theta);
     m_dX = m_dX * std::cos(theta);
     m_dY = s;
-    m_bLift = true;
 }
 
 void CTabrixDoc::RandomNumber() {
-    // A number being typed is committed first and then replaced, as a committed
-    // X would be: the random number is what the user sees.
-    CommitEntry();
     m_dX = static_cast<double>(m_pRandom->NextUInt32()) * kRandomScale;
+}
+
+void CTabrixDoc::RollDown() {
+    const double oldX = m_dX;
+    m_dX = m_dY;
+    m_dY = m_dZ;
+    m_dZ = m_dT;
+    m_dT = oldX;
+}
+
+void CTabrixDoc::RollUp() {
+    const double oldT = m_dT;
+    m_dT = m_dZ;
+    m_dZ = m_dY;
+    m_dY = m_dX;
+    m_dX = oldT;
 }
 
 }  // namespace tabrix

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/calculator_state.h"
+#include "engine/mode_words.h"
 #include "platform/random_source.h"
 
 namespace tabrix {
@@ -55,6 +56,17 @@ void CTabrixDoc::UpdateAllViews() {
     for (IView* view : views) view->OnUpdate();
 }
 
+void CTabrixDoc::Refresh() {
+    UpdateDisplay();
+    UpdateAllViews();
+}
+
+void CTabrixDoc::ReplaceX(double value) {
+    m_bEntering = false;  // a number being typed is abandoned, not committed
+    m_dX = value;
+    Refresh();
+}
+
 bool CTabrixDoc::OnNewDocument() {
     InitializeState();
     return true;
@@ -74,9 +86,9 @@ void CTabrixDoc::InitializeState() {
     m_strMantSign = " ";
     m_strExpSign = " ";
     m_nPointPos = kZeroPointPos;
-    m_strFormat = "SCI";
+    m_strFormat = words::kSci;
     m_nDigits = 6;
-    m_strAngle = "DEG";
+    m_strAngle = words::kDeg;
 }
 
 void CTabrixDoc::ResetEntry() {

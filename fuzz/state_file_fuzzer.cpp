@@ -25,9 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     doc.UpdateDisplay();
     for (std::uint32_t key : {tabrix::keys::kFive, tabrix::keys::kBackspace, tabrix::keys::kEex,
                               tabrix::keys::kChs, tabrix::keys::kPoint, tabrix::keys::kEnter, tabrix::keys::kPlus}) {
-        doc.m_nKey = key;
-        doc.ExecuteKey();
-        doc.m_nKey = 0;
+        doc.PressKey(key);
     }
     return 0;
 }

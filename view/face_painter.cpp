@@ -57,10 +57,10 @@ QFont LabelFont(int pixelSize, bool bold) {
 }
 
 void PaintKey(QPainter& painter, int code, FaceState state) {
-    const KeyLabel& label = kKeyLabels[static_cast<std::size_t>(code)];
+    const KeyFamily family = KeyFamilyOf(code);
     const KeyRect r = GetKeyRect(code);
     const QRect rect(r.left, r.top, r.Width(), r.Height());
-    const KeyColors colors = ColorsOf(label.family);
+    const KeyColors colors = ColorsOf(family);
     const QColor body = state == FaceState::Lit ? colors.lit : colors.resting;
 
     // The key fills its rectangle exactly; corners softened, edges bevelled.
@@ -73,7 +73,8 @@ void PaintKey(QPainter& painter, int code, FaceState state) {
     painter.drawRoundedRect(QRectF(rect.adjusted(1, 1, -2, -2)), 3, 3);
 
     painter.setPen(colors.text);
-    const QString face = QString::fromUtf8(label.face.data(), static_cast<int>(label.face.size()));
+    const std::string_view faceLabel = FaceLabel(code);
+    const QString face = QString::fromUtf8(faceLabel.data(), static_cast<int>(faceLabel.size()));
     if (code == static_cast<int>(keys::kEnter)) {
         // ENTER is two rows tall: its letters stand one above the other.
         painter.setFont(LabelFont(10, true));
@@ -83,15 +84,15 @@ void PaintKey(QPainter& painter, int code, FaceState state) {
                              Qt::AlignCenter, face.mid(i, 1));
         }
     } else {
-        const bool digit = label.family == KeyFamily::Digit && face.size() == 1;
+        const bool digit = family == KeyFamily::Digit && face.size() == 1;
         painter.setFont(LabelFont(digit ? 15 : (face.size() > 2 ? 10 : 13), true));
         painter.drawText(rect, Qt::AlignCenter, face);
     }
 
-    if (!label.shifted.empty()) {
+    if (const std::string_view shiftedLabel = ShiftedLabel(code); !shiftedLabel.empty()) {
         painter.setPen(kShiftedLabelColor);
         painter.setFont(LabelFont(7, false));
-        const QString shifted = QString::fromUtf8(label.shifted.data(), static_cast<int>(label.shifted.size()));
+        const QString shifted = QString::fromUtf8(shiftedLabel.data(), static_cast<int>(shiftedLabel.size()));
         painter.drawText(QRect(rect.left() - 2, rect.top() - 8, rect.width() + 4, 8), Qt::AlignHCenter | Qt::AlignBottom,
                          shifted);
     }

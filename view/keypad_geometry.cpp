@@ -4,11 +4,6 @@
 
 namespace tabrix {
 
-namespace {
-// Sign column plus seven digits: the mantissa cells shown in exponent mode.
-constexpr int kShownMantissaCells = 8;
-}  // namespace
-
 KeyRect GetKeyRect(int k) {
     if (k < 1) return {};
     const int row = k <= 6 ? 0 : (k - 7) / 6 + 1;
@@ -23,13 +18,6 @@ int KeyFromPoint(int x, int y) {
         if (GetKeyRect(k).Contains(x, y)) return k;
     }
     return 0;
-}
-
-int PointCellOf(const CalculatorState& state) {
-    const long long cell = static_cast<long long>(state.m_nPointPos) - 2;
-    if (cell < 0 || cell >= static_cast<long long>(state.m_strDisplay.size())) return -1;
-    if (state.m_bEntering && state.m_bExponent && cell >= kShownMantissaCells) return -1;
-    return static_cast<int>(cell);
 }
 
 }  // namespace tabrix

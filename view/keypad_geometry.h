@@ -4,8 +4,6 @@
 
 #include <cstdint>
 
-#include "engine/calculator_state.h"
-
 namespace tabrix {
 
 inline constexpr int kFaceWidth = 240;
@@ -32,11 +30,5 @@ KeyRect GetKeyRect(int k);
 // The key code (1..30) whose rectangle holds the point, lowest code first (so
 // the lower half of ENTER gives 20, never 26), or 0.
 int KeyFromPoint(int x, int y);
-
-// The main-line cell after which the LCD draws the decimal point, or -1 for
-// none. While an exponent is typed only seven mantissa digits are shown, so a
-// point that belongs after a hidden digit is not drawn at all (it would land
-// among the exponent cells).
-int PointCellOf(const CalculatorState& state);
 
 }  // namespace tabrix

@@ -2,7 +2,7 @@
 
 #include <QFontMetrics>
 
-#include "view/keypad_geometry.h"
+#include "engine/main_line.h"
 #include "view/lcd_colors.h"
 
 namespace tabrix {

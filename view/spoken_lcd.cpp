@@ -1,15 +1,16 @@
 #include "view/spoken_lcd.h"
 
+#include "engine/main_line.h"
 #include "view/key_labels.h"
 
 namespace tabrix {
 
 namespace {
 
-std::string Trim(const std::string& text) {
+std::string Trim(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    if (first == std::string_view::npos) return {};
+    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
 // "1.500000" -> "1.5", "2." -> "2"; text without a point stays as it is.
@@ -21,9 +22,9 @@ std::string WithoutTrailingZeros(std::string number) {
 }
 
 // An exponent as said: "03" -> "3", "-06" -> "-6", "00" -> "0".
-std::string ExponentWords(char sign, const std::string& digits) {
+std::string ExponentWords(char sign, std::string_view digits) {
     const auto first = digits.find_first_not_of('0');
-    return (sign == '-' ? "-" : "") + (first == std::string::npos ? std::string("0") : digits.substr(first));
+    return (sign == '-' ? "-" : "") + std::string(first == std::string_view::npos ? "0" : digits.substr(first));
 }
 
 // The number being typed, every digit of it (also those the LCD hides).
@@ -36,30 +37,21 @@ std::string TypedNumber(const CalculatorState& s) {
     return number;
 }
 
-// X as the LCD shows it: a SCI or ENG text (mantissa field, exponent sign
-// column, digits) is said with its power of ten unless that is 0; padding
-// zeros are dropped.
+// The main line as the LCD shows it: a SCI or ENG number is said with its
+// power of ten unless that is 0, padding zeros are dropped, and an error text
+// is read as it stands.
 std::string ShownNumber(const std::string& text) {
-    constexpr std::size_t kField = 9;
-    const bool exponent = text.size() > kField + 2 && (text[kField] == ' ' || text[kField] == '-') &&
-                          text.find_first_not_of("0123456789", kField + 1) == std::string::npos;
-    if (!exponent) return WithoutTrailingZeros(Trim(text));
-    const std::string mantissa = WithoutTrailingZeros(Trim(text.substr(0, kField)));
-    const std::string power = ExponentWords(text[kField], text.substr(kField + 1));
+    const NumberTextParts parts = SplitNumberText(text);
+    const std::string mantissa = WithoutTrailingZeros(Trim(parts.mantissa));
+    if (!parts.hasExponent) return mantissa;
+    const std::string power = ExponentWords(parts.exponentSign, parts.exponentDigits);
     return power == "0" ? mantissa : mantissa + " times ten to the " + power;
 }
 
 }  // namespace
 
 std::string SpokenLcd(const CTabrixDoc& doc) {
-    std::string number;
-    if (doc.m_bEntering) {
-        number = TypedNumber(doc);
-    } else if (doc.m_strDisplay.rfind("ERROR", 0) == 0) {
-        number = doc.m_strDisplay;
-    } else {
-        number = ShownNumber(doc.FormatNumber(doc.m_dX));
-    }
+    const std::string number = doc.m_bEntering ? TypedNumber(doc) : ShownNumber(MainLineAsRead(doc));
     std::string spoken = "X " + number + ", " + doc.m_strFormat + " " + std::to_string(doc.m_nDigits) + ", " +
                          doc.m_strAngle;
     if (doc.m_bShift) spoken += ", shift";
@@ -68,11 +60,10 @@ std::string SpokenLcd(const CTabrixDoc& doc) {
 }
 
 std::string KeyAccessibleName(int code) {
-    if (code < 1 || code >= static_cast<int>(kKeyLabels.size())) return {};
-    const KeyLabel& label = kKeyLabels[static_cast<std::size_t>(code)];
-    if (label.face.empty()) return {};
-    std::string name(label.face);
-    if (!label.shifted.empty()) name += ", shifted " + std::string(label.shifted);
+    if (code < 1) return {};
+    std::string name(FaceLabel(code));
+    if (name.empty()) return {};
+    if (const std::string_view shifted = ShiftedLabel(code); !shifted.empty()) name += ", shifted " + std::string(shifted);
     return name;
 }
 

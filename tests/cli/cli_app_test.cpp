@@ -116,17 +116,6 @@ TEST(CliJson, SeedRepeatsRandomNumbers) {
     EXPECT_LE(x, 1.0);
 }
 
-TEST(CliMainLine, PointIsInsertedOnlyWithinTheText) {
-    CalculatorState state;
-    state.m_strDisplay = " 12";
-    const std::pair<int, std::string> rows[] = {{0, " 12"}, {1, " 12"}, {2, " .12"}, {3, " 1.2"},
-                                                {4, " 12."}, {5, " 12"}, {-7, " 12"}, {1000, " 12"}};
-    for (const auto& [pos, read] : rows) {
-        state.m_nPointPos = pos;
-        EXPECT_EQ(MainLineAsRead(state), read) << pos;
-    }
-}
-
 TEST(CliText, PictureShowsStackModeAndIndicators) {
     const CliRun run = RunWith({"FIX", "2", "1", "ENTER", "2", "HYP", "F"});
     ASSERT_EQ(run.status, 0);

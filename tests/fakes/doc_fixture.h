@@ -1,5 +1,5 @@
 // A calculator with scripted services, and a way to press keys on it the way
-// the keypad does (set m_nKey, ExecuteKey, set m_nKey back to 0).
+// the keypad does.
 #pragma once
 
 #include <initializer_list>
@@ -16,11 +16,7 @@ struct TestDoc {
     CountingShell shell;
     CTabrixDoc doc{&random, &shell};
 
-    void Press(std::uint32_t key) {
-        doc.m_nKey = key;
-        doc.ExecuteKey();
-        doc.m_nKey = 0;
-    }
+    void Press(std::uint32_t key) { doc.PressKey(key); }
     void Press(std::initializer_list<std::uint32_t> keys) {
         for (std::uint32_t key : keys) Press(key);
     }

@@ -35,25 +35,5 @@ TEST(KeypadGeometry, EveryKeyButTheOneUnderEnterIsHitAtItsCentre) {
     }
 }
 
-TEST(KeypadGeometry, PointIsDrawnOnlyAfterAShownCharacter) {
-    CalculatorState state;
-    state.m_strDisplay = " 0000000 00";
-    const struct {
-        int pos;
-        bool entering, exponent;
-        int cell;
-    } rows[] = {
-        {3, false, false, 1},  {0, false, false, -1}, {1, false, false, -1}, {12, false, false, 10},
-        {13, false, false, -1}, {9, true, true, 7},    {10, true, true, -1},  {10, true, false, 8},
-        {-100, false, false, -1},
-    };
-    for (const auto& row : rows) {
-        state.m_nPointPos = row.pos;
-        state.m_bEntering = row.entering;
-        state.m_bExponent = row.exponent;
-        EXPECT_EQ(PointCellOf(state), row.cell) << row.pos;
-    }
-}
-
 }  // namespace
 }  // namespace tabrix

@@ -22,7 +22,7 @@ TEST(SpokenLcd, ReadsTheLcdAsAPersonWould) {
         {"", "FIX", 2, 123.456, "X 123.46, FIX 2, DEG"},
         {"", "FIX", 2, 1e20, "X 1 times ten to the 20, FIX 2, DEG"},
         {"", "FIX", 0, 7, "X 7, FIX 0, DEG"},
-        {"", "SCI", 6, 1e200, "X 1 times ten to the 200, SCI 6, DEG"},
+        {"", "SCI", 6, 9.99999999e99, "X 1 times ten to the 100, SCI 6, DEG"},
         {"12.50", "SCI", 6, 0, "X 12.50, SCI 6, DEG"},
         {"007", "FIX", 2, 0, "X 007, FIX 2, DEG"},
     };
@@ -31,6 +31,7 @@ TEST(SpokenLcd, ReadsTheLcdAsAPersonWould) {
         t.doc.m_strFormat = row.format;
         t.doc.m_nDigits = row.digits;
         t.doc.m_dX = row.x;
+        t.doc.UpdateDisplay();
         t.Type(row.keys);
         EXPECT_EQ(SpokenLcd(t.doc), row.spoken) << row.spoken;
     }

@@ -25,14 +25,6 @@ inline constexpr std::array<int, 10> kStoreCommandIds = {32783, 1,     32784, 32
 inline constexpr std::array<int, 10> kRecallCommandIds = {32773, 32774, 32775, 32776, 32777,
                                                           32778, 32779, 32780, 32781, 32782};
 
-// The register command a command id stands for.
-struct RegisterCommand {
-    enum class Kind { Store, Recall };
-    Kind kind;
-    int reg;
-};
-std::optional<RegisterCommand> RegisterCommandFromId(int commandId);
-
 class DocumentCommands {
 public:
     DocumentCommands(CTabrixDoc& doc, const DocumentServices& services) : m_doc(doc), m_services(services) {}

@@ -8,14 +8,6 @@ namespace {
 bool IsRegister(int n) { return n >= 0 && n <= 9; }
 }  // namespace
 
-std::optional<RegisterCommand> RegisterCommandFromId(int commandId) {
-    for (int n = 0; n < 10; ++n) {
-        if (kStoreCommandIds[n] == commandId) return RegisterCommand{RegisterCommand::Kind::Store, n};
-        if (kRecallCommandIds[n] == commandId) return RegisterCommand{RegisterCommand::Kind::Recall, n};
-    }
-    return std::nullopt;
-}
-
 void DocumentCommands::OnStoreRegister(int n) {
     if (!IsRegister(n)) return;
     m_doc.StoreRegister(n);

@@ -1,5 +1,5 @@
 // The program's command identifiers. Menus, tool bar buttons and shortcuts
-// all issue these numbers, and one table maps each to its action.
+// all issue these numbers; CMainFrame's command table says what each does.
 #pragma once
 
 namespace tabrix::cmd {
@@ -8,7 +8,6 @@ inline constexpr int kFileNew = 57600;
 inline constexpr int kFileOpen = 57601;
 inline constexpr int kFileSave = 57603;  // Ctrl+S: routed to Save State
 inline constexpr int kFileMruFirst = 57616;  // recent files: 57616..57619
-inline constexpr int kFileMruCount = 4;
 inline constexpr int kAppExit = 57665;
 inline constexpr int kAppAbout = 57664;
 inline constexpr int kEditCopy = 57634;

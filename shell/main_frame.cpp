@@ -7,7 +7,6 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QSettings>
-#include <QShortcut>
 #include <QToolBar>
 
 #include "shell/command_ids.h"
@@ -18,6 +17,25 @@ namespace tabrix {
 namespace {
 
 constexpr const char* kRecentPlaceholder = "Recent File";
+
+// Menu titles, in menu-bar order.
+const std::pair<MenuId, const char*> kMenuTitles[] = {
+    {MenuId::File, "&File"}, {MenuId::Edit, "&Edit"}, {MenuId::Sto, "&STO"},
+    {MenuId::Rcl, "&RCL"},   {MenuId::View, "&View"}, {MenuId::Help, "&Help"},
+};
+
+using K = QKeySequence;
+
+// An item's state as its update handler leaves it, without an item.
+class EnabledProbe final : public ICommandUI {
+public:
+    void Enable(bool enabled) override { m_enabled = enabled; }
+    void SetText(const std::string&) override {}
+    bool Enabled() const { return m_enabled; }
+
+private:
+    bool m_enabled = true;
+};
 
 }  // namespace
 
@@ -34,22 +52,19 @@ CMainFrame::CMainFrame(CTabrixDoc& doc, const FrameServices& services, QWidget* 
     m_view->SetChangeRecorder(&m_history);
     m_doc.SetShellRequests(this);
 
-    CreateCommands();
-    CreateMenus();
+    CreateActions();
     CreateToolBar();
-    CreateShortcuts();
 
     m_view->setFocus();
-    m_history.SetChangedCallback([this] { UpdateUndoActions(); });
-    UpdateUndoActions();
+    m_history.SetChangedCallback([this] { UpdateCommandUI(); });
     ApplyZoom(QSettings().value(QStringLiteral("View/Zoom"), 100).toInt());
 
     if (m_services.recentFiles != nullptr) {
         m_services.recentFiles->SetChangedCallback([this] { RebuildRecentFiles(); });
     }
     RebuildRecentFiles();
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { UpdatePasteAction(); });
-    UpdatePasteAction();
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { UpdateCommandUI(); });
+    UpdateCommandUI();
 }
 
 CMainFrame::~CMainFrame() {
@@ -58,102 +73,121 @@ CMainFrame::~CMainFrame() {
     m_doc.SetShellRequests(nullptr);
 }
 
-void CMainFrame::CreateCommands() {
-    auto& h = m_handlers;
-    h[cmd::kFileSaveState] = [this] { m_commands.OnSaveState(); };
-    // Ctrl+S never writes an empty file: it saves the state like Save State.
-    h[cmd::kFileSave] = [this] { m_commands.OnSaveState(); };
-    h[cmd::kFileLoadState] = [this] { m_commands.OnLoadState(); };
-    h[cmd::kFileResetState] = [this] { m_doc.OnResetState(); };
-    h[cmd::kFileNew] = [this] {
-        m_doc.OnNewDocument();
-        m_doc.UpdateAllViews();
-    };
-    h[cmd::kFileOpen] = [this] { OpenDocument(); };
-    h[cmd::kAppExit] = [this] { close(); };
-    h[cmd::kAppAbout] = [this] {
-        if (m_services.showAbout) m_services.showAbout();
-    };
-    h[cmd::kEditCut] = [this] { m_commands.OnEditCut(); };
-    h[cmd::kEditCopy] = [this] { m_commands.OnEditCopy(); };
-    h[cmd::kEditPaste] = [this] { m_commands.OnEditPaste(); };
-    h[cmd::kEditUndo] = [this] { m_history.Undo(); };
-    h[cmd::kEditRedo] = [this] { m_history.Redo(); };
-    h[cmd::kViewZoomIn] = [this] { StepZoom(+1); };
-    h[cmd::kViewZoomOut] = [this] { StepZoom(-1); };
-    h[cmd::kViewActualSize] = [this] { SetZoomPercent(100); };
-    for (int n = 0; n < 10; ++n) {
-        h[kStoreCommandIds[n]] = [this, n] { m_commands.OnStoreRegister(n); };
-        h[kRecallCommandIds[n]] = [this, n] { m_commands.OnRecallRegister(n); };
+std::vector<CommandRow> CMainFrame::CommandTable() {
+    std::vector<CommandRow> rows;
+    using Part = std::vector<CommandRow> (CMainFrame::*)();
+    for (Part part : {&CMainFrame::FileCommands, &CMainFrame::EditCommands, &CMainFrame::RegisterCommands,
+                      &CMainFrame::ViewAndHelpCommands}) {
+        std::vector<CommandRow> more = (this->*part)();
+        rows.insert(rows.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
     }
-    for (int i = 0; i < RecentFileList::kMaxEntries; ++i) {
-        h[cmd::kFileMruFirst + i] = [this, i] {
-            if (m_services.recentFiles == nullptr || i >= m_services.recentFiles->Paths().size()) return;
-            const std::string path = m_services.recentFiles->Paths()[i].toStdString();
-            m_services.recentFiles->AddToRecentFileList(path);
-            m_commands.OnOpenDocument(path);
-        };
-    }
+    return rows;
 }
 
-QAction* CMainFrame::AddCommand(QMenu* menu, int commandId, const QString& text) {
-    auto* action = new QAction(text, this);
-    action->setData(commandId);
-    connect(action, &QAction::triggered, this, [this, commandId] { OnCommand(commandId); });
-    if (menu != nullptr) menu->addAction(action);
-    m_actions[commandId] = action;
-    return action;
+std::vector<CommandRow> CMainFrame::FileCommands() {
+    std::vector<CommandRow> rows = {
+        {cmd::kFileSaveState, MenuId::File, "&Save State", {}, [this] { m_commands.OnSaveState(); }},
+        {cmd::kFileLoadState, MenuId::File, "&Load State", {}, [this] { m_commands.OnLoadState(); }},
+        {.menu = MenuId::File},
+    };
+    for (int i = 0; i < RecentFileList::kMaxEntries; ++i) {
+        rows.push_back({cmd::kFileMruFirst + i, MenuId::File, {}, {}, [this, i] { OpenRecentFile(i); }});
+    }
+    rows.insert(rows.end(), {
+        {.menu = MenuId::File},
+        {cmd::kFileResetState, MenuId::File, "R&eset State", {}, [this] { m_doc.OnResetState(); }},
+        {cmd::kAppExit, MenuId::File, "E&xit", {}, [this] { close(); }},
+        // Keys without a menu item. Ctrl+S never writes an empty file: it
+        // saves the state like Save State.
+        {cmd::kFileNew, MenuId::None, {}, {K(Qt::CTRL | Qt::Key_N)}, [this] {
+             m_doc.OnNewDocument();
+             m_doc.UpdateAllViews();
+         }},
+        {cmd::kFileOpen, MenuId::None, {}, {K(Qt::CTRL | Qt::Key_O)}, [this] { OpenDocument(); }},
+        {cmd::kFileSave, MenuId::None, {}, {K(Qt::CTRL | Qt::Key_S)}, [this] { m_commands.OnSaveState(); }},
+    });
+    return rows;
 }
 
-void CMainFrame::CreateMenus() {
-    m_fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
-    AddCommand(m_fileMenu, cmd::kFileSaveState, QStringLiteral("&Save State"));
-    AddCommand(m_fileMenu, cmd::kFileLoadState, QStringLiteral("&Load State"));
-    m_fileMenu->addSeparator();
-    m_recentPlaceholder = AddCommand(m_fileMenu, cmd::kFileMruFirst, QString::fromLatin1(kRecentPlaceholder));
-    for (int i = 0; i < RecentFileList::kMaxEntries; ++i) {
-        m_recentActions[i] = i == 0 ? m_recentPlaceholder : AddCommand(m_fileMenu, cmd::kFileMruFirst + i, {});
-    }
-    m_fileMenu->addSeparator();
-    AddCommand(m_fileMenu, cmd::kFileResetState, QStringLiteral("R&eset State"));
-    AddCommand(m_fileMenu, cmd::kAppExit, QStringLiteral("E&xit"));
+std::vector<CommandRow> CMainFrame::EditCommands() {
+    return {
+        {cmd::kEditUndo, MenuId::Edit, "&Undo", {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)},
+         [this] { m_history.Undo(); }, [this](ICommandUI& ui) { ui.Enable(m_history.CanUndo()); }, false},
+        {cmd::kEditRedo, MenuId::Edit, "&Redo", {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+         [this] { m_history.Redo(); }, [this](ICommandUI& ui) { ui.Enable(m_history.CanRedo()); }, false},
+        {.menu = MenuId::Edit},
+        // These three carry their shortcut in their text.
+        {cmd::kEditCut, MenuId::Edit, "Cu&t\tCtrl+X", {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)},
+         [this] { m_commands.OnEditCut(); }},
+        {cmd::kEditCopy, MenuId::Edit, "&Copy\tCtrl+C", {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)},
+         [this] { m_commands.OnEditCopy(); }},
+        {cmd::kEditPaste, MenuId::Edit, "&Paste\tCtrl+V", {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)},
+         [this] { m_commands.OnEditPaste(); }, [this](ICommandUI& ui) { m_commands.OnUpdateEditPaste(ui); }},
+    };
+}
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    AddCommand(edit, cmd::kEditUndo, QStringLiteral("&Undo\tCtrl+Z"));
-    AddCommand(edit, cmd::kEditRedo, QStringLiteral("&Redo\tCtrl+Y"));
-    edit->addSeparator();
-    AddCommand(edit, cmd::kEditCut, QStringLiteral("Cu&t\tCtrl+X"))->setIcon(CutIcon());
-    AddCommand(edit, cmd::kEditCopy, QStringLiteral("&Copy\tCtrl+C"))->setIcon(CopyIcon());
-    AddCommand(edit, cmd::kEditPaste, QStringLiteral("&Paste\tCtrl+V"))->setIcon(PasteIcon());
-    connect(edit, &QMenu::aboutToShow, this, [this] { UpdatePasteAction(); });
-
-    QMenu* sto = menuBar()->addMenu(QStringLiteral("&STO"));
-    QMenu* rcl = menuBar()->addMenu(QStringLiteral("&RCL"));
+std::vector<CommandRow> CMainFrame::RegisterCommands() {
+    // The items read "0" to "9" until their menu first opens; then they show
+    // the registers in the current format.
+    std::vector<CommandRow> rows;
     for (int n = 0; n < 10; ++n) {
-        AddCommand(sto, kStoreCommandIds[n], QString::number(n));
-        AddCommand(rcl, kRecallCommandIds[n], QString::number(n));
+        rows.push_back({kStoreCommandIds[n], MenuId::Sto, QString::number(n), {},
+                        [this, n] { m_commands.OnStoreRegister(n); },
+                        [this, n](ICommandUI& ui) { m_commands.OnUpdateStoreRegister(n, ui); }});
     }
-    // The labels show the registers in the current format when a menu opens.
-    connect(sto, &QMenu::aboutToShow, this, [this] {
-        for (int n = 0; n < 10; ++n) {
-            QtCommandUI item(m_actions[kStoreCommandIds[n]]);
-            m_commands.OnUpdateStoreRegister(n, item);
-        }
-    });
-    connect(rcl, &QMenu::aboutToShow, this, [this] {
-        for (int n = 0; n < 10; ++n) {
-            QtCommandUI item(m_actions[kRecallCommandIds[n]]);
-            m_commands.OnUpdateRecallRegister(n, item);
-        }
-    });
+    for (int n = 0; n < 10; ++n) {
+        rows.push_back({kRecallCommandIds[n], MenuId::Rcl, QString::number(n), {},
+                        [this, n] { m_commands.OnRecallRegister(n); },
+                        [this, n](ICommandUI& ui) { m_commands.OnUpdateRecallRegister(n, ui); }});
+    }
+    return rows;
+}
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    AddCommand(view, cmd::kViewZoomIn, QStringLiteral("Zoom &In\tCtrl++"));
-    AddCommand(view, cmd::kViewZoomOut, QStringLiteral("Zoom &Out\tCtrl+-"));
-    AddCommand(view, cmd::kViewActualSize, QStringLiteral("&Actual Size\tCtrl+0"));
+std::vector<CommandRow> CMainFrame::ViewAndHelpCommands() {
+    return {
+        {cmd::kViewZoomIn, MenuId::View, "Zoom &In", {K(Qt::CTRL | Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)},
+         [this] { StepZoom(+1); }, [this](ICommandUI& ui) { ui.Enable(m_zoomPercent < kZoomSteps.back()); }},
+        {cmd::kViewZoomOut, MenuId::View, "Zoom &Out", {K(Qt::CTRL | Qt::Key_Minus)}, [this] { StepZoom(-1); },
+         [this](ICommandUI& ui) { ui.Enable(m_zoomPercent > kZoomSteps.front()); }},
+        {cmd::kViewActualSize, MenuId::View, "&Actual Size", {K(Qt::CTRL | Qt::Key_0)},
+         [this] { SetZoomPercent(100); }},
+        {cmd::kAppAbout, MenuId::Help, "&About Tabrix...", {}, [this] {
+             if (m_services.showAbout) m_services.showAbout();
+         }},
+        // The pane keys have no command behind them and do nothing.
+        {cmd::kNextPane, MenuId::None, {}, {K(Qt::Key_F6)}},
+        {cmd::kPrevPane, MenuId::None, {}, {K(Qt::SHIFT | Qt::Key_F6)}},
+    };
+}
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    AddCommand(help, cmd::kAppAbout, QStringLiteral("&About Tabrix..."))->setIcon(AboutIcon());
+void CMainFrame::CreateActions() {
+    m_rows = CommandTable();
+    std::map<MenuId, QMenu*> menus;
+    for (const auto& [id, title] : kMenuTitles) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(title));
+        menus[id] = menu;
+        connect(menu, &QMenu::aboutToShow, this, [this, id = id] { UpdateCommandUI(id); });
+    }
+    for (std::size_t i = 0; i < m_rows.size(); ++i) {
+        const CommandRow& row = m_rows[i];
+        QMenu* menu = row.menu == MenuId::None ? nullptr : menus[row.menu];
+        if (row.id == 0) {
+            if (menu != nullptr) menu->addSeparator();
+            continue;
+        }
+        auto* action = new QAction(row.text, this);
+        action->setData(row.id);
+        action->setShortcuts(row.shortcuts);
+        connect(action, &QAction::triggered, this, [this, id = row.id] { OnCommand(id); });
+        if (menu != nullptr) menu->addAction(action);
+        addAction(action);
+        m_actions[row.id] = action;
+        m_rowOfId[row.id] = i;
+    }
+    m_actions[cmd::kEditCut]->setIcon(CutIcon());
+    m_actions[cmd::kEditCopy]->setIcon(CopyIcon());
+    m_actions[cmd::kEditPaste]->setIcon(PasteIcon());
+    m_actions[cmd::kAppAbout]->setIcon(AboutIcon());
 }
 
 void CMainFrame::CreateToolBar() {
@@ -179,52 +213,32 @@ void CMainFrame::CreateToolBar() {
     bar->addSeparator();
 }
 
-void CMainFrame::CreateShortcuts() {
-    // The accelerator table: each key sequence issues a command id. The pane
-    // keys have no command behind them and do nothing.
-    const std::pair<QKeySequence, int> accelerators[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_N), cmd::kFileNew},
-        {QKeySequence(Qt::CTRL | Qt::Key_O), cmd::kFileOpen},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), cmd::kFileSave},
-        {QKeySequence(Qt::CTRL | Qt::Key_Z), cmd::kEditUndo},
-        {QKeySequence(Qt::ALT | Qt::Key_Backspace), cmd::kEditUndo},
-        {QKeySequence(Qt::CTRL | Qt::Key_X), cmd::kEditCut},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Delete), cmd::kEditCut},
-        {QKeySequence(Qt::CTRL | Qt::Key_C), cmd::kEditCopy},
-        {QKeySequence(Qt::CTRL | Qt::Key_Insert), cmd::kEditCopy},
-        {QKeySequence(Qt::CTRL | Qt::Key_V), cmd::kEditPaste},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Insert), cmd::kEditPaste},
-        {QKeySequence(Qt::Key_F6), cmd::kNextPane},
-        {QKeySequence(Qt::SHIFT | Qt::Key_F6), cmd::kPrevPane},
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), cmd::kEditRedo},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), cmd::kEditRedo},
-        {QKeySequence(Qt::CTRL | Qt::Key_Plus), cmd::kViewZoomIn},
-        {QKeySequence(Qt::CTRL | Qt::Key_Equal), cmd::kViewZoomIn},
-        {QKeySequence(Qt::CTRL | Qt::Key_Minus), cmd::kViewZoomOut},
-        {QKeySequence(Qt::CTRL | Qt::Key_0), cmd::kViewActualSize},
-    };
-    for (const auto& [keys, id] : accelerators) {
-        auto* shortcut = new QShortcut(keys, this);
-        connect(shortcut, &QShortcut::activated, this, [this, id = id] { OnCommand(id); });
+void CMainFrame::UpdateCommandUI(std::optional<MenuId> menu) {
+    for (const CommandRow& row : m_rows) {
+        if (row.id == 0 || !row.update) continue;
+        if (menu ? row.menu != *menu : row.shortcuts.isEmpty()) continue;
+        QtCommandUI ui(m_actions[row.id]);
+        row.update(ui);
     }
 }
 
 bool CMainFrame::OnCommand(int commandId) {
-    const auto handler = m_handlers.find(commandId);
-    if (handler == m_handlers.end()) return false;
-    if (const QAction* action = ActionFor(commandId); action != nullptr && !action->isEnabled()) return true;
-    if (commandId == cmd::kEditUndo || commandId == cmd::kEditRedo) {
-        handler->second();
-    } else {
-        // Every other command is one change for undo (if it changes anything).
-        m_history.Record(handler->second);
+    const auto found = m_rowOfId.find(commandId);
+    if (found == m_rowOfId.end() || !m_rows[found->second].handler) return false;
+    const CommandRow& row = m_rows[found->second];
+    if (row.update) {
+        EnabledProbe probe;
+        row.update(probe);
+        if (!probe.Enabled()) return true;  // a greyed item does nothing
     }
+    // Every command but Undo and Redo is one change for undo (if it changes anything).
+    if (row.recorded) {
+        m_history.Record(row.handler);
+    } else {
+        row.handler();
+    }
+    UpdateCommandUI();
     return true;
-}
-
-void CMainFrame::UpdateUndoActions() {
-    m_actions[cmd::kEditUndo]->setEnabled(m_history.CanUndo());
-    m_actions[cmd::kEditRedo]->setEnabled(m_history.CanRedo());
 }
 
 void CMainFrame::SetZoomPercent(int percent) {
@@ -237,8 +251,7 @@ void CMainFrame::ApplyZoom(int percent) {
     if (std::find(kZoomSteps.begin(), kZoomSteps.end(), percent) == kZoomSteps.end()) percent = 100;
     m_zoomPercent = percent;
     m_view->SetZoom(percent / 100.0);
-    m_actions[cmd::kViewZoomIn]->setEnabled(percent < kZoomSteps.back());
-    m_actions[cmd::kViewZoomOut]->setEnabled(percent > kZoomSteps.front());
+    UpdateCommandUI();
     // The window takes the size the picture asks for at this zoom.
     if (QLayout* frameLayout = layout()) frameLayout->activate();
     resize(sizeHint());
@@ -263,7 +276,7 @@ void CMainFrame::RequestAbout() {
 void CMainFrame::RebuildRecentFiles() {
     const QStringList paths = m_services.recentFiles != nullptr ? m_services.recentFiles->Paths() : QStringList();
     for (int i = 0; i < RecentFileList::kMaxEntries; ++i) {
-        QAction* action = m_recentActions[i];
+        QAction* action = m_actions[cmd::kFileMruFirst + i];
         if (i < paths.size()) {
             action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(paths[i]).fileName()));
             action->setToolTip(paths[i]);
@@ -278,9 +291,11 @@ void CMainFrame::RebuildRecentFiles() {
     }
 }
 
-void CMainFrame::UpdatePasteAction() {
-    QtCommandUI paste(m_actions[cmd::kEditPaste]);
-    m_commands.OnUpdateEditPaste(paste);
+void CMainFrame::OpenRecentFile(int index) {
+    if (m_services.recentFiles == nullptr || index >= m_services.recentFiles->Paths().size()) return;
+    const std::string path = m_services.recentFiles->Paths()[index].toStdString();
+    m_services.recentFiles->AddToRecentFileList(path);
+    m_commands.OnOpenDocument(path);
 }
 
 void CMainFrame::OpenFileFromCommandLine(const QStringList& arguments) {

@@ -8,11 +8,14 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "document/document_commands.h"
 #include "document/undo_history.h"
 #include "engine/calculator_state.h"
 #include "platform/services.h"
+#include "shell/command_row.h"
 #include "shell/qt_services.h"
 #include "view/tabrix_view.h"
 
@@ -58,18 +61,25 @@ public:
     QAction* ActionFor(int commandId) const;
 
 private:
-    void CreateCommands();
-    void CreateMenus();
+    // Every command of the window, in menu order.
+    std::vector<CommandRow> CommandTable();
+    std::vector<CommandRow> FileCommands();
+    std::vector<CommandRow> EditCommands();
+    std::vector<CommandRow> RegisterCommands();
+    std::vector<CommandRow> ViewAndHelpCommands();
+    // The rows' actions, added to their menus and to the window (so that
+    // their shortcuts work everywhere in it).
+    void CreateActions();
     void CreateToolBar();
-    void CreateShortcuts();
+    // Runs the update handlers of the rows in `menu`, or with no menu those of
+    // the rows that can be used without opening a menu (shortcuts, buttons).
+    void UpdateCommandUI(std::optional<MenuId> menu = std::nullopt);
     void RebuildRecentFiles();
-    void UpdatePasteAction();
-    QAction* AddCommand(QMenu* menu, int commandId, const QString& text);
+    void OpenRecentFile(int index);
     void OpenDocument();
     void StepZoom(int direction);
     // Shows the picture at `percent` without writing the settings.
     void ApplyZoom(int percent);
-    void UpdateUndoActions();
 
     CTabrixDoc& m_doc;
     FrameServices m_services;
@@ -77,10 +87,8 @@ private:
     CUndoHistory m_history;
     CTabrixView* m_view;
     int m_zoomPercent = 100;
-    QMenu* m_fileMenu = nullptr;
-    QAction* m_recentPlaceholder = nullptr;
-    std::array<QAction*, RecentFileList::kMaxEntries> m_recentActions{};
-    std::map<int, std::function<void()>> m_handlers;
+    std::vector<CommandRow> m_rows;
+    std::map<int, std::size_t> m_rowOfId;
     std::map<int, QAction*> m_actions;
 };
 

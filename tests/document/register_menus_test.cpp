@@ -12,8 +12,6 @@ namespace {
 
 namespace keys = tabrix::keys;
 using tabrix::CalculatorState;
-using tabrix::RegisterCommand;
-using tabrix::RegisterCommandFromId;
 using tabrix::testing::DocumentHarness;
 using tabrix::testing::RecordingCommandUI;
 
@@ -124,48 +122,6 @@ TEST(RegisterMenusTest, LabelsShowEachRegisterInTheCurrentFormat) {
         EXPECT_EQ(rcl.texts, std::vector<std::string>{"RCL " + std::to_string(n) + ": " + value});
         EXPECT_TRUE(sto.enables.empty() && rcl.enables.empty());  // the items are always available
     }
-}
-
-TEST(RegisterMenusTest, CommandIdsMapToTheirRegisters) {
-    const struct {
-        int id;
-        RegisterCommand::Kind kind;
-        int reg;
-    } rows[] = {
-        {32783, RegisterCommand::Kind::Store, 0},  {1, RegisterCommand::Kind::Store, 1},
-        {32784, RegisterCommand::Kind::Store, 2},  {32785, RegisterCommand::Kind::Store, 3},
-        {32786, RegisterCommand::Kind::Store, 4},  {32787, RegisterCommand::Kind::Store, 5},
-        {32788, RegisterCommand::Kind::Store, 6},  {32789, RegisterCommand::Kind::Store, 7},
-        {32790, RegisterCommand::Kind::Store, 8},  {32791, RegisterCommand::Kind::Store, 9},
-        {32773, RegisterCommand::Kind::Recall, 0}, {32774, RegisterCommand::Kind::Recall, 1},
-        {32775, RegisterCommand::Kind::Recall, 2}, {32776, RegisterCommand::Kind::Recall, 3},
-        {32777, RegisterCommand::Kind::Recall, 4}, {32778, RegisterCommand::Kind::Recall, 5},
-        {32779, RegisterCommand::Kind::Recall, 6}, {32780, RegisterCommand::Kind::Recall, 7},
-        {32781, RegisterCommand::Kind::Recall, 8}, {32782, RegisterCommand::Kind::Recall, 9},
-    };
-    std::set<int> ids;
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.id);
-        const auto command = RegisterCommandFromId(row.id);
-        ASSERT_TRUE(command);
-        EXPECT_EQ(command->kind, row.kind);
-        EXPECT_EQ(command->reg, row.reg);
-        const auto& table = row.kind == RegisterCommand::Kind::Store ? tabrix::kStoreCommandIds
-                                                                     : tabrix::kRecallCommandIds;
-        EXPECT_EQ(table[row.reg], row.id);
-        ids.insert(row.id);
-    }
-    EXPECT_EQ(ids.size(), 20u);
-    for (int id : {0, 2, -1, 32771, 32772, 32792, 57634, 57637}) EXPECT_FALSE(RegisterCommandFromId(id)) << id;
-
-    // Id 1 reaching the document stores X into register 1.
-    DocumentHarness h;
-    h.doc().m_dX = 11;
-    const auto one = RegisterCommandFromId(1);
-    ASSERT_TRUE(one);
-    one->kind == RegisterCommand::Kind::Store ? h.commands.OnStoreRegister(one->reg)
-                                              : h.commands.OnRecallRegister(one->reg);
-    EXPECT_EQ(h.doc().m_dReg[1], 11.0);
 }
 
 TEST(RegisterMenusTest, RegisterNumbersOutsideZeroToNineAreIgnored) {

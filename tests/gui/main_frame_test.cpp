@@ -47,10 +47,17 @@ protected:
         }
         return nullptr;
     }
+    // The items as the menu shows them: the text, and after a tab the
+    // shortcut (from the text, or else the action's first shortcut).
     QStringList Texts(QMenu* menu) {
         QStringList texts;
         for (QAction* action : menu->actions()) {
-            if (action->isVisible()) texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            if (!action->isVisible()) continue;
+            QString text = action->isSeparator() ? QStringLiteral("-") : action->text();
+            if (!text.contains(QLatin1Char('\t')) && !action->shortcut().isEmpty()) {
+                text += QLatin1Char('\t') + action->shortcut().toString(QKeySequence::PortableText);
+            }
+            texts << text;
         }
         return texts;
     }
@@ -107,6 +114,24 @@ TEST_F(MainFrameTest, RegisterMenusUseTheirCommandIdsAndShowTheRegisters) {
     rcl->actions()[1]->trigger();
     EXPECT_EQ(t.doc.m_dX, 42);
     EXPECT_EQ(t.doc.m_dY, 42);
+}
+
+TEST_F(MainFrameTest, EveryRegisterMenuIdReachesItsOwnRegister) {
+    for (int n = 0; n < 10; ++n) {
+        t.doc.m_dX = 10 + n;
+        EXPECT_TRUE(frame->OnCommand(kStoreCommandIds[n]));
+    }
+    EXPECT_EQ(t.doc.m_dReg, (std::array<double, 10>{10, 11, 12, 13, 14, 15, 16, 17, 18, 19}));
+    for (int n = 0; n < 10; ++n) {
+        EXPECT_TRUE(frame->OnCommand(kRecallCommandIds[n]));
+        EXPECT_EQ(t.doc.m_dX, 10 + n) << n;
+    }
+    // The edges of the ranges: STO 0 and 9, RCL 0 and 9, and STO 1 with id 1.
+    t.doc.m_dX = 7;
+    for (int id : {32783, 1, 32791}) frame->OnCommand(id);
+    EXPECT_EQ(t.doc.m_dReg[0] + t.doc.m_dReg[1] + t.doc.m_dReg[9], 21);
+    frame->OnCommand(32773);
+    EXPECT_EQ(t.doc.m_dX, 7);
 }
 
 TEST_F(MainFrameTest, PasteIsEnabledOnlyWithTextOnTheClipboard) {

@@ -13,48 +13,55 @@
 
 #include <array>
 #include <cstdint>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "engine/mode_words.h"
 #include "platform/services.h"
 
 namespace tabrix {
 
+// The main line of a freshly reset calculator: zero as SCI 6 shows it, with the
+// point drawn after the first digit.
+inline constexpr const char* kZeroDisplay = " 0000000 00";
+inline constexpr std::int32_t kZeroPointPos = 3;
+
+// Every member starts at the calculator's default (what Reset State gives).
 struct CalculatorState {
     std::uint32_t m_nKey = 0;         // key code being pressed or executed, 0 = none
-    std::string m_strDisplay;         // main LCD line, one character per cell, no point
+    std::string m_strDisplay{kZeroDisplay};  // main LCD line, one character per cell, no point
     bool m_bDecimal = false;          // the point has been typed in the entry
     bool m_bEntering = false;         // a number is being typed
     bool m_bExponent = false;         // the exponent is being typed (after EEX)
     bool m_bShift = false;            // the F shift is active for the next key
-    bool m_bLift = false;             // stack lift enabled for the next entry
+    bool m_bLift = true;              // stack lift enabled for the next entry
     bool m_bSpare = false;            // kept and saved, never read
     std::string m_strMantissa;        // digits typed before the point
     std::string m_strFraction;        // digits typed after the point
     std::string m_strExponent;        // exponent digits
-    std::string m_strMantSign;        // " " or "-"
-    std::string m_strExpSign;         // " " or "-"
-    std::int32_t m_nPointPos = 0;     // point drawn after the first m_nPointPos - 1 cells; 0 = none
+    std::string m_strMantSign{" "};   // " " or "-"
+    std::string m_strExpSign{" "};    // " " or "-"
+    std::int32_t m_nPointPos = kZeroPointPos;  // point drawn after the first m_nPointPos - 1 cells; 0 = none
     double m_dX = 0;
     double m_dY = 0;
     double m_dZ = 0;
     double m_dT = 0;
     std::array<double, 10> m_dReg{};  // storage registers 0..9
-    std::string m_strFormat;          // a format word of engine/mode_words.h
-    std::int32_t m_nDigits = 0;       // display digit count 0..9
+    std::string m_strFormat{words::kSci};  // a display-format word
+    std::int32_t m_nDigits = 6;       // display digit count 0..9
     std::string m_strPrefix;          // "" or a format, STO, RCL or HYP word
-    std::string m_strAngle;           // an angle-unit word
+    std::string m_strAngle{words::kDeg};   // an angle-unit word
 
     // Equal when every member is equal; doubles compare by their bits, so a
     // snapshot holding a NaN equals its own copy and -0 differs from +0.
     friend bool operator==(const CalculatorState& a, const CalculatorState& b);
 };
 
-// The main line of a freshly reset calculator: zero as SCI 6 shows it, with the
-// point drawn after the first digit.
-inline constexpr const char* kZeroDisplay = " 0000000 00";
-inline constexpr std::int32_t kZeroPointPos = 3;
+// GoogleTest and debugging: the members that differ from the defaults, as
+// {m_dX=1.5, m_bLift=false, ...}; "{defaults}" when none does.
+void PrintTo(const CalculatorState& state, std::ostream* out);
 
 class CTabrixDoc : public CalculatorState {
 public:

@@ -1,30 +1,11 @@
 // The state record's defaults, the three reset scopes and the stack movements.
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 
 #include "engine/calculator_state.h"
-#include "engine/mode_words.h"
 #include "platform/random_source.h"
 
 namespace tabrix {
-
-namespace {
-bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
-}  // namespace
-
-bool operator==(const CalculatorState& a, const CalculatorState& b) {
-    return a.m_nKey == b.m_nKey && a.m_strDisplay == b.m_strDisplay && a.m_bDecimal == b.m_bDecimal &&
-           a.m_bEntering == b.m_bEntering && a.m_bExponent == b.m_bExponent && a.m_bShift == b.m_bShift &&
-           a.m_bLift == b.m_bLift && a.m_bSpare == b.m_bSpare && a.m_strMantissa == b.m_strMantissa &&
-           a.m_strFraction == b.m_strFraction && a.m_strExponent == b.m_strExponent &&
-           a.m_strMantSign == b.m_strMantSign && a.m_strExpSign == b.m_strExpSign &&
-           a.m_nPointPos == b.m_nPointPos && SameBits(a.m_dX, b.m_dX) && SameBits(a.m_dY, b.m_dY) &&
-           SameBits(a.m_dZ, b.m_dZ) && SameBits(a.m_dT, b.m_dT) &&
-           std::equal(a.m_dReg.begin(), a.m_dReg.end(), b.m_dReg.begin(), SameBits) &&
-           a.m_strFormat == b.m_strFormat && a.m_nDigits == b.m_nDigits && a.m_strPrefix == b.m_strPrefix &&
-           a.m_strAngle == b.m_strAngle;
-}
 
 CTabrixDoc::CTabrixDoc(IRandomSource* random, IShellRequests* shell) : m_pShell(shell) {
     SetRandomSource(random);
@@ -81,14 +62,6 @@ void CTabrixDoc::InitializeState() {
     const std::uint32_t key = m_nKey;
     SetState(CalculatorState{});
     m_nKey = key;
-    m_strDisplay = kZeroDisplay;
-    m_bLift = true;
-    m_strMantSign = " ";
-    m_strExpSign = " ";
-    m_nPointPos = kZeroPointPos;
-    m_strFormat = words::kSci;
-    m_nDigits = 6;
-    m_strAngle = words::kDeg;
 }
 
 void CTabrixDoc::ResetEntry() {

@@ -28,7 +28,7 @@ TEST(ClipboardCommandsTest, CopyPutsSixDecimalsExponentText) {
         const CalculatorState before = h.doc().State();
         EXPECT_TRUE(h.commands.OnEditCopy());
         EXPECT_EQ(h.clipboard.text, row.text);
-        EXPECT_TRUE(h.doc().State() == before);
+        EXPECT_EQ(h.doc().State(), before);
         EXPECT_EQ(h.view.updates, 0);
         EXPECT_EQ(h.clipboard.opens, 1);
         EXPECT_EQ(h.clipboard.closes, 1);
@@ -44,7 +44,7 @@ TEST(ClipboardCommandsTest, CopyWhileTypingTakesTheEntryAndLeavesItGoing) {
     const CalculatorState before = h.doc().State();
     EXPECT_TRUE(h.commands.OnEditCopy());
     EXPECT_EQ(h.clipboard.text, "2.500000e+00");
-    EXPECT_TRUE(h.doc().State() == before);
+    EXPECT_EQ(h.doc().State(), before);
     h.t.Type("1");
     h.t.Press(keys::kEnter);
     EXPECT_EQ(h.doc().m_dX, 2.51);
@@ -105,7 +105,7 @@ TEST(ClipboardCommandsTest, PasteWithoutTextSaysSoAndChangesNothing) {
     EXPECT_TRUE(openWhileShown);
     EXPECT_FALSE(h.clipboard.isOpen);
     EXPECT_EQ(h.clipboard.misuse, 0);
-    EXPECT_TRUE(h.doc().State() == before);
+    EXPECT_EQ(h.doc().State(), before);
     EXPECT_EQ(h.view.updates, 0);
 }
 
@@ -118,7 +118,7 @@ TEST(ClipboardCommandsTest, ClipboardHeldElsewhereMakesCopyAndPasteSilent) {
     EXPECT_FALSE(h.commands.OnEditCopy());
     h.commands.OnEditPaste();
     EXPECT_EQ(h.clipboard.text, "5");
-    EXPECT_TRUE(h.doc().State() == before);
+    EXPECT_EQ(h.doc().State(), before);
     EXPECT_TRUE(h.messages.messages.empty());
     EXPECT_EQ(h.view.updates, 0);
     EXPECT_EQ(h.clipboard.misuse, 0);
@@ -260,7 +260,7 @@ TEST(ClipboardCommandsTest, CutChangesNothingWhenTheCopyFails) {
             h.clipboard.failSet = row.failSet;
             const CalculatorState before = h.doc().State();
             h.commands.OnEditCut();
-            EXPECT_TRUE(h.doc().State() == before);
+            EXPECT_EQ(h.doc().State(), before);
             EXPECT_EQ(h.clipboard.text, "old");
             EXPECT_TRUE(h.messages.messages.empty());
             EXPECT_EQ(h.view.updates, 0);
@@ -279,7 +279,7 @@ TEST(ClipboardCommandsTest, WithoutAClipboardServiceNothingHappens) {
     commands.OnEditPaste();
     RecordingCommandUI item;
     commands.OnUpdateEditPaste(item);
-    EXPECT_TRUE(t.doc.State() == before);
+    EXPECT_EQ(t.doc.State(), before);
     EXPECT_TRUE(item.enables.empty());
 }
 

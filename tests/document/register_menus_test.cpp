@@ -136,7 +136,7 @@ TEST(RegisterMenusTest, RegisterNumbersOutsideZeroToNineAreIgnored) {
         RecordingCommandUI item;
         h.commands.OnUpdateStoreRegister(n, item);
         h.commands.OnUpdateRecallRegister(n, item);
-        EXPECT_TRUE(h.doc().State() == before);
+        EXPECT_EQ(h.doc().State(), before);
         EXPECT_EQ(h.view.updates, 0);
         EXPECT_TRUE(item.texts.empty() && item.enables.empty());
         EXPECT_EQ(h.commands.StoreLabel(n), "");

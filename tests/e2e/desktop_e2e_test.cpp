@@ -16,6 +16,7 @@
 #include <thread>
 #include <unistd.h>
 
+#include "engine/key_codes.h"
 #include "view/keypad_geometry.h"
 
 extern char** environ;
@@ -131,7 +132,7 @@ TEST_F(DesktopTest, TitleClicksAndKeysReachTheCalculator) {
     EXPECT_TRUE(HasInk(start, Cell(2)));  // " 0000000 00"
     EXPECT_FALSE(HasInk(start, shiftIndicator));
 
-    ClickKey(25);  // F with the mouse: the f indicator appears
+    ClickKey(keys::kShift);  // F with the mouse: the f indicator appears
     EXPECT_TRUE(HasInk(WaitForInk(shiftIndicator, true), shiftIndicator));
     Type("f");  // F on the keyboard: gone again
     EXPECT_FALSE(HasInk(WaitForInk(shiftIndicator, false), shiftIndicator));
@@ -141,7 +142,7 @@ TEST_F(DesktopTest, TitleClicksAndKeysReachTheCalculator) {
     EXPECT_TRUE(HasInk(typed, Cell(1)));
     EXPECT_FALSE(HasInk(typed, Cell(2)));
 
-    ClickKey(20);  // ENTER
+    ClickKey(keys::kEnter);  // ENTER
     Type("KP_Add");  // 7 + 7 = 14: " 1400000 01"
     const QImage sum = WaitForInk(Cell(10), true);
     for (int i : {1, 2, 3, 9, 10}) EXPECT_TRUE(HasInk(sum, Cell(i))) << i;

@@ -24,9 +24,9 @@ TEST(DispatchTest, FTogglesTheShiftAndNothingElse) {
     t.Press(K::kShift);
     CalculatorState expected = before;
     expected.m_bShift = true;
-    EXPECT_TRUE(t.doc.State() == expected);
+    EXPECT_EQ(t.doc.State(), expected);
     t.Press(K::kShift);
-    EXPECT_TRUE(t.doc.State() == before);
+    EXPECT_EQ(t.doc.State(), before);
 }
 
 TEST(DispatchTest, FormatPrefixesTakeTheNextDigit) {
@@ -189,7 +189,7 @@ TEST(DispatchTest, ShiftedKeysWithoutEntry) {
     CalculatorState expected = t.doc.State();
     expected.m_strPrefix = "";
     t.Press(K::kEex);
-    EXPECT_TRUE(t.doc.State() == expected);
+    EXPECT_EQ(t.doc.State(), expected);
     t.Shifted(K::kEex);  // pi replaces X, no lift
     EXPECT_EQ(Stack(t.doc), std::vector<double>({3.1415926535, 5, 0, 0}));
 
@@ -244,7 +244,7 @@ TEST(DispatchTest, CodesWithoutFunctionOnlyRunTheEpilogue) {
             expected.m_bShift = false;
             expected.m_strPrefix = "";
             t.Press(code);
-            EXPECT_TRUE(t.doc.State() == expected);
+            EXPECT_EQ(t.doc.State(), expected);
             EXPECT_EQ(t.shell.aboutRequests, 0);
         }
     }
@@ -261,7 +261,7 @@ TEST(DispatchTest, QuestionMarkAsksForTheAboutBoxOnly) {
     EXPECT_EQ(t.doc.m_nKey, static_cast<std::uint32_t>(K::kAbout));  // resetting it is the caller's job
     t.doc.m_nKey = 0;
     EXPECT_EQ(t.shell.aboutRequests, 1);
-    EXPECT_TRUE(t.doc.State() == expected);
+    EXPECT_EQ(t.doc.State(), expected);
     t.Shifted(K::kAbout);  // shifted: HYP, no request
     EXPECT_EQ(t.shell.aboutRequests, 1);
     t.Press(K::kAbout);

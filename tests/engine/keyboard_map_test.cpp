@@ -48,7 +48,7 @@ TEST(KeyboardMapTest, MappedKeysActLikeTheirKeypadKeys) {
             byKeyboard.doc.m_nKey = 9;  // a stylus press being held is cancelled
             byKeyboard.doc.OnHardwareKeyUp(vk);
             byKeypad.Press(key);
-            EXPECT_TRUE(byKeyboard.doc.State() == byKeypad.doc.State());
+            EXPECT_EQ(byKeyboard.doc.State(), byKeypad.doc.State());
             EXPECT_EQ(view.updates, 1);
         }
     }
@@ -68,7 +68,7 @@ TEST(KeyboardMapTest, UnmappedKeysOnlyResetTheKeyAndRedraw) {
         const CalculatorState expected = t.doc.State();
         t.doc.m_nKey = 21;
         t.doc.OnHardwareKeyUp(code);
-        EXPECT_TRUE(t.doc.State() == expected);
+        EXPECT_EQ(t.doc.State(), expected);
         EXPECT_EQ(view.updates, 1);
     }
 }
@@ -110,7 +110,7 @@ TEST(KeyboardMapTest, EscapeClearsAllButKeepsModesAndPrefix) {
     TestDoc fresh;
     CalculatorState expected = fresh.doc.State();
     expected.m_strFormat = "FIX", expected.m_nDigits = 2, expected.m_strAngle = "GRD", expected.m_strPrefix = "FIX";
-    EXPECT_TRUE(t.doc.State() == expected);  // the main line keeps the SCI zero picture
+    EXPECT_EQ(t.doc.State(), expected);  // the main line keeps the SCI zero picture
     EXPECT_EQ(view.updates, 1);
     t.doc.OnHardwareKeyUp(0x35);  // the pending FIX takes the 5
     EXPECT_EQ(t.doc.m_nDigits, 5);

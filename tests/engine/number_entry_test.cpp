@@ -83,7 +83,7 @@ TEST(NumberEntryTest, LeadingZerosAndPointFirst) {
     EXPECT_EQ(p.doc.m_nPointPos, 3);
     const CalculatorState before = p.doc.State();
     p.Type(".");  // a second point changes nothing
-    EXPECT_TRUE(p.doc.State() == before);
+    EXPECT_EQ(p.doc.State(), before);
     p.Type("25");
     EXPECT_EQ(p.doc.GetEntryValue(), 0.25);
 }
@@ -94,7 +94,7 @@ TEST(NumberEntryTest, ExponentDigitsShiftThroughTwoPlaces) {
     t.Press(K::kEex);
     const CalculatorState atEex = t.doc.State();
     t.Type(".");  // a point in the exponent is ignored
-    EXPECT_TRUE(t.doc.State() == atEex);
+    EXPECT_EQ(t.doc.State(), atEex);
     RunSteps(t, {{K::kFour, " 3       04", 0}, {K::kFive, " 3       45", 0}, {K::kSix, " 3       56", 0}});
     EXPECT_EQ(t.doc.GetEntryValue(), Pow10(56) * 3);
     t.Press({K::kChs, K::kEex});  // EEX again: digits back to 00, sign kept
@@ -153,7 +153,7 @@ TEST(NumberEntryTest, ValueIsTenToTheExponentTimesTheMantissa) {
         for (std::uint32_t key : row.then) t.Press(key);
         const CalculatorState before = t.doc.State();
         EXPECT_EQ(t.doc.GetEntryValue(), row.expected);
-        EXPECT_TRUE(t.doc.State() == before);  // reading the value changes nothing
+        EXPECT_EQ(t.doc.State(), before);  // reading the value changes nothing
         t.doc.CommitEntry();
         EXPECT_EQ(t.doc.m_dX, row.expected);
         EXPECT_FALSE(t.doc.m_bEntering);

@@ -44,15 +44,15 @@ void MakeDirty(CalculatorState& s) {
 
 TEST(StackTest, NewDocumentHoldsTheDefaults) {
     TestDoc t;
-    EXPECT_TRUE(t.doc.State() == Defaults());
+    EXPECT_EQ(t.doc.State(), Defaults());
     t.doc.UpdateDisplay();  // the ready-made zero picture is what a refresh makes of 0
-    EXPECT_TRUE(t.doc.State() == Defaults());
+    EXPECT_EQ(t.doc.State(), Defaults());
 
     MakeDirty(t.doc);
     EXPECT_TRUE(t.doc.OnNewDocument());
     EXPECT_EQ(t.doc.m_nKey, 17u);  // the key being pressed is not part of a reset
     t.doc.m_nKey = 0;
-    EXPECT_TRUE(t.doc.State() == Defaults());
+    EXPECT_EQ(t.doc.State(), Defaults());
 }
 
 TEST(StackTest, LiftCopiesUpwardsAndDropCopiesDownwards) {
@@ -100,7 +100,7 @@ TEST(StackTest, ResetScopes) {
             expected.m_strFormat = "SCI", expected.m_nDigits = 6, expected.m_strAngle = "DEG";
             expected.m_strPrefix = "";
         }
-        EXPECT_TRUE(t.doc.State() == expected);
+        EXPECT_EQ(t.doc.State(), expected);
     }
 }
 
@@ -163,7 +163,7 @@ TEST(StackTest, ResetStateDiscardsTheEntryAndRedraws) {
     t.Type("12");
     t.doc.OnResetState();
     EXPECT_EQ(view.updates, 1);
-    EXPECT_TRUE(t.doc.State() == Defaults());
+    EXPECT_EQ(t.doc.State(), Defaults());
 }
 
 TEST(StackTest, StateEqualityComparesEveryMemberAndDoublesByBits) {
@@ -191,7 +191,7 @@ TEST(StackTest, StateEqualityComparesEveryMemberAndDoublesByBits) {
         EXPECT_FALSE(changed == base);
         EXPECT_FALSE(base == changed);
         const CalculatorState copy = changed;
-        EXPECT_TRUE(copy == changed);  // a NaN snapshot equals its own copy
+        EXPECT_EQ(copy, changed);  // a NaN snapshot equals its own copy
     }
     CalculatorState a = base, b = base;
     a.m_dT = nan;

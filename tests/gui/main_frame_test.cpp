@@ -14,6 +14,7 @@
 
 #include <fstream>
 
+#include "engine/key_codes.h"
 #include "document/state_file.h"
 #include "fakes/document_fakes.h"
 #include "shell/about_dlg.h"
@@ -105,7 +106,7 @@ TEST_F(MainFrameTest, RegisterMenusUseTheirCommandIdsAndShowTheRegisters) {
     t.Type("42");
     EXPECT_TRUE(frame->OnCommand(1));  // STO 1
     EXPECT_EQ(t.doc.m_dReg[1], 42);
-    for (int key : {25, 9, 22}) t.Press(static_cast<std::uint32_t>(key));  // FIX 2
+    for (std::uint32_t key : {keys::kShift, keys::kSeven, keys::kTwo}) t.Press(key);  // FIX 2
     emit sto->aboutToShow();
     emit rcl->aboutToShow();
     EXPECT_EQ(sto->actions()[1]->text(), QStringLiteral("STO 1:  42.00"));
@@ -195,7 +196,7 @@ TEST_F(MainFrameTest, ShortcutsUndoRedoNewAndPanes) {
     frame->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     CTabrixView* view = frame->View();
-    for (int key : {22, 20, 23}) view->PressKey(key);  // 2 ENTER 3
+    for (std::uint32_t key : {keys::kTwo, keys::kEnter, keys::kThree}) view->PressKey(key);  // 2 ENTER 3
     QTest::keyClick(frame.get(), Qt::Key_F6);  // no command: nothing happens
     QTest::keyClick(frame.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_FALSE(t.doc.m_bEntering);  // the 3 is taken back
@@ -213,9 +214,9 @@ TEST_F(MainFrameTest, UndoAndRedoItemsAreEnabledOnlyWhenThereIsSomethingToDo) {
     QAction* redo = frame->ActionFor(cmd::kEditRedo);
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_FALSE(redo->isEnabled());
-    frame->View()->PressKey(21);
+    frame->View()->PressKey(keys::kOne);
     EXPECT_TRUE(undo->isEnabled());
-    frame->View()->PressKey(0);  // a tap on no key with nothing pending changes nothing
+    frame->View()->PressKey(keys::kNone);  // a tap on no key with nothing pending changes nothing
     frame->OnCommand(cmd::kEditUndo);
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_TRUE(redo->isEnabled());
@@ -249,7 +250,7 @@ TEST_F(MainFrameTest, ZoomStepsResizeTheWindowAndAreRemembered) {
 }
 
 TEST_F(MainFrameTest, TheAboutKeyMenuItemAndButtonOpenTheSameBox) {
-    t.Press(19);  // the ? key asks once the key is done
+    t.Press(keys::kAbout);  // the ? key asks once the key is done
     EXPECT_EQ(aboutShown, 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(aboutShown, 1);

@@ -7,6 +7,7 @@
 #include <QtMath>
 #include <gtest/gtest.h>
 
+#include "engine/key_codes.h"
 #include "fakes/doc_fixture.h"
 #include "view/keypad_geometry.h"
 #include "view/lcd_colors.h"
@@ -58,10 +59,10 @@ bool HasInk(const QImage& image, const QRect& rect) {
 }
 
 TEST_F(ViewTest, MouseSequencesGiveTheEngineResults) {
-    for (int key : {21, 20, 22, 30}) Click(key);  // 1 ENTER 2 +
+    for (std::uint32_t key : {keys::kOne, keys::kEnter, keys::kTwo, keys::kPlus}) Click(key);  // 1 ENTER 2 +
     EXPECT_EQ(t.doc.m_dX, 3);
-    Click(25);
-    Click(7);  // F x^2
+    Click(keys::kShift);
+    Click(keys::kSqrt);  // F x^2
     EXPECT_EQ(t.doc.m_dX, 9);
     EXPECT_EQ(t.doc.m_nKey, 0u);
 }
@@ -79,10 +80,10 @@ TEST_F(ViewTest, ReleaseElsewhereExecutesNothing) {
 }
 
 TEST_F(ViewTest, TapOnNoKeyCancelsShiftAndPrefixOnly) {
-    Click(21);  // typing 1
-    Click(25);
-    Click(9);   // FIX prefix pending
-    Click(25);  // ... dropped by F, shift on
+    Click(keys::kOne);  // typing 1
+    Click(keys::kShift);
+    Click(keys::kSeven);   // FIX prefix pending
+    Click(keys::kShift);  // ... dropped by F, shift on
     ASSERT_TRUE(t.doc.m_bShift);
     ClickAt({120, 240});
     EXPECT_FALSE(t.doc.m_bShift);
@@ -125,22 +126,22 @@ TEST_F(ViewTest, MainLineCharactersAndPointStandInTheirCells) {
 }
 
 TEST_F(ViewTest, MinusSignIsShiftedIntoItsCellAndIndicatorsAppear) {
-    Click(21);
-    Click(14);  // typing -1
-    Click(25);
-    Click(19);  // HYP pending, shift off
-    Click(25);  // shift on, HYP kept
+    Click(keys::kOne);
+    Click(keys::kChs);  // typing -1
+    Click(keys::kShift);
+    Click(keys::kAbout);  // HYP pending, shift off
+    Click(keys::kShift);  // shift on, HYP kept
     const QImage image = Picture();
     EXPECT_FALSE(HasInk(image, QRect(28, 11, 5, 26)));  // a "-" starts 5 px into its cell
     EXPECT_TRUE(HasInk(image, QRect(33, 11, 8, 26)));
     EXPECT_TRUE(HasInk(image, QRect(24, 52, 6, 14)));   // "f"
     EXPECT_TRUE(HasInk(image, QRect(45, 52, 25, 14)));  // "HYP"
-    Click(25);
+    Click(keys::kShift);
     EXPECT_FALSE(HasInk(Picture(), QRect(24, 52, 6, 14)));
 }
 
 TEST_F(ViewTest, StackAndModeLinesAreGreyAtTheirPlaces) {
-    for (int key : {25, 9, 22}) Click(key);  // FIX 2
+    for (std::uint32_t key : {keys::kShift, keys::kSeven, keys::kTwo}) Click(key);  // FIX 2
     const QImage image = Picture();
     auto hasGrey = [&](QRect rect) {
         for (int y = rect.top(); y <= rect.bottom(); ++y)

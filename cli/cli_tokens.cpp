@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <limits>
+#include <unordered_map>
 
 #include "engine/key_codes.h"
 #include "engine/key_table.h"
@@ -17,9 +18,12 @@ std::uint32_t KeyOfEntryChar(char c) {
     return c == '.' ? keys::kPoint : keys::kDigitKeys[c - '0'];
 }
 
+// Tokens are case-insensitive in ASCII, whatever the user's locale.
 std::string Upper(std::string_view text) {
     std::string upper(text);
-    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
     return upper;
 }
 
@@ -52,73 +56,105 @@ std::optional<std::uint32_t> ParseVirtualKey(std::string_view text) {
     return ParseWhole<std::uint32_t>(text);
 }
 
-std::vector<CliAction> Press(std::uint32_t code, bool shifted) {
-    std::vector<CliAction> actions;
-    if (shifted) actions.push_back({CliAction::Kind::Key, keys::kShift});
-    actions.push_back({CliAction::Kind::Key, code});
-    return actions;
+// A key word of the key table: the key, pressed after F when shifted.
+struct KeyWord {
+    std::uint32_t code;
+    bool shifted;
+};
+
+// The words of the key table, looked up in one step.
+const KeyWord* FindKeyWord(std::string_view upper) {
+    static const std::unordered_map<std::string_view, KeyWord> words = [] {
+        std::unordered_map<std::string_view, KeyWord> table;
+        for (const KeyRow& row : KeyTable()) {
+            if (!row.plain.token.empty()) table.emplace(row.plain.token, KeyWord{row.code, false});
+            if (!row.shifted.token.empty()) table.emplace(row.shifted.token, KeyWord{row.code, true});
+        }
+        return table;
+    }();
+    const auto found = words.find(upper);
+    return found == words.end() ? nullptr : &found->second;
+}
+
+using Kind = CliAction::Kind;
+
+// The menu commands and prefixed tokens ("paste:TEXT", "sto:N", "vk:N", "#N").
+bool ParseCommand(std::string_view token, const std::string& upper, std::vector<CliAction>& actions) {
+    if (upper.size() > 1 && upper.front() == '#') {
+        const auto code = ParseKeyCode(std::string_view(upper).substr(1));
+        if (code) actions.push_back({Kind::Key, *code});
+        return code.has_value();
+    }
+    if (StartsWith(upper, "VK:")) {
+        const auto code = ParseVirtualKey(std::string_view(upper).substr(3));
+        if (code) actions.push_back({Kind::HardwareKey, *code});
+        return code.has_value();
+    }
+    static const std::pair<std::string_view, Kind> kCommands[] = {
+        {"COPY", Kind::Copy}, {"CUT", Kind::Cut}, {"PASTE", Kind::Paste}, {"UNDO", Kind::Undo}, {"REDO", Kind::Redo}};
+    for (const auto& [word, kind] : kCommands) {
+        if (upper == word) {
+            actions.push_back({kind});
+            return true;
+        }
+    }
+    if (StartsWith(upper, "PASTE:")) {
+        // The text keeps its case.
+        actions.push_back({Kind::PutText, 0, token.substr(6)});
+        actions.push_back({Kind::Paste});
+        return true;
+    }
+    if (StartsWith(upper, "STO:") || StartsWith(upper, "RCL:")) {
+        const std::string_view n = std::string_view(upper).substr(4);
+        if (n.size() != 1 || n[0] < '0' || n[0] > '9') return false;
+        actions.push_back({upper[0] == 'S' ? Kind::Store : Kind::Recall, static_cast<std::uint32_t>(n[0] - '0')});
+        return true;
+    }
+    return false;
 }
 
 }  // namespace
 
-std::optional<std::vector<CliAction>> ParseToken(std::string_view token) {
-    if (token.empty()) return std::nullopt;
-    const std::string upper = Upper(token);
-
+bool ParseToken(std::string_view token, std::vector<CliAction>& actions) {
+    if (token.empty()) return false;
     if (std::all_of(token.begin(), token.end(), [](char c) { return c == '.' || (c >= '0' && c <= '9'); })) {
-        std::vector<CliAction> actions;
-        for (char c : token) actions.push_back({CliAction::Kind::Key, KeyOfEntryChar(c)});
-        return actions;
+        for (char c : token) actions.push_back({Kind::Key, KeyOfEntryChar(c)});
+        return true;
     }
-    for (const KeyRow& row : KeyTable()) {
-        if (!row.plain.token.empty() && upper == row.plain.token) return Press(row.code, false);
-        if (!row.shifted.token.empty() && upper == row.shifted.token) return Press(row.code, true);
+    const std::string upper = Upper(token);
+    if (const KeyWord* word = FindKeyWord(upper)) {
+        if (word->shifted) actions.push_back({Kind::Key, keys::kShift});
+        actions.push_back({Kind::Key, word->code});
+        return true;
     }
-    if (upper.size() > 1 && upper.front() == '#') {
-        if (auto code = ParseKeyCode(std::string_view(upper).substr(1))) return Press(*code, false);
-        return std::nullopt;
-    }
-    if (StartsWith(upper, "VK:")) {
-        if (auto code = ParseVirtualKey(std::string_view(upper).substr(3))) {
-            return std::vector<CliAction>{{CliAction::Kind::HardwareKey, *code}};
-        }
-        return std::nullopt;
-    }
-    using Kind = CliAction::Kind;
-    if (upper == "COPY") return std::vector<CliAction>{{Kind::Copy}};
-    if (upper == "CUT") return std::vector<CliAction>{{Kind::Cut}};
-    if (upper == "PASTE") return std::vector<CliAction>{{Kind::Paste}};
-    if (upper == "UNDO") return std::vector<CliAction>{{Kind::Undo}};
-    if (upper == "REDO") return std::vector<CliAction>{{Kind::Redo}};
-    if (StartsWith(upper, "PASTE:")) {
-        // The text keeps its case.
-        return std::vector<CliAction>{{Kind::PutText, 0, std::string(token.substr(6))}, {Kind::Paste}};
-    }
-    if (StartsWith(upper, "STO:") || StartsWith(upper, "RCL:")) {
-        const std::string_view n = std::string_view(upper).substr(4);
-        if (n.size() != 1 || n[0] < '0' || n[0] > '9') return std::nullopt;
-        const auto reg = static_cast<std::uint32_t>(n[0] - '0');
-        return std::vector<CliAction>{{upper[0] == 'S' ? Kind::Store : Kind::Recall, reg}};
-    }
-    return std::nullopt;
+    return ParseCommand(token, upper, actions);
 }
 
-std::vector<std::string> SplitLine(std::string_view line) {
-    auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+std::optional<std::vector<CliAction>> ParseToken(std::string_view token) {
+    std::vector<CliAction> actions;
+    if (!ParseToken(token, actions)) return std::nullopt;
+    return actions;
+}
+
+namespace detail {
+
+std::size_t WordsEnd(std::string_view line) {
+    // A '#' followed by a blank, or ending the line, starts a comment; "#26"
+    // is a token.
     for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '#' && (i + 1 == line.size() || blank(line[i + 1]))) {
-            line = line.substr(0, i);
-            break;
-        }
+        if (line[i] == '#' && (i + 1 == line.size() || IsBlank(line[i + 1]))) return i;
     }
-    std::vector<std::string> words;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && blank(line[i])) ++i;
-        const std::size_t start = i;
-        while (i < line.size() && !blank(line[i])) ++i;
-        if (i > start) words.emplace_back(line.substr(start, i - start));
-    }
+    return line.size();
+}
+
+}  // namespace detail
+
+std::vector<std::string_view> SplitLine(std::string_view line) {
+    std::vector<std::string_view> words;
+    ForEachWord(line, [&](std::string_view word) {
+        words.push_back(word);
+        return true;
+    });
     return words;
 }
 

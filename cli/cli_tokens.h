@@ -23,25 +23,52 @@ struct CliAction {
         Undo,         // Edit > Undo: back to the state before the last change
         Redo,         // Edit > Redo
     };
-    CliAction(Kind kind, std::uint32_t code = 0, std::string text = {})
-        : kind(kind), code(code), text(std::move(text)) {}
+    CliAction(Kind kind, std::uint32_t code = 0, std::string_view text = {}) : kind(kind), code(code), text(text) {}
 
     Kind kind;
     std::uint32_t code;
-    std::string text;
+    std::string_view text;  // a part of the token: the token must outlive the action
 
     friend bool operator==(const CliAction&, const CliAction&) = default;
 };
 
-// The actions one token stands for (case-insensitive), or nothing when the
-// token is not one the console knows.
+// Appends the actions one token stands for (case-insensitive) to `actions`;
+// false, appending nothing, when the token is not one the console knows.
+// A long program reuses one buffer and allocates nothing per token.
+bool ParseToken(std::string_view token, std::vector<CliAction>& actions);
+
+// The same for one token alone: its actions, or nothing.
 std::optional<std::vector<CliAction>> ParseToken(std::string_view token);
 
 // The words of one input line, with a comment (a '#' followed by a blank or at
-// the end of the line) removed.
-std::vector<std::string> SplitLine(std::string_view line);
+// the end of the line) removed. The words are views into `line`.
+std::vector<std::string_view> SplitLine(std::string_view line);
+
+// Calls visit(word) for each word of SplitLine(line), in order, until it
+// returns false; returns whether it went through. Builds no list.
+template <typename Visit>
+bool ForEachWord(std::string_view line, Visit visit);
 
 // The token table for --help.
 std::string TokenHelp();
+
+namespace detail {
+// The end of the line's words: where a comment begins, or the line's end.
+std::size_t WordsEnd(std::string_view line);
+inline bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+}  // namespace detail
+
+template <typename Visit>
+bool ForEachWord(std::string_view line, Visit visit) {
+    line = line.substr(0, detail::WordsEnd(line));
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && detail::IsBlank(line[i])) ++i;
+        const std::size_t start = i;
+        while (i < line.size() && !detail::IsBlank(line[i])) ++i;
+        if (i > start && !visit(line.substr(start, i - start))) return false;
+    }
+    return true;
+}
 
 }  // namespace tabrix::cli

@@ -2,13 +2,11 @@
 
 namespace tabrix {
 
-CUndoHistory::CUndoHistory(CTabrixDoc& doc, std::size_t levels) : m_doc(doc), m_levels(levels == 0 ? 1 : levels) {}
+CUndoHistory::CUndoHistory(CTabrixDoc& doc, std::size_t levels) : m_doc(doc), m_undo(levels), m_redo(levels) {}
 
-CalculatorState CUndoHistory::Snapshot() const {
-    // The key being held is the pointer's business, not part of a change.
-    CalculatorState state = m_doc.State();
-    state.m_nKey = 0;
-    return state;
+void CUndoHistory::TakeSnapshot(CalculatorState& slot) const {
+    slot = m_doc.State();
+    slot.m_nKey = 0;
 }
 
 void CUndoHistory::Record(const std::function<void()>& change) {
@@ -16,14 +14,20 @@ void CUndoHistory::Record(const std::function<void()>& change) {
         change();
         return;
     }
-    CalculatorState before = Snapshot();
+    CalculatorState& before = m_undo.PushSlot();
+    TakeSnapshot(before);
     m_recording = true;
     change();
     m_recording = false;
-    if (Snapshot() == before) return;
-    m_undo.push_back(std::move(before));
-    if (m_undo.size() > m_levels) m_undo.pop_front();
-    m_redo.clear();
+    before.m_nKey = m_doc.m_nKey;  // compared without the held key
+    const bool changed = !(before == m_doc.State());
+    before.m_nKey = 0;
+    if (!changed) {
+        m_undo.Pop();
+        return;
+    }
+    m_undo.DropBeyondCapacity();
+    m_redo.Clear();
     Notify();
 }
 
@@ -31,11 +35,12 @@ void CUndoHistory::Undo() { Step(m_undo, m_redo); }
 
 void CUndoHistory::Redo() { Step(m_redo, m_undo); }
 
-void CUndoHistory::Step(std::deque<CalculatorState>& from, std::deque<CalculatorState>& to) {
-    if (from.empty()) return;
-    to.push_back(Snapshot());
-    Restore(from.back());
-    from.pop_back();
+void CUndoHistory::Step(StateStack& from, StateStack& to) {
+    if (from.Empty()) return;
+    TakeSnapshot(to.PushSlot());
+    to.DropBeyondCapacity();
+    Restore(from.Top());
+    from.Pop();
     Notify();
 }
 

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <cstddef>
-#include <deque>
 #include <functional>
 
+#include "document/state_stack.h"
 #include "engine/calculator_state.h"
 
 namespace tabrix {
@@ -32,29 +32,30 @@ public:
     // as part of it.
     void Record(const std::function<void()>& change) override;
 
-    bool CanUndo() const { return !m_undo.empty(); }
-    bool CanRedo() const { return !m_redo.empty(); }
+    bool CanUndo() const { return !m_undo.Empty(); }
+    bool CanRedo() const { return !m_redo.Empty(); }
     // Back to the state before the last change, or forward again; the main
     // line is rebuilt and the views redrawn. Nothing happens when there is
     // nothing to undo or redo.
     void Undo();
     void Redo();
-    std::size_t UndoLevels() const { return m_undo.size(); }
+    std::size_t UndoLevels() const { return m_undo.Size(); }
 
     // Called after every change of what can be undone or redone.
     void SetChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
 
 private:
-    CalculatorState Snapshot() const;
+    // Copies the state into `slot`, without the key being held: that is the
+    // pointer's business, not part of a change.
+    void TakeSnapshot(CalculatorState& slot) const;
     // Restores the newest state of `from` and keeps the current one on `to`.
-    void Step(std::deque<CalculatorState>& from, std::deque<CalculatorState>& to);
+    void Step(StateStack& from, StateStack& to);
     void Restore(const CalculatorState& state);
     void Notify();
 
     CTabrixDoc& m_doc;
-    std::size_t m_levels;
-    std::deque<CalculatorState> m_undo;
-    std::deque<CalculatorState> m_redo;
+    StateStack m_undo;
+    StateStack m_redo;
     bool m_recording = false;
     std::function<void()> m_changed;
 };

@@ -2,6 +2,7 @@
 // also keeps X inside the calculator's range.
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 #include "engine/calculator_state.h"
 #include "engine/main_line.h"
@@ -49,17 +50,25 @@ std::string CTabrixDoc::FormatSci(double x) const {
     const int digits = DisplayDigits();
     // The conversion writes sign, one digit, point and decimals, then "e", the
     // exponent's sign and two or three digits.
-    const std::string s = WithSignColumn(FormatExponent(x, std::min(digits, kMaxSciDecimals)));
+    // The conversion with a sign column in front: the blank, or its own "-".
+    char conversion[kExponentTextSize + 1] = {' '};
+    const char* end = FormatExponentTo(conversion + 1, x, std::min(digits, kMaxSciDecimals));
+    const std::string_view s(conversion[1] == '-' ? conversion + 1 : conversion, end);
     const std::size_t e = s.find('e');
 
-    std::string mantissa = digits != 0 ? s.substr(0, std::min<std::size_t>(digits + 3, e)) : s.substr(0, 2) + ".";
-    mantissa.resize(kMantissaField, ' ');
+    // The mantissa field: SCI 7 to 9 show six decimals, and SCI 0, whose
+    // conversion has no point, gets one.
+    char text[kMantissaField + 4];
+    std::size_t length = digits != 0 ? std::min<std::size_t>(digits + 3, e) : 2;
+    s.copy(text, length);
+    if (digits == 0) text[length++] = '.';
+    while (length < kMantissaField) text[length++] = ' ';
 
-    const char expSign = s[e + 1] == '-' ? '-' : ' ';
-    // Two exponent digits as a rule; a third one is kept, not cut off, so that
-    // 1e200 never reads as 1.
-    const std::string expDigits = s.substr(e + 2);
-    return mantissa + expSign + expDigits;
+    // The exponent's sign column and digits: two as a rule; a third one is
+    // kept, not cut off, so that 1e200 never reads as 1.
+    text[length++] = s[e + 1] == '-' ? '-' : ' ';
+    length += s.copy(text + length, sizeof text - length, e + 2);
+    return std::string(text, length);
 }
 
 std::string CTabrixDoc::FormatEng(double x) const {
@@ -97,15 +106,11 @@ void CTabrixDoc::UpdateDisplay() {
     }
 
     auto showX = [this] {
-        const std::string s = FormatNumber(m_dX);
-        const std::size_t point = s.find('.');
-        if (point == std::string::npos) {
-            m_nPointPos = 0;
-            m_strDisplay = s;
-        } else {
-            m_nPointPos = static_cast<std::int32_t>(point) + 1;
-            m_strDisplay = s.substr(0, point) + s.substr(point + 1);
-        }
+        // The number's text, with its point taken out of the cells.
+        m_strDisplay = FormatNumber(m_dX);
+        const std::size_t point = m_strDisplay.find('.');
+        m_nPointPos = point == std::string::npos ? 0 : static_cast<std::int32_t>(point) + 1;
+        if (point != std::string::npos) m_strDisplay.erase(point, 1);
     };
     auto showError = [this](double replacement, const char* text) {
         m_dX = replacement;

@@ -89,9 +89,16 @@ void CTabrixDoc::EntryBackspace() {
 double CTabrixDoc::GetEntryValue() const {
     // 10^e times m, not the whole text converted at once: the last bit of the
     // result follows this order (12.5 EEX 3 CHS gives 12.5 x 0.001).
-    const double m = ParseLeadingDouble(m_strMantSign + m_strMantissa + "." + m_strFraction);
-    const double e = ParseLeadingDouble(m_strExpSign + m_strExponent);
-    return std::pow(10.0, e) * m;
+    double m = 0;
+    if (const auto shortValue = ParseShortDecimal(m_strMantSign, m_strMantissa, m_strFraction)) {
+        m = *shortValue;
+    } else {
+        m = ParseLeadingDouble(m_strMantSign + m_strMantissa + "." + m_strFraction);
+    }
+    // No exponent digits: 0, whatever its sign.
+    const double e = m_strExponent.empty() ? 0 : ParseLeadingDouble(m_strExpSign + m_strExponent);
+    // 10^0 is exactly 1 and 1 x m is m, to the bit: no need to call pow.
+    return e == 0 ? m : std::pow(10.0, e) * m;
 }
 
 void CTabrixDoc::CommitEntry() {

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <clocale>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <locale.h>
@@ -32,7 +33,12 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' ||
 std::string FormatFixed(double x, int decimals) { return ToChars(x, std::chars_format::fixed, decimals); }
 
 std::string FormatExponent(double x, int decimals) {
-    return ToChars(x, std::chars_format::scientific, decimals);
+    char buffer[kExponentTextSize];
+    return std::string(buffer, FormatExponentTo(buffer, x, decimals));
+}
+
+char* FormatExponentTo(char* buffer, double x, int decimals) {
+    return std::to_chars(buffer, buffer + kExponentTextSize, x, std::chars_format::scientific, decimals).ptr;
 }
 
 double ParseLeadingDouble(std::string_view text) {
@@ -60,9 +66,34 @@ double ParseLeadingDouble(std::string_view text) {
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
         if (digits() > 0) end = i;
     }
-    // strtod_l needs a terminated string, and reads this one whole.
-    const std::string number(text.substr(start, end - start));
-    return strtod_l(number.c_str(), nullptr, CLocale());
+    // from_chars reads the digits exactly as strtod does (both round
+    // correctly), without the locale and much faster; it takes no '+', and
+    // leaves numbers beyond the double range to strtod_l, which gives them
+    // their infinities, denormals and zeros.
+    std::string_view number = text.substr(start, end - start);
+    if (number.front() == '+') number.remove_prefix(1);
+    double value = 0;
+    const auto [ptr, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error == std::errc{} && ptr == number.data() + number.size()) return value;
+    const std::string terminated(number);
+    return strtod_l(terminated.c_str(), nullptr, CLocale());
+}
+
+std::optional<double> ParseShortDecimal(std::string_view sign, std::string_view whole, std::string_view fraction) {
+    static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const bool negative = sign == "-";
+    if (!negative && sign != " " && !sign.empty()) return std::nullopt;
+    if (whole.size() + fraction.size() > 15 || whole.size() + fraction.size() == 0) return std::nullopt;
+    std::int64_t digits = 0;
+    for (std::string_view part : {whole, fraction}) {
+        for (char c : part) {
+            if (c < '0' || c > '9') return std::nullopt;
+            digits = digits * 10 + (c - '0');
+        }
+    }
+    const double value = static_cast<double>(digits) / kPowersOfTen[fraction.size()];
+    return negative ? -value : value;
 }
 
 long long ParseLeadingInteger(std::string_view text) {

@@ -3,6 +3,7 @@
 // calculator must still write and read "1.5", never "1,5".
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,12 +19,23 @@ std::string FormatFixed(double x, int decimals);
 // decimals must be 0..9.
 std::string FormatExponent(double x, int decimals);
 
+// The same written into `buffer` (room for kExponentTextSize characters),
+// without allocating; returns the end of the text.
+inline constexpr std::size_t kExponentTextSize = 32;
+char* FormatExponentTo(char* buffer, double x, int decimals);
+
 // The decimal number at the start of `text`, read as strtod reads it in the C
 // locale: leading white space skipped, an optional sign, digits with an
 // optional point and exponent; the rest ignored. 0 when the text starts with
 // no decimal number (hex, "inf" and "nan" included); an infinity when it is
 // too large.
 double ParseLeadingDouble(std::string_view text);
+
+// sign, whole digits, ".", fraction digits as ParseLeadingDouble reads them,
+// when the sign is " ", "" or "-" and there are 15 digits at most: then the
+// digits as a whole number and the power of ten are exact doubles, and the
+// one division rounds as correctly as reading the text. Nothing otherwise.
+std::optional<double> ParseShortDecimal(std::string_view sign, std::string_view whole, std::string_view fraction);
 
 // The integer at the start of `text` in base 10, as atoi reads it: leading
 // white space skipped, optional sign, digits; 0 when there are none. Saturates

@@ -100,6 +100,7 @@ case "$mode" in
     "$root/build-bench/bench/tabrix_engine_bench" "${min_time[@]}"
     "$root/build-bench/bench/tabrix_view_bench" "${min_time[@]}"
     "$root/bench/startup.sh" build-bench "$runs"
+    "$root/bench/batch.sh" build-bench "$runs"
     ;;
   *)
     echo "usage: tools/dev.sh run|cli|test|sanitize|fuzz|bench|setup" >&2

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <sstream>
 
 #include <nlohmann/json.hpp>
@@ -218,6 +220,28 @@ TEST(CliUndo, UndoAndRedoTakeBackKeysAndCommands) {
     EXPECT_EQ(Json({"1", "2", "undo", "3", "redo"})["lcd"], " 13");  // a new key drops the redo
     EXPECT_EQ(Json({"SIN", "undo"})["m_bShift"], false);   // one key, one change
     EXPECT_EQ(Json({"LN", "undo"})["m_bShift"], true);     // F, then the key
+}
+
+// A script: lines of tokens with comments, run before the command line's
+// tokens, checked whole before anything runs.
+TEST(CliScript, RunsAFileOfTokensThenTheCommandLine) {
+    const std::string path = ::testing::TempDir() + "cli_script_test.txt";
+    std::ofstream(path) << "12 ENTER   # twelve\r\n3 +\n\n# a comment line\n2 *";
+    auto json = Json({"--script", path, "4", "-"});
+    EXPECT_EQ(json["m_dX"], 26);
+    std::ofstream(path) << "1 ENTER 2 + undo";  // an undo in a script takes back its key
+    EXPECT_EQ(Json({"--script", path})["lcd"], " 2");
+
+    std::ofstream(path) << "1 ENTER\n2 nonsense +\n";
+    CliRun run = RunWith({"--script", path});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "tabrix-cli: " + path + ":2: bad token 'nonsense'\n");
+    run = RunWith({"--script", path + ".missing"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("cannot read script"), std::string::npos);
+    std::remove(path.c_str());
 }
 
 TEST(CliInfo, HelpAndVersion) {

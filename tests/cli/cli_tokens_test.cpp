@@ -78,7 +78,7 @@ TEST(Tokens, UnknownOrMalformedTokensAreRejected) {
 }
 
 TEST(Tokens, SplitLineDropsCommentsButKeepsKeyCodeTokens) {
-    using Words = std::vector<std::string>;
+    using Words = std::vector<std::string_view>;
     EXPECT_EQ(SplitLine("  1 2\t+  "), (Words{"1", "2", "+"}));
     EXPECT_EQ(SplitLine("3 ENTER # push three"), (Words{"3", "ENTER"}));
     EXPECT_EQ(SplitLine("#26 #0 #"), (Words{"#26", "#0"}));

@@ -74,6 +74,17 @@ TEST_F(UndoTest, KeepsAtLeastAHundredLevelsAndDropsTheOldest) {
     EXPECT_EQ(history.UndoLevels(), 150u);
 }
 
+TEST_F(UndoTest, AChangeOfNothingOnAFullHistoryKeepsTheOldestLevel) {
+    CUndoHistory small(t.doc, 3);
+    for (int i = 1; i <= 3; ++i) small.Record([&] { t.doc.m_dReg[0] = i; });
+    small.Record([] {});  // nothing changes: no level is given up for it
+    ASSERT_EQ(small.UndoLevels(), 3u);
+    while (small.CanUndo()) small.Undo();
+    EXPECT_EQ(t.doc.m_dReg[0], 0);
+    while (small.CanRedo()) small.Redo();
+    EXPECT_EQ(t.doc.m_dReg[0], 3);
+}
+
 TEST_F(UndoTest, NestedRecordsAreOneChange) {
     history.Record([&] {
         t.Press(keys::kSeven);

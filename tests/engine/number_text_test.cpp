@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <string>
 
 namespace tabrix {
 namespace {
@@ -21,6 +24,29 @@ TEST(NumberText, LeadingDecimalNumberOnly) {
     for (const auto& row : rows) EXPECT_EQ(ParseLeadingDouble(row.text), row.value) << "'" << row.text << "'";
     EXPECT_TRUE(std::isinf(ParseLeadingDouble("1e999")));
     EXPECT_TRUE(std::signbit(ParseLeadingDouble("-0")));
+}
+
+// The short path of the entry's value must give what reading the text gives,
+// to the bit, for every sign and split of up to 15 digits.
+TEST(NumberText, ShortDecimalsReadExactlyAsTheirText) {
+    std::uint64_t seed = 12345;
+    auto next = [&] { return (seed = seed * 6364136223846793005u + 1442695040888963407u) >> 33; };
+    for (int i = 0; i < 20000; ++i) {
+        const std::size_t total = 1 + next() % 15;
+        std::string digits;
+        for (std::size_t d = 0; d < total; ++d) digits += static_cast<char>('0' + next() % 10);
+        const std::size_t split = next() % (total + 1);
+        const std::string sign = next() % 2 ? "-" : " ";
+        const std::string whole = digits.substr(0, split), fraction = digits.substr(split);
+        const auto fast = ParseShortDecimal(sign, whole, fraction);
+        ASSERT_TRUE(fast.has_value()) << digits;
+        const double read = ParseLeadingDouble(sign + whole + "." + fraction);
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(*fast), std::bit_cast<std::uint64_t>(read)) << sign << whole << "." << fraction;
+    }
+    EXPECT_FALSE(ParseShortDecimal(" ", "1234567890", "123456"));  // 16 digits: read as text
+    EXPECT_FALSE(ParseShortDecimal("+", "1", ""));
+    EXPECT_FALSE(ParseShortDecimal(" ", "1a", ""));
+    EXPECT_FALSE(ParseShortDecimal(" ", "", ""));
 }
 
 }  // namespace

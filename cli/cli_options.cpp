@@ -1,0 +1,102 @@
+#include "cli/cli_options.h"
+
+#include <charconv>
+#include <functional>
+#include <ostream>
+#include <string_view>
+
+#include "cli/cli_tokens.h"
+
+#ifndef TABRIX_VERSION
+#define TABRIX_VERSION "unknown"
+#endif
+
+namespace tabrix::cli {
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+constexpr const char* kUsage =
+    "usage: tabrix-cli [--json] [--seed N] [--load FILE] [--save FILE] [--script FILE] [TOKEN ...]\n"
+    "\n"
+    "Runs the tokens on a calculator that starts from its defaults, then prints its\n"
+    "state. Without tokens it reads them from standard input, line by line, and\n"
+    "prints the state after each line.\n"
+    "\n"
+    "  --json         print the state as one line of JSON\n"
+    "  --seed N       seed the random numbers of RAN# (repeatable runs)\n"
+    "  --load FILE    read a state file before the tokens\n"
+    "  --save FILE    write the state file after the tokens\n"
+    "  --script FILE  run the tokens of FILE (lines of tokens, # comments), then\n"
+    "                 those of the command line, and print the state once\n"
+    "  --help         this text;  --version  the version\n"
+    "\n";
+
+std::optional<std::uint64_t> ParseSeed(const std::string& value) {
+    std::uint64_t seed = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), seed);
+    if (value.empty() || error != std::errc{} || end != value.data() + value.size()) return std::nullopt;
+    return seed;
+}
+
+// An option that takes a value: where the value goes, and what a value must
+// be when the setter refuses it.
+struct ValueOption {
+    std::string_view name;
+    std::function<bool(Options&, const std::string&)> set;
+    const char* expected = "";
+};
+
+const ValueOption kValueOptions[] = {
+    {"--load", [](Options& o, const std::string& v) { o.load = v; return true; }},
+    {"--save", [](Options& o, const std::string& v) { o.save = v; return true; }},
+    {"--script", [](Options& o, const std::string& v) { o.script = v; return true; }},
+    {"--seed", [](Options& o, const std::string& v) { return (o.seed = ParseSeed(v)).has_value(); },
+     "a whole number from 0 to 18446744073709551615"},
+};
+
+const ValueOption* FindValueOption(std::string_view name) {
+    for (const ValueOption& option : kValueOptions) {
+        if (option.name == name) return &option;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    ParsedCommandLine parsed;
+    Options& options = parsed.options;
+    bool tokensOnly = false;
+    for (std::size_t i = 0; i < args.size() && !parsed.exitNow; ++i) {
+        const std::string& arg = args[i];
+        if (tokensOnly || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+            options.tokens.push_back(arg);
+        } else if (arg == "--") {
+            tokensOnly = true;
+        } else if (arg == "--help") {
+            out << kUsage << TokenHelp();
+            parsed.exitNow = 0;
+        } else if (arg == "--version") {
+            out << "tabrix-cli " << TABRIX_VERSION << "\n";
+            parsed.exitNow = 0;
+        } else if (arg == "--json") {
+            options.json = true;
+        } else if (const ValueOption* option = FindValueOption(arg)) {
+            if (i + 1 == args.size()) {
+                err << "tabrix-cli: option '" << arg << "' needs a value\n";
+                parsed.exitNow = kUsageError;
+            } else if (!option->set(options, args[++i])) {
+                err << "tabrix-cli: option '" << arg << "' needs " << option->expected << ", not '" << args[i] << "'\n";
+                parsed.exitNow = kUsageError;
+            }
+        } else {
+            err << "tabrix-cli: unknown option '" << arg << "'\n";
+            parsed.exitNow = kUsageError;
+        }
+    }
+    return parsed;
+}
+
+}  // namespace tabrix::cli

@@ -1,0 +1,32 @@
+// The console's command line: options, then tokens.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tabrix::cli {
+
+struct Options {
+    bool json = false;
+    std::optional<std::uint64_t> seed;
+    std::optional<std::string> load;
+    std::optional<std::string> save;
+    std::optional<std::string> script;
+    std::vector<std::string> tokens;
+};
+
+// What the command line asks for: options to run with, or an exit status at
+// once (0 after --help or --version has printed, 2 after a usage error has
+// been reported on `err` in one line).
+struct ParsedCommandLine {
+    Options options;
+    std::optional<int> exitNow;
+};
+
+// Options may stand anywhere among the tokens; "--" ends them.
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace tabrix::cli

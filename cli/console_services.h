@@ -27,11 +27,18 @@ private:
     std::optional<std::string> m_text;
 };
 
-// A message box is one line on standard error with the message's own text.
+// A message box is one line on standard error: the message's own text, or
+// with details "tabrix-cli: File Error: s.rpn: Permission denied".
 class ConsoleMessageBox final : public IMessageBox {
 public:
     explicit ConsoleMessageBox(std::ostream& err) : m_err(err) {}
-    void ShowMessage(const std::string& text) override { m_err << text << "\n"; }
+    void ShowMessage(const std::string& text, const std::string& details) override {
+        if (details.empty()) {
+            m_err << text << "\n";
+        } else {
+            m_err << "tabrix-cli: " << text << ": " << details << "\n";
+        }
+    }
 
 private:
     std::ostream& m_err;

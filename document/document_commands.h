@@ -34,8 +34,8 @@ public:
     void OnSaveState();
     // Load State: asks for a path, lists it as recent, loads it.
     void OnLoadState();
-    // Writes the state to `path`; on failure shows "File Error", leaves any
-    // existing file untouched and returns false.
+    // Writes the state to `path`; on failure shows "File Error" (with the path
+    // and the reason as its details) and returns false.
     bool SaveStateFile(const std::string& path);
     // Replaces the state by the file's, then refreshes and redraws. A file that
     // cannot be read or is not a whole state file shows "File Error", changes
@@ -69,7 +69,7 @@ public:
     std::string RecallLabel(int n) const;
 
 private:
-    void ShowMessage(const std::string& text);
+    void ShowMessage(const std::string& text, const std::string& details = {});
     std::optional<std::string> ChooseStateFile(bool save);
     void AddToRecentFiles(const std::string& path);
     void FinishRegisterCommand();

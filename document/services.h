@@ -27,11 +27,13 @@ public:
 };
 
 // A modal message box with one OK button. Called for "File Error" and for a
-// paste without text; returns when the user has dismissed it.
+// paste without text; returns when the user has dismissed it. `details`,
+// when not empty, say more for whoever asks ("s.rpn: Permission denied");
+// the box's own text stays `text`.
 class IMessageBox {
 public:
     virtual ~IMessageBox() = default;
-    virtual void ShowMessage(const std::string& text) = 0;
+    virtual void ShowMessage(const std::string& text, const std::string& details) = 0;
 };
 
 // The recent-file list (four entries, kept in the program's settings).

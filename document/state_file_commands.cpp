@@ -5,8 +5,8 @@
 
 namespace tabrix {
 
-void DocumentCommands::ShowMessage(const std::string& text) {
-    if (m_services.messageBox != nullptr) m_services.messageBox->ShowMessage(text);
+void DocumentCommands::ShowMessage(const std::string& text, const std::string& details) {
+    if (m_services.messageBox != nullptr) m_services.messageBox->ShowMessage(text, details);
 }
 
 std::optional<std::string> DocumentCommands::ChooseStateFile(bool save) {
@@ -40,17 +40,19 @@ void DocumentCommands::OnLoadState() {
 
 bool DocumentCommands::SaveStateFile(const std::string& path) {
     // A number being typed is saved as typed, not committed.
-    if (WriteFileAtomically(path, EncodeState(m_doc.State()))) return true;
-    ShowMessage(kFileError);
+    std::string why;
+    if (WriteStateBytes(path, EncodeState(m_doc.State()), &why)) return true;
+    ShowMessage(kFileError, path + ": " + why);
     return false;
 }
 
 bool DocumentCommands::LoadStateFile(std::string path) {
-    const auto bytes = ReadStateBytes(path);
+    std::string why;
+    const auto bytes = ReadStateBytes(path, &why);
     std::optional<CalculatorState> state;
-    if (bytes) state = DecodeState(*bytes, m_doc.State());
+    if (bytes) state = DecodeState(*bytes, m_doc.State(), &why);
     if (!state) {
-        ShowMessage(kFileError);
+        ShowMessage(kFileError, path + ": " + why);
         return false;
     }
     m_doc.SetState(*state);

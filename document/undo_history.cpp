@@ -45,8 +45,9 @@ void CUndoHistory::Step(StateStack& from, StateStack& to) {
 }
 
 void CUndoHistory::Restore(const CalculatorState& state) {
+    // The state comes back whole, the main line as it was shown included (an
+    // error text, or a line a direct clear left): nothing is recomputed.
     m_doc.SetState(state);
-    m_doc.UpdateDisplay();
     m_doc.UpdateAllViews();
 }
 

@@ -34,9 +34,9 @@ public:
 
     bool CanUndo() const { return !m_undo.Empty(); }
     bool CanRedo() const { return !m_redo.Empty(); }
-    // Back to the state before the last change, or forward again; the main
-    // line is rebuilt and the views redrawn. Nothing happens when there is
-    // nothing to undo or redo.
+    // Back to the state before the last change, or forward again, exactly as
+    // it was (the main line's text and point included); the views are
+    // redrawn. Nothing happens when there is nothing to undo or redo.
     void Undo();
     void Redo();
     std::size_t UndoLevels() const { return m_undo.Size(); }

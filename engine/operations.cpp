@@ -2,6 +2,7 @@
 // coordinate conversions, RAN# and the stack rolls. Each product and quotient is evaluated in
 // the order written, so results are the same to the bit on every build.
 #include <cmath>
+#include <tuple>
 
 #include "engine/calculator_state.h"
 #include "engine/math_constants.h"
@@ -81,20 +82,8 @@ void CTabrixDoc::RandomNumber() {
     m_dX = static_cast<double>(m_pRandom->NextUInt32()) * kRandomScale;
 }
 
-void CTabrixDoc::RollDown() {
-    const double oldX = m_dX;
-    m_dX = m_dY;
-    m_dY = m_dZ;
-    m_dZ = m_dT;
-    m_dT = oldX;
-}
+void CTabrixDoc::RollDown() { std::tie(m_dX, m_dY, m_dZ, m_dT) = std::make_tuple(m_dY, m_dZ, m_dT, m_dX); }
 
-void CTabrixDoc::RollUp() {
-    const double oldT = m_dT;
-    m_dT = m_dZ;
-    m_dZ = m_dY;
-    m_dY = m_dX;
-    m_dX = oldT;
-}
+void CTabrixDoc::RollUp() { std::tie(m_dX, m_dY, m_dZ, m_dT) = std::make_tuple(m_dT, m_dX, m_dY, m_dZ); }
 
 }  // namespace tabrix

@@ -44,8 +44,10 @@ std::optional<std::string> QtFileDialog::Choose(const FileDialogRequest& request
     return QDir::toNativeSeparators(dialog.selectedFiles().first()).toStdString();
 }
 
-void QtMessageBox::ShowMessage(const std::string& text) {
+void QtMessageBox::ShowMessage(const std::string& text, const std::string& details) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tabrix"), Q(text), QMessageBox::Ok, m_parent);
+    // The box reads as it always has; "Show Details..." holds the path and why.
+    if (!details.empty()) box.setDetailedText(Q(details));
     box.exec();
 }
 

@@ -26,7 +26,7 @@ class QtMessageBox final : public IMessageBox {
 public:
     explicit QtMessageBox(QWidget* parent = nullptr) : m_parent(parent) {}
     void SetParent(QWidget* parent) { m_parent = parent; }
-    void ShowMessage(const std::string& text) override;
+    void ShowMessage(const std::string& text, const std::string& details) override;
 
 private:
     QWidget* m_parent;

@@ -138,8 +138,10 @@ TEST(CliErrors, BadTokenOrOptionIsOneLineAndNoOutput) {
         {{"--seed"}, "--seed"},             {{"--seed", "-1"}, "-1"},
         {{"--seed", "12x"}, "12x"},         {{"--load"}, "--load"},
         {{"1", "--save"}, "--save"},        {{"sto:12"}, "sto:12"},
-        {{"rcl:-1"}, "rcl:-1"},             {{"--load", "/nonexistent/a.rpn", "1"}, "File Error"},
-        {{"--save", "/nonexistent/a.rpn", "1"}, "File Error"},
+        {{"rcl:-1"}, "rcl:-1"},
+        {{"--load", "/nonexistent/a.rpn", "1"}, "tabrix-cli: File Error: /nonexistent/a.rpn: No such file or directory"},
+        {{"--save", "/nonexistent/a.rpn", "1"}, "tabrix-cli: File Error: /nonexistent/a.rpn: No such file or directory"},
+        {{"--load", "/dev/null"}, "tabrix-cli: File Error: /dev/null: not a regular file"},
     };
     for (const auto& row : rows) {
         const CliRun run = RunWith(row.args);

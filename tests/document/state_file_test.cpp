@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <array>
@@ -386,7 +388,7 @@ TEST_F(StateFileTest, WorkContinuesAfterSaveAndLoad) {
         TestDoc reference;
         for (auto k : row.before) reference.Press(k);
         const CalculatorState atSave = reference.doc.State();
-        ASSERT_TRUE(tabrix::WriteFileAtomically(Path("w.rpn"), EncodeState(atSave)));
+        ASSERT_TRUE(tabrix::WriteStateBytes(Path("w.rpn"), EncodeState(atSave)));
         for (auto k : row.after) reference.Press(k);
 
         DocumentHarness h;
@@ -402,16 +404,19 @@ TEST_F(StateFileTest, FailedLoadShowsFileErrorAndChangesNothing) {
     Bytes good = EncodeState(RichState());
     Bytes huge = FileWith(kDefaultStrings);
     huge.insert(huge.begin() + 12, {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F});
+    const std::string endsEarly = "not a state file (it ends early)";
     const struct {
         const char* name;
         std::function<void(const std::string&)> make;
+        std::string why;
     } rows[] = {
-        {"missing", [](const std::string&) {}},
-        {"empty", [](const std::string& p) { WriteAll(p, {}); }},
-        {"short by one", [&](const std::string& p) { WriteAll(p, Bytes(good.begin(), good.end() - 1)); }},
-        {"one byte over", [&](const std::string& p) { WriteAll(p, Cat({good, Hex("00")})); }},
-        {"huge string length", [&](const std::string& p) { WriteAll(p, huge); }},
-        {"a folder", [](const std::string& p) { fs::create_directory(p); }},
+        {"missing", [](const std::string&) {}, "No such file or directory"},
+        {"empty", [](const std::string& p) { WriteAll(p, {}); }, endsEarly},
+        {"short by one", [&](const std::string& p) { WriteAll(p, Bytes(good.begin(), good.end() - 1)); }, endsEarly},
+        {"one byte over", [&](const std::string& p) { WriteAll(p, Cat({good, Hex("00")})); },
+         "not a state file (it goes on after its last field)"},
+        {"huge string length", [&](const std::string& p) { WriteAll(p, huge); }, endsEarly},
+        {"a folder", [](const std::string& p) { fs::create_directory(p); }, "not a regular file"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -423,6 +428,7 @@ TEST_F(StateFileTest, FailedLoadShowsFileErrorAndChangesNothing) {
         const CalculatorState before = h.doc().State();
         EXPECT_FALSE(h.commands.LoadStateFile(path));
         EXPECT_EQ(h.messages.messages, std::vector<std::string>{"File Error"});
+        EXPECT_EQ(h.messages.details, std::vector<std::string>{path + ": " + row.why});
         EXPECT_EQ(h.doc().State(), before);
         EXPECT_EQ(h.view.updates, 0);
     }
@@ -470,15 +476,17 @@ TEST_F(StateFileTest, FailedSaveShowsFileErrorAndKeepsTheOldFile) {
         const char* target;
         std::function<void(const std::string&)> make;
         std::vector<std::string> entriesAfter;
+        const char* why;
     } rows[] = {
-        {"missing folder", "nowhere/s.rpn", [](const std::string&) {}, {}},
+        {"missing folder", "nowhere/s.rpn", [](const std::string&) {}, {}, "No such file or directory"},
         {"read-only file", "ro.rpn",
          [&](const std::string& p) {
              WriteAll(p, old);
              fs::permissions(p, fs::perms(0444));
          },
-         {"ro.rpn"}},
-        {"a folder", "dir.rpn", [](const std::string& p) { fs::create_directory(p); }, {"dir.rpn"}},
+         {"ro.rpn"}, "Permission denied"},
+        {"a folder", "dir.rpn", [](const std::string& p) { fs::create_directory(p); }, {"dir.rpn"},
+         "not a regular file"},
     };
     int round = 0;
     for (const auto& row : rows) {
@@ -492,12 +500,68 @@ TEST_F(StateFileTest, FailedSaveShowsFileErrorAndKeepsTheOldFile) {
         const CalculatorState before = h.doc().State();
         EXPECT_FALSE(h.commands.SaveStateFile(path));
         EXPECT_EQ(h.messages.messages, std::vector<std::string>{"File Error"});
+        EXPECT_EQ(h.messages.details, std::vector<std::string>{path + ": " + row.why});
         EXPECT_EQ(h.doc().State(), before);
         EXPECT_EQ(Entries(folder), row.entriesAfter);  // no temporary file left behind
     }
     const std::string readOnly = (m_dir / "1" / "ro.rpn").string();
     EXPECT_EQ(ReadAll(readOnly), old);
     EXPECT_EQ(fs::status(readOnly).permissions(), fs::perms(0444));
+}
+
+// A folder the user may not write, holding a file the user may: the save
+// cannot make its temporary file there, and writes the file in place. A new
+// file there, or a read-only one, still fails. Permissions mean nothing to
+// root, so as root the saves run in a child process as the user "nobody".
+TEST_F(StateFileTest, InAReadOnlyFolderAWritableFileIsWrittenInPlace) {
+    const fs::path folder = m_dir / "locked";
+    fs::create_directory(folder);
+    const std::string writable = (folder / "w.rpn").string(), readOnly = (folder / "r.rpn").string();
+    WriteAll(writable, Hex("01 02 03"));
+    WriteAll(readOnly, Hex("04 05"));
+    fs::permissions(writable, fs::perms(0666));
+    fs::permissions(readOnly, fs::perms(0444));
+    fs::permissions(folder, fs::perms(0555));
+    fs::permissions(m_dir, fs::perms(0755));
+    DocumentHarness h;
+    h.t.Type("42");
+    const Bytes expected = EncodeState(h.doc().State());
+
+    // Each condition that holds sets one bit of the result.
+    auto attempt = [&] {
+        int held = 0;
+        if (h.commands.SaveStateFile(writable)) held |= 1;
+        if (!h.commands.SaveStateFile((folder / "new.rpn").string())) held |= 2;
+        if (!h.commands.SaveStateFile(readOnly)) held |= 4;
+        const std::vector<std::string> details = {folder.string() + "/new.rpn: Permission denied",
+                                                  readOnly + ": Permission denied"};
+        if (h.messages.details == details) held |= 8;
+        return held;
+    };
+    int held = 0;
+    if (::geteuid() != 0) {
+        held = attempt();
+    } else {
+        constexpr uid_t kNobody = 65534;
+        ASSERT_EQ(::chown(folder.c_str(), kNobody, kNobody), 0);
+        ASSERT_EQ(::chown(writable.c_str(), kNobody, kNobody), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(100);
+            ::_exit(attempt());
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        if (WEXITSTATUS(status) == 100) GTEST_SKIP() << "cannot become the user nobody to test without root's rights";
+        held = WEXITSTATUS(status);
+    }
+    EXPECT_EQ(held, 1 | 2 | 4 | 8);
+    EXPECT_EQ(ReadAll(writable), expected);
+    EXPECT_EQ(ReadAll(readOnly), Hex("04 05"));
+    EXPECT_EQ(Entries(folder), (std::vector<std::string>{"r.rpn", "w.rpn"}));  // no temporary file left
+    fs::permissions(folder, fs::perms(0755));
 }
 
 TEST_F(StateFileTest, SaveOverAnExistingFileRewritesItWhole) {

@@ -41,6 +41,28 @@ TEST_F(UndoTest, UndoAndRedoWalkThroughEveryKey) {
     EXPECT_GT(view.updates, 0);
 }
 
+// An error text, or the zero picture Escape leaves in FIX, comes back as it
+// was shown; a display refresh would have turned both into X's text.
+TEST_F(UndoTest, UndoAndRedoBringBackTheMainLineAsItWasShown) {
+    for (std::uint32_t key : {keys::kZero, keys::kInverse}) Key(key);  // 1/0
+    ASSERT_EQ(t.doc.m_strDisplay, "ERROR: Inf");
+    const CalculatorState atError = t.doc.State();
+    Key(keys::kTan);
+    history.Undo();
+    EXPECT_EQ(t.doc.State(), atError);
+    history.Redo();
+    history.Undo();
+    EXPECT_EQ(t.doc.m_strDisplay, "ERROR: Inf");
+
+    for (std::uint32_t key : {keys::kShift, keys::kSeven, keys::kTwo}) Key(key);  // FIX 2
+    history.Record([&] { t.doc.OnHardwareKeyUp(vk::kEscape); });
+    const CalculatorState afterEscape = t.doc.State();
+    ASSERT_EQ(afterEscape.m_strDisplay, " 0000000 00");
+    Key(keys::kFive);
+    history.Undo();
+    EXPECT_EQ(t.doc.State(), afterEscape);
+}
+
 TEST_F(UndoTest, ChangesThatChangeNothingAreNotRemembered) {
     Key(keys::kNone);   // a tap on no key, nothing pending
     Key(keys::kUnderEnter);

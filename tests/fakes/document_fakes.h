@@ -28,12 +28,14 @@ public:
 
 class RecordingMessageBox final : public IMessageBox {
 public:
-    void ShowMessage(const std::string& text) override {
+    void ShowMessage(const std::string& text, const std::string& detail) override {
         if (onShow) onShow(text);
         messages.push_back(text);
+        details.push_back(detail);
     }
     std::function<void(const std::string&)> onShow;  // runs while the box is "up"
     std::vector<std::string> messages;
+    std::vector<std::string> details;
 };
 
 class RecordingRecentFiles final : public IRecentFiles {

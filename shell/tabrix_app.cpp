@@ -2,6 +2,7 @@
 
 #include "shell/about_dlg.h"
 #include "shell/app_icon.h"
+#include "shell/x11_auto_repeat.h"
 
 namespace tabrix {
 
@@ -18,6 +19,7 @@ CTabrixApp::~CTabrixApp() {
 }
 
 bool CTabrixApp::InitInstance() {
+    RequestDetectableAutoRepeat();  // a held key is released once (X11 only)
     m_doc = std::make_unique<CTabrixDoc>();  // starts with the defaults
     m_clipboard = std::make_unique<QtClipboard>();
     m_recentFiles = std::make_unique<RecentFileList>();

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
 #include <chrono>
+#include <vector>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -43,8 +45,15 @@ protected:
         ASSERT_NE(mkdtemp(dir), nullptr);
         m_dir = dir;
         setenv("XDG_CONFIG_HOME", m_dir.c_str(), 1);
-        char* argv[] = {const_cast<char*>(TABRIX_PATH), nullptr};
-        ASSERT_EQ(posix_spawn(&m_pid, TABRIX_PATH, nullptr, nullptr, argv, environ), 0);
+    }
+
+    // Starts the program (with `args`) and waits for its window and picture.
+    void Start(std::vector<std::string> args = {}) {
+        args.insert(args.begin(), TABRIX_PATH);
+        std::vector<char*> argv;
+        for (std::string& arg : args) argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        ASSERT_EQ(posix_spawn(&m_pid, TABRIX_PATH, nullptr, nullptr, argv.data(), environ), 0);
         m_window = Shell("timeout 20 xdotool search --sync --onlyvisible --name '^Tabrix$' | head -n 1");
         ASSERT_FALSE(m_window.empty()) << "no window appeared";
         Shell("timeout 10 xdotool windowfocus --sync " + m_window);
@@ -108,6 +117,27 @@ protected:
         Shell("timeout 10 xdotool key --window " + m_window + " --delay 60 " + keys);
     }
 
+    // Holds a key down through the X server's own input (XTEST), so that the
+    // server repeats it as it does a key a person holds, then lets it go.
+    static void Hold(const std::string& key, int milliseconds) {
+        Shell("timeout 10 xdotool keydown " + key);
+        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+        Shell("timeout 10 xdotool keyup " + key);
+    }
+
+    // X as Copy puts it on the clipboard ("7.800000e+01"), read back by
+    // another X client; waits until the clipboard holds something new.
+    std::string CopiedX() {
+        const std::string before = Shell("timeout 5 xclip -selection clipboard -o 2>/dev/null");
+        Type("ctrl+c");
+        std::string text = before;
+        for (int attempt = 0; attempt < 50 && text == before; ++attempt) {
+            Settle();
+            text = Shell("timeout 5 xclip -selection clipboard -o 2>/dev/null");
+        }
+        return text;
+    }
+
     // Dark pixels in a rectangle of the picture.
     bool HasInk(const QImage& screen, const QRect& rect) const {
         const QRect on = rect.translated(m_origin);
@@ -126,6 +156,7 @@ protected:
 };
 
 TEST_F(DesktopTest, TitleClicksAndKeysReachTheCalculator) {
+    Start();
     EXPECT_EQ(Shell("xdotool getwindowname " + m_window), "Tabrix");
     const QRect shiftIndicator(24, 52, 6, 14);
     const QImage start = Screenshot();
@@ -147,6 +178,52 @@ TEST_F(DesktopTest, TitleClicksAndKeysReachTheCalculator) {
     const QImage sum = WaitForInk(Cell(10), true);
     for (int i : {1, 2, 3, 9, 10}) EXPECT_TRUE(HasInk(sum, Cell(i))) << i;
     EXPECT_FALSE(HasInk(sum, Cell(8)));
+}
+
+// Two busy loops while the keys are held: on a busy machine the repeated
+// release of a held key used to reach the program before its press did, and
+// counted as a release.
+class BusyCores {
+public:
+    BusyCores() {
+        for (pid_t& pid : m_pids) {
+            pid = fork();
+            if (pid == 0) {
+                for (;;) std::atomic_signal_fence(std::memory_order_seq_cst);  // spins, never returns
+            }
+        }
+    }
+    ~BusyCores() {
+        for (pid_t pid : m_pids) {
+            if (pid > 0) {
+                kill(pid, SIGKILL);
+                waitpid(pid, nullptr, 0);
+            }
+        }
+    }
+
+private:
+    std::array<pid_t, 2> m_pids{};
+};
+
+TEST_F(DesktopTest, AKeyHeldDownActsOnceOnItsRelease) {
+    Start();
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        {
+            BusyCores busy;
+            Type("Escape 7 8 9");
+            Hold("BackSpace", 1500);  // one backspace: 78, not an empty entry
+            Type("Return");
+        }
+        EXPECT_EQ(CopiedX(), "7.800000e+01");
+        {
+            BusyCores busy;
+            Type("Escape 1 Return Return Return");
+            Hold("KP_Add", 1000);  // one addition: 2, not 4 or more
+        }
+        EXPECT_EQ(CopiedX(), "2.000000e+00");
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "view/face_painter.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -88,14 +89,40 @@ void PaintKey(QPainter& painter, int code, FaceState state) {
         painter.setFont(LabelFont(digit ? 15 : (face.size() > 2 ? 10 : 13), true));
         painter.drawText(rect, Qt::AlignCenter, face);
     }
+}
 
-    if (const std::string_view shiftedLabel = ShiftedLabel(code); !shiftedLabel.empty()) {
-        painter.setPen(kShiftedLabelColor);
-        painter.setFont(LabelFont(7, false));
-        const QString shifted = QString::fromUtf8(shiftedLabel.data(), static_cast<int>(shiftedLabel.size()));
-        painter.drawText(QRect(rect.left() - 2, rect.top() - 8, rect.width() + 4, 8), Qt::AlignHCenter | Qt::AlignBottom,
-                         shifted);
+// The shifted functions above the keys, each in the band of kShiftedBand
+// logical pixels just above its key's top edge: between two rows that is the
+// gap, so a label never touches the key above. Drawn in device pixels, hinted,
+// each label at the largest size whose ink (capitals, superscripts and
+// descenders alike) fits the band's height and the key's width with the gaps
+// beside it, so that even "x²" or "yˣ" fills the band at 100 % and every
+// label stays crisp at every zoom.
+void PaintShiftedLabels(QPainter& painter, qreal scale) {
+    painter.save();
+    painter.resetTransform();
+    painter.setPen(kShiftedLabelColor);
+    for (int code = static_cast<int>(keys::kFirstKey); code <= static_cast<int>(keys::kLastKey); ++code) {
+        const std::string_view text = ShiftedLabel(code);
+        if (text.empty()) continue;
+        const QString label = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+        const KeyRect key = GetKeyRect(code);
+        const int bandBottom = qRound(key.top * scale);  // exclusive
+        const int bandHeight = bandBottom - qRound((key.top - kShiftedBand) * scale);
+        const int widest = qRound((key.Width() + 4) * scale);
+        QFont font = LabelFont(bandHeight * 2, false);
+        QRect ink = QFontMetrics(font).tightBoundingRect(label);
+        while ((ink.height() > bandHeight || ink.width() > widest) && font.pixelSize() > 1) {
+            font.setPixelSize(font.pixelSize() - 1);
+            ink = QFontMetrics(font).tightBoundingRect(label);
+        }
+        painter.setFont(font);
+        // The ink's lowest row on the band's lowest row, centred over the key.
+        const int baseline = bandBottom - 1 - ink.bottom();
+        const int centre = qRound((key.left + key.right) * scale / 2);
+        painter.drawText(QPoint(centre - ink.left() - ink.width() / 2, baseline), label);
     }
+    painter.restore();
 }
 
 }  // namespace
@@ -111,6 +138,7 @@ QImage PaintFace(FaceState state, qreal scale) {
     for (int code = static_cast<int>(keys::kFirstKey); code <= static_cast<int>(keys::kLastKey); ++code) {
         if (code != static_cast<int>(keys::kUnderEnter)) PaintKey(painter, code, state);
     }
+    PaintShiftedLabels(painter, scale);
     return image;
 }
 

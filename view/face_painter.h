@@ -14,6 +14,10 @@ enum class FaceState { Resting, Lit };
 // and window, and the 29 keys with their labels and shifted labels above.
 QImage PaintFace(FaceState state, qreal scale = 1.0);
 
+// The height, in picture pixels, of the band above each key that holds its
+// shifted function: between two rows it is the whole gap.
+inline constexpr int kShiftedBand = 5;
+
 // The colour around the picture when the window is larger than it.
 inline const QColor kSurroundColor(60, 60, 60);
 

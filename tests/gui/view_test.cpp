@@ -9,6 +9,8 @@
 
 #include "engine/key_codes.h"
 #include "fakes/doc_fixture.h"
+#include "view/face_painter.h"
+#include "view/key_labels.h"
 #include "view/keypad_geometry.h"
 #include "view/lcd_colors.h"
 #include "view/tabrix_view.h"
@@ -221,6 +223,39 @@ TEST_F(ViewTest, ScaledPictureIsDrawnAfreshNotBlurred) {
         EXPECT_EQ(QColor(image.pixel(qFloor(17 * scale) - 1, y)), kBezelColor) << scale;
         // Inside a key, away from its label: the key's own colour.
         EXPECT_EQ(QColor(image.pixel(qRound(8 * scale), qRound(250 * scale))), QColor(247, 247, 44)) << scale;
+    }
+}
+
+// A pixel of a shifted label: dark yellow, or a blend of it into the
+// background, never a key's grey or blue.
+bool IsLabelInk(QRgb pixel) {
+    const int r = qRed(pixel), g = qGreen(pixel), b = qBlue(pixel);
+    return r > 110 && g > 110 && b < r - 50 && std::abs(r - g) < 30;
+}
+
+TEST(FacePicture, ShiftedLabelsStayInTheirBandAboveTheirKey) {
+    for (const qreal scale : {1.0, 1.5, 2.0, 3.0, 4.0}) {
+        SCOPED_TRACE(scale);
+        const QImage face = PaintFace(FaceState::Resting, scale);
+        for (int code = keys::kFirstKey; code <= static_cast<int>(keys::kLastKey); ++code) {
+            if (ShiftedLabel(code).empty()) continue;
+            SCOPED_TRACE(code);
+            const KeyRect key = GetKeyRect(code);
+            const int bandBottom = qRound(key.top * scale);
+            const int bandTop = qRound((key.top - kShiftedBand) * scale);
+            int inkInBand = 0, inkOnLowestRows = 0, inkAboveBand = 0;
+            for (int x = qRound((key.left - 2) * scale); x < qRound((key.right + 2) * scale); ++x) {
+                for (int y = bandTop - qRound(6 * scale); y < bandBottom; ++y) {
+                    if (!IsLabelInk(face.pixel(x, y))) continue;
+                    if (y < bandTop) ++inkAboveBand;
+                    else ++inkInBand;
+                    if (y >= bandBottom - 2) ++inkOnLowestRows;
+                }
+            }
+            EXPECT_GT(inkInBand, 0);
+            EXPECT_GT(inkOnLowestRows, 0);  // the label sits right above its key
+            EXPECT_EQ(inkAboveBand, 0);     // and never reaches the key above
+        }
     }
 }
 

@@ -167,6 +167,7 @@ void CMainFrame::CreateActions() {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(title));
         menus[id] = menu;
         connect(menu, &QMenu::aboutToShow, this, [this, id = id] { UpdateCommandUI(id); });
+        menu->setToolTipsVisible(true);  // a recent file's tooltip is its whole path
     }
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
         const CommandRow& row = m_rows[i];
@@ -275,11 +276,13 @@ void CMainFrame::RequestAbout() {
 
 void CMainFrame::RebuildRecentFiles() {
     const QStringList paths = m_services.recentFiles != nullptr ? m_services.recentFiles->Paths() : QStringList();
+    const QStringList texts = RecentFileMenuTexts(paths);
     for (int i = 0; i < RecentFileList::kMaxEntries; ++i) {
         QAction* action = m_actions[cmd::kFileMruFirst + i];
         if (i < paths.size()) {
-            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(paths[i]).fileName()));
-            action->setToolTip(paths[i]);
+            action->setText(texts[i]);
+            action->setToolTip(paths[i]);  // the whole path, whatever the text shows
+            action->setStatusTip(paths[i]);
             action->setEnabled(true);
             action->setVisible(true);
         } else {

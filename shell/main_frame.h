@@ -17,6 +17,7 @@
 #include "platform/services.h"
 #include "shell/command_row.h"
 #include "shell/qt_services.h"
+#include "shell/recent_files.h"
 #include "view/tabrix_view.h"
 
 class QMenu;

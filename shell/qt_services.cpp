@@ -3,11 +3,9 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QSettings>
 
 namespace tabrix {
 
@@ -21,10 +19,6 @@ QString QtFilter(const std::string& filter) {
     const QStringList parts = Q(filter).split(QLatin1Char('|'));
     if (parts.size() < 2 || parts[0].contains(parts[1])) return parts.value(0);
     return parts[0] + QStringLiteral(" (") + parts[1] + QLatin1Char(')');
-}
-
-QSettings Settings() {
-    return QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Tabrix"));
 }
 
 }  // namespace
@@ -65,31 +59,6 @@ bool QtClipboard::SetText(const std::string& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText(Q(text));
     return clipboard->text() == Q(text);
-}
-
-RecentFileList::RecentFileList() {
-    QSettings settings = Settings();
-    settings.beginGroup(QStringLiteral("Recent File List"));
-    for (int i = 1; i <= kMaxEntries; ++i) {
-        const QString path = settings.value(QStringLiteral("File%1").arg(i)).toString();
-        if (!path.isEmpty() && !m_paths.contains(path)) m_paths.append(path);
-    }
-}
-
-void RecentFileList::AddToRecentFileList(const std::string& path) {
-    const QString absolute = QFileInfo(Q(path)).absoluteFilePath();
-    m_paths.removeAll(absolute);
-    m_paths.prepend(absolute);
-    while (m_paths.size() > kMaxEntries) m_paths.removeLast();
-    Save();
-    if (m_changed) m_changed();
-}
-
-void RecentFileList::Save() const {
-    QSettings settings = Settings();
-    settings.beginGroup(QStringLiteral("Recent File List"));
-    settings.remove(QString());
-    for (int i = 0; i < m_paths.size(); ++i) settings.setValue(QStringLiteral("File%1").arg(i + 1), m_paths[i]);
 }
 
 }  // namespace tabrix

@@ -3,8 +3,6 @@
 #pragma once
 
 #include <QAction>
-#include <QStringList>
-#include <functional>
 
 #include "document/services.h"
 
@@ -40,24 +38,6 @@ public:
     bool HasText() override;
     std::optional<std::string> GetText() override;
     bool SetText(const std::string& text) override;
-};
-
-// The four most recent state files, newest first, kept in the settings
-// (organisation "Local AppWizard-Generated Applications", application "Tabrix").
-class RecentFileList final : public IRecentFiles {
-public:
-    static constexpr int kMaxEntries = 4;
-
-    RecentFileList();
-    void AddToRecentFileList(const std::string& path) override;
-    const QStringList& Paths() const { return m_paths; }
-    // Called after every change of the list.
-    void SetChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
-
-private:
-    void Save() const;
-    QStringList m_paths;
-    std::function<void()> m_changed;
 };
 
 // A menu item or tool bar action as the document's update handlers see it.

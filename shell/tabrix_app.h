@@ -8,6 +8,7 @@
 #include "engine/calculator_state.h"
 #include "shell/main_frame.h"
 #include "shell/qt_services.h"
+#include "shell/recent_files.h"
 
 namespace tabrix {
 

@@ -2,6 +2,7 @@
 // shortcuts and the document commands behind them.
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -161,6 +162,22 @@ TEST_F(MainFrameTest, RecentFilesKeepFourAndShowAPlaceholderWhenEmpty) {
     EXPECT_EQ(Texts(Menu("&File")).mid(3, 4), (QStringList{"&1 e.rpn", "&2 d.rpn", "&3 c.rpn", "&4 b.rpn"}));
     EXPECT_TRUE(first->isEnabled());
     EXPECT_EQ(RecentFileList().Paths(), recent.Paths());  // kept in the settings
+}
+
+TEST(RecentFiles, MenuTextsShowAmpersandsAndTellNamesApart) {
+    const QString home = QDir::homePath();
+    EXPECT_EQ(RecentFileMenuTexts({"/tmp/a&b.rpn", "/tmp/x/c.rpn"}), (QStringList{"&1 a&&b.rpn", "&2 c.rpn"}));
+    EXPECT_EQ(RecentFileMenuTexts({"/srv/one/s.rpn", home + "/work/s.rpn", "/srv/t.rpn", home + "/s.rpn"}),
+              (QStringList{"&1 s.rpn (/srv/one)", "&2 s.rpn (~/work)", "&3 t.rpn", "&4 s.rpn (~)"}));
+}
+
+TEST_F(MainFrameTest, RecentFileItemsKeepTheWholePathAsTheirTip) {
+    recent.AddToRecentFileList("/tmp/one/s.rpn");
+    recent.AddToRecentFileList("/tmp/two/s.rpn");
+    const QAction* newest = frame->ActionFor(cmd::kFileMruFirst);
+    EXPECT_EQ(newest->text(), QStringLiteral("&1 s.rpn (/tmp/two)"));
+    EXPECT_EQ(newest->toolTip(), QStringLiteral("/tmp/two/s.rpn"));
+    EXPECT_TRUE(Menu("&File")->toolTipsVisible());
 }
 
 TEST_F(MainFrameTest, CtrlSSavesTheStateInsteadOfTruncatingTheFile) {

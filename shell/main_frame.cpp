@@ -301,9 +301,7 @@ void CMainFrame::OpenRecentFile(int index) {
     m_commands.OnOpenDocument(path);
 }
 
-void CMainFrame::OpenFileFromCommandLine(const QStringList& arguments) {
-    if (arguments.size() > 1) m_commands.OnOpenDocument(arguments.at(1).toStdString());
-}
+void CMainFrame::OpenStateFileAtStart(const QString& path) { m_commands.OnOpenDocument(path.toStdString()); }
 
 void CMainFrame::OpenDocument() {
     if (m_services.fileDialog == nullptr) return;

@@ -43,9 +43,9 @@ public:
     // Returns false for an id nothing handles.
     bool OnCommand(int commandId);
 
-    // Start-up: a state file named after the program's name in `arguments` is
-    // opened as the document ("File Error" leaves the defaults).
-    void OpenFileFromCommandLine(const QStringList& arguments);
+    // Start-up: the state file named on the command line is opened as the
+    // document ("File Error" leaves the defaults).
+    void OpenStateFileAtStart(const QString& path);
 
     // The ? key: opens the About box once the key has finished executing.
     void RequestAbout() override;

@@ -18,7 +18,7 @@ CTabrixApp::~CTabrixApp() {
     m_frame.reset();  // the window goes before the calculator it shows
 }
 
-bool CTabrixApp::InitInstance() {
+bool CTabrixApp::InitInstance(const std::optional<QString>& stateFile) {
     RequestDetectableAutoRepeat();  // a held key is released once (X11 only)
     m_doc = std::make_unique<CTabrixDoc>();  // starts with the defaults
     m_clipboard = std::make_unique<QtClipboard>();
@@ -38,7 +38,7 @@ bool CTabrixApp::InitInstance() {
 
     // A state file named on the command line is opened; one that cannot be
     // read says "File Error" and leaves the defaults.
-    m_frame->OpenFileFromCommandLine(arguments());
+    if (stateFile) m_frame->OpenStateFileAtStart(*stateFile);
 
     m_frame->show();
     return true;

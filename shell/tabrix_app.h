@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <memory>
+#include <optional>
 
 #include "engine/calculator_state.h"
 #include "shell/main_frame.h"
@@ -19,7 +20,7 @@ public:
 
     // Creates the calculator (defaults, or the state file named on the command
     // line) and shows the main window. False ends the program.
-    bool InitInstance();
+    bool InitInstance(const std::optional<QString>& stateFile);
     // Runs the About box.
     void OnAppAbout();
 

@@ -180,6 +180,22 @@ TEST_F(DesktopTest, TitleClicksAndKeysReachTheCalculator) {
     EXPECT_FALSE(HasInk(sum, Cell(8)));
 }
 
+TEST(DesktopCommandLine, HelpVersionAndUsageErrorsNeedNoDisplay) {
+    const std::string tabrix = std::string("env -u DISPLAY ") + TABRIX_PATH;
+    EXPECT_EQ(Shell(tabrix + " --version; echo status=$?"), "tabrix " TABRIX_VERSION "\nstatus=0");
+    const std::string help = Shell(tabrix + " --help; echo status=$?");
+    EXPECT_NE(help.find("Usage:"), std::string::npos) << help;
+    EXPECT_NE(help.find("status=0"), std::string::npos) << help;
+    EXPECT_EQ(Shell(tabrix + " --frobnicate 2>/dev/null; echo status=$?"), "status=2");
+    EXPECT_NE(Shell(tabrix + " --frobnicate 2>&1 >/dev/null").find("frobnicate"), std::string::npos);
+}
+
+TEST_F(DesktopTest, AStateFileWhoseNameBeginsWithADashOpensAfterDoubleDash) {
+    Shell("cd '" + m_dir + "' && " + TABRIX_CLI_PATH + " --save ./-x.rpn 42 ENTER >/dev/null");
+    Start({"--", m_dir + "/-x.rpn"});
+    EXPECT_EQ(CopiedX(), "4.200000e+01");
+}
+
 // Two busy loops while the keys are held: on a busy machine the repeated
 // release of a held key used to reach the program before its press did, and
 // counted as a release.

@@ -19,6 +19,7 @@
 #include "document/state_file.h"
 #include "fakes/document_fakes.h"
 #include "shell/about_dlg.h"
+#include "shell/command_line.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 
@@ -164,6 +165,36 @@ TEST_F(MainFrameTest, RecentFilesKeepFourAndShowAPlaceholderWhenEmpty) {
     EXPECT_EQ(RecentFileList().Paths(), recent.Paths());  // kept in the settings
 }
 
+TEST(DesktopCommandLine, OneStateFileHelpVersionAndUsageErrors) {
+    using Action = DesktopCommandLine::Action;
+    const struct {
+        QStringList args;
+        Action action;
+        std::optional<QString> file;
+    } rows[] = {
+        {{}, Action::Run, std::nullopt},
+        {{"work.rpn"}, Action::Run, "work.rpn"},
+        {{"--", "-x.rpn"}, Action::Run, "-x.rpn"},
+        {{"--help"}, Action::Help, std::nullopt},
+        {{"-h"}, Action::Help, std::nullopt},
+        {{"--help-all"}, Action::Help, std::nullopt},
+        {{"--version"}, Action::Version, std::nullopt},
+        {{"--frobnicate"}, Action::UsageError, std::nullopt},
+        {{"-x.rpn"}, Action::UsageError, std::nullopt},
+        {{"a.rpn", "b.rpn"}, Action::UsageError, std::nullopt},
+        {{"-platform", "offscreen", "-style=fusion", "-reverse", "w.rpn"}, Action::Run, "w.rpn"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args.join(' ').toStdString());
+        const DesktopCommandLine parsed = ParseDesktopCommandLine(QStringList{"tabrix"} + row.args);
+        EXPECT_EQ(parsed.action, row.action);
+        EXPECT_EQ(parsed.stateFile, row.file);
+    }
+    EXPECT_TRUE(ParseDesktopCommandLine({"tabrix", "--help"}).text.contains("file"));
+    EXPECT_TRUE(ParseDesktopCommandLine({"tabrix", "--version"}).text.startsWith("tabrix "));
+    EXPECT_TRUE(ParseDesktopCommandLine({"tabrix", "--frobnicate"}).text.contains("frobnicate"));
+}
+
 TEST(RecentFiles, MenuTextsShowAmpersandsAndTellNamesApart) {
     const QString home = QDir::homePath();
     EXPECT_EQ(RecentFileMenuTexts({"/tmp/a&b.rpn", "/tmp/x/c.rpn"}), (QStringList{"&1 a&&b.rpn", "&2 c.rpn"}));
@@ -201,10 +232,10 @@ TEST_F(MainFrameTest, StartingWithAFileLoadsIt) {
     saved.m_nDigits = 1;
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(EncodeState(saved).data()),
                                                 static_cast<std::streamsize>(EncodeState(saved).size()));
-    frame->OpenFileFromCommandLine({"tabrix", QString::fromStdString(path)});
+    frame->OpenStateFileAtStart(QString::fromStdString(path));
     EXPECT_EQ(t.doc.m_dX, 6.5);
     EXPECT_EQ(t.doc.m_strDisplay, " 65");
-    frame->OpenFileFromCommandLine({"tabrix", "/nonexistent/x.rpn"});
+    frame->OpenStateFileAtStart("/nonexistent/x.rpn");
     EXPECT_EQ(messages.messages, std::vector<std::string>{"File Error"});
     EXPECT_EQ(t.doc.m_dX, 6.5);
 }

@@ -1,16 +1,19 @@
 #include "shell/main_frame.h"
 
 #include <QApplication>
-#include <algorithm>
 #include <QClipboard>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QToolBar>
+#include <algorithm>
 
 #include "shell/command_ids.h"
 #include "shell/toolbar_icons.h"
+#include "view/keypad_geometry.h"
 
 namespace tabrix {
 
@@ -25,6 +28,12 @@ const std::pair<MenuId, const char*> kMenuTitles[] = {
 };
 
 using K = QKeySequence;
+
+QSize AvailableScreen(const FrameServices& services) {
+    if (services.availableScreen) return services.availableScreen();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry().size() : QSize(kFaceWidth, kFaceHeight);
+}
 
 // An item's state as its update handler leaves it, without an item.
 class EnabledProbe final : public ICommandUI {
@@ -57,7 +66,9 @@ CMainFrame::CMainFrame(CTabrixDoc& doc, const FrameServices& services, QWidget* 
 
     m_view->setFocus();
     m_history.SetChangedCallback([this] { UpdateCommandUI(); });
-    ApplyZoom(QSettings().value(QStringLiteral("View/Zoom"), 100).toInt());
+    const QVariant remembered = QSettings().value(QStringLiteral("View/Zoom"));
+    ApplyZoom(StartZoom(remembered.isValid() ? std::optional<int>(remembered.toInt()) : std::nullopt,
+                        AvailableScreen(m_services), [this](int percent) { return WindowSizeAt(percent); }));
 
     if (m_services.recentFiles != nullptr) {
         m_services.recentFiles->SetChangedCallback([this] { RebuildRecentFiles(); });
@@ -256,6 +267,16 @@ void CMainFrame::ApplyZoom(int percent) {
     // The window takes the size the picture asks for at this zoom.
     if (QLayout* frameLayout = layout()) frameLayout->activate();
     resize(sizeHint());
+}
+
+QSize CMainFrame::WindowSizeAt(int percent) {
+    // Menu bar and tool bar around the picture, as the layout has them; the
+    // title bar and borders the window manager adds are not known before the
+    // window is shown, so a generous allowance is made for them.
+    const QSize kDecorations(16, 48);
+    if (QLayout* frameLayout = layout()) frameLayout->activate();
+    const QSize chrome = sizeHint() - m_view->sizeHint();
+    return QSize(kFaceWidth, kFaceHeight) * (percent / 100.0) + chrome + kDecorations;
 }
 
 void CMainFrame::StepZoom(int direction) {

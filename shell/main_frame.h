@@ -18,6 +18,7 @@
 #include "shell/command_row.h"
 #include "shell/qt_services.h"
 #include "shell/recent_files.h"
+#include "shell/zoom_steps.h"
 #include "view/tabrix_view.h"
 
 class QMenu;
@@ -32,6 +33,9 @@ struct FrameServices {
     IClipboard* clipboard = nullptr;
     RecentFileList* recentFiles = nullptr;
     std::function<void()> showAbout;  // runs the About box
+    // The screen's area for windows, where the window starts; the primary
+    // screen's when not given.
+    std::function<QSize()> availableScreen;
 };
 
 class CMainFrame : public QMainWindow, public IShellRequests {
@@ -53,9 +57,7 @@ public:
     DocumentCommands& Commands() { return m_commands; }
     CUndoHistory& History() { return m_history; }
 
-    // The picture's zoom steps, in percent, and the current one. The zoom is
-    // kept in the settings.
-    static constexpr std::array<int, 5> kZoomSteps = {100, 150, 200, 300, 400};
+    // The current zoom, in percent, one of kZoomSteps; kept in the settings.
     int ZoomPercent() const { return m_zoomPercent; }
     void SetZoomPercent(int percent);
     CTabrixView* View() const { return m_view; }
@@ -81,6 +83,8 @@ private:
     void StepZoom(int direction);
     // Shows the picture at `percent` without writing the settings.
     void ApplyZoom(int percent);
+    // The whole window's size at a zoom step, decorations included.
+    QSize WindowSizeAt(int percent);
 
     CTabrixDoc& m_doc;
     FrameServices m_services;

@@ -41,6 +41,7 @@ protected:
         services.clipboard = &clipboard;
         services.recentFiles = &recent;
         services.showAbout = [this] { ++aboutShown; };
+        services.availableScreen = [this] { return screen; };
         frame = std::make_unique<CMainFrame>(t.doc, services);
     }
 
@@ -72,6 +73,7 @@ protected:
     QtClipboard clipboard;
     RecentFileList recent;
     int aboutShown = 0;
+    QSize screen{800, 600};  // the screen's area for windows, as the frame sees it
     FrameServices services;
     std::unique_ptr<CMainFrame> frame;
 };
@@ -195,6 +197,32 @@ TEST(DesktopCommandLine, OneStateFileHelpVersionAndUsageErrors) {
     EXPECT_TRUE(ParseDesktopCommandLine({"tabrix", "--frobnicate"}).text.contains("frobnicate"));
 }
 
+// A window of 240 x 268 at 100 % plus 60 pixels of menu, tool bar and title.
+TEST(StartZoom, FitsTheScreenAndStartsLargeEnoughTheFirstTime) {
+    const auto windowAt = [](int percent) { return QSize(240 * percent / 100 + 16, 268 * percent / 100 + 60); };
+    const struct {
+        std::optional<int> remembered;
+        QSize screen;
+        int zoom;
+    } rows[] = {
+        {std::nullopt, {1920, 1080}, 200},  // 596 of 1080: within two thirds
+        {std::nullopt, {1366, 768}, 150},   // 200 % would be 596 of 768
+        {std::nullopt, {800, 600}, 100},
+        {std::nullopt, {320, 240}, 100},    // never below 100 %
+        {std::nullopt, {3840, 2160}, 200},  // never above 200 % the first time
+        {400, {3840, 2160}, 400},
+        {400, {1920, 1080}, 300},           // 400 % would be 1132 tall
+        {300, {1366, 768}, 200},
+        {150, {1920, 1080}, 150},           // a remembered smaller zoom is kept
+        {125, {1920, 1080}, 100},           // an unknown value counts as 100 %
+        {300, {640, 400}, 100},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(StartZoom(row.remembered, row.screen, windowAt), row.zoom)
+            << row.remembered.value_or(0) << " on " << row.screen.width() << "x" << row.screen.height();
+    }
+}
+
 TEST(RecentFiles, MenuTextsShowAmpersandsAndTellNamesApart) {
     const QString home = QDir::homePath();
     EXPECT_EQ(RecentFileMenuTexts({"/tmp/a&b.rpn", "/tmp/x/c.rpn"}), (QStringList{"&1 a&&b.rpn", "&2 c.rpn"}));
@@ -280,6 +308,7 @@ TEST_F(MainFrameTest, UndoAndRedoItemsAreEnabledOnlyWhenThereIsSomethingToDo) {
 
 TEST_F(MainFrameTest, ZoomStepsResizeTheWindowAndAreRemembered) {
     frame->show();
+    EXPECT_EQ(frame->ZoomPercent(), 100);  // the first start on an 800 x 600 screen
     const QSize actual = frame->size();
     frame->OnCommand(cmd::kViewZoomIn);
     EXPECT_EQ(frame->ZoomPercent(), 150);
@@ -290,8 +319,13 @@ TEST_F(MainFrameTest, ZoomStepsResizeTheWindowAndAreRemembered) {
     frame->OnCommand(cmd::kViewZoomOut);
     EXPECT_EQ(frame->ZoomPercent(), 300);
     EXPECT_EQ(frame->View()->PictureScale(), 3.0);
+    screen = QSize(1920, 1200);
     CMainFrame second(t.doc, services);  // the next start opens at the same zoom
     EXPECT_EQ(second.ZoomPercent(), 300);
+    screen = QSize(1024, 768);
+    CMainFrame smaller(t.doc, services);  // unless the window would not fit the screen
+    EXPECT_EQ(smaller.ZoomPercent(), 200);
+    EXPECT_LE(smaller.sizeHint().height() + 48, 768);
     frame->OnCommand(cmd::kViewActualSize);
     EXPECT_EQ(frame->size(), actual);
     EXPECT_FALSE(frame->ActionFor(cmd::kViewZoomOut)->isEnabled());

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QTimer>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -338,6 +340,25 @@ TEST_F(MainFrameTest, TheAboutKeyMenuItemAndButtonOpenTheSameBox) {
     EXPECT_EQ(aboutShown, 1);
     Menu("&Help")->actions()[0]->trigger();
     EXPECT_EQ(aboutShown, 2);
+}
+
+// The box keeps its one text and its OK button; the path and the reason sit
+// behind "Show Details...".
+TEST(MessageBox, FileErrorKeepsItsTextAndHoldsTheReasonInItsDetails) {
+    QString text, details;
+    QMessageBox::StandardButtons buttons;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        text = box->text();
+        details = box->detailedText();
+        buttons = box->standardButtons();
+        box->accept();
+    });
+    QtMessageBox().ShowMessage("File Error", "s.rpn: Permission denied");
+    EXPECT_EQ(text, QStringLiteral("File Error"));
+    EXPECT_EQ(details, QStringLiteral("s.rpn: Permission denied"));
+    EXPECT_EQ(buttons, QMessageBox::Ok);
 }
 
 TEST(AboutBox, ShowsVersionAndTheSponsorAddressReadOnly) {

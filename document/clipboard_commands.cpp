@@ -27,12 +27,16 @@ private:
 
 }  // namespace
 
-bool DocumentCommands::OnEditCopy() {
-    const double value = m_doc.m_bEntering ? m_doc.GetEntryValue() : m_doc.m_dX;
-    const std::string text = FormatExponent(value, 6);
+double DocumentCommands::CopyValue() const { return m_doc.m_bEntering ? m_doc.GetEntryValue() : m_doc.m_dX; }
+
+bool DocumentCommands::PutOnClipboard(const std::string& text) {
     ClipboardSession clipboard(m_services.clipboard);
     return clipboard.IsOpen() && (*clipboard).SetText(text);
 }
+
+bool DocumentCommands::OnEditCopy() { return PutOnClipboard(FormatExponent(CopyValue(), 6)); }
+
+bool DocumentCommands::OnEditCopyExact() { return PutOnClipboard(ExactText(CopyValue())); }
 
 void DocumentCommands::OnEditCut() {
     if (!OnEditCopy()) return;
@@ -49,6 +53,17 @@ void DocumentCommands::OnEditPaste() {
         return;
     }
     m_doc.ReplaceX(ParseLeadingDouble(*text));
+}
+
+PastedNumber DocumentCommands::OnEditPasteNumber(char localeDecimal) {
+    std::optional<std::string> text;
+    {
+        ClipboardSession clipboard(m_services.clipboard);
+        if (clipboard.IsOpen() && (*clipboard).HasText()) text = (*clipboard).GetText();
+    }
+    const PastedNumber reading = ReadPastedNumber(text.value_or(std::string()), localeDecimal);
+    if (reading.outcome == PastedNumber::Outcome::Read) m_doc.ReplaceX(reading.value);
+    return reading;
 }
 
 void DocumentCommands::OnUpdateEditPaste(ICommandUI& item) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "document/number_reading.h"
 #include "document/services.h"
 #include "engine/calculator_state.h"
 
@@ -55,8 +56,20 @@ public:
     // Paste: the clipboard text's leading number into X (no lift; an entry is
     // abandoned). Without text on the clipboard a message box says so.
     void OnEditPaste();
-    // Enables Paste only while the clipboard holds text.
+    // Enables Paste (and Paste Number) only while the clipboard holds text.
     void OnUpdateEditPaste(ICommandUI& item);
+
+    // Copy Exact: the value Copy takes, as the shortest text that reads back
+    // to the same double ("3.141592653589793"). Changes no calculator state.
+    // Returns whether the text reached the clipboard.
+    bool OnEditCopyExact();
+    // Paste Number: the clipboard text read as a person writes numbers
+    // (ReadPastedNumber, with the locale's decimal separator for a lone ","
+    // or "." before three digits) into X, as Paste puts a number there. When
+    // the text holds no usable number nothing changes; without text, nothing
+    // changes either (NoNumber, nothing matched). The reading says how the
+    // text was read, for the front end to tell the user.
+    PastedNumber OnEditPasteNumber(char localeDecimal);
 
     // --- Register menus ---------------------------------------------------------
     // STO n / RCL n in one step; both cancel the shift and any pending prefix.
@@ -70,6 +83,10 @@ public:
 
 private:
     void ShowMessage(const std::string& text, const std::string& details = {});
+    // What Copy and Copy Exact take: the number being typed, or X.
+    double CopyValue() const;
+    // Puts text on the clipboard for one command; false when it did not get there.
+    bool PutOnClipboard(const std::string& text);
     std::optional<std::string> ChooseStateFile(bool save);
     void AddToRecentFiles(const std::string& path);
     void FinishRegisterCommand();

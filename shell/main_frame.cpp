@@ -5,10 +5,12 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QLocale>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
 #include <QToolBar>
+#include <QToolTip>
 #include <algorithm>
 
 #include "shell/command_ids.h"
@@ -134,6 +136,11 @@ std::vector<CommandRow> CMainFrame::EditCommands() {
          [this] { m_commands.OnEditCopy(); }},
         {cmd::kEditPaste, MenuId::Edit, "&Paste\tCtrl+V", {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)},
          [this] { m_commands.OnEditPaste(); }, [this](ICommandUI& ui) { m_commands.OnUpdateEditPaste(ui); }},
+        {.menu = MenuId::Edit},
+        {cmd::kEditCopyExact, MenuId::Edit, "Copy &Exact", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+         [this] { m_commands.OnEditCopyExact(); }},
+        {cmd::kEditPasteNumber, MenuId::Edit, "Paste &Number", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
+         [this] { PasteNumber(); }, [this](ICommandUI& ui) { m_commands.OnUpdateEditPaste(ui); }},
     };
 }
 
@@ -320,6 +327,20 @@ void CMainFrame::OpenRecentFile(int index) {
     const std::string path = m_services.recentFiles->Paths()[index].toStdString();
     m_services.recentFiles->AddToRecentFileList(path);
     m_commands.OnOpenDocument(path);
+}
+
+void CMainFrame::PasteNumber() {
+    // The user's locale decides a lone "," or "." before three digits.
+    const QString point = QLocale().decimalPoint();
+    const PastedNumber reading = m_commands.OnEditPasteNumber(point == QStringLiteral(",") ? ',' : '.');
+    ShowNotice(QString::fromStdString(DescribePastedNumber(reading)));
+}
+
+void CMainFrame::ShowNotice(const QString& text) {
+    // Under the LCD, for a few seconds; no box to dismiss.
+    const QPoint below = m_view->mapToGlobal(
+        (m_view->PictureOrigin() + QPointF(17, 70) * m_view->PictureScale()).toPoint());
+    QToolTip::showText(below, text, m_view, QRect(), 5000);
 }
 
 void CMainFrame::OpenStateFileAtStart(const QString& path) { m_commands.OnOpenDocument(path.toStdString()); }

@@ -79,6 +79,10 @@ private:
     void UpdateCommandUI(std::optional<MenuId> menu = std::nullopt);
     void RebuildRecentFiles();
     void OpenRecentFile(int index);
+    // Paste Number, and what it read (or why it read nothing) shown briefly.
+    void PasteNumber();
+    // A short message under the LCD that goes by itself.
+    void ShowNotice(const QString& text);
     void OpenDocument();
     void StepZoom(int direction);
     // Shows the picture at `percent` without writing the settings.

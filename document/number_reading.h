@@ -1,0 +1,50 @@
+// Reading a number out of text as a person writes it: "Total: $1,234.50",
+// "1.234,50", "1 234,50", "−12", "12,34,567.89", "1.5×10^3", "1.5·10⁻³".
+// Used by Paste Number; a pure function of the text and the decimal
+// separator of the user's locale, so that it is the same everywhere.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tabrix {
+
+struct PastedNumber {
+    enum class Outcome {
+        Read,           // `value` holds the number written as `match`
+        NoNumber,       // the text holds no number
+        TwoNumbers,     // `match` and `other` are two numbers, not one notation
+        NotANotation,   // `match` looks like a number, but its separators fit no notation ("1,2,3")
+        OutOfRange,     // `match` is beyond the range of doubles
+    };
+    Outcome outcome = Outcome::NoNumber;
+    double value = 0;
+    std::string match;  // the number as it stands in the text
+    std::string other;  // TwoNumbers: the second one
+    // Read: a single "," or "." before exactly three digits could have been
+    // either separator; it was read as the locale reads it. This is that
+    // character, and whether it was taken as the decimal separator.
+    std::optional<char> decidedByLocale;
+    bool decidedAsDecimal = false;
+};
+
+// The number the text holds. Blanks, words and symbols around it are ignored.
+// Signs: "-", "+" and "−" (U+2212). Digits may be grouped in threes (or in the
+// Indian 2-digit groups) by ",", ".", "'", "’", a blank, a no-break, narrow
+// no-break or thin space; the decimal separator is "." or ",", the last one
+// when both occur. Exponents: "e3", "E-03", "×10^3", "x 10^3", "·10⁻³".
+// `localeDecimal` ('.' or ',') decides a single separator before exactly
+// three digits ("1,234").
+PastedNumber ReadPastedNumber(std::string_view text, char localeDecimal);
+
+// How the reading is told to the user, in English: "Pasted 1234.5 — read
+// “1.234,50” as 1234.5", or why nothing was pasted.
+std::string DescribePastedNumber(const PastedNumber& reading);
+
+// The shortest text that reads back to the same double, in C notation
+// ("3.141592653589793", "0.1", "1e-300"): what Copy Exact puts on the
+// clipboard.
+std::string ExactText(double value);
+
+}  // namespace tabrix

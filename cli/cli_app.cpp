@@ -131,7 +131,10 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     if (parsed.exitNow) return *parsed.exitNow;
     const Options& options = parsed.options;
 
-    Session session(options.seed, options.json, out, err);
+    const Session::Picture picture = options.value  ? Session::Picture::Value
+                                     : options.json ? Session::Picture::Json
+                                                    : Session::Picture::Lcd;
+    Session session(options.seed, picture, options.localeDecimal, out, err);
     if (options.load && !session.Load(*options.load)) return kUsageError;
     if (options.script || !options.tokens.empty()) return RunProgram(session, options, err);
     return RunLines(session, options, in, err, interactive);

@@ -1,7 +1,10 @@
 #include "cli/cli_options.h"
 
 #include <charconv>
+#include <clocale>
 #include <functional>
+#include <langinfo.h>
+#include <locale.h>
 #include <ostream>
 #include <string_view>
 
@@ -18,13 +21,18 @@ namespace {
 constexpr int kUsageError = 2;
 
 constexpr const char* kUsage =
-    "usage: tabrix-cli [--json] [--seed N] [--load FILE] [--save FILE] [--script FILE] [TOKEN ...]\n"
+    "usage: tabrix-cli [--json | --value] [--seed N] [--locale NAME] [--load FILE] [--save FILE]\n"
+    "                  [--script FILE] [TOKEN ...]\n"
     "\n"
     "Runs the tokens on a calculator that starts from its defaults, then prints its\n"
     "state. Without tokens it reads them from standard input, line by line, and\n"
     "prints the state after each line.\n"
     "\n"
     "  --json         print the state as one line of JSON\n"
+    "  --value        print only the value Copy Exact would copy (X, or the number\n"
+    "                 being typed) at full precision, instead of the state\n"
+    "  --locale NAME  the locale whose decimal separator reads a lone \",\" or \".\"\n"
+    "                 before three digits in paste-number:TEXT (default C: \".\")\n"
     "  --seed N       seed the random numbers of RAN# (repeatable runs)\n"
     "  --load FILE    read a state file before the tokens\n"
     "  --save FILE    write the state file after the tokens\n"
@@ -32,6 +40,16 @@ constexpr const char* kUsage =
     "                 those of the command line, and print the state once\n"
     "  --help         this text;  --version  the version\n"
     "\n";
+
+// The decimal separator of an installed locale ("de_DE.UTF-8" gives ',').
+std::optional<char> LocaleDecimal(const std::string& name) {
+    const locale_t locale = newlocale(LC_NUMERIC_MASK, name.c_str(), static_cast<locale_t>(nullptr));
+    if (locale == static_cast<locale_t>(nullptr)) return std::nullopt;
+    const char* point = nl_langinfo_l(RADIXCHAR, locale);
+    const char decimal = point != nullptr && point[0] == ',' ? ',' : '.';
+    freelocale(locale);
+    return decimal;
+}
 
 std::optional<std::uint64_t> ParseSeed(const std::string& value) {
     std::uint64_t seed = 0;
@@ -54,6 +72,13 @@ const ValueOption kValueOptions[] = {
     {"--script", [](Options& o, const std::string& v) { o.script = v; return true; }},
     {"--seed", [](Options& o, const std::string& v) { return (o.seed = ParseSeed(v)).has_value(); },
      "a whole number from 0 to 18446744073709551615"},
+    {"--locale",
+     [](Options& o, const std::string& v) {
+         const auto decimal = LocaleDecimal(v);
+         o.localeDecimal = decimal.value_or('.');
+         return decimal.has_value();
+     },
+     "the name of a locale installed here (see locale -a)"},
 };
 
 const ValueOption* FindValueOption(std::string_view name) {
@@ -83,6 +108,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
             parsed.exitNow = 0;
         } else if (arg == "--json") {
             options.json = true;
+        } else if (arg == "--value") {
+            options.value = true;
         } else if (const ValueOption* option = FindValueOption(arg)) {
             if (i + 1 == args.size()) {
                 err << "tabrix-cli: option '" << arg << "' needs a value\n";

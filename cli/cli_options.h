@@ -11,6 +11,10 @@ namespace tabrix::cli {
 
 struct Options {
     bool json = false;
+    bool value = false;  // print only the value Copy Exact would copy
+    // The decimal separator of the --locale (default "C"): decides a lone ","
+    // or "." before three digits in paste-number texts.
+    char localeDecimal = '.';
     std::optional<std::uint64_t> seed;
     std::optional<std::string> load;
     std::optional<std::string> save;

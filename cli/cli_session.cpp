@@ -7,14 +7,17 @@
 
 namespace tabrix::cli {
 
-Session::Session(std::optional<std::uint64_t> seed, bool json, std::ostream& out, std::ostream& err)
+Session::Session(std::optional<std::uint64_t> seed, Picture picture, char localeDecimal, std::ostream& out,
+                 std::ostream& err)
     : m_random(seed ? *seed : MersenneRandomSource::UnpredictableSeed()),
       m_doc(&m_random, &m_shell),
       m_messageBox(err),
       m_commands(m_doc, DocumentServices{nullptr, &m_messageBox, nullptr, &m_clipboard}),
       m_history(m_doc),
-      m_json(json),
-      m_out(out) {}
+      m_picture(picture),
+      m_localeDecimal(localeDecimal),
+      m_out(out),
+      m_err(err) {}
 
 void Session::Run(const std::vector<CliAction>& actions, bool keepHistory) {
     for (const CliAction& action : actions) {
@@ -31,7 +34,12 @@ void Session::Run(const std::vector<CliAction>& actions, bool keepHistory) {
 }
 
 void Session::Print() {
-    m_out << (m_json ? StateToJson(m_doc, m_commands, m_clipboard) + "\n" : StateToPicture(m_doc)) << std::flush;
+    switch (m_picture) {
+        case Picture::Lcd: m_out << StateToPicture(m_doc); break;
+        case Picture::Json: m_out << StateToJson(m_doc, m_commands, m_clipboard) << "\n"; break;
+        case Picture::Value: m_out << ExactText(m_commands.CopyValue()) << "\n"; break;
+    }
+    m_out << std::flush;
 }
 
 void Session::Apply(const CliAction& action) {
@@ -39,6 +47,13 @@ void Session::Apply(const CliAction& action) {
         case CliAction::Kind::Key: m_doc.PressKey(action.code); break;
         case CliAction::Kind::HardwareKey: m_doc.OnHardwareKeyUp(action.code); break;
         case CliAction::Kind::Copy: m_commands.OnEditCopy(); break;
+        case CliAction::Kind::CopyExact: m_commands.OnEditCopyExact(); break;
+        case CliAction::Kind::PasteNumber: {
+            // A text read as no number is one line on standard error, nothing more.
+            const PastedNumber reading = m_commands.OnEditPasteNumber(m_localeDecimal);
+            if (reading.outcome != PastedNumber::Outcome::Read) m_err << "tabrix-cli: " << DescribePastedNumber(reading) << "\n";
+            break;
+        }
         case CliAction::Kind::Cut: m_commands.OnEditCut(); break;
         case CliAction::Kind::Paste: m_commands.OnEditPaste(); break;
         case CliAction::Kind::PutText: m_clipboard.SetText(std::string(action.text)); break;

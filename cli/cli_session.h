@@ -26,8 +26,13 @@ public:
 
 class Session {
 public:
+    // How Print shows the state.
+    enum class Picture { Lcd, Json, Value };
+
     // `seed` makes RAN# repeatable; without it the numbers are unpredictable.
-    Session(std::optional<std::uint64_t> seed, bool json, std::ostream& out, std::ostream& err);
+    // `localeDecimal` reads paste-number texts.
+    Session(std::optional<std::uint64_t> seed, Picture picture, char localeDecimal, std::ostream& out,
+            std::ostream& err);
 
     // Carries out the actions in order. Each is one change for undo, as long
     // as the history is kept: a program known in full that never undoes
@@ -38,7 +43,8 @@ public:
     bool Load(const std::string& path) { return m_commands.LoadStateFile(path); }
     bool Save(const std::string& path) { return m_commands.SaveStateFile(path); }
 
-    // The state as the chosen picture (text LCD or one line of JSON).
+    // The state as the chosen picture: the text LCD, one line of JSON, or the
+    // value Copy Exact would copy, on a line of its own.
     void Print();
 
 private:
@@ -51,8 +57,10 @@ private:
     ConsoleMessageBox m_messageBox;
     DocumentCommands m_commands;
     CUndoHistory m_history;
-    bool m_json;
+    Picture m_picture;
+    char m_localeDecimal;
     std::ostream& m_out;
+    std::ostream& m_err;
 };
 
 // Whether running `actions` could ever look at the undo history.

@@ -78,6 +78,42 @@ const KeyWord* FindKeyWord(std::string_view upper) {
 
 using Kind = CliAction::Kind;
 
+bool AllDigits(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A number as people write it in a terminal ("12.5", "-5", "1.5e3",
+// "2e-3"): the keys a person would press for it. The mantissa's digits and
+// point, CHS for a minus (before EEX, where it still changes the mantissa),
+// then EEX, the exponent's digits and CHS for its minus. What the keys cannot
+// hold (more than two exponent digits) behaves as the keys do.
+bool ParseNumberToken(std::string_view token, std::vector<CliAction>& actions) {
+    std::string_view mantissa = token;
+    std::string_view exponent;
+    const std::size_t e = token.find_first_of("eE");
+    if (e != std::string_view::npos) {
+        mantissa = token.substr(0, e);
+        exponent = token.substr(e + 1);
+    }
+    const bool negative = !mantissa.empty() && mantissa.front() == '-';
+    if (!mantissa.empty() && (mantissa.front() == '-' || mantissa.front() == '+')) mantissa.remove_prefix(1);
+    const std::size_t point = mantissa.find('.');
+    const std::string_view whole = mantissa.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? "" : mantissa.substr(point + 1);
+    if (!AllDigits(whole) || !AllDigits(fraction) || whole.size() + fraction.size() == 0) return false;
+    const bool negativeExponent = !exponent.empty() && exponent.front() == '-';
+    if (!exponent.empty() && (exponent.front() == '-' || exponent.front() == '+')) exponent.remove_prefix(1);
+    if (e != std::string_view::npos && (exponent.empty() || !AllDigits(exponent))) return false;
+
+    for (char c : mantissa) actions.push_back({Kind::Key, KeyOfEntryChar(c)});
+    if (negative) actions.push_back({Kind::Key, keys::kChs});
+    if (e == std::string_view::npos) return true;
+    actions.push_back({Kind::Key, keys::kEex});
+    for (char c : exponent) actions.push_back({Kind::Key, KeyOfEntryChar(c)});
+    if (negativeExponent) actions.push_back({Kind::Key, keys::kChs});
+    return true;
+}
+
 // The menu commands and prefixed tokens ("paste:TEXT", "sto:N", "vk:N", "#N").
 bool ParseCommand(std::string_view token, const std::string& upper, std::vector<CliAction>& actions) {
     if (upper.size() > 1 && upper.front() == '#') {
@@ -91,18 +127,23 @@ bool ParseCommand(std::string_view token, const std::string& upper, std::vector<
         return code.has_value();
     }
     static const std::pair<std::string_view, Kind> kCommands[] = {
-        {"COPY", Kind::Copy}, {"CUT", Kind::Cut}, {"PASTE", Kind::Paste}, {"UNDO", Kind::Undo}, {"REDO", Kind::Redo}};
+        {"COPY", Kind::Copy},   {"CUT", Kind::Cut},   {"PASTE", Kind::Paste},
+        {"UNDO", Kind::Undo},   {"REDO", Kind::Redo}, {"COPY-EXACT", Kind::CopyExact},
+        {"PASTE-NUMBER", Kind::PasteNumber},
+    };
     for (const auto& [word, kind] : kCommands) {
         if (upper == word) {
             actions.push_back({kind});
             return true;
         }
-    }
-    if (StartsWith(upper, "PASTE:")) {
-        // The text keeps its case.
-        actions.push_back({Kind::PutText, 0, token.substr(6)});
-        actions.push_back({Kind::Paste});
-        return true;
+        // "paste:TEXT" and "paste-number:TEXT": the text goes on the clipboard
+        // first, keeping its case.
+        if ((kind == Kind::Paste || kind == Kind::PasteNumber) && upper.size() > word.size() &&
+            StartsWith(upper, word) && upper[word.size()] == ':') {
+            actions.push_back({Kind::PutText, 0, token.substr(word.size() + 1)});
+            actions.push_back({kind});
+            return true;
+        }
     }
     if (StartsWith(upper, "STO:") || StartsWith(upper, "RCL:")) {
         const std::string_view n = std::string_view(upper).substr(4);
@@ -117,10 +158,12 @@ bool ParseCommand(std::string_view token, const std::string& upper, std::vector<
 
 bool ParseToken(std::string_view token, std::vector<CliAction>& actions) {
     if (token.empty()) return false;
+    // A run of digits and points presses one key per character ("12.5", "0.1.2").
     if (std::all_of(token.begin(), token.end(), [](char c) { return c == '.' || (c >= '0' && c <= '9'); })) {
         for (char c : token) actions.push_back({Kind::Key, KeyOfEntryChar(c)});
         return true;
     }
+    if (ParseNumberToken(token, actions)) return true;
     const std::string upper = Upper(token);
     if (const KeyWord* word = FindKeyWord(upper)) {
         if (word->shifted) actions.push_back({Kind::Key, keys::kShift});
@@ -161,6 +204,8 @@ std::vector<std::string_view> SplitLine(std::string_view line) {
 std::string TokenHelp() {
     return R"(Tokens (case-insensitive), each pressing keys of the calculator:
   12.5  007  .        digits and points, one key each
+  -5  1.5e3  2e-3     a number as written: its keys, CHS for a minus, EEX and
+                      the exponent's keys (-5 presses 5 CHS; 2e-3: 2 EEX 3 CHS)
   ENTER + - * /       ENTER and the four operations
   CHS EEX F BS SWAP ? change sign, exponent, shift, backspace, x<>y, About
   EXP ALOG SIN COS TAN INV SQRT
@@ -176,6 +221,10 @@ std::string TokenHelp() {
   vk:N  vk:0xNN       a hardware key release with virtual-key code N
   copy cut paste      the Edit commands, on a clipboard private to the run
   paste:TEXT          put TEXT on that clipboard, then paste
+  copy-exact          X (or the number typed) at full precision, as 0.1 or 1e-300
+  paste-number:TEXT   TEXT read as people write numbers (1.234,50  $1,234.5
+                      -12  1.5x10^3) into X; a text with no single number is
+                      reported on standard error and changes nothing
   sto:N rcl:N         the STO and RCL menu commands for register N (0..9)
   undo redo           take back the last change (a key, a command) or redo it
 Reading standard input, a '#' followed by a blank starts a comment.

@@ -15,6 +15,8 @@ struct CliAction {
         Key,          // press key `code` (CTabrixDoc::PressKey)
         HardwareKey,  // OnHardwareKeyUp(code)
         Copy,         // Edit > Copy
+        CopyExact,    // Edit > Copy Exact
+        PasteNumber,  // Edit > Paste Number
         Cut,          // Edit > Cut
         Paste,        // Edit > Paste
         PutText,      // put `text` on the console's clipboard (before a Paste)

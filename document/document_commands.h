@@ -59,6 +59,8 @@ public:
     // Enables Paste (and Paste Number) only while the clipboard holds text.
     void OnUpdateEditPaste(ICommandUI& item);
 
+    // What Copy and Copy Exact take: the number being typed, or X.
+    double CopyValue() const;
     // Copy Exact: the value Copy takes, as the shortest text that reads back
     // to the same double ("3.141592653589793"). Changes no calculator state.
     // Returns whether the text reached the clipboard.
@@ -83,8 +85,6 @@ public:
 
 private:
     void ShowMessage(const std::string& text, const std::string& details = {});
-    // What Copy and Copy Exact take: the number being typed, or X.
-    double CopyValue() const;
     // Puts text on the clipboard for one command; false when it did not get there.
     bool PutOnClipboard(const std::string& text);
     std::optional<std::string> ChooseStateFile(bool save);

@@ -246,6 +246,32 @@ TEST(CliScript, RunsAFileOfTokensThenTheCommandLine) {
     std::remove(path.c_str());
 }
 
+TEST(CliNumbers, ValueOptionCopyExactAndNumberTokens) {
+    EXPECT_EQ(RunWith({"--value", "2", "ENTER", "3", "POW"}).out, "8\n");
+    EXPECT_EQ(RunWith({"--value", "1", "ENTER", "3", "/"}).out, "0.3333333333333333\n");
+    EXPECT_EQ(RunWith({"--value", "-5", "ENTER", "1.5e3", "+"}).out, "1495\n");
+    EXPECT_EQ(RunWith({"--value", "2e-3"}).out, "0.002\n");  // the number being typed
+    EXPECT_EQ(RunWith({"--value", "1e105"}).out, "1e+05\n");  // the exponent keeps two digits, as the keys do
+    auto json = Json({"3.14159", "copy-exact", "ENTER"});
+    EXPECT_EQ(json["clipboard"], "3.14159");
+    EXPECT_EQ(json["m_dY"], 3.14159);
+}
+
+TEST(CliNumbers, PasteNumberReadsAsPeopleWriteAndRefusesOnOneLine) {
+    EXPECT_EQ(RunWith({"--value", "paste-number:Total: $1,234.50"}).out, "1234.5\n");
+    EXPECT_EQ(RunWith({"--value", "paste-number:1,234"}).out, "1234\n");  // the C locale: "." is decimal
+    CliRun run = RunWith({"--value", "7", "paste-number:3 apples and 4 pears"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "7\n");
+    EXPECT_EQ(run.err, "tabrix-cli: Nothing pasted: \u201C3\u201D and \u201C4\u201D are two numbers\n");
+    run = RunWith({"--locale", "de_DE.UTF-8", "--value", "paste-number:1,234"});  // tools/dev.sh makes it
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "1.234\n");
+    run = RunWith({"--locale", "no_SUCH.locale", "1"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+}
+
 TEST(CliInfo, HelpAndVersion) {
     const CliRun help = RunWith({"--help"});
     EXPECT_EQ(help.status, 0);

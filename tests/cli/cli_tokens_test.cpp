@@ -47,7 +47,15 @@ INSTANTIATE_TEST_SUITE_P(
         TokenRow{"CUT", {{Kind::Cut}}}, TokenRow{"Paste", {{Kind::Paste}}},
         TokenRow{"PASTE:Hello 1", {{Kind::PutText, 0, "Hello 1"}, {Kind::Paste}}},
         TokenRow{"paste:", {{Kind::PutText, 0, ""}, {Kind::Paste}}}, TokenRow{"sto:9", {{Kind::Store, 9}}},
-        TokenRow{"RCL:0", {{Kind::Recall, 0}}}, TokenRow{"undo", {{Kind::Undo}}}, TokenRow{"Redo", {{Kind::Redo}}}));
+        TokenRow{"RCL:0", {{Kind::Recall, 0}}}, TokenRow{"undo", {{Kind::Undo}}}, TokenRow{"Redo", {{Kind::Redo}}},
+        TokenRow{"copy-exact", {{Kind::CopyExact}}}, TokenRow{"Paste-Number", {{Kind::PasteNumber}}},
+        TokenRow{"paste-number:1 234,5", {{Kind::PutText, 0, "1 234,5"}, {Kind::PasteNumber}}},
+        // Numbers as people write them: the keys a person would press.
+        TokenRow{"-5", Keys({keys::kFive, keys::kChs})}, TokenRow{"+5", Keys({keys::kFive})},
+        TokenRow{"1.5e3", Keys({keys::kOne, keys::kPoint, keys::kFive, keys::kEex, keys::kThree})},
+        TokenRow{"2e-3", Keys({keys::kTwo, keys::kEex, keys::kThree, keys::kChs})},
+        TokenRow{"-2E+03", Keys({keys::kTwo, keys::kChs, keys::kEex, keys::kZero, keys::kThree})},
+        TokenRow{"-.5", Keys({keys::kPoint, keys::kFive, keys::kChs})}));
 
 // Every word of the key table presses its key, after F for a shifted one, in
 // any case; no two functions share a word.
@@ -70,7 +78,8 @@ TEST(Tokens, EveryKeyWordPressesItsKey) {
 }
 
 TEST(Tokens, UnknownOrMalformedTokensAreRejected) {
-    for (const char* token : {"", "1e5", "12a", "#", "#x", "#4294967296", "#-2147483649", "vk:", "vk:0x",
+    for (const char* token : {"", "1e", "e5", "1e5x", "--5", "-1e-", "1.5.e3", "12a", "#", "#x", "#4294967296",
+                              "#-2147483649", "vk:", "vk:0x",
                               "vk:12z", "vk:-1", "vk:4294967296", "sto:10", "rcl:a", "sto:", "ENTERR", "++",
                               "--", ">", "pastes"}) {
         EXPECT_FALSE(ParseToken(token).has_value()) << "'" << token << "'";

@@ -78,13 +78,14 @@ int RunProgram(Session& session, const Options& options, std::ostream& err) {
         actions.clear();
         ParseToken(word, actions);
         session.Run(actions, usesHistory);
+        session.Trace(word);
         return true;
     };
     ForEachScriptWord(script, run);
     for (const std::string& token : options.tokens) run(token, 0);
     if (options.save && !session.Save(*options.save)) return kUsageError;
     session.Print();
-    return 0;
+    return session.FileFailed() ? kUsageError : 0;
 }
 
 // Tokens from standard input, line by line, with the state printed after
@@ -111,6 +112,7 @@ int RunLines(Session& session, const Options& options, std::istream& in, std::os
                 return false;  // the rest of the line is skipped
             }
             session.Run(actions);
+            session.Trace(word);
             return true;
         });
         if (!any) continue;
@@ -120,7 +122,7 @@ int RunLines(Session& session, const Options& options, std::istream& in, std::os
     if (options.save && !session.Save(*options.save)) return kUsageError;
     // Input without a single token still ends with the final state, once.
     if (!printed) session.Print();
-    return status;
+    return session.FileFailed() ? kUsageError : status;
 }
 
 }  // namespace
@@ -131,10 +133,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     if (parsed.exitNow) return *parsed.exitNow;
     const Options& options = parsed.options;
 
-    const Session::Picture picture = options.value  ? Session::Picture::Value
-                                     : options.json ? Session::Picture::Json
-                                                    : Session::Picture::Lcd;
-    Session session(options.seed, picture, options.localeDecimal, out, err);
+    Session session(options.seed, options.output, options.localeDecimal, out, err);
     if (options.load && !session.Load(*options.load)) return kUsageError;
     if (options.script || !options.tokens.empty()) return RunProgram(session, options, err);
     return RunLines(session, options, in, err, interactive);

@@ -21,7 +21,8 @@ namespace {
 constexpr int kUsageError = 2;
 
 constexpr const char* kUsage =
-    "usage: tabrix-cli [--json | --value] [--seed N] [--locale NAME] [--load FILE] [--save FILE]\n"
+    "usage: tabrix-cli [--json | --value | --tape | --trace] [--seed N] [--locale NAME]\n"
+    "                  [--load FILE] [--save FILE]\n"
     "                  [--script FILE] [TOKEN ...]\n"
     "\n"
     "Runs the tokens on a calculator that starts from its defaults, then prints its\n"
@@ -31,6 +32,10 @@ constexpr const char* kUsage =
     "  --json         print the state as one line of JSON\n"
     "  --value        print only the value Copy Exact would copy (X, or the number\n"
     "                 being typed) at full precision, instead of the state\n"
+    "  --tape         print the run's tape instead of the state: its lines of tokens,\n"
+    "                 each with the main line after it; --script replays it\n"
+    "  --trace        print, for each token, one line of JSON: the token and the\n"
+    "                 state after it\n"
     "  --locale NAME  the locale whose decimal separator reads a lone \",\" or \".\"\n"
     "                 before three digits in paste-number:TEXT (default C: \".\")\n"
     "  --seed N       seed the random numbers of RAN# (repeatable runs)\n"
@@ -81,6 +86,20 @@ const ValueOption kValueOptions[] = {
      "the name of a locale installed here (see locale -a)"},
 };
 
+// The options that choose what is printed; the last one given counts.
+std::optional<Options::Output> OutputOption(std::string_view name) {
+    static constexpr std::pair<std::string_view, Options::Output> kOutputs[] = {
+        {"--json", Options::Output::Json},
+        {"--value", Options::Output::Value},
+        {"--tape", Options::Output::Tape},
+        {"--trace", Options::Output::Trace},
+    };
+    for (const auto& [option, output] : kOutputs) {
+        if (option == name) return output;
+    }
+    return std::nullopt;
+}
+
 const ValueOption* FindValueOption(std::string_view name) {
     for (const ValueOption& option : kValueOptions) {
         if (option.name == name) return &option;
@@ -106,10 +125,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
         } else if (arg == "--version") {
             out << "tabrix-cli " << TABRIX_VERSION << "\n";
             parsed.exitNow = 0;
-        } else if (arg == "--json") {
-            options.json = true;
-        } else if (arg == "--value") {
-            options.value = true;
+        } else if (const auto output = OutputOption(arg)) {
+            options.output = *output;
         } else if (const ValueOption* option = FindValueOption(arg)) {
             if (i + 1 == args.size()) {
                 err << "tabrix-cli: option '" << arg << "' needs a value\n";

@@ -10,8 +10,10 @@
 namespace tabrix::cli {
 
 struct Options {
-    bool json = false;
-    bool value = false;  // print only the value Copy Exact would copy
+    // What is printed: the LCD as text, JSON, only the value Copy Exact would
+    // copy, the run's tape, or a trace of JSON lines, one per token.
+    enum class Output { Lcd, Json, Value, Tape, Trace };
+    Output output = Output::Lcd;
     // The decimal separator of the --locale (default "C"): decides a lone ","
     // or "." before three digits in paste-number texts.
     char localeDecimal = '.';

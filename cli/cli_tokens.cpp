@@ -6,6 +6,7 @@
 #include <limits>
 #include <unordered_map>
 
+#include "document/command_tokens.h"
 #include "engine/key_codes.h"
 #include "engine/key_table.h"
 
@@ -126,24 +127,36 @@ bool ParseCommand(std::string_view token, const std::string& upper, std::vector<
         if (code) actions.push_back({Kind::HardwareKey, *code});
         return code.has_value();
     }
+    // Commands by their word alone ("copy"), or with a text after a colon
+    // ("paste:TEXT", quoted or as it stands, keeping its case).
     static const std::pair<std::string_view, Kind> kCommands[] = {
-        {"COPY", Kind::Copy},   {"CUT", Kind::Cut},   {"PASTE", Kind::Paste},
-        {"UNDO", Kind::Undo},   {"REDO", Kind::Redo}, {"COPY-EXACT", Kind::CopyExact},
-        {"PASTE-NUMBER", Kind::PasteNumber},
+        {tokens::kCopy, Kind::Copy},   {tokens::kCut, Kind::Cut},     {tokens::kPaste, Kind::Paste},
+        {tokens::kUndo, Kind::Undo},   {tokens::kRedo, Kind::Redo},   {tokens::kCopyExact, Kind::CopyExact},
+        {tokens::kReset, Kind::Reset}, {tokens::kLoad, Kind::Load},   {tokens::kPasteNumber, Kind::PasteNumber},
     };
     for (const auto& [word, kind] : kCommands) {
-        if (upper == word) {
+        const std::string name = Upper(word);
+        if (upper == name && kind != Kind::Load) {
             actions.push_back({kind});
             return true;
         }
-        // "paste:TEXT" and "paste-number:TEXT": the text goes on the clipboard
-        // first, keeping its case.
-        if ((kind == Kind::Paste || kind == Kind::PasteNumber) && upper.size() > word.size() &&
-            StartsWith(upper, word) && upper[word.size()] == ':') {
-            actions.push_back({Kind::PutText, 0, token.substr(word.size() + 1)});
-            actions.push_back({kind});
+        if (upper.size() <= name.size() || !StartsWith(upper, name) || upper[name.size()] != ':') continue;
+        const std::optional<std::string> text = tokens::Unquoted(token.substr(name.size() + 1));
+        if (!text) return false;
+        if (kind == Kind::Load) {
+            if (text->empty()) return false;
+            actions.push_back({Kind::Load, 0, *text});
             return true;
         }
+        if (kind != Kind::Paste && kind != Kind::PasteNumber) return false;  // the others take no text
+        actions.push_back({Kind::PutText, 0, *text});
+        actions.push_back({kind});
+        return true;
+    }
+    if (StartsWith(upper, Upper(tokens::kDraw) + ":")) {
+        const auto number = ParseWhole<std::uint32_t>(std::string_view(upper).substr(tokens::kDraw.size() + 1));
+        if (number) actions.push_back({Kind::Draw, *number});
+        return number.has_value();
     }
     if (StartsWith(upper, "STO:") || StartsWith(upper, "RCL:")) {
         const std::string_view n = std::string_view(upper).substr(4);
@@ -181,11 +194,21 @@ std::optional<std::vector<CliAction>> ParseToken(std::string_view token) {
 
 namespace detail {
 
-std::size_t WordsEnd(std::string_view line) {
-    // A '#' followed by a blank, or ending the line, starts a comment; "#26"
-    // is a token.
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '#' && (i + 1 == line.size() || IsBlank(line[i + 1]))) return i;
+std::size_t WordEnd(std::string_view line, std::size_t start) {
+    bool quoted = false;
+    for (std::size_t i = start; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted) {
+            if (c == '\\') {
+                ++i;  // the escaped character, a quote too
+            } else if (c == '"') {
+                quoted = false;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (IsBlank(c) || IsCommentStart(line, i)) {
+            return i;
+        }
     }
     return line.size();
 }
@@ -227,7 +250,12 @@ std::string TokenHelp() {
                       reported on standard error and changes nothing
   sto:N rcl:N         the STO and RCL menu commands for register N (0..9)
   undo redo           take back the last change (a key, a command) or redo it
-Reading standard input, a '#' followed by a blank starts a comment.
+  reset               Reset State: the calculator's defaults
+  load:PATH           Load State from the state file PATH
+  draw:N              the next RAN# draws N (0..4294967295): a tape replays exactly
+A TEXT or PATH in double quotes may hold blanks and '#' ("a b"), with \" and
+\\ for a quote and a backslash, and \n, \t, \xHH. In a script or on standard
+input, a '#' followed by a blank starts a comment.
 )";
 }
 

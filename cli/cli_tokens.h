@@ -24,12 +24,15 @@ struct CliAction {
         Recall,       // RCL menu, register `code`
         Undo,         // Edit > Undo: back to the state before the last change
         Redo,         // Edit > Redo
+        Reset,        // File > Reset State
+        Load,         // File > Load State of the file `text`
+        Draw,         // the next RAN# draws `code`
     };
-    CliAction(Kind kind, std::uint32_t code = 0, std::string_view text = {}) : kind(kind), code(code), text(text) {}
+    CliAction(Kind kind, std::uint32_t code = 0, std::string text = {}) : kind(kind), code(code), text(std::move(text)) {}
 
     Kind kind;
     std::uint32_t code;
-    std::string_view text;  // a part of the token: the token must outlive the action
+    std::string text;
 
     friend bool operator==(const CliAction&, const CliAction&) = default;
 };
@@ -43,7 +46,9 @@ bool ParseToken(std::string_view token, std::vector<CliAction>& actions);
 std::optional<std::vector<CliAction>> ParseToken(std::string_view token);
 
 // The words of one input line, with a comment (a '#' followed by a blank or at
-// the end of the line) removed. The words are views into `line`.
+// the end of the line) removed. A double-quoted part of a word ("paste:\"a #b\"")
+// keeps its blanks and "#"s, with \" and \\ inside it. The words are views
+// into `line`.
 std::vector<std::string_view> SplitLine(std::string_view line);
 
 // Calls visit(word) for each word of SplitLine(line), in order, until it
@@ -55,19 +60,24 @@ bool ForEachWord(std::string_view line, Visit visit);
 std::string TokenHelp();
 
 namespace detail {
-// The end of the line's words: where a comment begins, or the line's end.
-std::size_t WordsEnd(std::string_view line);
 inline bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+// A '#' followed by a blank, or ending the line, starts a comment ("#26" is a token).
+inline bool IsCommentStart(std::string_view line, std::size_t i) {
+    return line[i] == '#' && (i + 1 == line.size() || IsBlank(line[i + 1]));
+}
+// The end of the word that begins at `start`: the next blank or comment
+// outside double quotes.
+std::size_t WordEnd(std::string_view line, std::size_t start);
 }  // namespace detail
 
 template <typename Visit>
 bool ForEachWord(std::string_view line, Visit visit) {
-    line = line.substr(0, detail::WordsEnd(line));
     std::size_t i = 0;
     while (i < line.size()) {
         while (i < line.size() && detail::IsBlank(line[i])) ++i;
+        if (i < line.size() && detail::IsCommentStart(line, i)) break;
         const std::size_t start = i;
-        while (i < line.size() && !detail::IsBlank(line[i])) ++i;
+        i = detail::WordEnd(line, i);
         if (i > start && !visit(line.substr(start, i - start))) return false;
     }
     return true;

@@ -10,13 +10,13 @@
 
 namespace tabrix::cli {
 
-namespace {
-
-// A JSON string, escaped by the JSON library; bytes that are not UTF-8 (a
-// damaged state could hold some) become U+FFFD instead of failing.
-std::string JsonString(const std::string& text) {
+std::string JsonText(const std::string& text) {
     return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
+
+namespace {
+
+std::string JsonString(const std::string& text) { return JsonText(text); }
 
 // The shortest text that reads back to the same double; JSON has no NaN or
 // infinities, so those are strings.

@@ -9,6 +9,10 @@
 
 namespace tabrix::cli {
 
+// A JSON string, escaped by the JSON library; bytes that are not UTF-8 (a
+// damaged state could hold some) become U+FFFD instead of failing.
+std::string JsonText(const std::string& text);
+
 // One line of JSON: every member of the state record under its own name, then
 // "lcd", "stack_lines" (Y, Z, T as the LCD's small lines show them), the
 // console clipboard's text (null when it holds none), whether Paste would be

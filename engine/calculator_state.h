@@ -74,6 +74,7 @@ public:
     CTabrixDoc& operator=(const CTabrixDoc&) = delete;
 
     void SetRandomSource(IRandomSource* random);
+    IRandomSource* RandomSource() const { return m_pRandom; }
     void SetShellRequests(IShellRequests* shell);
 
     // The state record alone, for snapshots and restores.

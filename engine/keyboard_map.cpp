@@ -3,6 +3,7 @@
 
 #include "engine/calculator_state.h"
 #include "engine/key_codes.h"
+#include "engine/keyboard_map.h"
 
 namespace tabrix {
 
@@ -27,8 +28,9 @@ constexpr std::array<KeyboardBinding, 11> kOtherBindings = {{
     {vk::kSpace, keys::kChs},
 }};
 
-// The keypad key a virtual-key code presses, or keys::kNone.
-std::uint32_t KeypadKeyOf(std::uint32_t code) {
+}  // namespace
+
+std::uint32_t KeypadKeyOfVirtualKey(std::uint32_t code) {
     if (code >= vk::kNumpad0 && code < vk::kNumpad0 + 10) return keys::kDigitKeys[code - vk::kNumpad0];
     if (code >= vk::kDigit0 && code < vk::kDigit0 + 10) return keys::kDigitKeys[code - vk::kDigit0];
     for (const KeyboardBinding& binding : kOtherBindings) {
@@ -37,10 +39,8 @@ std::uint32_t KeypadKeyOf(std::uint32_t code) {
     return keys::kNone;
 }
 
-}  // namespace
-
 void CTabrixDoc::OnHardwareKeyUp(std::uint32_t code) {
-    if (const std::uint32_t key = KeypadKeyOf(code); key != keys::kNone) {
+    if (const std::uint32_t key = KeypadKeyOfVirtualKey(code); key != keys::kNone) {
         PressKey(key);
     } else if (code == vk::kDelete) {
         ClearX();  // no refresh: the shift and a prefix stay pending

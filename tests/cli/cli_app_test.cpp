@@ -272,6 +272,52 @@ TEST(CliNumbers, PasteNumberReadsAsPeopleWriteAndRefusesOnOneLine) {
     EXPECT_EQ(run.out, "");
 }
 
+// A run's tape replays, through --script, to the same state, bit for bit.
+TEST(CliTape, TheTapeOfARunReplaysToTheSameState) {
+    const std::vector<std::string> tokens = {
+        "12", "ENTER", "3", "+", "SIN", "LN", "FIX", "2", "STO", "3", "HYP", "SIN", "5", "CHS", "ENTER", "RAN",
+        "paste:\"1 234 # \\\"x\\\"\"", "paste-number:1.234,50", "sto:4", "undo", "redo", "1", "vk:0x1B", "7", "EEX", "2"};
+    std::vector<std::string> args = {"--seed", "5", "--tape"};
+    args.insert(args.end(), tokens.begin(), tokens.end());
+    const CliRun taped = RunWith(args);
+    ASSERT_EQ(taped.status, 0) << taped.err;
+    EXPECT_NE(taped.out.find("12 ENTER    #  1.200000 01\n3 +         #  1.500000 01\n"), std::string::npos)
+        << taped.out;
+    EXPECT_NE(taped.out.find("\ndraw:"), std::string::npos) << taped.out;
+
+    const std::string path = ::testing::TempDir() + "cli_tape_test.txt";
+    std::ofstream(path) << taped.out;
+    auto original = Json(tokens);
+    auto replayed = Json({"--script", path});
+    original.erase("clipboard");  // the console's own clipboard is not calculator state
+    replayed.erase("clipboard");
+    EXPECT_EQ(replayed.dump(), original.dump());
+    EXPECT_EQ(RunWith({"--tape", "--script", path}).out, taped.out);  // and its tape is the same tape
+    std::remove(path.c_str());
+}
+
+TEST(CliTape, TraceIsOneJsonObjectPerToken) {
+    const CliRun run = RunWith({"--trace", "2", "ENTER", "3", "+"});
+    ASSERT_EQ(run.status, 0);
+    std::istringstream lines(run.out);
+    std::vector<nlohmann::json> objects;
+    for (std::string line; std::getline(lines, line);) objects.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(objects.size(), 4u);
+    EXPECT_EQ(objects[1]["token"], "ENTER");
+    EXPECT_EQ(objects[3]["state"]["m_dX"], 5);
+}
+
+TEST(CliTape, LoadAndResetTokens) {
+    const std::string path = ::testing::TempDir() + "cli load test.rpn";
+    ASSERT_EQ(RunWith({"--save", path, "42"}).status, 0);
+    EXPECT_EQ(Json({"7", "load:\"" + path + "\""})["lcd"], " 42");
+    EXPECT_EQ(Json({"7", "ENTER", "reset"})["m_dY"], 0);
+    const CliRun missing = RunWith({"--value", "load:/nonexistent.rpn", "5"});
+    EXPECT_EQ(missing.status, 2);  // reported, and the run goes on
+    EXPECT_EQ(missing.out, "5\n");
+    std::remove(path.c_str());
+}
+
 TEST(CliInfo, HelpAndVersion) {
     const CliRun help = RunWith({"--help"});
     EXPECT_EQ(help.status, 0);

@@ -49,6 +49,10 @@ INSTANTIATE_TEST_SUITE_P(
         TokenRow{"paste:", {{Kind::PutText, 0, ""}, {Kind::Paste}}}, TokenRow{"sto:9", {{Kind::Store, 9}}},
         TokenRow{"RCL:0", {{Kind::Recall, 0}}}, TokenRow{"undo", {{Kind::Undo}}}, TokenRow{"Redo", {{Kind::Redo}}},
         TokenRow{"copy-exact", {{Kind::CopyExact}}}, TokenRow{"Paste-Number", {{Kind::PasteNumber}}},
+        TokenRow{"reset", {{Kind::Reset}}}, TokenRow{"draw:4294967295", {{Kind::Draw, 4294967295u}}},
+        TokenRow{"load:w.rpn", {{Kind::Load, 0, "w.rpn"}}},
+        TokenRow{"LOAD:\"a b\\\"c.rpn\"", {{Kind::Load, 0, "a b\"c.rpn"}}},
+        TokenRow{"paste:\"1 2\\n\\x07#\"", {{Kind::PutText, 0, "1 2\n\a#"}, {Kind::Paste}}},
         TokenRow{"paste-number:1 234,5", {{Kind::PutText, 0, "1 234,5"}, {Kind::PasteNumber}}},
         // Numbers as people write them: the keys a person would press.
         TokenRow{"-5", Keys({keys::kFive, keys::kChs})}, TokenRow{"+5", Keys({keys::kFive})},
@@ -81,6 +85,8 @@ TEST(Tokens, UnknownOrMalformedTokensAreRejected) {
     for (const char* token : {"", "1e", "e5", "1e5x", "--5", "-1e-", "1.5.e3", "12a", "#", "#x", "#4294967296",
                               "#-2147483649", "vk:", "vk:0x",
                               "vk:12z", "vk:-1", "vk:4294967296", "sto:10", "rcl:a", "sto:", "ENTERR", "++",
+                              "load", "load:", "load:\"x", "paste:\"a\"b", "paste:\"\\q\"", "draw:-1", "draw:",
+                              "copy:x", "undo:1",
                               "--", ">", "pastes"}) {
         EXPECT_FALSE(ParseToken(token).has_value()) << "'" << token << "'";
     }
@@ -94,6 +100,9 @@ TEST(Tokens, SplitLineDropsCommentsButKeepsKeyCodeTokens) {
     EXPECT_EQ(SplitLine("# only a comment"), Words{});
     EXPECT_EQ(SplitLine("+# trailing"), Words{"+"});
     EXPECT_EQ(SplitLine(""), Words{});
+    // A quoted part keeps its blanks and "#"s, and \" inside it.
+    EXPECT_EQ(SplitLine("paste:\"a # b\" 3 # c"), (Words{"paste:\"a # b\"", "3"}));
+    EXPECT_EQ(SplitLine("paste:\"say \\\"hi\\\" #\"   +"), (Words{"paste:\"say \\\"hi\\\" #\"", "+"}));
 }
 
 }  // namespace

@@ -1,0 +1,107 @@
+// The tape: a running record of the session that a person reads and the
+// console replays. One line for each completed operation: the keys and
+// commands that made it, and X after it as the main line showed it.
+//
+// Keys that leave something pending (a number being typed, the F shift, a
+// prefix) open a line that the next keys and commands continue; the line is
+// complete once nothing is pending, so that "12 ENTER", "3 +", "f SIN⁻¹",
+// "FIX 2" and "STO 3" are lines. A line of nothing but F and taps beside the
+// keys ("F F") is left out. Undo and Redo add lines; nothing ever takes a
+// line away but Clear.
+//
+// Each line is kept twice in words: the console's tokens that replay it
+// ("ASIN", "draw:123 RAN", "paste:\"1 234,50\"") and the labels a person
+// reads ("f SIN⁻¹", "f RAN#", "Paste 1 234,50"). The lines are packed into one
+// buffer, so that a million of them stay small.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "document/random_draws.h"
+#include "engine/calculator_state.h"
+
+namespace tabrix {
+
+// A menu command as the tape writes it.
+struct TapeStep {
+    std::string tokens;  // console tokens that replay it
+    std::string label;   // what a person reads
+};
+
+struct TapeLine {
+    std::string_view tokens;
+    std::string_view label;
+    std::string_view shown;  // the main line after it, as the LCD shows it
+    double value = 0;        // X after it (on an open line: the number being typed)
+};
+
+class CTape {
+public:
+    // `draws`, when given, tells which numbers RAN# drew.
+    CTape(const CTabrixDoc& doc, const RandomDraws* draws);
+
+    // A keypad key pressed: `run` executes it (code as ExecuteKey takes it).
+    void RecordKey(std::uint32_t code, const std::function<void()>& run);
+    // A keyboard key released: `run` passes its virtual-key code on.
+    void RecordKeyRelease(std::uint32_t virtualKey, const std::function<void()>& run);
+    // A command: `run` carries it out and returns what the tape writes for it,
+    // or nothing when it did nothing worth a line (a paste without text).
+    void RecordCommand(const std::function<std::optional<TapeStep>()>& run);
+
+    // The lines, oldest first; the last is the open one while keys are pending.
+    std::size_t Size() const { return m_lines.size() + (m_open.empty() ? 0 : 1); }
+    bool HasOpenLine() const { return !m_open.empty(); }
+    TapeLine Line(std::size_t index) const;
+    // Forgets every line, the open one too.
+    void Clear();
+
+    // Lines as a script the console runs: "TOKENS    # SHOWN", one per line.
+    static std::string ScriptLine(const TapeLine& line);
+    std::string Script(std::size_t first, std::size_t count) const;
+    std::string Script() const { return Script(0, Size()); }
+
+    // Called after every change of the lines with the index of the first line
+    // that changed (it may be Size(): a line went away).
+    void SetChangedCallback(std::function<void(std::size_t firstChanged)> callback) { m_changed = std::move(callback); }
+
+    // The bytes the lines take, for measuring.
+    std::size_t MemoryBytes() const;
+
+private:
+    // Digits join into one number; an F may join the key after it; F that
+    // turns the shift off and taps beside the keys do nothing.
+    enum class ItemKind { Digit, Shift, Idle, Key, Command };
+    struct Item {
+        ItemKind kind;
+        std::string token;
+        std::string label;
+    };
+    struct Record {
+        double value;
+        std::size_t offset;
+        std::uint32_t tokens;
+        std::uint32_t label;
+        std::uint32_t shown;
+    };
+
+    void EndStep();
+    void AddKeyItem(std::uint32_t code, bool shifted, std::uint64_t drawsBefore);
+    std::string Joined(std::string Item::*part) const;
+    void Notify(std::size_t firstChanged);
+
+    const CTabrixDoc& m_doc;
+    const RandomDraws* m_draws;
+    std::vector<Item> m_open;
+    std::string m_openTokens, m_openLabel, m_openShown;
+    double m_openValue = 0;
+    std::string m_chars;  // tokens, label and shown of every completed line, one after another
+    std::vector<Record> m_lines;
+    std::function<void(std::size_t)> m_changed;
+};
+
+}  // namespace tabrix

@@ -1,0 +1,13 @@
+// The hardware keyboard's keys and the keypad keys they press.
+#pragma once
+
+#include <cstdint>
+
+namespace tabrix {
+
+// The keypad key (code 1..30) a released key with this virtual-key code
+// presses, or keys::kNone: Delete and Escape act on their own, and keys the
+// calculator does not map do nothing.
+std::uint32_t KeypadKeyOfVirtualKey(std::uint32_t virtualKey);
+
+}  // namespace tabrix

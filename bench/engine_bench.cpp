@@ -120,13 +120,13 @@ void BM_StateDecode(benchmark::State& state) {
 void BM_StateSaveFile(benchmark::State& state) {
     const CalculatorState sample = SampleState();
     const std::string path = "/tmp/tabrix-bench-" + std::to_string(::getpid()) + ".rpn";
-    for (auto _ : state) benchmark::DoNotOptimize(WriteStateBytes(path, EncodeState(sample)));
+    for (auto _ : state) benchmark::DoNotOptimize(WriteFileBytes(path, EncodeState(sample)));
     std::remove(path.c_str());
 }
 void BM_StateLoadFile(benchmark::State& state) {
     const CalculatorState sample = SampleState();
     const std::string path = "/tmp/tabrix-bench-load-" + std::to_string(::getpid()) + ".rpn";
-    WriteStateBytes(path, EncodeState(sample));
+    WriteFileBytes(path, EncodeState(sample));
     for (auto _ : state) {
         const auto bytes = ReadStateBytes(path);
         benchmark::DoNotOptimize(DecodeState(*bytes, sample));

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "document/file_io.h"
 #include "engine/calculator_state.h"
 
 namespace tabrix {
@@ -29,19 +30,9 @@ std::optional<CalculatorState> DecodeState(std::span<const std::uint8_t> bytes, 
 // One string field in the tagged encoding (exposed for tests).
 std::vector<std::uint8_t> EncodeString(const std::string& text);
 
-// Files. On failure `why`, when given, receives the reason for the user: the
-// system's text for the error ("Permission denied") or what is wrong.
-//
-// ReadStateBytes: the whole file; nothing when it cannot be read, is not a
-// regular file, or is larger than any state file can sensibly be.
+// The whole state file at `path`; nothing (with the reason in `why`) when it
+// cannot be read, is not a regular file, or is larger than any state file
+// can sensibly be.
 std::optional<std::vector<std::uint8_t>> ReadStateBytes(const std::string& path, std::string* why = nullptr);
-
-// WriteStateBytes: writes a temporary file beside the target and renames it
-// over the target only when every byte is on disk, so that a failure leaves
-// an existing file as it was. Where no temporary file can be made (a folder
-// the user may not write) but the file exists and may be written, it is
-// written in place instead, every write, the flush and the close checked.
-// A file without write permission is never written, even by root.
-bool WriteStateBytes(const std::string& path, std::span<const std::uint8_t> bytes, std::string* why = nullptr);
 
 }  // namespace tabrix

@@ -41,7 +41,7 @@ void DocumentCommands::OnLoadState() {
 bool DocumentCommands::SaveStateFile(const std::string& path) {
     // A number being typed is saved as typed, not committed.
     std::string why;
-    if (WriteStateBytes(path, EncodeState(m_doc.State()), &why)) return true;
+    if (WriteFileBytes(path, EncodeState(m_doc.State()), &why)) return true;
     ShowMessage(kFileError, path + ": " + why);
     return false;
 }

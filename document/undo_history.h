@@ -5,20 +5,11 @@
 #include <cstddef>
 #include <functional>
 
+#include "document/change_recorder.h"
 #include "document/state_stack.h"
 #include "engine/calculator_state.h"
 
 namespace tabrix {
-
-// Something that runs the user's changes of the calculator, so that it can
-// remember them. The view and the main window pass every key, keyboard
-// release and command through one; without one they act directly.
-class IChangeRecorder {
-public:
-    virtual ~IChangeRecorder() = default;
-    // Runs `change`; when it altered the calculator, remembers the state before.
-    virtual void Record(const std::function<void()>& change) = 0;
-};
 
 class CUndoHistory final : public IChangeRecorder {
 public:
@@ -30,7 +21,9 @@ public:
     // pending) is not remembered. A new change after an undo drops what could
     // have been redone. A change made while another is being recorded counts
     // as part of it.
-    void Record(const std::function<void()>& change) override;
+    void Record(const std::function<void()>& change);
+    // A key is one change.
+    void RecordKey(const UserKey&, const std::function<void()>& change) override { Record(change); }
 
     bool CanUndo() const { return !m_undo.Empty(); }
     bool CanRedo() const { return !m_redo.Empty(); }

@@ -109,9 +109,9 @@ void CTabrixView::paintEvent(QPaintEvent*) {
     Render(painter, scale);
 }
 
-void CTabrixView::Record(const std::function<void()>& change) {
+void CTabrixView::Record(const UserKey& key, const std::function<void()>& change) {
     if (m_recorder != nullptr) {
-        m_recorder->Record(change);
+        m_recorder->RecordKey(key, change);
     } else {
         change();
     }
@@ -127,7 +127,9 @@ void CTabrixView::OnLButtonDown(int x, int y) {
 void CTabrixView::OnLButtonUp(int x, int y) {
     // A release on another key, or off the keypad, executes nothing; press and
     // release both on no key still end a pending shift or prefix.
-    if (static_cast<std::uint32_t>(KeyFromPoint(x, y)) == m_doc.m_nKey) Record([this] { m_doc.ExecuteKey(); });
+    if (static_cast<std::uint32_t>(KeyFromPoint(x, y)) == m_doc.m_nKey) {
+        Record({UserKey::Kind::Keypad, m_doc.m_nKey}, [this] { m_doc.ExecuteKey(); });
+    }
     m_doc.m_nKey = 0;
     update();
     AnnounceLcdChange(this);
@@ -164,7 +166,7 @@ void CTabrixView::keyReleaseEvent(QKeyEvent* event) {
     // Alt+Backspace took it, or another window had the focus) is not a key.
     if (event->isAutoRepeat() || !m_pressedKeys.remove(PhysicalKey(*event))) return;
     const std::uint32_t code = VirtualKeyOf(*event);
-    Record([this, code] { m_doc.OnHardwareKeyUp(code); });
+    Record({UserKey::Kind::Keyboard, code}, [this, code] { m_doc.OnHardwareKeyUp(code); });
 }
 
 void CTabrixView::focusOutEvent(QFocusEvent* event) {

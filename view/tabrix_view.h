@@ -12,7 +12,7 @@
 #include <functional>
 #include <QWidget>
 
-#include "document/undo_history.h"
+#include "document/change_recorder.h"
 #include "engine/calculator_state.h"
 #include "platform/services.h"
 
@@ -62,7 +62,7 @@ protected:
 private:
     void OnLButtonDown(int x, int y);
     void OnLButtonUp(int x, int y);
-    void Record(const std::function<void()>& change);
+    void Record(const UserKey& key, const std::function<void()>& change);
     // The two faces drawn for `deviceScale` device pixels per logical pixel.
     void PrepareFaces(qreal deviceScale);
 

@@ -388,7 +388,7 @@ TEST_F(StateFileTest, WorkContinuesAfterSaveAndLoad) {
         TestDoc reference;
         for (auto k : row.before) reference.Press(k);
         const CalculatorState atSave = reference.doc.State();
-        ASSERT_TRUE(tabrix::WriteStateBytes(Path("w.rpn"), EncodeState(atSave)));
+        ASSERT_TRUE(tabrix::WriteFileBytes(Path("w.rpn"), EncodeState(atSave)));
         for (auto k : row.after) reference.Press(k);
 
         DocumentHarness h;

@@ -61,7 +61,7 @@ std::optional<TapeStep> Session::Apply(const CliAction& action) {
         case Kind::Draw: m_draws.Queue(action.code); return std::nullopt;
         case Kind::Copy: m_commands.OnEditCopy(); return tape_steps::Copy();
         case Kind::CopyExact: m_commands.OnEditCopyExact(); return tape_steps::CopyExact();
-        case Kind::Cut: m_commands.OnEditCut(); return tape_steps::Cut();
+        case Kind::Cut: return m_commands.OnEditCut() ? std::optional(tape_steps::Cut()) : std::nullopt;
         case Kind::Paste: {
             const std::optional<std::string> text = m_clipboard.Text();
             m_commands.OnEditPaste();

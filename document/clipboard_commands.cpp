@@ -38,10 +38,11 @@ bool DocumentCommands::OnEditCopy() { return PutOnClipboard(FormatExponent(CopyV
 
 bool DocumentCommands::OnEditCopyExact() { return PutOnClipboard(ExactText(CopyValue())); }
 
-void DocumentCommands::OnEditCut() {
-    if (!OnEditCopy()) return;
+bool DocumentCommands::OnEditCut() {
+    if (!OnEditCopy()) return false;
     m_doc.ClearX();
     m_doc.Refresh();
+    return true;
 }
 
 void DocumentCommands::OnEditPaste() {

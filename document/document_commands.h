@@ -33,8 +33,9 @@ public:
     // --- State file ---------------------------------------------------------
     // Save State: asks for a path, lists it as recent, writes the state there.
     void OnSaveState();
-    // Load State: asks for a path, lists it as recent, loads it.
-    void OnLoadState();
+    // Load State: asks for a path, lists it as recent, loads it. Returns the
+    // path when the state was loaded.
+    std::optional<std::string> OnLoadState();
     // Writes the state to `path`; on failure shows "File Error" (with the path
     // and the reason as its details) and returns false.
     bool SaveStateFile(const std::string& path);
@@ -51,8 +52,8 @@ public:
     // clipboard cannot be had. Returns whether the text reached the clipboard.
     bool OnEditCopy();
     // Cut: Copy, then clear X -- only when the copy succeeded, so that a number
-    // never disappears without reaching the clipboard.
-    void OnEditCut();
+    // never disappears without reaching the clipboard. Returns whether it did.
+    bool OnEditCut();
     // Paste: the clipboard text's leading number into X (no lift; an entry is
     // abandoned). Without text on the clipboard a message box says so.
     void OnEditPaste();

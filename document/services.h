@@ -66,6 +66,8 @@ public:
     virtual ~ICommandUI() = default;
     virtual void Enable(bool enabled) = 0;
     virtual void SetText(const std::string& text) = 0;
+    // A check item (View > Tape) shows whether it is on; other items ignore it.
+    virtual void SetCheck(bool /*checked*/) {}
 };
 
 // The services a DocumentCommands object works with; any may be null when the

@@ -31,11 +31,12 @@ void DocumentCommands::OnSaveState() {
     SaveStateFile(*path);
 }
 
-void DocumentCommands::OnLoadState() {
+std::optional<std::string> DocumentCommands::OnLoadState() {
     const auto path = ChooseStateFile(false);
-    if (!path) return;
+    if (!path) return std::nullopt;
     AddToRecentFiles(*path);
-    LoadStateFile(*path);
+    if (!LoadStateFile(*path)) return std::nullopt;
+    return path;
 }
 
 bool DocumentCommands::SaveStateFile(const std::string& path) {

@@ -76,8 +76,10 @@ void CTape::RecordKeyRelease(std::uint32_t virtualKey, const std::function<void(
 void CTape::RecordCommand(const std::function<std::optional<TapeStep>()>& run) {
     if (std::optional<TapeStep> step = run()) {
         m_open.push_back({ItemKind::Command, std::move(step->tokens), std::move(step->label)});
+        m_endLine = step->endsLine;
     }
     EndStep();
+    m_endLine = false;
 }
 
 std::string CTape::Joined(std::string Item::*part) const {
@@ -93,7 +95,7 @@ std::string CTape::Joined(std::string Item::*part) const {
 void CTape::EndStep() {
     if (m_open.empty()) return;
     const std::size_t openLine = m_lines.size();
-    const bool pending = m_doc.m_bEntering || m_doc.m_bShift || !m_doc.m_strPrefix.empty();
+    const bool pending = !m_endLine && (m_doc.m_bEntering || m_doc.m_bShift || !m_doc.m_strPrefix.empty());
     if (pending) {
         m_openTokens = Joined(&Item::token);
         m_openLabel = Joined(&Item::label);

@@ -31,6 +31,9 @@ namespace tabrix {
 struct TapeStep {
     std::string tokens;  // console tokens that replay it
     std::string label;   // what a person reads
+    // The line ends with it even while something is pending: Undo and Redo
+    // are lines of their own.
+    bool endsLine = false;
 };
 
 struct TapeLine {
@@ -97,6 +100,7 @@ private:
     const CTabrixDoc& m_doc;
     const RandomDraws* m_draws;
     std::vector<Item> m_open;
+    bool m_endLine = false;  // the last step ends its line whatever is pending
     std::string m_openTokens, m_openLabel, m_openShown;
     double m_openValue = 0;
     std::string m_chars;  // tokens, label and shown of every completed line, one after another

@@ -45,8 +45,8 @@ TapeStep PasteValue(double value) {
 
 TapeStep Store(int reg) { return {With(tokens::kStore, std::to_string(reg)), "STO " + std::to_string(reg)}; }
 TapeStep Recall(int reg) { return {With(tokens::kRecall, std::to_string(reg)), "RCL " + std::to_string(reg)}; }
-TapeStep Undo() { return {std::string(tokens::kUndo), "Undo"}; }
-TapeStep Redo() { return {std::string(tokens::kRedo), "Redo"}; }
+TapeStep Undo() { return {std::string(tokens::kUndo), "Undo", true}; }
+TapeStep Redo() { return {std::string(tokens::kRedo), "Redo", true}; }
 TapeStep Reset() { return {std::string(tokens::kReset), "Reset State"}; }
 TapeStep New() { return {std::string(tokens::kReset), "New"}; }
 

@@ -13,6 +13,8 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "document/file_io.h"
+#include "document/tape_steps.h"
 #include "shell/command_ids.h"
 #include "shell/toolbar_icons.h"
 #include "view/keypad_geometry.h"
@@ -57,14 +59,18 @@ CMainFrame::CMainFrame(CTabrixDoc& doc, const FrameServices& services, QWidget* 
       m_commands(doc, DocumentServices{services.fileDialog, services.messageBox, services.recentFiles,
                                        services.clipboard}),
       m_history(doc),
+      m_draws(*doc.RandomSource()),
+      m_tape(doc, &m_draws),
       m_view(new CTabrixView(doc, this)) {
     setWindowTitle(QStringLiteral("Tabrix"));
     setCentralWidget(m_view);
-    m_view->SetChangeRecorder(&m_history);
+    m_doc.SetRandomSource(&m_draws);
+    m_view->SetChangeRecorder(this);
     m_doc.SetShellRequests(this);
 
     CreateActions();
     CreateToolBar();
+    CreateTapePanel();
 
     m_view->setFocus();
     m_history.SetChangedCallback([this] { UpdateCommandUI(); });
@@ -84,6 +90,7 @@ CMainFrame::~CMainFrame() {
     m_view->SetChangeRecorder(nullptr);  // the history goes before the view
     if (m_services.recentFiles != nullptr) m_services.recentFiles->SetChangedCallback(nullptr);
     m_doc.SetShellRequests(nullptr);
+    m_doc.SetRandomSource(&m_draws.Source());
 }
 
 std::vector<CommandRow> CMainFrame::CommandTable() {
@@ -100,23 +107,29 @@ std::vector<CommandRow> CMainFrame::CommandTable() {
 std::vector<CommandRow> CMainFrame::FileCommands() {
     std::vector<CommandRow> rows = {
         {cmd::kFileSaveState, MenuId::File, "&Save State", {}, [this] { m_commands.OnSaveState(); }},
-        {cmd::kFileLoadState, MenuId::File, "&Load State", {}, [this] { m_commands.OnLoadState(); }},
+        {cmd::kFileLoadState, MenuId::File, "&Load State", {}, [this] { m_loaded = m_commands.OnLoadState(); },
+         {}, true, [this] { return LoadedStep(); }},
         {.menu = MenuId::File},
     };
     for (int i = 0; i < RecentFileList::kMaxEntries; ++i) {
-        rows.push_back({cmd::kFileMruFirst + i, MenuId::File, {}, {}, [this, i] { OpenRecentFile(i); }});
+        rows.push_back({cmd::kFileMruFirst + i, MenuId::File, {}, {}, [this, i] { OpenRecentFile(i); }, {}, true,
+                        [this] { return LoadedStep(); }});
     }
     rows.insert(rows.end(), {
         {.menu = MenuId::File},
-        {cmd::kFileResetState, MenuId::File, "R&eset State", {}, [this] { m_doc.OnResetState(); }},
+        {cmd::kFileResetState, MenuId::File, "R&eset State", {}, [this] { m_doc.OnResetState(); }, {}, true,
+         [] { return std::optional(tape_steps::Reset()); }},
         {cmd::kAppExit, MenuId::File, "E&xit", {}, [this] { close(); }},
         // Keys without a menu item. Ctrl+S never writes an empty file: it
         // saves the state like Save State.
-        {cmd::kFileNew, MenuId::None, {}, {K(Qt::CTRL | Qt::Key_N)}, [this] {
+        {cmd::kFileNew, MenuId::None, {}, {K(Qt::CTRL | Qt::Key_N)},
+         [this] {
              m_doc.OnNewDocument();
              m_doc.UpdateAllViews();
-         }},
-        {cmd::kFileOpen, MenuId::None, {}, {K(Qt::CTRL | Qt::Key_O)}, [this] { OpenDocument(); }},
+         },
+         {}, true, [] { return std::optional(tape_steps::New()); }},
+        {cmd::kFileOpen, MenuId::None, {}, {K(Qt::CTRL | Qt::Key_O)}, [this] { OpenDocument(); }, {}, true,
+         [this] { return LoadedStep(); }},
         {cmd::kFileSave, MenuId::None, {}, {K(Qt::CTRL | Qt::Key_S)}, [this] { m_commands.OnSaveState(); }},
     });
     return rows;
@@ -125,22 +138,31 @@ std::vector<CommandRow> CMainFrame::FileCommands() {
 std::vector<CommandRow> CMainFrame::EditCommands() {
     return {
         {cmd::kEditUndo, MenuId::Edit, "&Undo", {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)},
-         [this] { m_history.Undo(); }, [this](ICommandUI& ui) { ui.Enable(m_history.CanUndo()); }, false},
+         [this] { m_history.Undo(); }, [this](ICommandUI& ui) { ui.Enable(m_history.CanUndo()); }, false,
+         [] { return std::optional(tape_steps::Undo()); }},
         {cmd::kEditRedo, MenuId::Edit, "&Redo", {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-         [this] { m_history.Redo(); }, [this](ICommandUI& ui) { ui.Enable(m_history.CanRedo()); }, false},
+         [this] { m_history.Redo(); }, [this](ICommandUI& ui) { ui.Enable(m_history.CanRedo()); }, false,
+         [] { return std::optional(tape_steps::Redo()); }},
         {.menu = MenuId::Edit},
         // These three carry their shortcut in their text.
         {cmd::kEditCut, MenuId::Edit, "Cu&t\tCtrl+X", {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)},
-         [this] { m_commands.OnEditCut(); }},
+         [this] { m_cut = m_commands.OnEditCut(); }, {}, true,
+         [this] { return m_cut ? std::optional(tape_steps::Cut()) : std::nullopt; }},
         {cmd::kEditCopy, MenuId::Edit, "&Copy\tCtrl+C", {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)},
-         [this] { m_commands.OnEditCopy(); }},
+         [this] { m_commands.OnEditCopy(); }, {}, true, [] { return std::optional(tape_steps::Copy()); }},
         {cmd::kEditPaste, MenuId::Edit, "&Paste\tCtrl+V", {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)},
-         [this] { m_commands.OnEditPaste(); }, [this](ICommandUI& ui) { m_commands.OnUpdateEditPaste(ui); }},
+         [this] { m_commands.OnEditPaste(); }, [this](ICommandUI& ui) { m_commands.OnUpdateEditPaste(ui); }, true,
+         [this] { return PastedStep(); }},
         {.menu = MenuId::Edit},
         {cmd::kEditCopyExact, MenuId::Edit, "Copy &Exact", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
-         [this] { m_commands.OnEditCopyExact(); }},
+         [this] { m_commands.OnEditCopyExact(); }, {}, true, [] { return std::optional(tape_steps::CopyExact()); }},
         {cmd::kEditPasteNumber, MenuId::Edit, "Paste &Number", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
-         [this] { PasteNumber(); }, [this](ICommandUI& ui) { m_commands.OnUpdateEditPaste(ui); }},
+         [this] { PasteNumber(); }, [this](ICommandUI& ui) { m_commands.OnUpdateEditPaste(ui); }, true,
+         [this] {
+             return m_lastReading.outcome == PastedNumber::Outcome::Read
+                        ? std::optional(tape_steps::PasteNumber(m_lastReading))
+                        : std::nullopt;
+         }},
     };
 }
 
@@ -151,12 +173,14 @@ std::vector<CommandRow> CMainFrame::RegisterCommands() {
     for (int n = 0; n < 10; ++n) {
         rows.push_back({kStoreCommandIds[n], MenuId::Sto, QString::number(n), {},
                         [this, n] { m_commands.OnStoreRegister(n); },
-                        [this, n](ICommandUI& ui) { m_commands.OnUpdateStoreRegister(n, ui); }});
+                        [this, n](ICommandUI& ui) { m_commands.OnUpdateStoreRegister(n, ui); }, true,
+                        [n] { return std::optional(tape_steps::Store(n)); }});
     }
     for (int n = 0; n < 10; ++n) {
         rows.push_back({kRecallCommandIds[n], MenuId::Rcl, QString::number(n), {},
                         [this, n] { m_commands.OnRecallRegister(n); },
-                        [this, n](ICommandUI& ui) { m_commands.OnUpdateRecallRegister(n, ui); }});
+                        [this, n](ICommandUI& ui) { m_commands.OnUpdateRecallRegister(n, ui); }, true,
+                        [n] { return std::optional(tape_steps::Recall(n)); }});
     }
     return rows;
 }
@@ -169,6 +193,12 @@ std::vector<CommandRow> CMainFrame::ViewAndHelpCommands() {
          [this](ICommandUI& ui) { ui.Enable(m_zoomPercent > kZoomSteps.front()); }},
         {cmd::kViewActualSize, MenuId::View, "&Actual Size", {K(Qt::CTRL | Qt::Key_0)},
          [this] { SetZoomPercent(100); }},
+        {.menu = MenuId::View},
+        {cmd::kViewTape, MenuId::View, "&Tape", {K(Qt::CTRL | Qt::Key_T)}, [this] { ShowTape(m_tapePanel->isHidden()); },
+         [this](ICommandUI& ui) { ui.SetCheck(m_tapePanel != nullptr && !m_tapePanel->isHidden()); }},
+        {cmd::kViewClearTape, MenuId::View, "&Clear Tape", {}, [this] { m_tape.Clear(); }},
+        {cmd::kViewSaveTapeAs, MenuId::View, "&Save Tape As\u2026", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+         [this] { SaveTapeAs(); }},
         {cmd::kAppAbout, MenuId::Help, "&About Tabrix...", {}, [this] {
              if (m_services.showAbout) m_services.showAbout();
          }},
@@ -250,14 +280,49 @@ bool CMainFrame::OnCommand(int commandId) {
         row.update(probe);
         if (!probe.Enabled()) return true;  // a greyed item does nothing
     }
-    // Every command but Undo and Redo is one change for undo (if it changes anything).
-    if (row.recorded) {
-        m_history.Record(row.handler);
-    } else {
-        row.handler();
-    }
+    RunCommand(row);
     UpdateCommandUI();
     return true;
+}
+
+void CMainFrame::RunCommand(const CommandRow& row) {
+    // Every command but Undo and Redo is one change for undo (if it changes anything).
+    const auto run = [&] {
+        if (row.recorded) {
+            m_history.Record(row.handler);
+        } else {
+            row.handler();
+        }
+    };
+    if (!row.tape) {
+        run();
+        return;
+    }
+    m_tape.RecordCommand([&] {
+        run();
+        return row.tape();
+    });
+}
+
+void CMainFrame::RecordKey(const UserKey& key, const std::function<void()>& change) {
+    const auto undoable = [&] { m_history.Record(change); };
+    if (key.kind == UserKey::Kind::Keypad) {
+        m_tape.RecordKey(key.code, undoable);
+    } else {
+        m_tape.RecordKeyRelease(key.code, undoable);
+    }
+}
+
+std::optional<TapeStep> CMainFrame::LoadedStep() const {
+    return m_loaded ? std::optional(tape_steps::Load(*m_loaded)) : std::nullopt;
+}
+
+std::optional<TapeStep> CMainFrame::PastedStep() const {
+    // Without text Paste only said so: nothing for the tape.
+    if (m_services.clipboard == nullptr || !m_services.clipboard->Open()) return std::nullopt;
+    const std::optional<std::string> text = m_services.clipboard->HasText() ? m_services.clipboard->GetText() : std::nullopt;
+    m_services.clipboard->Close();
+    return text ? std::optional(tape_steps::Paste(*text)) : std::nullopt;
 }
 
 void CMainFrame::SetZoomPercent(int percent) {
@@ -270,6 +335,7 @@ void CMainFrame::ApplyZoom(int percent) {
     if (std::find(kZoomSteps.begin(), kZoomSteps.end(), percent) == kZoomSteps.end()) percent = 100;
     m_zoomPercent = percent;
     m_view->SetZoom(percent / 100.0);
+    if (m_tapePanel != nullptr) m_tapePanel->SetZoom(percent / 100.0);
     UpdateCommandUI();
     // The window takes the size the picture asks for at this zoom.
     if (QLayout* frameLayout = layout()) frameLayout->activate();
@@ -323,17 +389,18 @@ void CMainFrame::RebuildRecentFiles() {
 }
 
 void CMainFrame::OpenRecentFile(int index) {
+    m_loaded.reset();
     if (m_services.recentFiles == nullptr || index >= m_services.recentFiles->Paths().size()) return;
     const std::string path = m_services.recentFiles->Paths()[index].toStdString();
     m_services.recentFiles->AddToRecentFileList(path);
-    m_commands.OnOpenDocument(path);
+    LoadFile(path);
 }
 
 void CMainFrame::PasteNumber() {
     // The user's locale decides a lone "," or "." before three digits.
     const QString point = QLocale().decimalPoint();
-    const PastedNumber reading = m_commands.OnEditPasteNumber(point == QStringLiteral(",") ? ',' : '.');
-    ShowNotice(QString::fromStdString(DescribePastedNumber(reading)));
+    m_lastReading = m_commands.OnEditPasteNumber(point == QStringLiteral(",") ? ',' : '.');
+    ShowNotice(QString::fromStdString(DescribePastedNumber(m_lastReading)));
 }
 
 void CMainFrame::ShowNotice(const QString& text) {
@@ -343,9 +410,69 @@ void CMainFrame::ShowNotice(const QString& text) {
     QToolTip::showText(below, text, m_view, QRect(), 5000);
 }
 
-void CMainFrame::OpenStateFileAtStart(const QString& path) { m_commands.OnOpenDocument(path.toStdString()); }
+void CMainFrame::CreateTapePanel() {
+    m_tapePanel = new CTapePanel(m_tape, m_actions[cmd::kViewClearTape], m_actions[cmd::kViewSaveTapeAs],
+                                 [this](double value) { PasteValue(value); }, this);
+    addDockWidget(Qt::RightDockWidgetArea, m_tapePanel);
+    m_tapePanel->setVisible(QSettings().value(QStringLiteral("View/Tape"), false).toBool());
+    // Closed by its own button: remembered as hidden (not when the window goes).
+    connect(m_tapePanel, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (!visible && m_tapePanel->isHidden()) ShowTape(false);
+    });
+}
+
+void CMainFrame::ShowTape(bool shown) {
+    QSettings().setValue(QStringLiteral("View/Tape"), shown);
+    if (shown == !m_tapePanel->isHidden()) return;
+    m_tapePanel->setVisible(shown);
+    // The face keeps its size: the window grows by the tape, and shrinks back.
+    if (QLayout* frameLayout = layout()) frameLayout->activate();
+    resize(sizeHint());
+    UpdateCommandUI(MenuId::View);
+}
+
+void CMainFrame::SaveTapeAs() {
+    if (m_services.fileDialog == nullptr) return;
+    FileDialogRequest request;
+    request.mode = FileDialogRequest::Mode::Save;
+    request.title = "Save Tape";
+    request.filter = "Tabrix tape (*.txt)|*.txt";
+    request.defaultExtension = "*.txt";
+    request.confirmOverwrite = true;
+    const auto path = m_services.fileDialog->Choose(request);
+    if (!path) return;
+    const std::string script = m_tape.Script();
+    std::string why;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(script.data());
+    if (!WriteFileBytes(*path, {bytes, script.size()}, &why) && m_services.messageBox != nullptr) {
+        m_services.messageBox->ShowMessage(kFileError, *path + ": " + why);
+    }
+}
+
+void CMainFrame::PasteValue(double value) {
+    m_tape.RecordCommand([&] {
+        m_history.Record([&] { m_doc.ReplaceX(value); });
+        return std::optional(tape_steps::PasteValue(value));
+    });
+    UpdateCommandUI();
+}
+
+void CMainFrame::OpenStateFileAtStart(const QString& path) {
+    // Not a change to take back, but the first line of the tape.
+    m_tape.RecordCommand([&] {
+        LoadFile(path.toStdString());
+        return LoadedStep();
+    });
+}
+
+void CMainFrame::LoadFile(const std::string& path) {
+    // Opening a document reports success even after "File Error"; the tape
+    // writes a load only when the state was read.
+    m_loaded = m_commands.LoadStateFile(path) ? std::optional(path) : std::nullopt;
+}
 
 void CMainFrame::OpenDocument() {
+    m_loaded.reset();
     if (m_services.fileDialog == nullptr) return;
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Open;
@@ -355,7 +482,7 @@ void CMainFrame::OpenDocument() {
     const auto path = m_services.fileDialog->Choose(request);
     if (!path) return;
     if (m_services.recentFiles != nullptr) m_services.recentFiles->AddToRecentFileList(*path);
-    m_commands.OnOpenDocument(*path);
+    LoadFile(*path);
 }
 
 }  // namespace tabrix

@@ -12,12 +12,15 @@
 #include <vector>
 
 #include "document/document_commands.h"
+#include "document/random_draws.h"
+#include "document/tape.h"
 #include "document/undo_history.h"
 #include "engine/calculator_state.h"
 #include "platform/services.h"
 #include "shell/command_row.h"
 #include "shell/qt_services.h"
 #include "shell/recent_files.h"
+#include "shell/tape_panel.h"
 #include "shell/zoom_steps.h"
 #include "view/tabrix_view.h"
 
@@ -38,7 +41,7 @@ struct FrameServices {
     std::function<QSize()> availableScreen;
 };
 
-class CMainFrame : public QMainWindow, public IShellRequests {
+class CMainFrame : public QMainWindow, public IShellRequests, public IChangeRecorder {
 public:
     CMainFrame(CTabrixDoc& doc, const FrameServices& services, QWidget* parent = nullptr);
     ~CMainFrame() override;
@@ -53,9 +56,13 @@ public:
 
     // The ? key: opens the About box once the key has finished executing.
     void RequestAbout() override;
+    // A key from the view: one change for undo, and a step on the tape.
+    void RecordKey(const UserKey& key, const std::function<void()>& change) override;
 
     DocumentCommands& Commands() { return m_commands; }
     CUndoHistory& History() { return m_history; }
+    CTape& Tape() { return m_tape; }
+    CTapePanel* TapePanel() const { return m_tapePanel; }
 
     // The current zoom, in percent, one of kZoomSteps; kept in the settings.
     int ZoomPercent() const { return m_zoomPercent; }
@@ -77,6 +84,19 @@ private:
     // Runs the update handlers of the rows in `menu`, or with no menu those of
     // the rows that can be used without opening a menu (shortcuts, buttons).
     void UpdateCommandUI(std::optional<MenuId> menu = std::nullopt);
+    void CreateTapePanel();
+    void ShowTape(bool shown);
+    void SaveTapeAs();
+    // A value put into X as a paste would (a double-click on the tape).
+    void PasteValue(double value);
+    // Loads a state file as the document, and keeps its path for the tape.
+    void LoadFile(const std::string& path);
+    // Runs a command, one change for undo (unless it is Undo or Redo) and a
+    // line of the tape when the row says what the tape writes.
+    void RunCommand(const CommandRow& row);
+    // What the tape writes for a load, and for a paste (with its text).
+    std::optional<TapeStep> LoadedStep() const;
+    std::optional<TapeStep> PastedStep() const;
     void RebuildRecentFiles();
     void OpenRecentFile(int index);
     // Paste Number, and what it read (or why it read nothing) shown briefly.
@@ -94,7 +114,13 @@ private:
     FrameServices m_services;
     DocumentCommands m_commands;
     CUndoHistory m_history;
+    RandomDraws m_draws;  // RAN#'s numbers, as the tape writes them down
+    CTape m_tape;
     CTabrixView* m_view;
+    CTapePanel* m_tapePanel = nullptr;
+    std::optional<std::string> m_loaded;  // the state file the last load read
+    PastedNumber m_lastReading;           // what the last Paste Number read
+    bool m_cut = false;                   // the last Cut reached the clipboard and cleared X
     int m_zoomPercent = 100;
     std::vector<CommandRow> m_rows;
     std::map<int, std::size_t> m_rowOfId;

@@ -46,6 +46,10 @@ public:
     explicit QtCommandUI(QAction* action) : m_action(action) {}
     void Enable(bool enabled) override { m_action->setEnabled(enabled); }
     void SetText(const std::string& text) override { m_action->setText(QString::fromStdString(text)); }
+    void SetCheck(bool checked) override {
+        m_action->setCheckable(true);
+        m_action->setChecked(checked);
+    }
 
 private:
     QAction* m_action;

@@ -93,6 +93,10 @@ TEST_F(TapeTest, CommandsJoinTheOpenLineAndAreLinesOfTheirOwn) {
     EXPECT_EQ(Tokens(), (std::vector<std::string>{"12 paste:\"1.5 \\\"quoted\\\" # not a comment\"", "copy"}));
     EXPECT_EQ(Labels(), (std::vector<std::string>{"12 Paste 1.5 \"quoted\" # not a comment", "Copy"}));
     EXPECT_EQ(tape.Script(1, 1), "copy        #  1.500000 00\n");
+    Keys({K::kFive});
+    tape.RecordCommand([] { return std::optional(tape_steps::Undo()); });  // a line of its own
+    Keys({K::kSix});
+    EXPECT_EQ(Tokens(), (std::vector<std::string>{"12 paste:\"1.5 \\\"quoted\\\" # not a comment\"", "copy", "5 undo", "6"}));
 }
 
 TEST_F(TapeTest, ChangesAreToldWithTheFirstLineThatChangedAndClearForgetsAll) {

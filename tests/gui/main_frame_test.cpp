@@ -21,6 +21,7 @@
 #include "engine/key_codes.h"
 #include "document/state_file.h"
 #include "fakes/document_fakes.h"
+#include "fakes/qt_printing.h"
 #include "shell/about_dlg.h"
 #include "shell/command_line.h"
 #include "shell/command_ids.h"
@@ -91,7 +92,9 @@ TEST_F(MainFrameTest, WindowMenusAndToolBar) {
     EXPECT_EQ(Texts(Menu("&Edit")),
               (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-",
                            "Copy &Exact\tCtrl+Shift+C", "Paste &Number\tCtrl+Shift+V"}));
-    EXPECT_EQ(Texts(Menu("&View")), (QStringList{"Zoom &In\tCtrl++", "Zoom &Out\tCtrl+-", "&Actual Size\tCtrl+0"}));
+    EXPECT_EQ(Texts(Menu("&View")), (QStringList{"Zoom &In\tCtrl++", "Zoom &Out\tCtrl+-", "&Actual Size\tCtrl+0", "-",
+                                                  "&Tape\tCtrl+T", "&Clear Tape",
+                                                  "&Save Tape As\u2026\tCtrl+Shift+S"}));
     EXPECT_EQ(Texts(Menu("&Help")), QStringList{"&About Tabrix..."});
 
     const QList<QToolBar*> bars = frame->findChildren<QToolBar*>();

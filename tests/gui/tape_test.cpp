@@ -1,0 +1,192 @@
+// The tape in the desktop program: the dock, its commands, and the proof that
+// a session's saved tape replays in tabrix-cli to the same calculator.
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <random>
+
+#include <nlohmann/json.hpp>
+
+#include "document/state_file.h"
+#include "engine/key_codes.h"
+#include "fakes/document_fakes.h"
+#include "fakes/qt_printing.h"
+#include "shell/command_ids.h"
+#include "shell/main_frame.h"
+
+namespace tabrix {
+namespace {
+
+class TapeDockTest : public ::testing::Test {
+protected:
+    TapeDockTest() {
+        QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Tabrix")).clear();
+        services.fileDialog = &dialog;
+        services.messageBox = &messages;
+        services.clipboard = &clipboard;
+        services.recentFiles = &recent;
+        services.availableScreen = [] { return QSize(1920, 1080); };
+        frame = std::make_unique<CMainFrame>(t.doc, services);
+    }
+    void Keys(std::initializer_list<std::uint32_t> codes) {
+        for (std::uint32_t code : codes) frame->View()->PressKey(static_cast<int>(code));
+    }
+
+    testing::TestDoc t;
+    testing::FakeFileDialog dialog;
+    testing::RecordingMessageBox messages;
+    QtClipboard clipboard;
+    RecentFileList recent;
+    FrameServices services;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+TEST_F(TapeDockTest, ViewTapeShowsItBesideTheFaceAndIsRemembered) {
+    frame->show();
+    ASSERT_TRUE(frame->TapePanel()->isHidden());  // hidden the first time
+    const QSize face = frame->View()->size();
+    const int width = frame->width();
+    frame->OnCommand(cmd::kViewTape);
+    EXPECT_FALSE(frame->TapePanel()->isHidden());
+    EXPECT_TRUE(frame->ActionFor(cmd::kViewTape)->isChecked());
+    EXPECT_EQ(frame->View()->size(), face);  // the face keeps its size; the window grows
+    EXPECT_GT(frame->width(), width);
+    EXPECT_GT(frame->TapePanel()->x(), frame->View()->x());  // on the right
+    CMainFrame second(t.doc, services);
+    EXPECT_FALSE(second.TapePanel()->isHidden());
+    frame->OnCommand(cmd::kViewTape);
+    EXPECT_TRUE(frame->TapePanel()->isHidden());
+    EXPECT_EQ(frame->width(), width);
+    CMainFrame third(t.doc, services);
+    EXPECT_TRUE(third.TapePanel()->isHidden());
+}
+
+TEST_F(TapeDockTest, LinesCopyValueDoubleClickClearAndSave) {
+    frame->OnCommand(cmd::kViewTape);
+    Keys({keys::kOne, keys::kEnter, keys::kThree, keys::kInverse});  // 1 ENTER, 3 1/x
+    TapeListView* list = frame->TapePanel()->List();
+    ASSERT_EQ(list->model()->rowCount(), 2);
+    EXPECT_EQ(list->model()->index(1, 0).data().toString(), QStringLiteral("3 1/x           3.333333-01"));
+
+    list->selectAll();
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);  // the lines, not X
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              QStringLiteral("1 ENTER     #  1.000000 00\n3 INV       #  3.333333-01\n"));
+    frame->TapePanel()->CopyValue(1);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("0.3333333333333333"));
+
+    emit list->doubleClicked(list->model()->index(0, 0));  // 1 back into X, as a paste
+    EXPECT_EQ(t.doc.m_dX, 1);
+    EXPECT_EQ(frame->Tape().Line(2).tokens, "paste:\"1\"");
+    frame->OnCommand(cmd::kEditUndo);
+    EXPECT_EQ(t.doc.m_dX, 1.0 / 3);
+
+    QTemporaryDir dir;
+    dialog.answer = (dir.path() + "/session.txt").toStdString();
+    frame->OnCommand(cmd::kViewSaveTapeAs);
+    EXPECT_EQ(dialog.requests.back().title, "Save Tape");
+    EXPECT_EQ(ReadFileBytes(*dialog.answer, 1 << 20)->size(), frame->Tape().Script().size());
+    frame->OnCommand(cmd::kViewClearTape);
+    EXPECT_EQ(list->model()->rowCount(), 0);
+}
+
+TEST_F(TapeDockTest, TheTapeFollowsTheZoomAndIsAListToScreenReaders) {
+    frame->OnCommand(cmd::kViewTape);
+    const int small = frame->TapePanel()->List()->font().pixelSize();
+    frame->OnCommand(cmd::kViewZoomIn);
+    EXPECT_GT(frame->TapePanel()->List()->font().pixelSize(), small);
+    Keys({keys::kSeven, keys::kEnter});
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(frame->TapePanel()->List());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::List);
+    EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Tape"));
+}
+
+// Odd texts for the clipboard: blanks, quotes, "#", control characters,
+// non-ASCII, numbers in several notations, and none at all.
+constexpr std::array<const char*, 8> kOddTexts = {
+    "  -7.25xyz", "1 234,50 \"net\" # total", "\u00FCn\u00EFc\u00F6d\u00E9 3", "\t4\n5", "1,5e3", "abc", "",
+    "-1.5\u00B710\u207B\u00B2"};
+
+// The state record tabrix-cli --json prints after running a script.
+CalculatorState ReplayInConsole(const std::string& script) {
+    const std::string command = std::string(TABRIX_CLI_PATH) + " --json --script '" + script + "'";
+    std::string out;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        std::array<char, 4096> buffer;
+        while (std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) out.append(buffer.data(), n);
+        pclose(pipe);
+    }
+    const nlohmann::json j = nlohmann::json::parse(out);
+    // Numbers are the shortest text of each double, or "nan", "inf", "-inf".
+    auto number = [](const nlohmann::json& v) {
+        if (!v.is_string()) return v.get<double>();
+        const std::string text = v.get<std::string>();
+        return text == "nan" ? std::nan("") : text == "inf" ? HUGE_VAL : -HUGE_VAL;
+    };
+    CalculatorState s;
+    s.m_nKey = j["m_nKey"];
+    s.m_strDisplay = j["m_strDisplay"];
+    s.m_bDecimal = j["m_bDecimal"], s.m_bEntering = j["m_bEntering"], s.m_bExponent = j["m_bExponent"];
+    s.m_bShift = j["m_bShift"], s.m_bLift = j["m_bLift"], s.m_bSpare = j["m_bSpare"];
+    s.m_strMantissa = j["m_strMantissa"], s.m_strFraction = j["m_strFraction"], s.m_strExponent = j["m_strExponent"];
+    s.m_strMantSign = j["m_strMantSign"], s.m_strExpSign = j["m_strExpSign"];
+    s.m_nPointPos = j["m_nPointPos"];
+    s.m_dX = number(j["m_dX"]), s.m_dY = number(j["m_dY"]), s.m_dZ = number(j["m_dZ"]), s.m_dT = number(j["m_dT"]);
+    for (std::size_t n = 0; n < 10; ++n) s.m_dReg[n] = number(j["m_dReg"][n]);
+    s.m_strFormat = j["m_strFormat"], s.m_nDigits = j["m_nDigits"];
+    s.m_strPrefix = j["m_strPrefix"], s.m_strAngle = j["m_strAngle"];
+    return s;
+}
+
+// The proof: random keys (the keypad and the keyboard), menu commands and
+// pastes of odd text in the desktop program; its saved tape, replayed by
+// tabrix-cli --script, gives the same state record, member by member, the
+// doubles to the bit.
+TEST_F(TapeDockTest, ASavedTapeReplaysInTheConsoleToTheSameState) {
+    const std::array<int, 12> commands = {cmd::kEditCut,        cmd::kEditCopy,       cmd::kEditPaste,
+                                          cmd::kEditPasteNumber, cmd::kEditCopyExact,  cmd::kEditUndo,
+                                          cmd::kEditRedo,       cmd::kFileResetState, kStoreCommandIds[3],
+                                          kRecallCommandIds[3], cmd::kFileNew,        cmd::kFileLoadState};
+    const std::array<int, 6> keyboard = {Qt::Key_Escape, Qt::Key_Delete, Qt::Key_F, Qt::Key_E, Qt::Key_5, Qt::Key_Plus};
+    QTemporaryDir dir;
+    const std::string saved = (dir.path() + "/saved.rpn").toStdString();
+    for (unsigned seed = 1; seed <= 12; ++seed) {
+        SCOPED_TRACE(seed);
+        std::mt19937 random(seed);
+        frame->OnCommand(cmd::kFileNew);
+        frame->Tape().Clear();
+        dialog.answer = saved;
+        frame->OnCommand(cmd::kFileSaveState);  // a state file for the loads to read
+        for (int step = 0; step < 200; ++step) {
+            const unsigned what = random() % 10;
+            if (what < 6) {
+                frame->View()->PressKey(static_cast<int>(random() % 32));
+            } else if (what < 8) {
+                const int key = keyboard[random() % keyboard.size()];
+                const Qt::KeyboardModifiers keypad = key == Qt::Key_Plus ? Qt::KeypadModifier : Qt::NoModifier;
+                QTest::keyPress(frame->View(), static_cast<Qt::Key>(key), keypad);
+                QTest::keyRelease(frame->View(), static_cast<Qt::Key>(key), keypad);
+            } else {
+                QApplication::clipboard()->setText(QString::fromUtf8(kOddTexts[random() % kOddTexts.size()]));
+                frame->OnCommand(commands[random() % commands.size()]);
+            }
+        }
+        const std::string tape = (dir.path() + "/tape.txt").toStdString();
+        dialog.answer = tape;
+        frame->OnCommand(cmd::kViewSaveTapeAs);
+        EXPECT_EQ(ReplayInConsole(tape), t.doc.State()) << frame->Tape().Script();
+    }
+}
+
+}  // namespace
+}  // namespace tabrix

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "document/file_io.h"
 #include "document/state_file.h"
+#include "document/tape.h"
 #include "document/undo_history.h"
 #include "engine/calculator_state.h"
 #include "engine/key_codes.h"
@@ -160,6 +162,45 @@ void BM_KeyWithUndo(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_KeyWithUndo);
+
+// The tape: "3 +" over and over, one line for every two keys, until it holds
+// a million lines. Each iteration is one line, its two keys executed; the
+// keys alone are BM_KeysArithmetic. The memory a line takes is a counter.
+void BM_TapeLine(benchmark::State& state) {
+    CTabrixDoc doc;
+    CTape tape(doc, nullptr);
+    for (auto _ : state) {
+        for (std::uint32_t key : {k::kThree, k::kPlus}) tape.RecordKey(key, [&] { doc.PressKey(key); });
+        if (tape.Size() == 1'000'000) {
+            state.PauseTiming();
+            tape.Clear();
+            state.ResumeTiming();
+        }
+    }
+    for (int i = static_cast<int>(tape.Size()); i < 1'000'000; ++i) {
+        for (std::uint32_t key : {k::kThree, k::kPlus}) tape.RecordKey(key, [&] { doc.PressKey(key); });
+    }
+    state.counters["bytes_per_line"] = static_cast<double>(tape.MemoryBytes()) / static_cast<double>(tape.Size());
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_TapeLine);
+
+// Saving a tape of a million lines: its text made and written safely.
+void BM_TapeSaveMillionLines(benchmark::State& state) {
+    CTabrixDoc doc;
+    CTape tape(doc, nullptr);
+    for (int i = 0; i < 1'000'000; ++i) {
+        for (std::uint32_t key : {k::kThree, k::kPlus}) tape.RecordKey(key, [&] { doc.PressKey(key); });
+    }
+    const std::string path = "/tmp/tabrix-bench-tape-" + std::to_string(::getpid()) + ".txt";
+    for (auto _ : state) {
+        const std::string script = tape.Script();
+        benchmark::DoNotOptimize(
+            WriteFileBytes(path, {reinterpret_cast<const std::uint8_t*>(script.data()), script.size()}));
+    }
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_TapeSaveMillionLines)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

@@ -7,7 +7,10 @@
 #include <QtMath>
 #include <benchmark/benchmark.h>
 
+#include "document/tape.h"
 #include "engine/calculator_state.h"
+#include "engine/key_codes.h"
+#include "shell/tape_panel.h"
 #include "view/face_painter.h"
 #include "view/keypad_geometry.h"
 #include "view/lcd_painter.h"
@@ -91,6 +94,28 @@ void BM_PaintFaces(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PaintFaces)->Unit(benchmark::kMillisecond);
+
+// The tape dock with a million lines: a new line appended, the list scrolled
+// to its end and repainted at once, as after every key.
+void BM_TapeDockNewLineAtAMillion(benchmark::State& state) {
+    CTabrixDoc doc;
+    CTape tape(doc, nullptr);
+    auto line = [&] {
+        for (std::uint32_t key : {keys::kThree, keys::kPlus}) tape.RecordKey(key, [&] { doc.PressKey(key); });
+    };
+    for (int i = 0; i < 1'000'000; ++i) line();
+    QAction clear(QStringLiteral("Clear")), saveAs(QStringLiteral("Save"));
+    CTapePanel panel(tape, &clear, &saveAs, [](double) {});
+    panel.resize(240, 400);
+    panel.show();
+    for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();
+    for (auto _ : state) {
+        line();
+        panel.List()->viewport()->repaint();
+    }
+    if (panel.List()->RowCount() != static_cast<int>(tape.Size())) state.SkipWithError("rows missing");
+}
+BENCHMARK(BM_TapeDockNewLineAtAMillion)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -1,11 +1,15 @@
 #include "shell/tape_panel.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QScrollBar>
+#include <QToolTip>
+#include <map>
 
 #include "document/number_reading.h"
 
@@ -15,107 +19,197 @@ namespace {
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-// A row: the labels, padded to a column, then the main line.
+// The labels take this many columns before the main line.
 constexpr int kLabelColumn = 14;
+
+void AnnounceLine(TapeView* view, int row) {
+    if (!QAccessible::isActive() || row < 0) return;
+    view->setAccessibleDescription(view->RowSpeech(row));
+    QAccessibleEvent event(view, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
 
 }  // namespace
 
-TapeModel::TapeModel(CTape& tape, QObject* parent) : QAbstractListModel(parent), m_tape(tape) {
-    m_rows = static_cast<int>(tape.Size());
+TapeView::TapeView(CTape& tape, QWidget* parent) : QAbstractScrollArea(parent), m_tape(tape) {
+    InstallTapeAccessibility();
+    setFocusPolicy(Qt::StrongFocus);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    setAccessibleName(QStringLiteral("Tape"));
+    verticalScrollBar()->setSingleStep(1);
     m_tape.SetChangedCallback([this](std::size_t first) { Follow(first); });
+    UpdateScrollBar();
 }
 
-TapeModel::~TapeModel() { m_tape.SetChangedCallback(nullptr); }
+TapeView::~TapeView() { m_tape.SetChangedCallback(nullptr); }
 
-int TapeModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_rows; }
+QString TapeView::RowText(int row) const {
+    const TapeLine line = m_tape.Line(static_cast<std::size_t>(row));
+    return Q(line.label).leftJustified(kLabelColumn) + QLatin1Char(' ') + Q(line.shown);
+}
 
-QVariant TapeModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= m_rows) return {};
-    const TapeLine line = m_tape.Line(static_cast<std::size_t>(index.row()));
-    switch (role) {
-        case Qt::DisplayRole: return Q(line.label).leftJustified(kLabelColumn) + QLatin1Char(' ') + Q(line.shown);
-        case Qt::ToolTipRole: return Q(CTape::ScriptLine(line));
-        case Qt::AccessibleTextRole: return Q(line.label) + QStringLiteral(", X ") + Q(line.shown).trimmed();
-        default: return {};
+QString TapeView::RowSpeech(int row) const {
+    const TapeLine line = m_tape.Line(static_cast<std::size_t>(row));
+    return Q(line.label) + QStringLiteral(", X ") + Q(line.shown).trimmed();
+}
+
+int TapeView::RowAt(int y) const {
+    const int row = verticalScrollBar()->value() + y / m_rowHeight;
+    return row >= 0 && row < RowCount() ? row : -1;
+}
+
+void TapeView::Select(int anchor, int current) {
+    const int last = RowCount() - 1;
+    m_anchor = last < 0 ? -1 : std::clamp(anchor, 0, last);
+    m_current = last < 0 ? -1 : std::clamp(current, 0, last);
+    viewport()->update();
+}
+
+QString TapeView::SelectedScript() const {
+    if (m_anchor < 0) return {};
+    return Q(m_tape.Script(static_cast<std::size_t>(SelectionFirst()),
+                           static_cast<std::size_t>(SelectionLast() - SelectionFirst() + 1)));
+}
+
+void TapeView::ScrollToEnd() { verticalScrollBar()->setValue(verticalScrollBar()->maximum()); }
+
+void TapeView::Follow(std::size_t first) {
+    QScrollBar* bar = verticalScrollBar();
+    const bool atEnd = bar->value() >= bar->maximum();
+    if (m_current >= RowCount()) Select(-1, -1);
+    UpdateScrollBar();
+    if (atEnd) ScrollToEnd();  // following the newest line, as long as the list was there
+    viewport()->update();
+    if (static_cast<int>(first) < RowCount()) AnnounceLine(this, RowCount() - 1);
+}
+
+void TapeView::UpdateScrollBar() {
+    // The bar counts rows: a million lines stay within its range.
+    const int visible = std::max(1, viewport()->height() / m_rowHeight);
+    verticalScrollBar()->setPageStep(visible);
+    verticalScrollBar()->setRange(0, std::max(0, RowCount() - visible));
+}
+
+void TapeView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    const QPalette& colors = palette();
+    painter.fillRect(viewport()->rect(), colors.base());
+    const int first = verticalScrollBar()->value();
+    const int ascent = painter.fontMetrics().ascent();
+    for (int row = first, y = 0; row < RowCount() && y < viewport()->height(); ++row, y += m_rowHeight) {
+        const bool selected = m_anchor >= 0 && row >= SelectionFirst() && row <= SelectionLast();
+        if (selected) painter.fillRect(0, y, viewport()->width(), m_rowHeight, colors.highlight());
+        painter.setPen(selected ? colors.highlightedText().color() : colors.text().color());
+        painter.drawText(4, y + ascent, RowText(row));
+        if (row == m_current && hasFocus()) {
+            painter.setPen(QPen(colors.highlight().color(), 1, Qt::DotLine));
+            painter.drawRect(0, y, viewport()->width() - 1, m_rowHeight - 1);
+        }
     }
 }
 
-void TapeModel::Follow(std::size_t first) {
-    const int size = static_cast<int>(m_tape.Size());
-    const int changed = static_cast<int>(first);
-    if (size == 0 && m_rows > 0) {
-        beginResetModel();
-        m_rows = 0;
-        endResetModel();
-        return;
-    }
-    if (size < m_rows) {  // the open line went away
-        beginRemoveRows({}, size, m_rows - 1);
-        m_rows = size;
-        endRemoveRows();
-    }
-    if (changed < std::min(size, m_rows)) emit dataChanged(index(changed), index(std::min(size, m_rows) - 1));
-    if (size > m_rows) {
-        beginInsertRows({}, m_rows, size - 1);
-        m_rows = size;
-        endInsertRows();
-    }
+void TapeView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBar();
 }
 
-QString TapeListView::SelectedScript() const {
-    QModelIndexList rows = selectionModel() != nullptr ? selectionModel()->selectedRows() : QModelIndexList();
-    std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    QString script;
-    for (const QModelIndex& row : rows) script += row.data(Qt::ToolTipRole).toString() + QLatin1Char('\n');
-    return script;
+void TapeView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        m_rowHeight = std::max(1, fontMetrics().height());
+        UpdateScrollBar();
+    }
+    QAbstractScrollArea::changeEvent(event);
 }
 
-bool TapeListView::event(QEvent* event) {
-    // The list's Copy key is its own, not the main window's Edit > Copy.
-    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-        event->accept();
+void TapeView::MoveCurrent(int row, bool extend) {
+    if (RowCount() == 0) return;
+    row = std::clamp(row, 0, RowCount() - 1);
+    Select(extend && m_anchor >= 0 ? m_anchor : row, row);
+    QScrollBar* bar = verticalScrollBar();
+    if (row < bar->value()) bar->setValue(row);
+    if (row >= bar->value() + bar->pageStep()) bar->setValue(row - bar->pageStep() + 1);
+    if (QAccessible::isActive()) AnnounceLine(this, row);
+}
+
+void TapeView::mousePressEvent(QMouseEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    const int row = RowAt(qRound(event->position().y()));
+    if (row < 0) return;
+    if (event->button() == Qt::RightButton && m_anchor >= 0 && row >= SelectionFirst() && row <= SelectionLast()) {
+        return;  // the context menu acts on the selection as it is
+    }
+    MoveCurrent(row, event->modifiers().testFlag(Qt::ShiftModifier));
+}
+
+void TapeView::mouseMoveEvent(QMouseEvent* event) {
+    if (!event->buttons().testFlag(Qt::LeftButton)) return;
+    const int y = qRound(event->position().y());
+    MoveCurrent(y < 0 ? m_current - 1 : (RowAt(y) < 0 ? RowCount() - 1 : RowAt(y)), true);
+}
+
+void TapeView::mouseDoubleClickEvent(QMouseEvent* event) {
+    const int row = RowAt(qRound(event->position().y()));
+    if (row >= 0 && onActivated) onActivated(row);
+}
+
+bool TapeView::event(QEvent* event) {
+    // The list's Copy and Select All keys are its own, not the main window's
+    // Edit > Copy (which copies X).
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::SelectAll)) {
+            event->accept();
+            return true;
+        }
+    }
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int row = RowAt(viewport()->mapFrom(this, help->pos()).y());
+        if (row >= 0) {
+            QToolTip::showText(help->globalPos(), Q(CTape::ScriptLine(m_tape.Line(static_cast<std::size_t>(row)))));
+        } else {
+            QToolTip::hideText();
+        }
         return true;
     }
-    return QListView::event(event);
+    return QAbstractScrollArea::event(event);
 }
 
-void TapeListView::keyPressEvent(QKeyEvent* event) {
+void TapeView::keyPressEvent(QKeyEvent* event) {
+    const bool extend = event->modifiers().testFlag(Qt::ShiftModifier);
+    const int page = verticalScrollBar()->pageStep();
     if (event->matches(QKeySequence::Copy)) {
         if (const QString script = SelectedScript(); !script.isEmpty()) QApplication::clipboard()->setText(script);
-        return;
+    } else if (event->matches(QKeySequence::SelectAll)) {
+        SelectAll();
+    } else if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+        MoveCurrent(m_current < 0 ? RowCount() - 1 : m_current + (event->key() == Qt::Key_Up ? -1 : 1), extend);
+    } else if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown) {
+        MoveCurrent(m_current + (event->key() == Qt::Key_PageUp ? -page : page), extend);
+    } else if (event->key() == Qt::Key_Home || event->key() == Qt::Key_End) {
+        MoveCurrent(event->key() == Qt::Key_Home ? 0 : RowCount() - 1, extend);
+    } else if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && m_current >= 0 && onActivated) {
+        onActivated(m_current);
+    } else {
+        QAbstractScrollArea::keyPressEvent(event);
     }
-    QListView::keyPressEvent(event);
 }
 
 CTapePanel::CTapePanel(CTape& tape, QAction* clear, QAction* saveAs, std::function<void(double)> pasteValue,
                        QWidget* parent)
     : QDockWidget(QStringLiteral("Tape"), parent),
       m_tape(tape),
-      m_model(new TapeModel(tape, this)),
-      m_list(new TapeListView(this)),
+      m_list(new TapeView(tape, this)),
       m_clear(clear),
-      m_saveAs(saveAs),
-      m_pasteValue(std::move(pasteValue)) {
+      m_saveAs(saveAs) {
     setObjectName(QStringLiteral("tape"));
     setFeatures(QDockWidget::DockWidgetClosable);
     setAllowedAreas(Qt::RightDockWidgetArea);
-    m_list->setModel(m_model);
-    m_list->setUniformItemSizes(true);  // no row is measured: a million lines cost nothing
-    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_list->setAccessibleName(QStringLiteral("Tape"));
     setWidget(m_list);
+    m_list->onActivated = [this, paste = std::move(pasteValue)](int row) {
+        paste(m_tape.Line(static_cast<std::size_t>(row)).value);
+    };
     connect(m_list, &QWidget::customContextMenuRequested, this, &CTapePanel::ShowContextMenu);
-    connect(m_list, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
-        if (index.isValid()) m_pasteValue(m_tape.Line(static_cast<std::size_t>(index.row())).value);
-    });
-    // A new line: the list follows to the end (when it was there) and a
-    // screen reader hears of it.
-    connect(m_model, &QAbstractItemModel::rowsInserted, this, [this] {
-        QScrollBar* bar = m_list->verticalScrollBar();
-        if (bar->value() >= bar->maximum() - 1) m_list->scrollToBottom();
-        AnnounceLastLine();
-    });
     SetZoom(1.0);
 }
 
@@ -124,36 +218,117 @@ void CTapePanel::SetZoom(qreal zoom) {
     font.setPixelSize(qRound(11 * zoom));
     m_list->setFont(font);
     // Wide enough for the labels and a main line, at this zoom.
-    m_list->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QString(kLabelColumn + 15, QLatin1Char('0'))));
+    m_list->setMinimumWidth(QFontMetrics(font).horizontalAdvance(QString(kLabelColumn + 16, QLatin1Char('0'))));
 }
 
 void CTapePanel::CopyValue(int row) {
-    if (row < 0 || row >= static_cast<int>(m_tape.Size())) return;
-    QApplication::clipboard()->setText(QString::fromStdString(ExactText(m_tape.Line(static_cast<std::size_t>(row)).value)));
+    if (row < 0 || row >= m_list->RowCount()) return;
+    const double value = m_tape.Line(static_cast<std::size_t>(row)).value;
+    QApplication::clipboard()->setText(QString::fromStdString(ExactText(value)));
 }
 
 void CTapePanel::ShowContextMenu(const QPoint& position) {
-    const QModelIndex index = m_list->indexAt(position);
+    const int row = m_list->RowAt(m_list->viewport()->mapFrom(m_list, position).y());
     QMenu menu(this);
     QAction* copy = menu.addAction(QStringLiteral("&Copy"), this, [this] {
         QApplication::clipboard()->setText(m_list->SelectedScript());
     });
     copy->setShortcut(QKeySequence::Copy);
-    copy->setEnabled(m_list->selectionModel()->hasSelection());
-    menu.addAction(QStringLiteral("Copy &Value"), this, [this, index] { CopyValue(index.row()); })
-        ->setEnabled(index.isValid());
+    copy->setEnabled(m_list->SelectionFirst() >= 0);
+    menu.addAction(QStringLiteral("Copy &Value"), this, [this, row] { CopyValue(row); })->setEnabled(row >= 0);
     menu.addSeparator();
     menu.addAction(m_clear);
     menu.addAction(m_saveAs);
-    menu.exec(m_list->viewport()->mapToGlobal(position));
+    menu.exec(m_list->mapToGlobal(position));
 }
 
-void CTapePanel::AnnounceLastLine() {
-    if (!QAccessible::isActive() || m_tape.Size() == 0) return;
-    const QModelIndex last = m_model->index(static_cast<int>(m_tape.Size()) - 1);
-    m_list->setAccessibleDescription(last.data(Qt::AccessibleTextRole).toString());
-    QAccessibleEvent event(m_list, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
+// --- Accessibility: the list and its lines --------------------------------------
+
+namespace {
+
+class TapeAccessible;
+
+// One line of the tape. Made when a screen reader asks for it, and kept.
+class TapeLineItem final : public QAccessibleInterface {
+public:
+    TapeLineItem(TapeView* view, QAccessibleInterface* list, int row) : m_view(view), m_list(list), m_row(row) {}
+    bool isValid() const override { return m_view != nullptr && m_row < m_view->RowCount(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return m_list->window(); }
+    QAccessibleInterface* parent() const override { return m_list; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name && isValid() ? m_view->RowSpeech(m_row) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.selectable = true;
+        state.selected = m_row >= m_view->SelectionFirst() && m_row <= m_view->SelectionLast();
+        state.focused = m_view->hasFocus() && m_row == m_view->CurrentRow();
+        return state;
+    }
+    QRect rect() const override {
+        const int top = (m_row - m_view->verticalScrollBar()->value()) * m_view->RowHeight();
+        const QRect local(0, top, m_view->viewport()->width(), m_view->RowHeight());
+        if (!m_view->viewport()->rect().intersects(local)) return {};
+        return QRect(m_view->viewport()->mapToGlobal(local.topLeft()), local.size());
+    }
+    int Row() const { return m_row; }
+
+private:
+    TapeView* m_view;
+    QAccessibleInterface* m_list;
+    int m_row;
+};
+
+class TapeAccessible final : public QAccessibleWidget {
+public:
+    explicit TapeAccessible(TapeView* view) : QAccessibleWidget(view, QAccessible::List) {}
+    ~TapeAccessible() override {
+        for (const auto& [row, item] : m_items) QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(item));
+    }
+    int childCount() const override { return View()->RowCount(); }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount()) return nullptr;
+        auto& item = m_items[index];
+        if (item == nullptr) {
+            item = new TapeLineItem(View(), const_cast<TapeAccessible*>(this), index);
+            QAccessible::registerAccessibleInterface(item);
+        }
+        return item;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const auto* item = dynamic_cast<const TapeLineItem*>(child);
+        return item != nullptr && item->isValid() ? item->Row() : -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        return child(View()->RowAt(View()->viewport()->mapFromGlobal(QPoint(x, y)).y()));
+    }
+    QAccessibleInterface* focusChild() const override { return child(View()->CurrentRow()); }
+
+private:
+    TapeView* View() const { return static_cast<TapeView*>(widget()); }
+    mutable std::map<int, QAccessibleInterface*> m_items;
+};
+
+QAccessibleInterface* TapeFactory(const QString&, QObject* object) {
+    if (auto* view = dynamic_cast<TapeView*>(object)) return new TapeAccessible(view);
+    return nullptr;
+}
+
+}  // namespace
+
+void InstallTapeAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(TapeFactory);
+        return true;
+    }();
+    (void)installed;
 }
 
 }  // namespace tabrix

@@ -1,12 +1,15 @@
 // The tape beside the calculator: a dock on the right of the main window with
 // one row per tape line, "12 ENTER" on the left and the main line after it
-// on the right. A list model over the tape with rows of one height, so that
-// a million lines scroll and paint as fast as ten.
+// on the right.
+//
+// The list is drawn straight from the tape: every row has the same height,
+// so the view knows where any line is without measuring or laying out rows,
+// and a million lines scroll, grow and paint as fast as ten. (Qt's own list
+// view lays out every row again when one is added.)
 #pragma once
 
-#include <QAbstractListModel>
+#include <QAbstractScrollArea>
 #include <QDockWidget>
-#include <QListView>
 #include <functional>
 
 #include "document/tape.h"
@@ -15,35 +18,53 @@ class QAction;
 
 namespace tabrix {
 
-class TapeModel final : public QAbstractListModel {
+class TapeView final : public QAbstractScrollArea {
 public:
-    explicit TapeModel(CTape& tape, QObject* parent = nullptr);
-    ~TapeModel() override;
+    explicit TapeView(CTape& tape, QWidget* parent = nullptr);
+    ~TapeView() override;
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    // Display: the labels and, after them, the main line; tooltip: the line
-    // as the saved tape has it; accessible text: the labels and the value.
-    QVariant data(const QModelIndex& index, int role) const override;
+    int RowCount() const { return static_cast<int>(m_tape.Size()); }
+    // A row as it is shown: the labels, then the main line after them.
+    QString RowText(int row) const;
+    // A row as a screen reader says it: "3 +, X 1.5".
+    QString RowSpeech(int row) const;
+    int RowAt(int y) const;
+    int RowHeight() const { return m_rowHeight; }
 
-private:
-    // Brings the rows in line with the tape from its line `first` on.
-    void Follow(std::size_t first);
-
-    CTape& m_tape;
-    int m_rows = 0;
-};
-
-// The list: Ctrl+C (the platform's Copy key) copies the selected lines as the
-// saved tape has them, rather than Edit > Copy copying X.
-class TapeListView final : public QListView {
-public:
-    using QListView::QListView;
-    // The selected lines, oldest first, as a script.
+    // The selected lines, one run of rows from `first` to `last`; none when
+    // first is -1.
+    int SelectionFirst() const { return m_anchor < 0 ? -1 : std::min(m_anchor, m_current); }
+    int SelectionLast() const { return m_anchor < 0 ? -1 : std::max(m_anchor, m_current); }
+    void Select(int anchor, int current);
+    void SelectAll() { Select(0, RowCount() - 1); }
+    // The selected lines as the saved tape has them.
     QString SelectedScript() const;
+    int CurrentRow() const { return m_current; }
+
+    void ScrollToEnd();
+    // Called with a row when it is double-clicked.
+    std::function<void(int row)> onActivated;
 
 protected:
     bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // The tape's lines changed from `first` on.
+    void Follow(std::size_t first);
+    void UpdateScrollBar();
+    void MoveCurrent(int row, bool extend);
+
+    CTape& m_tape;
+    int m_rowHeight = 16;
+    int m_anchor = -1;
+    int m_current = -1;
 };
 
 class CTapePanel final : public QDockWidget {
@@ -55,20 +76,20 @@ public:
 
     // The text follows the calculator's zoom.
     void SetZoom(qreal zoom);
-    TapeListView* List() const { return m_list; }
+    TapeView* List() const { return m_list; }
     // The value of the line at `row` at full precision, on the clipboard.
     void CopyValue(int row);
 
 private:
     void ShowContextMenu(const QPoint& position);
-    void AnnounceLastLine();
 
     CTape& m_tape;
-    TapeModel* m_model;
-    TapeListView* m_list;
+    TapeView* m_list;
     QAction* m_clear;
     QAction* m_saveAs;
-    std::function<void(double)> m_pasteValue;
 };
+
+// Screen readers see a TapeView as a list whose items are its lines.
+void InstallTapeAccessibility();
 
 }  // namespace tabrix

@@ -89,6 +89,9 @@ void CTabrixView::Render(QPainter& painter, qreal scale) {
         painter.drawImage(logical, m_bmpPressed,
                           QRectF(logical.topLeft() * s, logical.size() * s));
     }
+    // Every text of the LCD lies in its window; at a zoom such as 150 % a text
+    // cell's opaque background, rounded, would reach a pixel into the bezel.
+    painter.setClipRect(QRectF(17, 11, 207, 58));
     DrawMainLine(painter, m_doc);
     DrawStackLines(painter, m_doc);
     DrawIndicators(painter, m_doc);

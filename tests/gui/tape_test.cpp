@@ -71,20 +71,21 @@ TEST_F(TapeDockTest, ViewTapeShowsItBesideTheFaceAndIsRemembered) {
 }
 
 TEST_F(TapeDockTest, LinesCopyValueDoubleClickClearAndSave) {
+    frame->show();
     frame->OnCommand(cmd::kViewTape);
     Keys({keys::kOne, keys::kEnter, keys::kThree, keys::kInverse});  // 1 ENTER, 3 1/x
-    TapeListView* list = frame->TapePanel()->List();
-    ASSERT_EQ(list->model()->rowCount(), 2);
-    EXPECT_EQ(list->model()->index(1, 0).data().toString(), QStringLiteral("3 1/x           3.333333-01"));
+    TapeView* list = frame->TapePanel()->List();
+    ASSERT_EQ(list->RowCount(), 2);
+    EXPECT_EQ(list->RowText(1), QStringLiteral("3 1/x           3.333333-01"));
 
-    list->selectAll();
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);  // the lines, not X
     EXPECT_EQ(QApplication::clipboard()->text(),
               QStringLiteral("1 ENTER     #  1.000000 00\n3 INV       #  3.333333-01\n"));
     frame->TapePanel()->CopyValue(1);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("0.3333333333333333"));
 
-    emit list->doubleClicked(list->model()->index(0, 0));  // 1 back into X, as a paste
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, QPoint(10, list->RowHeight() / 2));  // 1, as a paste
     EXPECT_EQ(t.doc.m_dX, 1);
     EXPECT_EQ(frame->Tape().Line(2).tokens, "paste:\"1\"");
     frame->OnCommand(cmd::kEditUndo);
@@ -96,7 +97,7 @@ TEST_F(TapeDockTest, LinesCopyValueDoubleClickClearAndSave) {
     EXPECT_EQ(dialog.requests.back().title, "Save Tape");
     EXPECT_EQ(ReadFileBytes(*dialog.answer, 1 << 20)->size(), frame->Tape().Script().size());
     frame->OnCommand(cmd::kViewClearTape);
-    EXPECT_EQ(list->model()->rowCount(), 0);
+    EXPECT_EQ(list->RowCount(), 0);
 }
 
 TEST_F(TapeDockTest, TheTapeFollowsTheZoomAndIsAListToScreenReaders) {
@@ -104,11 +105,14 @@ TEST_F(TapeDockTest, TheTapeFollowsTheZoomAndIsAListToScreenReaders) {
     const int small = frame->TapePanel()->List()->font().pixelSize();
     frame->OnCommand(cmd::kViewZoomIn);
     EXPECT_GT(frame->TapePanel()->List()->font().pixelSize(), small);
-    Keys({keys::kSeven, keys::kEnter});
+    Keys({keys::kSeven, keys::kEnter, keys::kTwo, keys::kPlus});
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(frame->TapePanel()->List());
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->role(), QAccessible::List);
     EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Tape"));
+    ASSERT_EQ(list->childCount(), 2);
+    EXPECT_EQ(list->child(1)->role(), QAccessible::ListItem);
+    EXPECT_EQ(list->child(1)->text(QAccessible::Name), QStringLiteral("2 +, X 9.000000 00"));
 }
 
 // Odd texts for the clipboard: blanks, quotes, "#", control characters,

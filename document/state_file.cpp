@@ -1,6 +1,7 @@
 #include "document/state_file.h"
 
 #include "document/file_io.h"
+#include "engine/main_line.h"
 #include "document/utf8.h"
 
 #include <algorithm>
@@ -202,6 +203,12 @@ std::optional<CalculatorState> DecodeState(std::span<const std::uint8_t> bytes, 
         return std::nullopt;
     }
     return s;
+}
+
+void ApplyLoadedState(CTabrixDoc& doc, const CalculatorState& state) {
+    doc.SetState(state);
+    if (doc.m_bEntering) doc.m_nPointPos = EntryPointPos(doc);
+    doc.Refresh();
 }
 
 std::optional<std::vector<std::uint8_t>> ReadStateBytes(const std::string& path, std::string* why) {

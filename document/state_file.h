@@ -30,6 +30,11 @@ std::optional<CalculatorState> DecodeState(std::span<const std::uint8_t> bytes, 
 // One string field in the tagged encoding (exposed for tests).
 std::vector<std::uint8_t> EncodeString(const std::string& text);
 
+// Puts a state that was read (from a file, a saved session) into the
+// document: the point column where typing would have put it (the file does
+// not hold it), the main line rebuilt, the views redrawn.
+void ApplyLoadedState(CTabrixDoc& doc, const CalculatorState& state);
+
 // The whole state file at `path`; nothing (with the reason in `why`) when it
 // cannot be read, is not a regular file, or is larger than any state file
 // can sensibly be.

@@ -1,7 +1,6 @@
 // Save State, Load State and opening a state file as a document.
 #include "document/document_commands.h"
 #include "document/state_file.h"
-#include "engine/main_line.h"
 
 namespace tabrix {
 
@@ -56,10 +55,7 @@ bool DocumentCommands::LoadStateFile(std::string path) {
         ShowMessage(kFileError, path + ": " + why);
         return false;
     }
-    m_doc.SetState(*state);
-    // The point column is not in the file: put it where typing would have.
-    if (m_doc.m_bEntering) m_doc.m_nPointPos = EntryPointPos(m_doc);
-    m_doc.Refresh();
+    ApplyLoadedState(m_doc, *state);
     return true;
 }
 

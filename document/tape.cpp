@@ -1,7 +1,9 @@
 #include "document/tape.h"
 
 #include <algorithm>
+#include <charconv>
 
+#include "document/number_reading.h"
 #include "engine/key_codes.h"
 #include "engine/key_table.h"
 #include "engine/keyboard_map.h"
@@ -111,14 +113,15 @@ void CTape::EndStep() {
         Notify(openLine);
         return;
     }
-    const std::string tokens = Joined(&Item::token), label = Joined(&Item::label), shown = MainLineAsRead(m_doc);
-    m_lines.push_back({m_doc.m_dX, m_chars.size(), static_cast<std::uint32_t>(tokens.size()),
-                       static_cast<std::uint32_t>(label.size()), static_cast<std::uint32_t>(shown.size())});
-    m_chars += tokens;
-    m_chars += label;
-    m_chars += shown;
+    StoreLine(Joined(&Item::token), Joined(&Item::label), MainLineAsRead(m_doc), m_doc.m_dX);
     m_open.clear();
     Notify(openLine);
+}
+
+void CTape::StoreLine(std::string_view tokens, std::string_view label, std::string_view shown, double value) {
+    m_lines.push_back({value, m_chars.size(), static_cast<std::uint32_t>(tokens.size()),
+                       static_cast<std::uint32_t>(label.size()), static_cast<std::uint32_t>(shown.size())});
+    m_chars.append(tokens).append(label).append(shown);
 }
 
 TapeLine CTape::Line(std::size_t index) const {
@@ -148,6 +151,41 @@ std::string CTape::Script(std::size_t first, std::size_t count) const {
     std::string script;
     for (std::size_t i = first; i < std::min(Size(), first + count); ++i) script += ScriptLine(Line(i)) + '\n';
     return script;
+}
+
+std::string CTape::Save() const {
+    std::string saved;
+    for (std::size_t i = 0; i < Size(); ++i) {
+        const TapeLine line = Line(i);
+        saved.append(line.tokens).append(1, '\t').append(line.label).append(1, '\t').append(line.shown);
+        saved.append(1, '\t').append(ExactText(line.value)).append(1, '\n');
+    }
+    return saved;
+}
+
+bool CTape::Load(std::string_view saved) {
+    std::vector<std::string_view> fields;
+    std::vector<std::pair<std::vector<std::string_view>, double>> lines;
+    for (std::size_t start = 0; start < saved.size();) {
+        const std::size_t end = std::min(saved.find('\n', start), saved.size());
+        const std::string_view text = saved.substr(start, end - start);
+        start = end + 1;
+        fields.clear();
+        for (std::size_t from = 0;;) {
+            const std::size_t tab = text.find('\t', from);
+            fields.push_back(text.substr(from, tab - from));
+            if (tab == std::string_view::npos) break;
+            from = tab + 1;
+        }
+        double value = 0;
+        const std::string_view number = fields.back();
+        const auto [ptr, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+        if (fields.size() != 4 || error != std::errc{} || ptr != number.data() + number.size()) return false;
+        lines.push_back({{fields[0], fields[1], fields[2]}, value});
+    }
+    for (const auto& [parts, value] : lines) StoreLine(parts[0], parts[1], parts[2], value);
+    Notify(m_lines.size() - lines.size());
+    return true;
 }
 
 std::size_t CTape::MemoryBytes() const { return m_chars.capacity() + m_lines.capacity() * sizeof(Record); }

@@ -68,6 +68,13 @@ public:
     std::string Script(std::size_t first, std::size_t count) const;
     std::string Script() const { return Script(0, Size()); }
 
+    // Every line in full (the open one too, as a line), one per text line:
+    // tokens, labels, main line and X's exact value, separated by tabs; and
+    // the lines such a text holds, added after the completed lines (false,
+    // adding nothing, when it is not such a text).
+    std::string Save() const;
+    bool Load(std::string_view saved);
+
     // Called after every change of the lines with the index of the first line
     // that changed (it may be Size(): a line went away).
     void SetChangedCallback(std::function<void(std::size_t firstChanged)> callback) { m_changed = std::move(callback); }
@@ -95,6 +102,8 @@ private:
     void EndStep();
     void AddKeyItem(std::uint32_t code, bool shifted, std::uint64_t drawsBefore);
     std::string Joined(std::string Item::*part) const;
+    // A completed line into the packed buffer.
+    void StoreLine(std::string_view tokens, std::string_view label, std::string_view shown, double value);
     void Notify(std::size_t firstChanged);
 
     const CTabrixDoc& m_doc;

@@ -181,6 +181,10 @@ public:
     // through ExecuteKey, Delete clears X, Escape clears all; m_nKey ends at 0
     // and every view is asked to redraw.
     void OnHardwareKeyUp(std::uint32_t code);
+    // A keyboard key that presses keypad key `key` was released (the desktop
+    // program maps its keys itself): the key runs as a tap on it would, m_nKey
+    // ends at 0 and every view is asked to redraw.
+    void OnKeyboardKey(std::uint32_t key);
 
 private:
     // The digit count the formatting uses: m_nDigits held to 0..9, so that a

@@ -39,6 +39,11 @@ std::uint32_t KeypadKeyOfVirtualKey(std::uint32_t code) {
     return keys::kNone;
 }
 
+void CTabrixDoc::OnKeyboardKey(std::uint32_t key) {
+    PressKey(key);  // m_nKey ends at 0: a stylus press being held is cancelled
+    UpdateAllViews();
+}
+
 void CTabrixDoc::OnHardwareKeyUp(std::uint32_t code) {
     if (const std::uint32_t key = KeypadKeyOfVirtualKey(code); key != keys::kNone) {
         PressKey(key);

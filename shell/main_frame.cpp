@@ -9,8 +9,10 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QToolBar>
 #include <QToolTip>
+#include <QDebug>
 #include <algorithm>
 
 #include "document/file_io.h"
@@ -71,9 +73,14 @@ CMainFrame::CMainFrame(CTabrixDoc& doc, const FrameServices& services, QWidget* 
     CreateActions();
     CreateToolBar();
     CreateTapePanel();
+    CreateSessionStore();
+    LoadKeyMap();
 
     m_view->setFocus();
-    m_history.SetChangedCallback([this] { UpdateCommandUI(); });
+    m_history.SetChangedCallback([this] {
+        UpdateCommandUI();
+        m_session->Changed();
+    });
     const QVariant remembered = QSettings().value(QStringLiteral("View/Zoom"));
     ApplyZoom(StartZoom(remembered.isValid() ? std::optional<int>(remembered.toInt()) : std::nullopt,
                         AvailableScreen(m_services), [this](int percent) { return WindowSizeAt(percent); }));
@@ -119,7 +126,7 @@ std::vector<CommandRow> CMainFrame::FileCommands() {
         {.menu = MenuId::File},
         {cmd::kFileResetState, MenuId::File, "R&eset State", {}, [this] { m_doc.OnResetState(); }, {}, true,
          [] { return std::optional(tape_steps::Reset()); }},
-        {cmd::kAppExit, MenuId::File, "E&xit", {}, [this] { close(); }},
+        {cmd::kAppExit, MenuId::File, "E&xit", {K(Qt::CTRL | Qt::Key_Q)}, [this] { close(); }},
         // Keys without a menu item. Ctrl+S never writes an empty file: it
         // saves the state like Save State.
         {cmd::kFileNew, MenuId::None, {}, {K(Qt::CTRL | Qt::Key_N)},
@@ -163,6 +170,9 @@ std::vector<CommandRow> CMainFrame::EditCommands() {
                         ? std::optional(tape_steps::PasteNumber(m_lastReading))
                         : std::nullopt;
          }},
+        {.menu = MenuId::Edit},
+        {cmd::kEditPreferences, MenuId::Edit, "Pre&ferences\u2026", {K(Qt::CTRL | Qt::Key_Comma)},
+         [this] { EditPreferences(); }},
     };
 }
 
@@ -196,9 +206,16 @@ std::vector<CommandRow> CMainFrame::ViewAndHelpCommands() {
         {.menu = MenuId::View},
         {cmd::kViewTape, MenuId::View, "&Tape", {K(Qt::CTRL | Qt::Key_T)}, [this] { ShowTape(m_tapePanel->isHidden()); },
          [this](ICommandUI& ui) { ui.SetCheck(m_tapePanel != nullptr && !m_tapePanel->isHidden()); }},
-        {cmd::kViewClearTape, MenuId::View, "&Clear Tape", {}, [this] { m_tape.Clear(); }},
+        {cmd::kViewClearTape, MenuId::View, "&Clear Tape", {}, [this] {
+             m_tape.Clear();
+             m_session->Changed();
+         }},
         {cmd::kViewSaveTapeAs, MenuId::View, "&Save Tape As\u2026", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
          [this] { SaveTapeAs(); }},
+        {.menu = MenuId::View},
+        {cmd::kViewKeyboardKeys, MenuId::View, "&Keyboard Keys", {}, [this] { ShowKeyboardKeys(!m_view->ShowsKeyboardKeys()); },
+         [this](ICommandUI& ui) { ui.SetCheck(m_view->ShowsKeyboardKeys()); }},
+        {cmd::kHelpKeys, MenuId::Help, "&Keys and Keyboard", {K(Qt::Key_F1)}, [this] { ShowKeysWindow(); }},
         {cmd::kAppAbout, MenuId::Help, "&About Tabrix...", {}, [this] {
              if (m_services.showAbout) m_services.showAbout();
          }},
@@ -469,6 +486,66 @@ void CMainFrame::LoadFile(const std::string& path) {
     // Opening a document reports success even after "File Error"; the tape
     // writes a load only when the state was read.
     m_loaded = m_commands.LoadStateFile(path) ? std::optional(path) : std::nullopt;
+}
+
+void CMainFrame::CreateSessionStore() {
+    QString folder = m_services.sessionFolder;
+    if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    m_session = std::make_unique<SessionStore>(m_doc, m_tape, folder);
+    m_session->SetEnabled(QSettings().value(QStringLiteral("Session/RestoreAtStart"), false).toBool());
+}
+
+bool CMainFrame::RestoreSession() {
+    if (!m_session->Enabled()) return false;
+    // A damaged file is told about once the window shows, where the notice goes.
+    return m_session->Restore([this](const QString& text) {
+        QMetaObject::invokeMethod(this, [this, text] { ShowNotice(text); }, Qt::QueuedConnection);
+    });
+}
+
+void CMainFrame::LoadKeyMap() {
+    QSettings settings;
+    QStringList warnings;
+    m_view->SetKeyMap(KeyMap::Load(settings, &warnings));
+    for (const QString& warning : warnings) qWarning().noquote() << "tabrix:" << warning;
+    m_view->SetShowKeyboardKeys(settings.value(QStringLiteral("View/KeyboardKeys"), false).toBool());
+}
+
+void CMainFrame::ShowKeyboardKeys(bool shown) {
+    m_view->SetShowKeyboardKeys(shown);
+    QSettings().setValue(QStringLiteral("View/KeyboardKeys"), shown);
+}
+
+CPreferencesDialog::Values CMainFrame::Preferences() const { return {m_view->Keys(), m_session->Enabled()}; }
+
+void CMainFrame::ApplyPreferences(const CPreferencesDialog::Values& values) {
+    QSettings settings;
+    values.keys.Save(settings);
+    m_view->SetKeyMap(values.keys);
+    settings.setValue(QStringLiteral("Session/RestoreAtStart"), values.restoreAtStart);
+    const bool wasOn = m_session->Enabled();
+    m_session->SetEnabled(values.restoreAtStart);
+    // Turned on: kept from now, so that the next start finds this calculator.
+    if (values.restoreAtStart && !wasOn) m_session->SaveNow();
+    if (m_keysWindow != nullptr) m_keysWindow->SetKeyMap(values.keys);
+}
+
+void CMainFrame::EditPreferences() {
+    std::optional<CPreferencesDialog::Values> chosen;
+    if (m_services.editPreferences) {
+        chosen = m_services.editPreferences(Preferences());
+    } else {
+        CPreferencesDialog dialog(Preferences(), this);
+        if (dialog.exec() == QDialog::Accepted) chosen = dialog.Result();
+    }
+    if (chosen) ApplyPreferences(*chosen);
+}
+
+void CMainFrame::ShowKeysWindow() {
+    if (m_keysWindow == nullptr) m_keysWindow = new CKeysWindow(m_view->Keys(), this);
+    m_keysWindow->show();
+    m_keysWindow->raise();
+    m_keysWindow->activateWindow();
 }
 
 void CMainFrame::OpenDocument() {

@@ -18,8 +18,11 @@
 #include "engine/calculator_state.h"
 #include "platform/services.h"
 #include "shell/command_row.h"
+#include "shell/keys_window.h"
+#include "shell/preferences_dialog.h"
 #include "shell/qt_services.h"
 #include "shell/recent_files.h"
+#include "shell/session_store.h"
 #include "shell/tape_panel.h"
 #include "shell/zoom_steps.h"
 #include "view/tabrix_view.h"
@@ -39,6 +42,12 @@ struct FrameServices {
     // The screen's area for windows, where the window starts; the primary
     // screen's when not given.
     std::function<QSize()> availableScreen;
+    // Where the calculator of the last session is kept; the application's
+    // local data folder when empty.
+    QString sessionFolder;
+    // Shows the preferences and returns what the user chose (nothing for
+    // Cancel); the Preferences dialog when not given.
+    std::function<std::optional<CPreferencesDialog::Values>(const CPreferencesDialog::Values&)> editPreferences;
 };
 
 class CMainFrame : public QMainWindow, public IShellRequests, public IChangeRecorder {
@@ -53,6 +62,14 @@ public:
     // Start-up: the state file named on the command line is opened as the
     // document ("File Error" leaves the defaults).
     void OpenStateFileAtStart(const QString& path);
+    // Start-up without a file: the calculator of the last session comes back
+    // when the user asked for it. A damaged file says so, without a box.
+    bool RestoreSession();
+    // The preferences as they are, and as the user sets them (the key map,
+    // and whether the calculator is kept between sessions).
+    CPreferencesDialog::Values Preferences() const;
+    void ApplyPreferences(const CPreferencesDialog::Values& values);
+    SessionStore& Session() { return *m_session; }
 
     // The ? key: opens the About box once the key has finished executing.
     void RequestAbout() override;
@@ -63,6 +80,8 @@ public:
     CUndoHistory& History() { return m_history; }
     CTape& Tape() { return m_tape; }
     CTapePanel* TapePanel() const { return m_tapePanel; }
+    // Help > Keys and Keyboard, once it has been opened.
+    CKeysWindow* KeysWindow() const { return m_keysWindow; }
 
     // The current zoom, in percent, one of kZoomSteps; kept in the settings.
     int ZoomPercent() const { return m_zoomPercent; }
@@ -104,6 +123,13 @@ private:
     // A short message under the LCD that goes by itself.
     void ShowNotice(const QString& text);
     void OpenDocument();
+    void CreateSessionStore();
+    // The key map and whether the face shows it, from the settings; an entry
+    // that cannot be read is skipped with a warning on standard error.
+    void LoadKeyMap();
+    void EditPreferences();
+    void ShowKeyboardKeys(bool shown);
+    void ShowKeysWindow();
     void StepZoom(int direction);
     // Shows the picture at `percent` without writing the settings.
     void ApplyZoom(int percent);
@@ -118,6 +144,7 @@ private:
     CTape m_tape;
     CTabrixView* m_view;
     CTapePanel* m_tapePanel = nullptr;
+    CKeysWindow* m_keysWindow = nullptr;
     std::optional<std::string> m_loaded;  // the state file the last load read
     PastedNumber m_lastReading;           // what the last Paste Number read
     bool m_cut = false;                   // the last Cut reached the clipboard and cleared X
@@ -125,6 +152,7 @@ private:
     std::vector<CommandRow> m_rows;
     std::map<int, std::size_t> m_rowOfId;
     std::map<int, QAction*> m_actions;
+    std::unique_ptr<SessionStore> m_session;  // goes before the tape it saves
 };
 
 }  // namespace tabrix

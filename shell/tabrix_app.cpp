@@ -37,8 +37,13 @@ bool CTabrixApp::InitInstance(const std::optional<QString>& stateFile) {
     m_messageBox->SetParent(m_frame.get());
 
     // A state file named on the command line is opened; one that cannot be
-    // read says "File Error" and leaves the defaults.
-    if (stateFile) m_frame->OpenStateFileAtStart(*stateFile);
+    // read says "File Error" and leaves the defaults. Without one, the last
+    // session's calculator comes back if the user asked for that.
+    if (stateFile) {
+        m_frame->OpenStateFileAtStart(*stateFile);
+    } else {
+        m_frame->RestoreSession();
+    }
 
     m_frame->show();
     return true;

@@ -127,7 +127,29 @@ void PaintShiftedLabels(QPainter& painter, qreal scale) {
 
 }  // namespace
 
-QImage PaintFace(FaceState state, qreal scale) {
+// The keyboard key of each key in its lower right corner, small, in the
+// key's label colour made quieter, drawn in device pixels like the shifted
+// labels so that it is legible at every zoom.
+void PaintKeyCaptions(QPainter& painter, qreal scale, const KeyCaptions& captions) {
+    painter.save();
+    painter.resetTransform();
+    QFont font = LabelFont(qMax(6, qRound(7 * scale)), false);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    for (int code = static_cast<int>(keys::kFirstKey); code <= static_cast<int>(keys::kLastKey); ++code) {
+        const QString& caption = captions[static_cast<std::size_t>(code)];
+        if (caption.isEmpty()) continue;
+        const KeyRect key = GetKeyRect(code);
+        const QColor text = ColorsOf(KeyFamilyOf(code)).text;
+        painter.setPen(KeyFamilyOf(code) == KeyFamily::Shift ? text.lighter(300) : text.darker(130));
+        const int right = qRound((key.right - 3) * scale);
+        const int bottom = qRound((key.bottom - 2) * scale);
+        painter.drawText(QPoint(right - metrics.horizontalAdvance(caption), bottom - metrics.descent()), caption);
+    }
+    painter.restore();
+}
+
+QImage PaintFace(FaceState state, qreal scale, const KeyCaptions* captions) {
     QImage image(qCeil(kFaceWidth * scale), qCeil(kFaceHeight * scale), QImage::Format_RGB32);
     PaintBackground(image);
     QPainter painter(&image);
@@ -139,6 +161,7 @@ QImage PaintFace(FaceState state, qreal scale) {
         if (code != static_cast<int>(keys::kUnderEnter)) PaintKey(painter, code, state);
     }
     PaintShiftedLabels(painter, scale);
+    if (captions != nullptr) PaintKeyCaptions(painter, scale, *captions);
     return image;
 }
 

@@ -4,15 +4,22 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
+#include <array>
 
 namespace tabrix {
 
 enum class FaceState { Resting, Lit };
 
+// A short text for each key code (the keyboard key that presses it), drawn
+// in the key's corner; empty texts draw nothing.
+using KeyCaptions = std::array<QString, 31>;
+
 // The picture, 240 x 268 times `scale` pixels, drawn afresh at that size so
 // that edges and labels stay crisp: speckled dark background, the LCD bezel
-// and window, and the 29 keys with their labels and shifted labels above.
-QImage PaintFace(FaceState state, qreal scale = 1.0);
+// and window, and the 29 keys with their labels and shifted labels above,
+// and `captions` when given.
+QImage PaintFace(FaceState state, qreal scale = 1.0, const KeyCaptions* captions = nullptr);
 
 // The height, in picture pixels, of the band above each key that holds its
 // shifted function: between two rows it is the whole gap.

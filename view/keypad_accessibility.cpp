@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engine/key_codes.h"
+#include "view/key_help.h"
 #include "view/keypad_geometry.h"
 #include "view/spoken_lcd.h"
 #include "view/tabrix_view.h"
@@ -76,7 +77,10 @@ public:
         return ScreenRect(m_view, QRectF(r.left, r.top, r.Width(), r.Height()));
     }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? Q(KeyAccessibleName(m_code)) : QString();
+        // The name is the key's label; the description says all a tooltip does.
+        if (t == QAccessible::Name) return Q(KeyAccessibleName(m_code));
+        if (t == QAccessible::Description) return KeyHelp(m_code, m_view->Keys());
+        return {};
     }
     void* interface_cast(QAccessible::InterfaceType type) override {
         return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;

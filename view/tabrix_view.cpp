@@ -4,13 +4,15 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QtMath>
 
 #include "view/face_painter.h"
 #include "view/keypad_accessibility.h"
 #include "view/keypad_geometry.h"
 #include "view/lcd_painter.h"
-#include "view/qt_key_map.h"
+#include "engine/key_codes.h"
+#include "view/key_help.h"
 
 namespace tabrix {
 
@@ -43,6 +45,38 @@ void CTabrixView::OnUpdate() {
     AnnounceLcdChange(this);
 }
 
+void CTabrixView::SetKeyMap(const KeyMap& map) {
+    m_keyMap = map;
+    if (m_showKeyboardKeys) PrepareFaces(m_faceScale, true);
+    update();
+}
+
+void CTabrixView::SetShowKeyboardKeys(bool show) {
+    m_showKeyboardKeys = show;
+    PrepareFaces(m_faceScale, true);
+    update();
+}
+
+bool CTabrixView::event(QEvent* event) {
+    // Hovering a key: what it does, shifted and not, and its keyboard keys.
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int key = KeyAt(help->pos());
+        if (key != 0) {
+            const KeyRect r = GetKeyRect(key);
+            const QPointF origin = PictureOrigin();
+            const qreal scale = PictureScale();
+            const QRect area = QRectF(origin + QPointF(r.left, r.top) * scale, QSizeF(r.Width(), r.Height()) * scale)
+                                   .toAlignedRect();
+            QToolTip::showText(help->globalPos(), KeyHelp(key, m_keyMap), this, area);
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 void CTabrixView::SetZoom(qreal zoom) {
     m_zoom = zoom;
     updateGeometry();
@@ -66,11 +100,17 @@ int CTabrixView::KeyAt(const QPointF& widgetPoint) const {
     return KeyFromPoint(qFloor(logical.x()), qFloor(logical.y()));
 }
 
-void CTabrixView::PrepareFaces(qreal deviceScale) {
-    if (qFuzzyCompare(deviceScale, m_faceScale)) return;
+void CTabrixView::PrepareFaces(qreal deviceScale, bool force) {
+    if (!force && qFuzzyCompare(deviceScale, m_faceScale)) return;
     m_faceScale = deviceScale;
-    m_bmpFace = PaintFace(FaceState::Resting, deviceScale);
-    m_bmpPressed = PaintFace(FaceState::Lit, deviceScale);
+    KeyCaptions captions;
+    for (std::size_t code = keys::kFirstKey; m_showKeyboardKeys && code <= keys::kLastKey; ++code) {
+        const QList<KeyboardKey>& bound = m_keyMap.KeysOf(static_cast<int>(code));
+        if (!bound.isEmpty()) captions[code] = bound.front().Caption();
+    }
+    const KeyCaptions* shown = m_showKeyboardKeys ? &captions : nullptr;
+    m_bmpFace = PaintFace(FaceState::Resting, deviceScale, shown);
+    m_bmpPressed = PaintFace(FaceState::Lit, deviceScale, shown);
     // Drawn at the logical size: one image pixel per device pixel.
     m_bmpFace.setDevicePixelRatio(deviceScale);
     m_bmpPressed.setDevicePixelRatio(deviceScale);
@@ -159,7 +199,7 @@ void CTabrixView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CTabrixView::keyPressEvent(QKeyEvent* event) {
-    if (!event->isAutoRepeat()) m_pressedKeys.insert(PhysicalKey(*event));
+    if (!event->isAutoRepeat()) m_pressedKeys.insert(PhysicalKey(*event), {m_keyMap.CodeOf(*event), event->key()});
     QWidget::keyPressEvent(event);
 }
 
@@ -167,9 +207,22 @@ void CTabrixView::keyReleaseEvent(QKeyEvent* event) {
     // Only releases act, and a key held down acts once: auto-repeat is ignored.
     // A release whose press went elsewhere (a shortcut such as Ctrl+0 or
     // Alt+Backspace took it, or another window had the focus) is not a key.
-    if (event->isAutoRepeat() || !m_pressedKeys.remove(PhysicalKey(*event))) return;
-    const std::uint32_t code = VirtualKeyOf(*event);
-    Record({UserKey::Kind::Keyboard, code}, [this, code] { m_doc.OnHardwareKeyUp(code); });
+    // The key is what was pressed: Shift may be let go first ("*" then reads "8").
+    if (event->isAutoRepeat()) return;
+    const auto pressed = m_pressedKeys.constFind(PhysicalKey(*event));
+    if (pressed == m_pressedKeys.constEnd()) return;
+    const PressedKey key = *pressed;
+    m_pressedKeys.erase(pressed);
+    if (key.code != 0) {
+        const auto code = static_cast<std::uint32_t>(key.code);
+        Record({UserKey::Kind::Keypad, code}, [this, code] { m_doc.OnKeyboardKey(code); });
+    } else if (key.qtKey == Qt::Key_Delete || key.qtKey == Qt::Key_Escape) {
+        // Delete clears X and Escape everything but the modes, on their own.
+        const std::uint32_t code = key.qtKey == Qt::Key_Delete ? vk::kDelete : vk::kEscape;
+        Record({UserKey::Kind::Keyboard, code}, [this, code] { m_doc.OnHardwareKeyUp(code); });
+    } else {
+        m_doc.OnHardwareKeyUp(0);  // no key: nothing changes, but a held stylus press ends
+    }
 }
 
 void CTabrixView::focusOutEvent(QFocusEvent* event) {

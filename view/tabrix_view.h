@@ -8,11 +8,12 @@
 #pragma once
 
 #include <QImage>
-#include <QSet>
+#include <QHash>
 #include <functional>
 #include <QWidget>
 
 #include "document/change_recorder.h"
+#include "view/key_map.h"
 #include "engine/calculator_state.h"
 #include "platform/services.h"
 
@@ -28,6 +29,13 @@ public:
 
     // Keys and key releases are run through `recorder` (for undo), when set.
     void SetChangeRecorder(IChangeRecorder* recorder) { m_recorder = recorder; }
+
+    // Which keyboard keys press which keys (the standard map until set).
+    void SetKeyMap(const KeyMap& map);
+    const KeyMap& Keys() const { return m_keyMap; }
+    // Draws each key's keyboard key in its corner, or not.
+    void SetShowKeyboardKeys(bool show);
+    bool ShowsKeyboardKeys() const { return m_showKeyboardKeys; }
 
     // The size the view asks for: the picture at `zoom` (1 = 240 x 268).
     void SetZoom(qreal zoom);
@@ -58,13 +66,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void OnLButtonDown(int x, int y);
     void OnLButtonUp(int x, int y);
     void Record(const UserKey& key, const std::function<void()>& change);
-    // The two faces drawn for `deviceScale` device pixels per logical pixel.
-    void PrepareFaces(qreal deviceScale);
+    // The two faces drawn for `deviceScale` device pixels per logical pixel
+    // (again when `force`: the keyboard keys drawn on them changed).
+    void PrepareFaces(qreal deviceScale, bool force = false);
 
     CTabrixDoc& m_doc;
     IChangeRecorder* m_recorder = nullptr;
@@ -72,7 +82,16 @@ private:
     qreal m_faceScale = 0;
     QImage m_bmpFace;     // every key at rest
     QImage m_bmpPressed;  // every key lit
-    QSet<quint64> m_pressedKeys;  // keys whose press reached the view
+    // Keys whose press reached the view, by physical key: the calculator key
+    // each pressed (0 for none) and Qt's key, as they were at the press, so
+    // that letting go of Shift first does not change the key.
+    struct PressedKey {
+        int code = 0;
+        int qtKey = 0;
+    };
+    QHash<quint64, PressedKey> m_pressedKeys;
+    KeyMap m_keyMap = KeyMap::Standard();
+    bool m_showKeyboardKeys = false;
 };
 
 }  // namespace tabrix

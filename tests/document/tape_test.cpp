@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "document/tape_steps.h"
 #include "engine/key_codes.h"
 #include "fakes/doc_fixture.h"
@@ -109,6 +111,29 @@ TEST_F(TapeTest, ChangesAreToldWithTheFirstLineThatChangedAndClearForgetsAll) {
     tape.Clear();
     EXPECT_EQ(tape.Size(), 0u);
     EXPECT_EQ(told.back(), 0u);
+}
+
+TEST_F(TapeTest, ASavedTapeLoadsBackLineForLineAndDamageLoadsNothing) {
+    Keys({K::kOne, K::kEnter, K::kZero, K::kDivide});  // 1 ENTER 0 /: X is infinite
+    tape.RecordCommand([] { return std::optional(tape_steps::Paste("a\tb\n")); });
+    Keys({K::kFive});  // an open line is saved as it stands
+    const std::string saved = tape.Save();
+
+    CTape loaded{doc, &draws};
+    ASSERT_TRUE(loaded.Load(saved));
+    ASSERT_EQ(loaded.Size(), tape.Size());
+    for (std::size_t i = 0; i < tape.Size(); ++i) {
+        EXPECT_EQ(loaded.Line(i).tokens, tape.Line(i).tokens);
+        EXPECT_EQ(loaded.Line(i).label, tape.Line(i).label);
+        EXPECT_EQ(loaded.Line(i).shown, tape.Line(i).shown);
+        EXPECT_EQ(std::isinf(loaded.Line(i).value), std::isinf(tape.Line(i).value));
+    }
+    EXPECT_EQ(loaded.Script(), tape.Script());
+    for (const std::string& damaged : {std::string("1\t1\t 1\n"), saved + "x\ty\tz\tnot a number\n"}) {
+        CTape other{doc, &draws};
+        EXPECT_FALSE(other.Load(damaged)) << damaged;
+        EXPECT_EQ(other.Size(), 0u);
+    }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -45,6 +46,24 @@ protected:
         ASSERT_NE(mkdtemp(dir), nullptr);
         m_dir = dir;
         setenv("XDG_CONFIG_HOME", m_dir.c_str(), 1);
+        setenv("XDG_DATA_HOME", m_dir.c_str(), 1);
+    }
+
+    // The program's settings file, as a person would edit or share it.
+    void WriteSettings(const std::string& text) {
+        const std::string folder = m_dir + "/Local AppWizard-Generated Applications";
+        Shell("mkdir -p '" + folder + "'");
+        std::ofstream(folder + "/Tabrix.conf") << text;
+    }
+
+    // Ctrl+Q, and the program ends by itself.
+    void Quit() {
+        Type("ctrl+q");
+        int status = -1;
+        for (int attempt = 0; attempt < 100 && waitpid(m_pid, &status, WNOHANG) == 0; ++attempt) Settle();
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+        m_pid = 0;
+        m_origin = {-1, -1};
     }
 
     // Starts the program (with `args`) and waits for its window and picture.
@@ -240,6 +259,29 @@ TEST_F(DesktopTest, AKeyHeldDownActsOnceOnItsRelease) {
         }
         EXPECT_EQ(CopiedX(), "2.000000e+00");
     }
+}
+
+TEST_F(DesktopTest, KeysReboundInTheSettingsFileAreTyped) {
+    // Q is the 7, and the main keyboard's + (Shift and = on this layout) adds;
+    // xdotool lets go of Shift before the = key, as quick typists do.
+    WriteSettings("[Keymap]\n9=Q\n30=\"Num++, +\"\n");
+    Start();
+    Type("q Return q shift+equal");
+    EXPECT_EQ(CopiedX(), "1.400000e+01");
+    Type("Escape 7 Return");  // the top-row 7 is no longer the 7: nothing typed
+    EXPECT_EQ(CopiedX(), "0.000000e+00");
+}
+
+TEST_F(DesktopTest, TheCalculatorComesBackAfterCtrlQWhenAskedTo) {
+    WriteSettings("[Session]\nRestoreAtStart=true\n");
+    Start();
+    Type("4 2 Return 5 f 9 3");  // 42, 5 and ENG 3 pending: half-typed work
+    Quit();
+    Start();
+    EXPECT_EQ(CopiedX(), "5.000000e+00");
+    Type("plus");  // the main keyboard's + is no key by default
+    Type("KP_Add");
+    EXPECT_EQ(CopiedX(), "4.700000e+01");
 }
 
 }  // namespace

@@ -88,14 +88,15 @@ TEST_F(MainFrameTest, WindowMenusAndToolBar) {
     for (QAction* action : frame->menuBar()->actions()) titles << action->text();
     EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&STO", "&RCL", "&View", "&Help"}));
     EXPECT_EQ(Texts(Menu("&File")), (QStringList{"&Save State", "&Load State", "-", "Recent File", "-",
-                                                  "R&eset State", "E&xit"}));
+                                                  "R&eset State", "E&xit\tCtrl+Q"}));
     EXPECT_EQ(Texts(Menu("&Edit")),
               (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-",
-                           "Copy &Exact\tCtrl+Shift+C", "Paste &Number\tCtrl+Shift+V"}));
+                           "Copy &Exact\tCtrl+Shift+C", "Paste &Number\tCtrl+Shift+V", "-",
+                           "Pre&ferences\u2026\tCtrl+,"}));
     EXPECT_EQ(Texts(Menu("&View")), (QStringList{"Zoom &In\tCtrl++", "Zoom &Out\tCtrl+-", "&Actual Size\tCtrl+0", "-",
                                                   "&Tape\tCtrl+T", "&Clear Tape",
-                                                  "&Save Tape As\u2026\tCtrl+Shift+S"}));
-    EXPECT_EQ(Texts(Menu("&Help")), QStringList{"&About Tabrix..."});
+                                                  "&Save Tape As\u2026\tCtrl+Shift+S", "-", "&Keyboard Keys"}));
+    EXPECT_EQ(Texts(Menu("&Help")), (QStringList{"&Keys and Keyboard\tF1", "&About Tabrix..."}));
 
     const QList<QToolBar*> bars = frame->findChildren<QToolBar*>();
     ASSERT_EQ(bars.size(), 1);
@@ -368,7 +369,7 @@ TEST_F(MainFrameTest, TheAboutKeyMenuItemAndButtonOpenTheSameBox) {
     EXPECT_EQ(aboutShown, 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(aboutShown, 1);
-    Menu("&Help")->actions()[0]->trigger();
+    Menu("&Help")->actions().back()->trigger();
     EXPECT_EQ(aboutShown, 2);
 }
 

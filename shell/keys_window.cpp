@@ -1,0 +1,57 @@
+#include "shell/keys_window.h"
+
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "engine/key_table.h"
+#include "view/key_help.h"
+
+namespace tabrix {
+
+namespace {
+
+enum Column { kFunction, kShifted, kKeyboard, kColumns };
+
+}  // namespace
+
+CKeysWindow::CKeysWindow(const KeyMap& keys, QWidget* parent)
+    : QDialog(parent), m_table(new QTableWidget(0, kColumns, this)) {
+    setWindowTitle(tr("Keys and Keyboard"));
+    m_table->setHorizontalHeaderLabels({tr("Key"), tr("Shifted (after F)"), tr("Keyboard keys")});
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    auto* note = new QLabel(tr("Delete clears X; Escape clears the stack and the registers and keeps the modes. "
+                               "Keys held with Ctrl, Alt or Shift press the same calculator key. "
+                               "Edit > Preferences changes the keyboard keys."),
+                            this);
+    note->setWordWrap(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::close);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_table);
+    layout->addWidget(note);
+    layout->addWidget(buttons);
+    SetKeyMap(keys);
+    resize(560, 620);
+}
+
+void CKeysWindow::SetKeyMap(const KeyMap& keys) {
+    const QList<int> codes = CalculatorKeyCodes();
+    m_table->setRowCount(static_cast<int>(codes.size()));
+    for (int row = 0; row < codes.size(); ++row) {
+        const auto code = static_cast<std::uint32_t>(codes[row]);
+        const QString texts[kColumns] = {FunctionHelp(KeyFunctionOf(code, false)),
+                                         FunctionHelp(KeyFunctionOf(code, true)), KeyboardHelp(codes[row], keys)};
+        for (int column = 0; column < kColumns; ++column) {
+            m_table->setItem(row, column, new QTableWidgetItem(texts[column]));
+        }
+    }
+}
+
+}  // namespace tabrix

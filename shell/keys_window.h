@@ -1,0 +1,25 @@
+// Help > Keys and Keyboard: every key of the calculator with its function,
+// its shifted function and the keyboard keys that press it, from the same
+// tables the calculator and the view work with.
+#pragma once
+
+#include <QDialog>
+
+#include "view/key_map.h"
+
+class QTableWidget;
+
+namespace tabrix {
+
+class CKeysWindow final : public QDialog {
+public:
+    CKeysWindow(const KeyMap& keys, QWidget* parent = nullptr);
+    // The keyboard column follows a changed key map.
+    void SetKeyMap(const KeyMap& keys);
+    QTableWidget* Table() const { return m_table; }
+
+private:
+    QTableWidget* m_table;
+};
+
+}  // namespace tabrix

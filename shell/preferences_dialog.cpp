@@ -1,0 +1,213 @@
+#include "shell/preferences_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "engine/key_codes.h"
+#include "engine/key_table.h"
+#include "view/key_help.h"
+
+namespace tabrix {
+
+namespace {
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+enum MapChoice { kStandard, kLaptop, kCustom };
+
+}  // namespace
+
+CPreferencesDialog::CPreferencesDialog(const Values& values, QWidget* parent)
+    : QDialog(parent), m_keys(values.keys) {
+    setWindowTitle(tr("Preferences"));
+    auto* pages = new QTabWidget(this);
+    pages->addTab(GeneralPage(), tr("&General"));
+    pages->addTab(KeyboardPage(), tr("&Keyboard"));
+    m_restore->setChecked(values.restoreAtStart);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pages);
+    layout->addWidget(buttons);
+    FillTable();
+    SelectCode(keys::kSeven);
+}
+
+QWidget* CPreferencesDialog::GeneralPage() {
+    auto* page = new QWidget(this);
+    m_restore = new QCheckBox(tr("&Restore the calculator when Tabrix starts"), page);
+    auto* note = new QLabel(tr("The stack, the registers, the modes and the tape are kept while you work, "
+                               "and come back when Tabrix starts without a state file."),
+                            page);
+    note->setWordWrap(true);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(m_restore);
+    layout->addWidget(note);
+    layout->addStretch();
+    return page;
+}
+
+QWidget* CPreferencesDialog::KeyboardPage() {
+    auto* page = new QWidget(this);
+    m_map = new QComboBox(page);
+    m_map->addItems({tr("Standard keys"), tr("Laptop keys: also + - * / and = on the main keyboard"), tr("Custom keys")});
+    connect(m_map, &QComboBox::activated, this, &CPreferencesDialog::ChooseMap);
+    m_table = new QTableWidget(0, 3, page);
+    m_table->setHorizontalHeaderLabels({tr("Key"), tr("Shifted"), tr("Keyboard keys")});
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_status = new QLabel(page);
+    m_status->setWordWrap(true);
+
+    auto* set = new QPushButton(tr("&Press a Key\u2026"), page);
+    auto* add = new QPushButton(tr("&Add a Key\u2026"), page);
+    auto* remove = new QPushButton(tr("Re&move a Key"), page);
+    auto* restore = new QPushButton(tr("Restore &Defaults"), page);
+    connect(set, &QPushButton::clicked, this, [this] { BeginCapture(Capture::Replace); });
+    connect(add, &QPushButton::clicked, this, [this] { BeginCapture(Capture::Add); });
+    connect(remove, &QPushButton::clicked, this, &CPreferencesDialog::RemoveKey);
+    connect(restore, &QPushButton::clicked, this, [this] { ChooseMap(kStandard); });
+    m_keyButtons = {set, add, remove, restore};
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : m_keyButtons) buttons->addWidget(button);
+    auto* layout = new QVBoxLayout(page);
+    auto* mapLabel = new QLabel(tr("&Map:"), page);
+    mapLabel->setBuddy(m_map);
+    auto* mapRow = new QHBoxLayout;
+    mapRow->addWidget(mapLabel);
+    mapRow->addWidget(m_map, 1);
+    layout->addLayout(mapRow);
+    layout->addWidget(m_table);
+    layout->addLayout(buttons);
+    layout->addWidget(m_status);
+    return page;
+}
+
+CPreferencesDialog::Values CPreferencesDialog::Result() const { return {m_keys, m_restore->isChecked()}; }
+
+void CPreferencesDialog::FillTable() {
+    const QList<int> codes = CalculatorKeyCodes();
+    m_table->setRowCount(static_cast<int>(codes.size()));
+    for (int row = 0; row < codes.size(); ++row) {
+        const auto code = static_cast<std::uint32_t>(codes[row]);
+        const QString texts[] = {Q(KeyFunctionOf(code, false).label), Q(KeyFunctionOf(code, true).label),
+                                 KeyboardHelp(codes[row], m_keys)};
+        for (int column = 0; column < 3; ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            item->setData(Qt::UserRole, codes[row]);
+            if (column < 2) item->setToolTip(KeyHelp(codes[row], m_keys));
+            m_table->setItem(row, column, item);
+        }
+    }
+    const bool standard = m_keys == KeyMap::Standard(), laptop = m_keys == KeyMap::Laptop();
+    m_map->setCurrentIndex(standard ? kStandard : laptop ? kLaptop : kCustom);
+}
+
+int CPreferencesDialog::SelectedCode() const {
+    const QTableWidgetItem* item = m_table->item(m_table->currentRow(), 0);
+    return item != nullptr ? item->data(Qt::UserRole).toInt() : 0;
+}
+
+void CPreferencesDialog::SelectCode(int code) {
+    const int row = static_cast<int>(CalculatorKeyCodes().indexOf(code));
+    if (row >= 0) m_table->setCurrentCell(row, 0);
+}
+
+QString CPreferencesDialog::Status() const { return m_status->text(); }
+
+void CPreferencesDialog::ChooseMap(int index) {
+    if (index == kCustom) return;
+    const int code = SelectedCode();
+    m_keys = index == kLaptop ? KeyMap::Laptop() : KeyMap::Standard();
+    m_status->setText(index == kLaptop ? tr("The laptop keys are in use.") : tr("The standard keys are in use."));
+    FillTable();
+    SelectCode(code);
+}
+
+void CPreferencesDialog::BeginCapture(Capture capture) {
+    const int code = SelectedCode();
+    if (code == 0) return;
+    m_capture = capture;
+    m_status->setText(tr("Press the keyboard key for %1 (Escape: no key).").arg(Q(KeyFunctionOf(code, false).label)));
+    for (QPushButton* button : m_keyButtons) button->setEnabled(false);
+    grabKeyboard();
+}
+
+void CPreferencesDialog::EndCapture() {
+    m_capture = Capture::None;
+    releaseKeyboard();
+    for (QPushButton* button : m_keyButtons) button->setEnabled(true);
+}
+
+void CPreferencesDialog::CaptureKey(const KeyboardKey& key) {
+    const int code = SelectedCode();
+    const Capture capture = m_capture;
+    EndCapture();
+    if (code == 0 || capture == Capture::None) return;
+    const int moved = m_keys.Bind(code, key, capture == Capture::Replace);
+    const QString label = Q(KeyFunctionOf(static_cast<std::uint32_t>(code), false).label);
+    m_status->setText(moved == 0 ? tr("%1 now presses %2.").arg(key.Spoken(), label)
+                                 : tr("%1 pressed %2; it now presses %3.")
+                                       .arg(key.Spoken(), Q(KeyFunctionOf(static_cast<std::uint32_t>(moved), false).label),
+                                            label));
+    FillTable();
+    SelectCode(code);
+}
+
+void CPreferencesDialog::RemoveKey() {
+    const int code = SelectedCode();
+    const QList<KeyboardKey> bound = m_keys.KeysOf(code);
+    if (bound.isEmpty()) return;
+    m_keys.Unbind(code, bound.back());
+    m_status->setText(tr("%1 no longer presses %2.")
+                          .arg(bound.back().Spoken(), Q(KeyFunctionOf(static_cast<std::uint32_t>(code), false).label)));
+    FillTable();
+    SelectCode(code);
+}
+
+bool CPreferencesDialog::event(QEvent* event) {
+    // While a key is awaited, every key is that key: Tab, Return and
+    // shortcuts too, before focus moves or a button is pressed.
+    if (m_capture != Capture::None && event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    if (m_capture != Capture::None && event->type() == QEvent::KeyPress) {
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+void CPreferencesDialog::keyPressEvent(QKeyEvent* event) {
+    if (m_capture == Capture::None || event->isAutoRepeat()) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    const int key = event->key();
+    const bool modifierOnly = key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
+                              key == Qt::Key_Meta || key == Qt::Key_AltGr || key == Qt::Key_unknown;
+    if (modifierOnly) return;
+    if (key == Qt::Key_Escape || key == Qt::Key_Delete) {  // these two keep their own work
+        EndCapture();
+        m_status->setText(tr("No key was changed."));
+        return;
+    }
+    CaptureKey({key, event->modifiers().testFlag(Qt::KeypadModifier)});
+}
+
+}  // namespace tabrix

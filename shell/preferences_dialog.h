@@ -1,0 +1,58 @@
+// Edit > Preferences: a General page (start where you left off) and a
+// Keyboard page (which keyboard keys press which calculator keys).
+#pragma once
+
+#include <QDialog>
+
+#include "view/key_map.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace tabrix {
+
+class CPreferencesDialog final : public QDialog {
+public:
+    struct Values {
+        KeyMap keys = KeyMap::Standard();
+        bool restoreAtStart = false;
+    };
+
+    CPreferencesDialog(const Values& values, QWidget* parent = nullptr);
+    Values Result() const;
+
+    // The key the dialog waits for, when it waits: the next key pressed is
+    // bound to the selected calculator key, in place of its keys or besides.
+    enum class Capture { None, Replace, Add };
+    void BeginCapture(Capture capture);
+    // Binds a keyboard key as a pressed key would while the dialog waits.
+    void CaptureKey(const KeyboardKey& key);
+    int SelectedCode() const;
+    void SelectCode(int code);
+    QString Status() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    QWidget* GeneralPage();
+    QWidget* KeyboardPage();
+    void ChooseMap(int index);
+    void FillTable();
+    void RemoveKey();
+    void EndCapture();
+
+    KeyMap m_keys;
+    Capture m_capture = Capture::None;
+    QCheckBox* m_restore = nullptr;
+    QComboBox* m_map = nullptr;
+    QTableWidget* m_table = nullptr;
+    QLabel* m_status = nullptr;
+    QList<QPushButton*> m_keyButtons;
+};
+
+}  // namespace tabrix

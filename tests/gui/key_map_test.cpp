@@ -1,0 +1,134 @@
+// The key map: which keyboard key presses which calculator key, the laptop
+// map, and the settings entries people share.
+#include <QKeyEvent>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "engine/key_codes.h"
+#include "fakes/qt_printing.h"
+#include "view/key_help.h"
+#include "view/key_map.h"
+
+namespace tabrix {
+namespace {
+
+// A released key as X delivers it: the key Qt made of it, the modifiers and
+// the physical key (X11 key codes 10..19 are the top-row 1..0).
+struct Press {
+    const char* what;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    quint32 scanCode;
+    int standard;  // the key code it presses with the standard map
+    int laptop;    // and with the laptop map
+};
+
+TEST(KeyMapTest, KeyboardKeysPressTheirCalculatorKeys) {
+    using namespace keys;
+    const Press presses[] = {
+        {"top-row 7", Qt::Key_7, {}, 16, kSeven, kSeven},
+        {"keypad 7", Qt::Key_7, Qt::KeypadModifier, 79, kSeven, kSeven},
+        {"Shift+7 on a German layout types /", Qt::Key_Slash, Qt::ShiftModifier, 16, kSeven, kDivide},
+        {"Shift+8 types * on a US layout", Qt::Key_Asterisk, Qt::ShiftModifier, 17, kEight, kMultiply},
+        {"Shift+= types + on a US layout", Qt::Key_Plus, Qt::ShiftModifier, 21, 0, kPlus},
+        {"= on the main keyboard", Qt::Key_Equal, {}, 21, 0, kEnter},
+        {"- on the main keyboard", Qt::Key_Minus, {}, 20, 0, kMinus},
+        {"keypad -", Qt::Key_Minus, Qt::KeypadModifier, 82, kMinus, kMinus},
+        {"keypad , (a German keypad's separator)", Qt::Key_Comma, Qt::KeypadModifier, 91, kPoint, kPoint},
+        {"Ctrl+Return is still ENTER", Qt::Key_Return, Qt::ControlModifier, 36, kEnter, kEnter},
+        {"Shift+1 on a French layout types 1", Qt::Key_1, Qt::ShiftModifier, 10, kOne, kOne},
+        {"keypad 0 is not the top row's 0", Qt::Key_Insert, Qt::KeypadModifier, 19, 0, 0},
+        {"Q is no key", Qt::Key_Q, {}, 24, 0, 0},
+    };
+    const KeyMap standard = KeyMap::Standard(), laptop = KeyMap::Laptop();
+    for (const Press& p : presses) {
+        const QKeyEvent event(QEvent::KeyRelease, p.key, p.modifiers, p.scanCode, 0, 0);
+        EXPECT_EQ(standard.CodeOf(event), p.standard) << p.what;
+        EXPECT_EQ(laptop.CodeOf(event), p.laptop) << p.what;
+    }
+}
+
+TEST(KeyMapTest, BindingAKeyElsewhereMovesIt) {
+    KeyMap map = KeyMap::Standard();
+    const KeyboardKey padSeven{Qt::Key_7, true}, q{Qt::Key_Q, false};
+    EXPECT_EQ(map.Bind(keys::kEight, padSeven, false), keys::kSeven);
+    EXPECT_EQ(map.KeysOf(keys::kSeven), (QList<KeyboardKey>{{Qt::Key_7, false}}));
+    EXPECT_EQ(map.CodeOf(padSeven), keys::kEight);
+    EXPECT_EQ(map.Bind(keys::kEight, padSeven, false), 0) << "bound again where it is: no move";
+    EXPECT_EQ(map.KeysOf(keys::kEight).size(), 3);
+
+    EXPECT_EQ(map.Bind(keys::kSeven, q, true), 0);
+    EXPECT_EQ(map.KeysOf(keys::kSeven), QList<KeyboardKey>{q});
+    map.Unbind(keys::kSeven, q);
+    EXPECT_TRUE(map.KeysOf(keys::kSeven).isEmpty());
+    for (int n = 0; n < 6; ++n) map.Bind(keys::kOne, {Qt::Key_A + n, false}, false);
+    EXPECT_EQ(map.KeysOf(keys::kOne).size(), KeyMap::kMaxKeysPerCode) << "the oldest go";
+    EXPECT_EQ(map.KeysOf(keys::kOne).back().key, Qt::Key_A + 5);
+    EXPECT_TRUE(map.KeysOf(0).isEmpty());
+    EXPECT_TRUE(map.KeysOf(31).isEmpty());
+}
+
+class KeyMapSettingsTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("keys.conf"));
+
+    void Write(const QByteArray& text) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+};
+
+TEST_F(KeyMapSettingsTest, SharedEntriesAreReadAndUnreadableOnesSkippedWithAWarning) {
+    Write("[Keymap]\n"
+          "9=Q, Num+7\n"   // the 7: Q and keypad 7
+          "10=\n"          // the 8: no key
+          "16=Ctrl+W\n"    // modifiers are no keys
+          "26=A\n"         // under ENTER: no key
+          "31=B\n"
+          "x=C\n"
+          "11=+++junk\n");
+    QSettings settings(path, QSettings::IniFormat);
+    QStringList warnings;
+    const KeyMap map = KeyMap::Load(settings, &warnings);
+    EXPECT_EQ(map.KeysOf(keys::kSeven), (QList<KeyboardKey>{{Qt::Key_Q, false}, {Qt::Key_7, true}}));
+    EXPECT_TRUE(map.KeysOf(keys::kEight).isEmpty());
+    EXPECT_EQ(map.KeysOf(16), KeyMap::Standard().KeysOf(16));
+    EXPECT_EQ(map.KeysOf(11), KeyMap::Standard().KeysOf(11));
+    EXPECT_EQ(warnings.size(), 5) << warnings.join('\n').toStdString();
+    EXPECT_TRUE(warnings.join('\n').contains(QStringLiteral("16=Ctrl+W")));
+}
+
+TEST_F(KeyMapSettingsTest, SavingWritesOnlyWhatDiffersAndReadsBackTheSame) {
+    KeyMap map = KeyMap::Laptop();
+    map.Bind(keys::kSeven, {Qt::Key_Q, false}, true);
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        settings.setValue(QStringLiteral("Keymap/20"), QStringLiteral("Z"));  // a stale entry goes
+        map.Save(settings);
+    }
+    QSettings settings(path, QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("Keymap"));
+    QStringList entries = settings.childKeys();
+    entries.sort();
+    EXPECT_EQ(entries, (QStringList{"12", "18", "20", "24", "30", "9"}));
+    EXPECT_EQ(settings.value(QStringLiteral("9")).toString(), QStringLiteral("Q"));
+    settings.endGroup();
+    EXPECT_EQ(KeyMap::Load(settings), map);
+    KeyMap::Standard().Save(settings);
+    EXPECT_TRUE(settings.allKeys().isEmpty());
+}
+
+TEST(KeyHelpTest, TheKeysFunctionShiftedFunctionAndKeyboardKeysInWords) {
+    EXPECT_EQ(KeyHelp(keys::kSeven, KeyMap::Standard()),
+              QStringLiteral("7 \u2014 shifted: FIX (display digits) \u2014 keyboard: 7, keypad 7"));
+    KeyMap map = KeyMap::Standard();
+    map.Unbind(keys::kShift, {Qt::Key_F, false});
+    EXPECT_TRUE(KeyHelp(keys::kShift, map).endsWith(QStringLiteral("keyboard: none")));
+    EXPECT_EQ(CalculatorKeyCodes().size(), 29);
+}
+
+}  // namespace
+}  // namespace tabrix

@@ -1,0 +1,163 @@
+#include "view/key_map.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QSettings>
+
+#include "engine/key_codes.h"
+
+namespace tabrix {
+
+namespace {
+
+// X11 key codes of the top-row digit keys 1..9, 0 (the physical keys).
+constexpr quint32 kX11TopRowOne = 10;
+constexpr quint32 kX11TopRowZero = 19;
+
+KeyboardKey Main(int key) { return {key, false}; }
+KeyboardKey Pad(int key) { return {key, true}; }
+
+}  // namespace
+
+QString KeyboardKey::PortableText() const {
+    return QKeySequence(QKeyCombination(keypad ? Qt::KeypadModifier : Qt::NoModifier, static_cast<Qt::Key>(key)))
+        .toString(QKeySequence::PortableText);
+}
+
+QString KeyboardKey::Caption() const {
+    switch (key) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return QStringLiteral("\u21B5");
+        case Qt::Key_Backspace: return QStringLiteral("\u232B");
+        case Qt::Key_Space: return QStringLiteral("\u2423");
+        default: return QKeySequence(static_cast<Qt::Key>(key)).toString(QKeySequence::NativeText);
+    }
+}
+
+QString KeyboardKey::Spoken() const {
+    const QString name = QKeySequence(static_cast<Qt::Key>(key)).toString(QKeySequence::NativeText);
+    return keypad ? QCoreApplication::translate("KeyMap", "keypad %1").arg(name) : name;
+}
+
+KeyMap KeyMap::Standard() {
+    KeyMap map;
+    const int digitKeys[10] = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,
+                               Qt::Key_5, Qt::Key_6, Qt::Key_7, Qt::Key_8, Qt::Key_9};
+    for (int digit = 0; digit < 10; ++digit) {
+        map.m_keys[keys::kDigitKeys[digit]] = {Main(digitKeys[digit]), Pad(digitKeys[digit])};
+    }
+    map.m_keys[keys::kEnter] = {Main(Qt::Key_Return), Main(Qt::Key_Enter), Pad(Qt::Key_Enter)};
+    map.m_keys[keys::kPlus] = {Pad(Qt::Key_Plus)};
+    map.m_keys[keys::kMinus] = {Pad(Qt::Key_Minus)};
+    map.m_keys[keys::kMultiply] = {Pad(Qt::Key_Asterisk)};
+    map.m_keys[keys::kDivide] = {Pad(Qt::Key_Slash)};
+    map.m_keys[keys::kShift] = {Main(Qt::Key_F)};
+    map.m_keys[keys::kEex] = {Main(Qt::Key_E)};
+    // The keypad's separator is a comma on many layouts.
+    map.m_keys[keys::kPoint] = {Main(Qt::Key_Period), Pad(Qt::Key_Period), Pad(Qt::Key_Comma)};
+    map.m_keys[keys::kBackspace] = {Main(Qt::Key_Backspace)};
+    map.m_keys[keys::kChs] = {Main(Qt::Key_Space)};
+    return map;
+}
+
+KeyMap KeyMap::Laptop() {
+    KeyMap map = Standard();
+    map.Bind(keys::kPlus, Main(Qt::Key_Plus), false);
+    map.Bind(keys::kMinus, Main(Qt::Key_Minus), false);
+    map.Bind(keys::kMultiply, Main(Qt::Key_Asterisk), false);
+    map.Bind(keys::kDivide, Main(Qt::Key_Slash), false);
+    map.Bind(keys::kEnter, Main(Qt::Key_Equal), false);
+    return map;
+}
+
+const QList<KeyboardKey>& KeyMap::KeysOf(int code) const {
+    static const QList<KeyboardKey> none;
+    return code >= 1 && code <= static_cast<int>(keys::kLastKey) ? m_keys[static_cast<std::size_t>(code)] : none;
+}
+
+int KeyMap::Bind(int code, const KeyboardKey& key, bool replace) {
+    if (code < 1 || code > static_cast<int>(keys::kLastKey)) return 0;
+    const int previous = CodeOf(key);
+    if (previous != 0) m_keys[static_cast<std::size_t>(previous)].removeAll(key);
+    QList<KeyboardKey>& bound = m_keys[static_cast<std::size_t>(code)];
+    if (replace) bound.clear();
+    if (bound.size() == kMaxKeysPerCode) bound.removeFirst();
+    bound.append(key);
+    return previous == code ? 0 : previous;
+}
+
+void KeyMap::Unbind(int code, const KeyboardKey& key) {
+    if (code >= 1 && code <= static_cast<int>(keys::kLastKey)) m_keys[static_cast<std::size_t>(code)].removeAll(key);
+}
+
+int KeyMap::CodeOf(const KeyboardKey& key) const {
+    for (std::size_t code = keys::kFirstKey; code <= keys::kLastKey; ++code) {
+        if (m_keys[code].contains(key)) return static_cast<int>(code);
+    }
+    return 0;
+}
+
+int KeyMap::CodeOf(const QKeyEvent& event) const {
+    const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
+    if (const int code = CodeOf(KeyboardKey{event.key(), keypad})) return code;
+    const quint32 scanCode = event.nativeScanCode();
+    if (keypad || scanCode < kX11TopRowOne || scanCode > kX11TopRowZero) return 0;
+    const int digit = scanCode == kX11TopRowZero ? 0 : static_cast<int>(scanCode - kX11TopRowOne) + 1;
+    return CodeOf(Main(Qt::Key_0 + digit));
+}
+
+QString KeyMap::KeysText(int code) const {
+    QStringList texts;
+    for (const KeyboardKey& key : KeysOf(code)) texts << key.PortableText();
+    return texts.join(QStringLiteral(", "));
+}
+
+std::optional<QList<KeyboardKey>> KeyMap::ParseKeys(const QString& text) {
+    // QKeySequence reads "Q, Num+7" as a sequence of keys: each is a binding.
+    const QKeySequence sequence = QKeySequence::fromString(text, QKeySequence::PortableText);
+    if (sequence.isEmpty() && !text.trimmed().isEmpty()) return std::nullopt;
+    QList<KeyboardKey> keys;
+    for (int i = 0; i < sequence.count(); ++i) {
+        const QKeyCombination combination = sequence[static_cast<uint>(i)];
+        const Qt::KeyboardModifiers others = combination.keyboardModifiers() & ~Qt::KeypadModifier;
+        if (combination.key() == Qt::Key_unknown || others != Qt::NoModifier) return std::nullopt;
+        keys.append({combination.key(), combination.keyboardModifiers().testFlag(Qt::KeypadModifier)});
+    }
+    return keys;
+}
+
+KeyMap KeyMap::Load(QSettings& settings, QStringList* warnings) {
+    KeyMap map = Standard();
+    settings.beginGroup(QStringLiteral("Keymap"));
+    for (const QString& name : settings.childKeys()) {
+        bool isNumber = false;
+        const int code = name.toInt(&isNumber);
+        // A value with commas may come back as a list of strings.
+        const QVariant value = settings.value(name);
+        const QString text = value.canConvert<QStringList>() && value.toStringList().size() > 1
+                                 ? value.toStringList().join(QStringLiteral(", "))
+                                 : value.toString();
+        const auto keys = ParseKeys(text);
+        if (!isNumber || code < 1 || code > static_cast<int>(keys::kLastKey) || code == keys::kUnderEnter || !keys) {
+            if (warnings != nullptr) warnings->append(QStringLiteral("the key map entry %1=%2 was ignored: a key code from 1 to 30 takes keyboard keys such as \"Q, Num+7\"").arg(name, text));
+            continue;
+        }
+        map.m_keys[static_cast<std::size_t>(code)].clear();
+        for (const KeyboardKey& key : *keys) map.Bind(code, key, false);
+    }
+    settings.endGroup();
+    return map;
+}
+
+void KeyMap::Save(QSettings& settings) const {
+    const KeyMap standard = Standard();
+    settings.beginGroup(QStringLiteral("Keymap"));
+    settings.remove(QString());
+    for (std::size_t code = keys::kFirstKey; code <= keys::kLastKey; ++code) {
+        if (m_keys[code] != standard.m_keys[code]) settings.setValue(QString::number(code), KeysText(static_cast<int>(code)));
+    }
+    settings.endGroup();
+}
+
+}  // namespace tabrix

@@ -1,0 +1,75 @@
+// Which keyboard keys press which calculator keys. The standard map is the
+// calculator's own: the digits (top row and numeric keypad), the keypad's
+// + - * /, Return and Enter, F, E, both period keys, Backspace and Space.
+// People may change it; Delete (clear X) and Escape (clear all) stay as they
+// are. Modifiers are ignored: a key is its key and whether it sits on the
+// numeric keypad.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <array>
+#include <optional>
+
+class QKeyEvent;
+class QSettings;
+
+namespace tabrix {
+
+struct KeyboardKey {
+    int key = 0;  // a Qt::Key
+    bool keypad = false;
+
+    friend bool operator==(const KeyboardKey&, const KeyboardKey&) = default;
+    // QKeySequence's portable text: "7", "Num+7", "Return", "Q".
+    QString PortableText() const;
+    // A short caption for a corner of the key: "7", "↵", "⌫", "␣", "+".
+    QString Caption() const;
+    // How a person names it, in the user's language: "7", "keypad 7".
+    QString Spoken() const;
+};
+
+class KeyMap {
+public:
+    // At most this many keyboard keys press one calculator key.
+    static constexpr int kMaxKeysPerCode = 4;
+
+    // The calculator's own map.
+    static KeyMap Standard();
+    // The standard map, and for keyboards without a numeric keypad the main
+    // keyboard's + - * / and = (ENTER) too. A key typed with Shift ("*")
+    // wins over the top-row digit under it.
+    static KeyMap Laptop();
+
+    // The keyboard keys of key code 1..30, in the order they were bound.
+    const QList<KeyboardKey>& KeysOf(int code) const;
+    // Binds `key` to `code`, after its keys or (replace) instead of them. A
+    // key bound to another code moves: that code is returned, else 0.
+    int Bind(int code, const KeyboardKey& key, bool replace);
+    void Unbind(int code, const KeyboardKey& key);
+    void Restore(const KeyMap& map, int code) { m_keys[code] = map.m_keys[code]; }
+
+    // The key code a keyboard key presses, 0 for none.
+    int CodeOf(const KeyboardKey& key) const;
+    // The key code a released key presses, 0 for none. When the key itself is
+    // not bound, a top-row digit key counts as its digit, whatever Shift made
+    // of it (Shift+8 is 8, unless "*" is bound).
+    int CodeOf(const QKeyEvent& event) const;
+
+    // The settings group "Keymap": an entry for each key code whose keys are
+    // not the standard ones, its value the keys in portable text separated by
+    // commas ("9=Q, Num+7"); a missing entry means the standard keys. An entry
+    // that cannot be read is skipped, and `warnings` (when given) says why.
+    static KeyMap Load(QSettings& settings, QStringList* warnings = nullptr);
+    void Save(QSettings& settings) const;
+    // Portable text of a code's keys, and the keys such a text names.
+    QString KeysText(int code) const;
+    static std::optional<QList<KeyboardKey>> ParseKeys(const QString& text);
+
+    friend bool operator==(const KeyMap&, const KeyMap&) = default;
+
+private:
+    std::array<QList<KeyboardKey>, 31> m_keys;
+};
+
+}  // namespace tabrix

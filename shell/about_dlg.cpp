@@ -11,17 +11,17 @@
 namespace tabrix {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), m_urlEdit(new QLineEdit(this)) {
-    setWindowTitle(QStringLiteral("About Tabrix"));
+    setWindowTitle(tr("About Tabrix"));
     setModal(true);
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QPixmap::fromImage(PaintAppIcon(32)));
-    auto* version = new QLabel(QStringLiteral("Tabrix Calculator Version 1.0 (Alpha)"), this);
+    auto* version = new QLabel(tr("Tabrix Calculator Version 1.0 (Alpha)"), this);
     version->setTextFormat(Qt::PlainText);
     version->setWordWrap(true);
-    auto* rights = new QLabel(QStringLiteral("Copyright (C) 2026 The Tabrix developers"), this);
+    auto* rights = new QLabel(tr("Copyright (C) 2026 The Tabrix developers"), this);
     rights->setTextFormat(Qt::PlainText);
-    auto* sponsor = new QLabel(QStringLiteral("Visit the sponsor:"), this);
+    auto* sponsor = new QLabel(tr("Visit the sponsor:"), this);
     m_urlEdit->setReadOnly(true);
     m_urlEdit->setObjectName(QStringLiteral("sponsorUrl"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

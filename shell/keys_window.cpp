@@ -27,7 +27,6 @@ CKeysWindow::CKeysWindow(const KeyMap& keys, QWidget* parent)
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
     auto* note = new QLabel(tr("Delete clears X; Escape clears the stack and the registers and keeps the modes. "
-                               "Keys held with Ctrl, Alt or Shift press the same calculator key. "
                                "Edit > Preferences changes the keyboard keys."),
                             this);
     note->setWordWrap(true);

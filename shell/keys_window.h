@@ -3,6 +3,7 @@
 // tables the calculator and the view work with.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include "view/key_map.h"
@@ -12,6 +13,8 @@ class QTableWidget;
 namespace tabrix {
 
 class CKeysWindow final : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CKeysWindow)
+
 public:
     CKeysWindow(const KeyMap& keys, QWidget* parent = nullptr);
     // The keyboard column follows a changed key map.

@@ -25,12 +25,11 @@ namespace tabrix {
 
 namespace {
 
-constexpr const char* kRecentPlaceholder = "Recent File";
-
 // Menu titles, in menu-bar order.
 const std::pair<MenuId, const char*> kMenuTitles[] = {
-    {MenuId::File, "&File"}, {MenuId::Edit, "&Edit"}, {MenuId::Sto, "&STO"},
-    {MenuId::Rcl, "&RCL"},   {MenuId::View, "&View"}, {MenuId::Help, "&Help"},
+    {MenuId::File, QT_TRANSLATE_NOOP("CMainFrame", "&File")}, {MenuId::Edit, QT_TRANSLATE_NOOP("CMainFrame", "&Edit")},
+    {MenuId::Sto, QT_TRANSLATE_NOOP("CMainFrame", "&STO")},   {MenuId::Rcl, QT_TRANSLATE_NOOP("CMainFrame", "&RCL")},
+    {MenuId::View, QT_TRANSLATE_NOOP("CMainFrame", "&View")}, {MenuId::Help, QT_TRANSLATE_NOOP("CMainFrame", "&Help")},
 };
 
 using K = QKeySequence;
@@ -113,8 +112,8 @@ std::vector<CommandRow> CMainFrame::CommandTable() {
 
 std::vector<CommandRow> CMainFrame::FileCommands() {
     std::vector<CommandRow> rows = {
-        {cmd::kFileSaveState, MenuId::File, "&Save State", {}, [this] { m_commands.OnSaveState(); }},
-        {cmd::kFileLoadState, MenuId::File, "&Load State", {}, [this] { m_loaded = m_commands.OnLoadState(); },
+        {cmd::kFileSaveState, MenuId::File, tr("&Save State"), {}, [this] { m_commands.OnSaveState(); }},
+        {cmd::kFileLoadState, MenuId::File, tr("&Load State"), {}, [this] { m_loaded = m_commands.OnLoadState(); },
          {}, true, [this] { return LoadedStep(); }},
         {.menu = MenuId::File},
     };
@@ -124,9 +123,9 @@ std::vector<CommandRow> CMainFrame::FileCommands() {
     }
     rows.insert(rows.end(), {
         {.menu = MenuId::File},
-        {cmd::kFileResetState, MenuId::File, "R&eset State", {}, [this] { m_doc.OnResetState(); }, {}, true,
+        {cmd::kFileResetState, MenuId::File, tr("R&eset State"), {}, [this] { m_doc.OnResetState(); }, {}, true,
          [] { return std::optional(tape_steps::Reset()); }},
-        {cmd::kAppExit, MenuId::File, "E&xit", {K(Qt::CTRL | Qt::Key_Q)}, [this] { close(); }},
+        {cmd::kAppExit, MenuId::File, tr("E&xit"), {K(Qt::CTRL | Qt::Key_Q)}, [this] { close(); }},
         // Keys without a menu item. Ctrl+S never writes an empty file: it
         // saves the state like Save State.
         {cmd::kFileNew, MenuId::None, {}, {K(Qt::CTRL | Qt::Key_N)},
@@ -144,26 +143,26 @@ std::vector<CommandRow> CMainFrame::FileCommands() {
 
 std::vector<CommandRow> CMainFrame::EditCommands() {
     return {
-        {cmd::kEditUndo, MenuId::Edit, "&Undo", {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)},
+        {cmd::kEditUndo, MenuId::Edit, tr("&Undo"), {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)},
          [this] { m_history.Undo(); }, [this](ICommandUI& ui) { ui.Enable(m_history.CanUndo()); }, false,
          [] { return std::optional(tape_steps::Undo()); }},
-        {cmd::kEditRedo, MenuId::Edit, "&Redo", {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+        {cmd::kEditRedo, MenuId::Edit, tr("&Redo"), {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
          [this] { m_history.Redo(); }, [this](ICommandUI& ui) { ui.Enable(m_history.CanRedo()); }, false,
          [] { return std::optional(tape_steps::Redo()); }},
         {.menu = MenuId::Edit},
         // These three carry their shortcut in their text.
-        {cmd::kEditCut, MenuId::Edit, "Cu&t\tCtrl+X", {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)},
+        {cmd::kEditCut, MenuId::Edit, tr("Cu&t\tCtrl+X"), {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)},
          [this] { m_cut = m_commands.OnEditCut(); }, {}, true,
          [this] { return m_cut ? std::optional(tape_steps::Cut()) : std::nullopt; }},
-        {cmd::kEditCopy, MenuId::Edit, "&Copy\tCtrl+C", {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)},
+        {cmd::kEditCopy, MenuId::Edit, tr("&Copy\tCtrl+C"), {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)},
          [this] { m_commands.OnEditCopy(); }, {}, true, [] { return std::optional(tape_steps::Copy()); }},
-        {cmd::kEditPaste, MenuId::Edit, "&Paste\tCtrl+V", {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)},
+        {cmd::kEditPaste, MenuId::Edit, tr("&Paste\tCtrl+V"), {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)},
          [this] { m_commands.OnEditPaste(); }, [this](ICommandUI& ui) { m_commands.OnUpdateEditPaste(ui); }, true,
          [this] { return PastedStep(); }},
         {.menu = MenuId::Edit},
-        {cmd::kEditCopyExact, MenuId::Edit, "Copy &Exact", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+        {cmd::kEditCopyExact, MenuId::Edit, tr("Copy &Exact"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
          [this] { m_commands.OnEditCopyExact(); }, {}, true, [] { return std::optional(tape_steps::CopyExact()); }},
-        {cmd::kEditPasteNumber, MenuId::Edit, "Paste &Number", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
+        {cmd::kEditPasteNumber, MenuId::Edit, tr("Paste &Number"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
          [this] { PasteNumber(); }, [this](ICommandUI& ui) { m_commands.OnUpdateEditPaste(ui); }, true,
          [this] {
              return m_lastReading.outcome == PastedNumber::Outcome::Read
@@ -171,7 +170,7 @@ std::vector<CommandRow> CMainFrame::EditCommands() {
                         : std::nullopt;
          }},
         {.menu = MenuId::Edit},
-        {cmd::kEditPreferences, MenuId::Edit, "Pre&ferences\u2026", {K(Qt::CTRL | Qt::Key_Comma)},
+        {cmd::kEditPreferences, MenuId::Edit, tr("Pre&ferences\u2026"), {K(Qt::CTRL | Qt::Key_Comma)},
          [this] { EditPreferences(); }},
     };
 }
@@ -197,26 +196,26 @@ std::vector<CommandRow> CMainFrame::RegisterCommands() {
 
 std::vector<CommandRow> CMainFrame::ViewAndHelpCommands() {
     return {
-        {cmd::kViewZoomIn, MenuId::View, "Zoom &In", {K(Qt::CTRL | Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)},
+        {cmd::kViewZoomIn, MenuId::View, tr("Zoom &In"), {K(Qt::CTRL | Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)},
          [this] { StepZoom(+1); }, [this](ICommandUI& ui) { ui.Enable(m_zoomPercent < kZoomSteps.back()); }},
-        {cmd::kViewZoomOut, MenuId::View, "Zoom &Out", {K(Qt::CTRL | Qt::Key_Minus)}, [this] { StepZoom(-1); },
+        {cmd::kViewZoomOut, MenuId::View, tr("Zoom &Out"), {K(Qt::CTRL | Qt::Key_Minus)}, [this] { StepZoom(-1); },
          [this](ICommandUI& ui) { ui.Enable(m_zoomPercent > kZoomSteps.front()); }},
-        {cmd::kViewActualSize, MenuId::View, "&Actual Size", {K(Qt::CTRL | Qt::Key_0)},
+        {cmd::kViewActualSize, MenuId::View, tr("&Actual Size"), {K(Qt::CTRL | Qt::Key_0)},
          [this] { SetZoomPercent(100); }},
         {.menu = MenuId::View},
-        {cmd::kViewTape, MenuId::View, "&Tape", {K(Qt::CTRL | Qt::Key_T)}, [this] { ShowTape(m_tapePanel->isHidden()); },
+        {cmd::kViewTape, MenuId::View, tr("&Tape"), {K(Qt::CTRL | Qt::Key_T)}, [this] { ShowTape(m_tapePanel->isHidden()); },
          [this](ICommandUI& ui) { ui.SetCheck(m_tapePanel != nullptr && !m_tapePanel->isHidden()); }},
-        {cmd::kViewClearTape, MenuId::View, "&Clear Tape", {}, [this] {
+        {cmd::kViewClearTape, MenuId::View, tr("&Clear Tape"), {}, [this] {
              m_tape.Clear();
              m_session->Changed();
          }},
-        {cmd::kViewSaveTapeAs, MenuId::View, "&Save Tape As\u2026", {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {cmd::kViewSaveTapeAs, MenuId::View, tr("&Save Tape As\u2026"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
          [this] { SaveTapeAs(); }},
         {.menu = MenuId::View},
-        {cmd::kViewKeyboardKeys, MenuId::View, "&Keyboard Keys", {}, [this] { ShowKeyboardKeys(!m_view->ShowsKeyboardKeys()); },
+        {cmd::kViewKeyboardKeys, MenuId::View, tr("&Keyboard Keys"), {}, [this] { ShowKeyboardKeys(!m_view->ShowsKeyboardKeys()); },
          [this](ICommandUI& ui) { ui.SetCheck(m_view->ShowsKeyboardKeys()); }},
-        {cmd::kHelpKeys, MenuId::Help, "&Keys and Keyboard", {K(Qt::Key_F1)}, [this] { ShowKeysWindow(); }},
-        {cmd::kAppAbout, MenuId::Help, "&About Tabrix...", {}, [this] {
+        {cmd::kHelpKeys, MenuId::Help, tr("&Keys and Keyboard"), {K(Qt::Key_F1)}, [this] { ShowKeysWindow(); }},
+        {cmd::kAppAbout, MenuId::Help, tr("&About Tabrix..."), {}, [this] {
              if (m_services.showAbout) m_services.showAbout();
          }},
         // The pane keys have no command behind them and do nothing.
@@ -229,7 +228,7 @@ void CMainFrame::CreateActions() {
     m_rows = CommandTable();
     std::map<MenuId, QMenu*> menus;
     for (const auto& [id, title] : kMenuTitles) {
-        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(title));
+        QMenu* menu = menuBar()->addMenu(tr(title));
         menus[id] = menu;
         connect(menu, &QMenu::aboutToShow, this, [this, id = id] { UpdateCommandUI(id); });
         menu->setToolTipsVisible(true);  // a recent file's tooltip is its whole path
@@ -257,15 +256,15 @@ void CMainFrame::CreateActions() {
 }
 
 void CMainFrame::CreateToolBar() {
-    QToolBar* bar = addToolBar(QStringLiteral("Commands"));
+    QToolBar* bar = addToolBar(tr("Commands"));
     bar->setObjectName(QStringLiteral("commandBar"));
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setIconSize(QSize(16, 16));
     bar->toggleViewAction()->setEnabled(false);
     const std::pair<int, const char*> buttons[] = {
-        {cmd::kEditCut, "Cut"}, {cmd::kEditCopy, "Copy"}, {cmd::kEditPaste, "Paste"}, {0, nullptr},
-        {cmd::kAppAbout, "About"}};
+        {cmd::kEditCut, QT_TR_NOOP("Cut")}, {cmd::kEditCopy, QT_TR_NOOP("Copy")}, {cmd::kEditPaste, QT_TR_NOOP("Paste")},
+        {0, nullptr}, {cmd::kAppAbout, QT_TR_NOOP("About")}};
     bar->addSeparator();
     for (const auto& [id, tip] : buttons) {
         if (id == 0) {
@@ -273,7 +272,7 @@ void CMainFrame::CreateToolBar() {
             continue;
         }
         QAction* action = m_actions[id];
-        action->setToolTip(QString::fromLatin1(tip));
+        action->setToolTip(tr(tip));
         bar->addAction(action);
     }
     bar->addSeparator();
@@ -398,7 +397,7 @@ void CMainFrame::RebuildRecentFiles() {
             action->setVisible(true);
         } else {
             // An empty list shows one greyed placeholder item.
-            action->setText(QString::fromLatin1(kRecentPlaceholder));
+            action->setText(tr("Recent File"));
             action->setEnabled(false);
             action->setVisible(i == 0 && paths.isEmpty());
         }
@@ -417,7 +416,33 @@ void CMainFrame::PasteNumber() {
     // The user's locale decides a lone "," or "." before three digits.
     const QString point = QLocale().decimalPoint();
     m_lastReading = m_commands.OnEditPasteNumber(point == QStringLiteral(",") ? ',' : '.');
-    ShowNotice(QString::fromStdString(DescribePastedNumber(m_lastReading)));
+    ShowNotice(PasteNotice(m_lastReading));
+}
+
+QString CMainFrame::PasteNotice(const PastedNumber& reading) {
+    using Outcome = PastedNumber::Outcome;
+    const QString match = QString::fromStdString(reading.match);
+    switch (reading.outcome) {
+        case Outcome::Read: {
+            const QString value = QString::fromStdString(ExactText(reading.value));
+            QString text = tr("Pasted %1 \u2014 read \u201C%2\u201D as %1").arg(value, match);
+            if (reading.decidedByLocale) {
+                const QString mark(QLatin1Char(*reading.decidedByLocale));
+                text += QLatin1Char(' ') + (reading.decidedAsDecimal
+                                                ? tr("(\u201C%1\u201D is the decimal separator in your locale)")
+                                                : tr("(\u201C%1\u201D groups digits in your locale)"))
+                                               .arg(mark);
+            }
+            return text;
+        }
+        case Outcome::NoNumber: return tr("Nothing pasted: the clipboard text holds no number");
+        case Outcome::TwoNumbers:
+            return tr("Nothing pasted: \u201C%1\u201D and \u201C%2\u201D are two numbers")
+                .arg(match, QString::fromStdString(reading.other));
+        case Outcome::NotANotation: return tr("Nothing pasted: \u201C%1\u201D is not a way of writing a number").arg(match);
+        case Outcome::OutOfRange: return tr("Nothing pasted: \u201C%1\u201D is beyond the range of numbers").arg(match);
+    }
+    return {};
 }
 
 void CMainFrame::ShowNotice(const QString& text) {
@@ -452,8 +477,8 @@ void CMainFrame::SaveTapeAs() {
     if (m_services.fileDialog == nullptr) return;
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Save;
-    request.title = "Save Tape";
-    request.filter = "Tabrix tape (*.txt)|*.txt";
+    request.title = tr("Save Tape").toStdString();
+    request.filter = tr("Tabrix tape (*.txt)").toStdString() + "|*.txt";
     request.defaultExtension = "*.txt";
     request.confirmOverwrite = true;
     const auto path = m_services.fileDialog->Choose(request);
@@ -553,7 +578,7 @@ void CMainFrame::OpenDocument() {
     if (m_services.fileDialog == nullptr) return;
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Open;
-    request.title = "Open";
+    request.title = tr("Open").toStdString();
     request.filter = kStateFileFilter;
     request.defaultExtension = kStateFileExtension;
     const auto path = m_services.fileDialog->Choose(request);

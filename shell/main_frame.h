@@ -3,6 +3,7 @@
 // shortcuts, and routes every command id to its action.
 #pragma once
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -51,6 +52,8 @@ struct FrameServices {
 };
 
 class CMainFrame : public QMainWindow, public IShellRequests, public IChangeRecorder {
+    Q_DECLARE_TR_FUNCTIONS(CMainFrame)
+
 public:
     CMainFrame(CTabrixDoc& doc, const FrameServices& services, QWidget* parent = nullptr);
     ~CMainFrame() override;
@@ -120,6 +123,8 @@ private:
     void OpenRecentFile(int index);
     // Paste Number, and what it read (or why it read nothing) shown briefly.
     void PasteNumber();
+    // What Paste Number read, or why it read nothing, in words.
+    static QString PasteNotice(const PastedNumber& reading);
     // A short message under the LCD that goes by itself.
     void ShowNotice(const QString& text);
     void OpenDocument();

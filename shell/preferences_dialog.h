@@ -2,6 +2,7 @@
 // Keyboard page (which keyboard keys press which calculator keys).
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include "view/key_map.h"
@@ -15,6 +16,8 @@ class QTableWidget;
 namespace tabrix {
 
 class CPreferencesDialog final : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(CPreferencesDialog)
+
 public:
     struct Values {
         KeyMap keys = KeyMap::Standard();

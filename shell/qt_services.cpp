@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QMimeData>
 
+#include "shell/document_texts.h"
+
 namespace tabrix {
 
 namespace {
@@ -16,7 +18,8 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 // "description|pattern" becomes Qt's "description (pattern)"; a description
 // that already names its pattern is used as it is.
 QString QtFilter(const std::string& filter) {
-    const QStringList parts = Q(filter).split(QLatin1Char('|'));
+    QStringList parts = Q(filter).split(QLatin1Char('|'));
+    parts[0] = DocumentText(parts[0].toStdString());
     if (parts.size() < 2 || parts[0].contains(parts[1])) return parts.value(0);
     return parts[0] + QStringLiteral(" (") + parts[1] + QLatin1Char(')');
 }
@@ -24,7 +27,7 @@ QString QtFilter(const std::string& filter) {
 }  // namespace
 
 std::optional<std::string> QtFileDialog::Choose(const FileDialogRequest& request) {
-    QFileDialog dialog(m_parent, Q(request.title));
+    QFileDialog dialog(m_parent, DocumentText(request.title));
     dialog.setNameFilter(QtFilter(request.filter));
     const bool save = request.mode == FileDialogRequest::Mode::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -39,7 +42,7 @@ std::optional<std::string> QtFileDialog::Choose(const FileDialogRequest& request
 }
 
 void QtMessageBox::ShowMessage(const std::string& text, const std::string& details) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tabrix"), Q(text), QMessageBox::Ok, m_parent);
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tabrix"), DocumentText(text), QMessageBox::Ok, m_parent);
     // The box reads as it always has; "Show Details..." holds the path and why.
     if (!details.empty()) box.setDetailedText(Q(details));
     box.exec();

@@ -4,6 +4,7 @@
 // back at start.
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -15,6 +16,8 @@
 namespace tabrix {
 
 class SessionStore final : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(SessionStore)
+
 public:
     // `folder` is where the files go (the application's local data folder).
     SessionStore(CTabrixDoc& doc, CTape& tape, QString folder);

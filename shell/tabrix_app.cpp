@@ -2,6 +2,7 @@
 
 #include "shell/about_dlg.h"
 #include "shell/app_icon.h"
+#include "shell/translations.h"
 #include "shell/x11_auto_repeat.h"
 
 namespace tabrix {
@@ -12,6 +13,7 @@ CTabrixApp::CTabrixApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationDisplayName(QStringLiteral("Tabrix"));
     setDesktopFileName(QStringLiteral("tabrix"));
     setWindowIcon(AppIcon());
+    InstallTranslations(*this, QLocale::system());
 }
 
 CTabrixApp::~CTabrixApp() {

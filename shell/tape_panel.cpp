@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMenu>
@@ -22,6 +23,30 @@ QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_
 // The labels take this many columns before the main line.
 constexpr int kLabelColumn = 14;
 
+// The names of commands and of the keys Delete and Escape in the tape's
+// labels, longest first; the calculator keys' labels are symbols and stay.
+constexpr const char* kLabelWords[] = {
+    QT_TRANSLATE_NOOP("Tape", "Paste Number"), QT_TRANSLATE_NOOP("Tape", "Reset State"),
+    QT_TRANSLATE_NOOP("Tape", "Load State"),   QT_TRANSLATE_NOOP("Tape", "Copy Exact"),
+    QT_TRANSLATE_NOOP("Tape", "Paste"),        QT_TRANSLATE_NOOP("Tape", "Copy"),
+    QT_TRANSLATE_NOOP("Tape", "Cut"),          QT_TRANSLATE_NOOP("Tape", "Undo"),
+    QT_TRANSLATE_NOOP("Tape", "Redo"),         QT_TRANSLATE_NOOP("Tape", "New"),
+    QT_TRANSLATE_NOOP("Tape", "Del"),          QT_TRANSLATE_NOOP("Tape", "Esc"),
+};
+
+// A line's label in the user's language: a command's name at its start, or
+// Delete or Escape at the end of a line of keys.
+QString LabelText(std::string_view label) {
+    QString text = Q(label);
+    for (const char* word : kLabelWords) {
+        const QString english = QString::fromLatin1(word);
+        const QString translated = QCoreApplication::translate("Tape", word);
+        if (text == english || text.startsWith(english + QLatin1Char(' '))) return translated + text.mid(english.size());
+        if (text.endsWith(QLatin1Char(' ') + english)) return text.chopped(english.size()) + translated;
+    }
+    return text;
+}
+
 void AnnounceLine(TapeView* view, int row) {
     if (!QAccessible::isActive() || row < 0) return;
     view->setAccessibleDescription(view->RowSpeech(row));
@@ -35,7 +60,7 @@ TapeView::TapeView(CTape& tape, QWidget* parent) : QAbstractScrollArea(parent), 
     InstallTapeAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setContextMenuPolicy(Qt::CustomContextMenu);
-    setAccessibleName(QStringLiteral("Tape"));
+    setAccessibleName(CTapePanel::tr("Tape"));
     verticalScrollBar()->setSingleStep(1);
     m_tape.SetChangedCallback([this](std::size_t first) { Follow(first); });
     UpdateScrollBar();
@@ -45,12 +70,12 @@ TapeView::~TapeView() { m_tape.SetChangedCallback(nullptr); }
 
 QString TapeView::RowText(int row) const {
     const TapeLine line = m_tape.Line(static_cast<std::size_t>(row));
-    return Q(line.label).leftJustified(kLabelColumn) + QLatin1Char(' ') + Q(line.shown);
+    return LabelText(line.label).leftJustified(kLabelColumn) + QLatin1Char(' ') + Q(line.shown);
 }
 
 QString TapeView::RowSpeech(int row) const {
     const TapeLine line = m_tape.Line(static_cast<std::size_t>(row));
-    return Q(line.label) + QStringLiteral(", X ") + Q(line.shown).trimmed();
+    return LabelText(line.label) + QStringLiteral(", X ") + Q(line.shown).trimmed();
 }
 
 int TapeView::RowAt(int y) const {
@@ -197,7 +222,7 @@ void TapeView::keyPressEvent(QKeyEvent* event) {
 
 CTapePanel::CTapePanel(CTape& tape, QAction* clear, QAction* saveAs, std::function<void(double)> pasteValue,
                        QWidget* parent)
-    : QDockWidget(QStringLiteral("Tape"), parent),
+    : QDockWidget(tr("Tape"), parent),
       m_tape(tape),
       m_list(new TapeView(tape, this)),
       m_clear(clear),
@@ -230,12 +255,12 @@ void CTapePanel::CopyValue(int row) {
 void CTapePanel::ShowContextMenu(const QPoint& position) {
     const int row = m_list->RowAt(m_list->viewport()->mapFrom(m_list, position).y());
     QMenu menu(this);
-    QAction* copy = menu.addAction(QStringLiteral("&Copy"), this, [this] {
+    QAction* copy = menu.addAction(tr("&Copy"), this, [this] {
         QApplication::clipboard()->setText(m_list->SelectedScript());
     });
     copy->setShortcut(QKeySequence::Copy);
     copy->setEnabled(m_list->SelectionFirst() >= 0);
-    menu.addAction(QStringLiteral("Copy &Value"), this, [this, row] { CopyValue(row); })->setEnabled(row >= 0);
+    menu.addAction(tr("Copy &Value"), this, [this, row] { CopyValue(row); })->setEnabled(row >= 0);
     menu.addSeparator();
     menu.addAction(m_clear);
     menu.addAction(m_saveAs);

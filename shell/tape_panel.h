@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <functional>
 
@@ -68,6 +69,8 @@ private:
 };
 
 class CTapePanel final : public QDockWidget {
+    Q_DECLARE_TR_FUNCTIONS(CTapePanel)
+
 public:
     // `clear` and `saveAs` are the main window's actions, offered again in the
     // list's context menu; `pasteValue` puts a line's value into X.

@@ -1,6 +1,7 @@
 #include "view/keypad_accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <vector>
 
 #include "engine/key_codes.h"
@@ -14,6 +15,17 @@ namespace tabrix {
 namespace {
 
 QString Q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+QString Tr(const char* text) { return QCoreApplication::translate("Accessibility", text); }
+
+// The words a screen reader says around numbers and labels, in the user's language.
+SpokenWords Words() {
+    SpokenWords words;
+    words.timesTenToThe = Tr(QT_TRANSLATE_NOOP("Accessibility", "times ten to the")).toStdString();
+    words.shift = Tr(QT_TRANSLATE_NOOP("Accessibility", "shift")).toStdString();
+    words.shifted = Tr(QT_TRANSLATE_NOOP("Accessibility", "shifted")).toStdString();
+    return words;
+}
 
 // A rectangle of the picture, in screen coordinates.
 QRect ScreenRect(const CTabrixView* view, const QRectF& logical) {
@@ -55,8 +67,8 @@ public:
     QString text(QAccessible::Text t) const override {
         switch (t) {
             case QAccessible::Name:
-            case QAccessible::Value: return Q(SpokenLcd(m_view->Document()));
-            case QAccessible::Description: return QStringLiteral("Calculator display");
+            case QAccessible::Value: return Q(SpokenLcd(m_view->Document(), Words()));
+            case QAccessible::Description: return Tr(QT_TRANSLATE_NOOP("Accessibility", "Calculator display"));
             default: return {};
         }
     }
@@ -78,7 +90,7 @@ public:
     }
     QString text(QAccessible::Text t) const override {
         // The name is the key's label; the description says all a tooltip does.
-        if (t == QAccessible::Name) return Q(KeyAccessibleName(m_code));
+        if (t == QAccessible::Name) return Q(KeyAccessibleName(m_code, Words()));
         if (t == QAccessible::Description) return KeyHelp(m_code, m_view->Keys());
         return {};
     }
@@ -111,7 +123,7 @@ public:
     }
 
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? QStringLiteral("Tabrix calculator") : QAccessibleWidget::text(t);
+        return t == QAccessible::Name ? Tr(QT_TRANSLATE_NOOP("Accessibility", "Tabrix calculator")) : QAccessibleWidget::text(t);
     }
     int childCount() const override { return static_cast<int>(m_items.size()); }
     QAccessibleInterface* child(int index) const override {

@@ -28,11 +28,11 @@ std::string ExponentWords(char sign, std::string_view digits) {
 }
 
 // The number being typed, every digit of it (also those the LCD hides).
-std::string TypedNumber(const CalculatorState& s) {
+std::string TypedNumber(const CalculatorState& s, const SpokenWords& words) {
     std::string number = (s.m_strMantSign == "-" ? "-" : "") + s.m_strMantissa;
     if (s.m_bDecimal) number += "." + s.m_strFraction;
     if (s.m_bExponent) {
-        number += " times ten to the " + ExponentWords(s.m_strExpSign == "-" ? '-' : ' ', s.m_strExponent);
+        number += " " + words.timesTenToThe + " " + ExponentWords(s.m_strExpSign == "-" ? '-' : ' ', s.m_strExponent);
     }
     return number;
 }
@@ -40,30 +40,30 @@ std::string TypedNumber(const CalculatorState& s) {
 // The main line as the LCD shows it: a SCI or ENG number is said with its
 // power of ten unless that is 0, padding zeros are dropped, and an error text
 // is read as it stands.
-std::string ShownNumber(const std::string& text) {
+std::string ShownNumber(const std::string& text, const SpokenWords& words) {
     const NumberTextParts parts = SplitNumberText(text);
     const std::string mantissa = WithoutTrailingZeros(Trim(parts.mantissa));
     if (!parts.hasExponent) return mantissa;
     const std::string power = ExponentWords(parts.exponentSign, parts.exponentDigits);
-    return power == "0" ? mantissa : mantissa + " times ten to the " + power;
+    return power == "0" ? mantissa : mantissa + " " + words.timesTenToThe + " " + power;
 }
 
 }  // namespace
 
-std::string SpokenLcd(const CTabrixDoc& doc) {
-    const std::string number = doc.m_bEntering ? TypedNumber(doc) : ShownNumber(MainLineAsRead(doc));
+std::string SpokenLcd(const CTabrixDoc& doc, const SpokenWords& words) {
+    const std::string number = doc.m_bEntering ? TypedNumber(doc, words) : ShownNumber(MainLineAsRead(doc), words);
     std::string spoken = "X " + number + ", " + doc.m_strFormat + " " + std::to_string(doc.m_nDigits) + ", " +
                          doc.m_strAngle;
-    if (doc.m_bShift) spoken += ", shift";
+    if (doc.m_bShift) spoken += ", " + words.shift;
     if (!doc.m_strPrefix.empty()) spoken += ", " + doc.m_strPrefix;
     return spoken;
 }
 
-std::string KeyAccessibleName(int code) {
+std::string KeyAccessibleName(int code, const SpokenWords& words) {
     if (code < 1) return {};
     std::string name(FaceLabel(code));
     if (name.empty()) return {};
-    if (const std::string_view shifted = ShiftedLabel(code); !shifted.empty()) name += ", shifted " + std::string(shifted);
+    if (const std::string_view shifted = ShiftedLabel(code); !shifted.empty()) name += ", " + words.shifted + " " + std::string(shifted);
     return name;
 }
 

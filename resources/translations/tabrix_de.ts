@@ -1,0 +1,645 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>times ten to the</source>
+        <translation>mal zehn hoch</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>Zweitfunktion</translation>
+    </message>
+    <message>
+        <source>shifted</source>
+        <translation>Zweitfunktion</translation>
+    </message>
+    <message>
+        <source>Calculator display</source>
+        <translation>Rechneranzeige</translation>
+    </message>
+    <message>
+        <source>Tabrix calculator</source>
+        <translation>Tabrix-Rechner</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About Tabrix</source>
+        <translation>Über Tabrix</translation>
+    </message>
+    <message>
+        <source>Tabrix Calculator Version 1.0 (Alpha)</source>
+        <translation>Tabrix-Rechner Version 1.0 (Alpha)</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Tabrix developers</source>
+        <translation>Copyright (C) 2026 Die Tabrix-Entwickler</translation>
+    </message>
+    <message>
+        <source>Visit the sponsor:</source>
+        <translation>Besuchen Sie den Sponsor:</translation>
+    </message>
+</context>
+<context>
+    <name>CKeysWindow</name>
+    <message>
+        <source>Keys and Keyboard</source>
+        <translation>Tasten und Tastatur</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Shifted (after F)</source>
+        <translation>Zweitfunktion (nach F)</translation>
+    </message>
+    <message>
+        <source>Keyboard keys</source>
+        <translation>Tastaturtasten</translation>
+    </message>
+    <message>
+        <source>Delete clears X; Escape clears the stack and the registers and keeps the modes. Edit &gt; Preferences changes the keyboard keys.</source>
+        <translation>Entf löscht X; Esc löscht den Stapel und die Register und behält die Modi bei. Unter Bearbeiten &gt; Einstellungen lassen sich die Tastaturtasten ändern.</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;STO</source>
+        <translation>&amp;STO</translation>
+    </message>
+    <message>
+        <source>&amp;RCL</source>
+        <translation>&amp;RCL</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Save State</source>
+        <translation>Zustand &amp;speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Load State</source>
+        <translation>Zustand &amp;laden</translation>
+    </message>
+    <message>
+        <source>R&amp;eset State</source>
+        <translation>Zustand &amp;zurücksetzen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>&amp;Ausschneiden	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Kopieren	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>&amp;Einfügen	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Exact</source>
+        <translation>E&amp;xakt kopieren</translation>
+    </message>
+    <message>
+        <source>Paste &amp;Number</source>
+        <translation>&amp;Zahl einfügen</translation>
+    </message>
+    <message>
+        <source>Pre&amp;ferences…</source>
+        <translation>Ein&amp;stellungen…</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>&amp;Tape</source>
+        <translation>&amp;Protokoll</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Tape</source>
+        <translation>Protokoll &amp;leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Save Tape As…</source>
+        <translation>Protokoll speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Keys</source>
+        <translation>&amp;Tastaturtasten</translation>
+    </message>
+    <message>
+        <source>&amp;Keys and Keyboard</source>
+        <translation>&amp;Tasten und Tastatur</translation>
+    </message>
+    <message>
+        <source>&amp;About Tabrix...</source>
+        <translation>&amp;Über Tabrix...</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Zuletzt geöffnete Datei</translation>
+    </message>
+    <message>
+        <source>Pasted %1 — read “%2” as %1</source>
+        <translation>%1 eingefügt — „%2“ als %1 gelesen</translation>
+    </message>
+    <message>
+        <source>(“%1” is the decimal separator in your locale)</source>
+        <translation>(„%1“ ist in Ihrem Gebietsschema das Dezimaltrennzeichen)</translation>
+    </message>
+    <message>
+        <source>(“%1” groups digits in your locale)</source>
+        <translation>(„%1“ ist in Ihrem Gebietsschema das Tausendertrennzeichen)</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: the clipboard text holds no number</source>
+        <translation>Nichts eingefügt: Der Text in der Zwischenablage enthält keine Zahl</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” and “%2” are two numbers</source>
+        <translation>Nichts eingefügt: „%1“ und „%2“ sind zwei Zahlen</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” is not a way of writing a number</source>
+        <translation>Nichts eingefügt: „%1“ ist keine Schreibweise einer Zahl</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” is beyond the range of numbers</source>
+        <translation>Nichts eingefügt: „%1“ liegt außerhalb des Zahlenbereichs</translation>
+    </message>
+    <message>
+        <source>Save Tape</source>
+        <translation>Protokoll speichern</translation>
+    </message>
+    <message>
+        <source>Tabrix tape (*.txt)</source>
+        <translation>Tabrix-Protokoll (*.txt)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>CPreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation>&amp;Allgemein</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Tastatur</translation>
+    </message>
+    <message>
+        <source>&amp;Restore the calculator when Tabrix starts</source>
+        <translation>Rechner beim Start von Tabrix &amp;wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The stack, the registers, the modes and the tape are kept while you work, and come back when Tabrix starts without a state file.</source>
+        <translation>Stapel, Register, Modi und Protokoll werden während der Arbeit aufbewahrt und kehren zurück, wenn Tabrix ohne Zustandsdatei startet.</translation>
+    </message>
+    <message>
+        <source>Standard keys</source>
+        <translation>Standardtasten</translation>
+    </message>
+    <message>
+        <source>Laptop keys: also + - * / and = on the main keyboard</source>
+        <translation>Laptop-Tasten: auch + - * / und = auf der Haupttastatur</translation>
+    </message>
+    <message>
+        <source>Custom keys</source>
+        <translation>Eigene Tasten</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Shifted</source>
+        <translation>Zweitfunktion</translation>
+    </message>
+    <message>
+        <source>Keyboard keys</source>
+        <translation>Tastaturtasten</translation>
+    </message>
+    <message>
+        <source>&amp;Press a Key…</source>
+        <translation>Taste &amp;drücken…</translation>
+    </message>
+    <message>
+        <source>&amp;Add a Key…</source>
+        <translation>Taste &amp;hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move a Key</source>
+        <translation>Taste &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Defaults</source>
+        <translation>&amp;Standard wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Map:</source>
+        <translation>&amp;Belegung:</translation>
+    </message>
+    <message>
+        <source>The laptop keys are in use.</source>
+        <translation>Die Laptop-Tasten sind aktiv.</translation>
+    </message>
+    <message>
+        <source>The standard keys are in use.</source>
+        <translation>Die Standardtasten sind aktiv.</translation>
+    </message>
+    <message>
+        <source>Press the keyboard key for %1 (Escape: no key).</source>
+        <translation>Drücken Sie die Tastaturtaste für %1 (Esc: keine Taste).</translation>
+    </message>
+    <message>
+        <source>%1 now presses %2.</source>
+        <translation>%1 betätigt jetzt %2.</translation>
+    </message>
+    <message>
+        <source>%1 pressed %2; it now presses %3.</source>
+        <translation>%1 betätigte bisher %2 und betätigt jetzt %3.</translation>
+    </message>
+    <message>
+        <source>%1 no longer presses %2.</source>
+        <translation>%1 betätigt %2 nicht mehr.</translation>
+    </message>
+    <message>
+        <source>No key was changed.</source>
+        <translation>Es wurde keine Taste geändert.</translation>
+    </message>
+</context>
+<context>
+    <name>CTapePanel</name>
+    <message>
+        <source>Tape</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Value</source>
+        <translation>&amp;Wert kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>File Error</source>
+        <translation>Dateifehler</translation>
+    </message>
+    <message>
+        <source>There is no text data (ANSI) on the Clipboard.</source>
+        <translation>Die Zwischenablage enthält keine Textdaten (ANSI).</translation>
+    </message>
+    <message>
+        <source>Tabrix settings (*.rpn)</source>
+        <translation>Tabrix-Einstellungen (*.rpn)</translation>
+    </message>
+    <message>
+        <source>Save State File</source>
+        <translation>Zustandsdatei speichern</translation>
+    </message>
+    <message>
+        <source>Load State File</source>
+        <translation>Zustandsdatei laden</translation>
+    </message>
+</context>
+<context>
+    <name>KeyHelp</name>
+    <message>
+        <source>e to the power x</source>
+        <translation>e hoch x</translation>
+    </message>
+    <message>
+        <source>natural logarithm</source>
+        <translation>natürlicher Logarithmus</translation>
+    </message>
+    <message>
+        <source>10 to the power x</source>
+        <translation>10 hoch x</translation>
+    </message>
+    <message>
+        <source>common logarithm</source>
+        <translation>dekadischer Logarithmus</translation>
+    </message>
+    <message>
+        <source>sine</source>
+        <translation>Sinus</translation>
+    </message>
+    <message>
+        <source>arc sine</source>
+        <translation>Arkussinus</translation>
+    </message>
+    <message>
+        <source>cosine</source>
+        <translation>Kosinus</translation>
+    </message>
+    <message>
+        <source>arc cosine</source>
+        <translation>Arkuskosinus</translation>
+    </message>
+    <message>
+        <source>tangent</source>
+        <translation>Tangens</translation>
+    </message>
+    <message>
+        <source>arc tangent</source>
+        <translation>Arkustangens</translation>
+    </message>
+    <message>
+        <source>reciprocal</source>
+        <translation>Kehrwert</translation>
+    </message>
+    <message>
+        <source>y to the power x</source>
+        <translation>y hoch x</translation>
+    </message>
+    <message>
+        <source>square root</source>
+        <translation>Quadratwurzel</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>Quadrat</translation>
+    </message>
+    <message>
+        <source>enter exponent</source>
+        <translation>Exponent eingeben</translation>
+    </message>
+    <message>
+        <source>pi</source>
+        <translation>Pi</translation>
+    </message>
+    <message>
+        <source>display digits</source>
+        <translation>angezeigte Nachkommastellen</translation>
+    </message>
+    <message>
+        <source>scientific display, digits</source>
+        <translation>wissenschaftliche Darstellung, Stellen</translation>
+    </message>
+    <message>
+        <source>engineering display, digits</source>
+        <translation>technische Darstellung, Stellen</translation>
+    </message>
+    <message>
+        <source>divide</source>
+        <translation>dividieren</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>exchange x and y</source>
+        <translation>x und y vertauschen</translation>
+    </message>
+    <message>
+        <source>roll the stack down</source>
+        <translation>Stapel nach unten rotieren</translation>
+    </message>
+    <message>
+        <source>change sign</source>
+        <translation>Vorzeichen wechseln</translation>
+    </message>
+    <message>
+        <source>roll the stack up</source>
+        <translation>Stapel nach oben rotieren</translation>
+    </message>
+    <message>
+        <source>angles in degrees</source>
+        <translation>Winkel in Grad</translation>
+    </message>
+    <message>
+        <source>angles in radians</source>
+        <translation>Winkel im Bogenmaß</translation>
+    </message>
+    <message>
+        <source>angles in grads</source>
+        <translation>Winkel in Gon</translation>
+    </message>
+    <message>
+        <source>multiply</source>
+        <translation>multiplizieren</translation>
+    </message>
+    <message>
+        <source>factorial</source>
+        <translation>Fakultät</translation>
+    </message>
+    <message>
+        <source>about Tabrix</source>
+        <translation>Über Tabrix</translation>
+    </message>
+    <message>
+        <source>hyperbolic functions</source>
+        <translation>Hyperbelfunktionen</translation>
+    </message>
+    <message>
+        <source>enter, lifting the stack</source>
+        <translation>eingeben, Stapel anheben</translation>
+    </message>
+    <message>
+        <source>random number</source>
+        <translation>Zufallszahl</translation>
+    </message>
+    <message>
+        <source>to polar</source>
+        <translation>in Polarkoordinaten</translation>
+    </message>
+    <message>
+        <source>to rectangular</source>
+        <translation>in kartesische Koordinaten</translation>
+    </message>
+    <message>
+        <source>subtract</source>
+        <translation>subtrahieren</translation>
+    </message>
+    <message>
+        <source>radians to degrees</source>
+        <translation>Bogenmaß in Grad</translation>
+    </message>
+    <message>
+        <source>degrees to radians</source>
+        <translation>Grad in Bogenmaß</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>Zweitfunktion</translation>
+    </message>
+    <message>
+        <source>store in a register</source>
+        <translation>in Register speichern</translation>
+    </message>
+    <message>
+        <source>recall a register</source>
+        <translation>Register abrufen</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>Dezimaltrennzeichen</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>Rückschritt</translation>
+    </message>
+    <message>
+        <source>clear x</source>
+        <translation>x löschen</translation>
+    </message>
+    <message>
+        <source>add</source>
+        <translation>addieren</translation>
+    </message>
+    <message>
+        <source>clear all</source>
+        <translation>alles löschen</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source> — shifted: %1</source>
+        <translation> — Zweitfunktion: %1</translation>
+    </message>
+    <message>
+        <source> — keyboard: %1</source>
+        <translation> — Tastatur: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeyMap</name>
+    <message>
+        <source>keypad %1</source>
+        <translation>Ziffernblock %1</translation>
+    </message>
+</context>
+<context>
+    <name>SessionStore</name>
+    <message>
+        <source>The calculator of the last session could not be read (%1); Tabrix starts afresh. The file is kept as %2.</source>
+        <translation>Der Rechner der letzten Sitzung konnte nicht gelesen werden (%1); Tabrix beginnt von vorn. Die Datei wird als %2 aufbewahrt.</translation>
+    </message>
+</context>
+<context>
+    <name>Tape</name>
+    <message>
+        <source>Paste Number</source>
+        <translation>Zahl einfügen</translation>
+    </message>
+    <message>
+        <source>Reset State</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Load State</source>
+        <translation>Zustand laden</translation>
+    </message>
+    <message>
+        <source>Copy Exact</source>
+        <translation>Exakte Kopie</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+</context>
+</TS>

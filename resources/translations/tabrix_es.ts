@@ -1,0 +1,645 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>times ten to the</source>
+        <translation>por diez elevado a</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>segunda función</translation>
+    </message>
+    <message>
+        <source>shifted</source>
+        <translation>segunda función</translation>
+    </message>
+    <message>
+        <source>Calculator display</source>
+        <translation>Pantalla de la calculadora</translation>
+    </message>
+    <message>
+        <source>Tabrix calculator</source>
+        <translation>Calculadora Tabrix</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About Tabrix</source>
+        <translation>Acerca de Tabrix</translation>
+    </message>
+    <message>
+        <source>Tabrix Calculator Version 1.0 (Alpha)</source>
+        <translation>Calculadora Tabrix versión 1.0 (alfa)</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Tabrix developers</source>
+        <translation>Copyright (C) 2026 Los desarrolladores de Tabrix</translation>
+    </message>
+    <message>
+        <source>Visit the sponsor:</source>
+        <translation>Visite el sitio del patrocinador:</translation>
+    </message>
+</context>
+<context>
+    <name>CKeysWindow</name>
+    <message>
+        <source>Keys and Keyboard</source>
+        <translation>Teclas y teclado</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Shifted (after F)</source>
+        <translation>Segunda función (tras F)</translation>
+    </message>
+    <message>
+        <source>Keyboard keys</source>
+        <translation>Teclas del teclado</translation>
+    </message>
+    <message>
+        <source>Delete clears X; Escape clears the stack and the registers and keeps the modes. Edit &gt; Preferences changes the keyboard keys.</source>
+        <translation>Supr borra X; Esc borra la pila y los registros y conserva los modos. En Editar &gt; Preferencias se cambian las teclas del teclado.</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;STO</source>
+        <translation>&amp;STO</translation>
+    </message>
+    <message>
+        <source>&amp;RCL</source>
+        <translation>&amp;RCL</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Save State</source>
+        <translation>&amp;Guardar estado</translation>
+    </message>
+    <message>
+        <source>&amp;Load State</source>
+        <translation>&amp;Cargar estado</translation>
+    </message>
+    <message>
+        <source>R&amp;eset State</source>
+        <translation>&amp;Restablecer estado</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>Cor&amp;tar	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Copiar	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>&amp;Pegar	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Exact</source>
+        <translation>Copiar valor e&amp;xacto</translation>
+    </message>
+    <message>
+        <source>Paste &amp;Number</source>
+        <translation>Pegar &amp;número</translation>
+    </message>
+    <message>
+        <source>Pre&amp;ferences…</source>
+        <translation>Pre&amp;ferencias…</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Re&amp;ducir</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>Tamaño &amp;real</translation>
+    </message>
+    <message>
+        <source>&amp;Tape</source>
+        <translation>&amp;Cinta</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Tape</source>
+        <translation>&amp;Borrar cinta</translation>
+    </message>
+    <message>
+        <source>&amp;Save Tape As…</source>
+        <translation>&amp;Guardar cinta como…</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Keys</source>
+        <translation>&amp;Teclas del teclado</translation>
+    </message>
+    <message>
+        <source>&amp;Keys and Keyboard</source>
+        <translation>&amp;Teclas y teclado</translation>
+    </message>
+    <message>
+        <source>&amp;About Tabrix...</source>
+        <translation>&amp;Acerca de Tabrix...</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Comandos</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Archivo reciente</translation>
+    </message>
+    <message>
+        <source>Pasted %1 — read “%2” as %1</source>
+        <translation>Se pegó %1 — “%2” se leyó como %1</translation>
+    </message>
+    <message>
+        <source>(“%1” is the decimal separator in your locale)</source>
+        <translation>(“%1” es el separador decimal en su configuración regional)</translation>
+    </message>
+    <message>
+        <source>(“%1” groups digits in your locale)</source>
+        <translation>(“%1” es el separador de miles en su configuración regional)</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: the clipboard text holds no number</source>
+        <translation>No se pegó nada: el texto del portapapeles no contiene ningún número</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” and “%2” are two numbers</source>
+        <translation>No se pegó nada: “%1” y “%2” son dos números</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” is not a way of writing a number</source>
+        <translation>No se pegó nada: “%1” no es una forma de escribir un número</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” is beyond the range of numbers</source>
+        <translation>No se pegó nada: “%1” está fuera del rango de números</translation>
+    </message>
+    <message>
+        <source>Save Tape</source>
+        <translation>Guardar cinta</translation>
+    </message>
+    <message>
+        <source>Tabrix tape (*.txt)</source>
+        <translation>Cinta de Tabrix (*.txt)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>CPreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferencias</translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation>&amp;General</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Teclado</translation>
+    </message>
+    <message>
+        <source>&amp;Restore the calculator when Tabrix starts</source>
+        <translation>&amp;Restaurar la calculadora al iniciar Tabrix</translation>
+    </message>
+    <message>
+        <source>The stack, the registers, the modes and the tape are kept while you work, and come back when Tabrix starts without a state file.</source>
+        <translation>La pila, los registros, los modos y la cinta se conservan mientras trabaja y vuelven cuando Tabrix se inicia sin un archivo de estado.</translation>
+    </message>
+    <message>
+        <source>Standard keys</source>
+        <translation>Teclas estándar</translation>
+    </message>
+    <message>
+        <source>Laptop keys: also + - * / and = on the main keyboard</source>
+        <translation>Teclas para portátil: también + - * / y = en el teclado principal</translation>
+    </message>
+    <message>
+        <source>Custom keys</source>
+        <translation>Teclas personalizadas</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Shifted</source>
+        <translation>Segunda función</translation>
+    </message>
+    <message>
+        <source>Keyboard keys</source>
+        <translation>Teclas del teclado</translation>
+    </message>
+    <message>
+        <source>&amp;Press a Key…</source>
+        <translation>&amp;Pulsar una tecla…</translation>
+    </message>
+    <message>
+        <source>&amp;Add a Key…</source>
+        <translation>&amp;Añadir una tecla…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move a Key</source>
+        <translation>&amp;Quitar una tecla</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Defaults</source>
+        <translation>Restaurar &amp;valores predeterminados</translation>
+    </message>
+    <message>
+        <source>&amp;Map:</source>
+        <translation>&amp;Mapa de teclas:</translation>
+    </message>
+    <message>
+        <source>The laptop keys are in use.</source>
+        <translation>Se usan las teclas para portátil.</translation>
+    </message>
+    <message>
+        <source>The standard keys are in use.</source>
+        <translation>Se usan las teclas estándar.</translation>
+    </message>
+    <message>
+        <source>Press the keyboard key for %1 (Escape: no key).</source>
+        <translation>Pulse la tecla del teclado para %1 (Esc: ninguna tecla).</translation>
+    </message>
+    <message>
+        <source>%1 now presses %2.</source>
+        <translation>%1 activa ahora %2.</translation>
+    </message>
+    <message>
+        <source>%1 pressed %2; it now presses %3.</source>
+        <translation>%1 activaba %2; ahora activa %3.</translation>
+    </message>
+    <message>
+        <source>%1 no longer presses %2.</source>
+        <translation>%1 ya no activa %2.</translation>
+    </message>
+    <message>
+        <source>No key was changed.</source>
+        <translation>No se cambió ninguna tecla.</translation>
+    </message>
+</context>
+<context>
+    <name>CTapePanel</name>
+    <message>
+        <source>Tape</source>
+        <translation>Cinta</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Value</source>
+        <translation>Copiar &amp;valor</translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>File Error</source>
+        <translation>Error de archivo</translation>
+    </message>
+    <message>
+        <source>There is no text data (ANSI) on the Clipboard.</source>
+        <translation>No hay datos de texto (ANSI) en el portapapeles.</translation>
+    </message>
+    <message>
+        <source>Tabrix settings (*.rpn)</source>
+        <translation>Configuración de Tabrix (*.rpn)</translation>
+    </message>
+    <message>
+        <source>Save State File</source>
+        <translation>Guardar archivo de estado</translation>
+    </message>
+    <message>
+        <source>Load State File</source>
+        <translation>Cargar archivo de estado</translation>
+    </message>
+</context>
+<context>
+    <name>KeyHelp</name>
+    <message>
+        <source>e to the power x</source>
+        <translation>e elevado a x</translation>
+    </message>
+    <message>
+        <source>natural logarithm</source>
+        <translation>logaritmo natural</translation>
+    </message>
+    <message>
+        <source>10 to the power x</source>
+        <translation>10 elevado a x</translation>
+    </message>
+    <message>
+        <source>common logarithm</source>
+        <translation>logaritmo decimal</translation>
+    </message>
+    <message>
+        <source>sine</source>
+        <translation>seno</translation>
+    </message>
+    <message>
+        <source>arc sine</source>
+        <translation>arcoseno</translation>
+    </message>
+    <message>
+        <source>cosine</source>
+        <translation>coseno</translation>
+    </message>
+    <message>
+        <source>arc cosine</source>
+        <translation>arcocoseno</translation>
+    </message>
+    <message>
+        <source>tangent</source>
+        <translation>tangente</translation>
+    </message>
+    <message>
+        <source>arc tangent</source>
+        <translation>arcotangente</translation>
+    </message>
+    <message>
+        <source>reciprocal</source>
+        <translation>inverso</translation>
+    </message>
+    <message>
+        <source>y to the power x</source>
+        <translation>y elevado a x</translation>
+    </message>
+    <message>
+        <source>square root</source>
+        <translation>raíz cuadrada</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>cuadrado</translation>
+    </message>
+    <message>
+        <source>enter exponent</source>
+        <translation>introducir el exponente</translation>
+    </message>
+    <message>
+        <source>pi</source>
+        <translation>pi</translation>
+    </message>
+    <message>
+        <source>display digits</source>
+        <translation>decimales mostrados</translation>
+    </message>
+    <message>
+        <source>scientific display, digits</source>
+        <translation>notación científica, dígitos</translation>
+    </message>
+    <message>
+        <source>engineering display, digits</source>
+        <translation>notación de ingeniería, dígitos</translation>
+    </message>
+    <message>
+        <source>divide</source>
+        <translation>dividir</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>porcentaje</translation>
+    </message>
+    <message>
+        <source>exchange x and y</source>
+        <translation>intercambiar x e y</translation>
+    </message>
+    <message>
+        <source>roll the stack down</source>
+        <translation>rotar la pila hacia abajo</translation>
+    </message>
+    <message>
+        <source>change sign</source>
+        <translation>cambiar el signo</translation>
+    </message>
+    <message>
+        <source>roll the stack up</source>
+        <translation>rotar la pila hacia arriba</translation>
+    </message>
+    <message>
+        <source>angles in degrees</source>
+        <translation>ángulos en grados</translation>
+    </message>
+    <message>
+        <source>angles in radians</source>
+        <translation>ángulos en radianes</translation>
+    </message>
+    <message>
+        <source>angles in grads</source>
+        <translation>ángulos en gradianes</translation>
+    </message>
+    <message>
+        <source>multiply</source>
+        <translation>multiplicar</translation>
+    </message>
+    <message>
+        <source>factorial</source>
+        <translation>factorial</translation>
+    </message>
+    <message>
+        <source>about Tabrix</source>
+        <translation>acerca de Tabrix</translation>
+    </message>
+    <message>
+        <source>hyperbolic functions</source>
+        <translation>funciones hiperbólicas</translation>
+    </message>
+    <message>
+        <source>enter, lifting the stack</source>
+        <translation>introducir, subiendo la pila</translation>
+    </message>
+    <message>
+        <source>random number</source>
+        <translation>número aleatorio</translation>
+    </message>
+    <message>
+        <source>to polar</source>
+        <translation>a coordenadas polares</translation>
+    </message>
+    <message>
+        <source>to rectangular</source>
+        <translation>a coordenadas rectangulares</translation>
+    </message>
+    <message>
+        <source>subtract</source>
+        <translation>restar</translation>
+    </message>
+    <message>
+        <source>radians to degrees</source>
+        <translation>radianes a grados</translation>
+    </message>
+    <message>
+        <source>degrees to radians</source>
+        <translation>grados a radianes</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>segunda función</translation>
+    </message>
+    <message>
+        <source>store in a register</source>
+        <translation>guardar en un registro</translation>
+    </message>
+    <message>
+        <source>recall a register</source>
+        <translation>recuperar un registro</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>separador decimal</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>retroceso</translation>
+    </message>
+    <message>
+        <source>clear x</source>
+        <translation>borrar x</translation>
+    </message>
+    <message>
+        <source>add</source>
+        <translation>sumar</translation>
+    </message>
+    <message>
+        <source>clear all</source>
+        <translation>borrar todo</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source> — shifted: %1</source>
+        <translation> — segunda función: %1</translation>
+    </message>
+    <message>
+        <source> — keyboard: %1</source>
+        <translation> — teclado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeyMap</name>
+    <message>
+        <source>keypad %1</source>
+        <translation>teclado numérico %1</translation>
+    </message>
+</context>
+<context>
+    <name>SessionStore</name>
+    <message>
+        <source>The calculator of the last session could not be read (%1); Tabrix starts afresh. The file is kept as %2.</source>
+        <translation>No se pudo leer la calculadora de la última sesión (%1); Tabrix empieza desde cero. El archivo se conserva como %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Tape</name>
+    <message>
+        <source>Paste Number</source>
+        <translation>Pegar número</translation>
+    </message>
+    <message>
+        <source>Reset State</source>
+        <translation>Restablecer</translation>
+    </message>
+    <message>
+        <source>Load State</source>
+        <translation>Cargar estado</translation>
+    </message>
+    <message>
+        <source>Copy Exact</source>
+        <translation>Copia exacta</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Supr</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+</context>
+</TS>

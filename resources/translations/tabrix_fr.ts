@@ -1,0 +1,645 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>times ten to the</source>
+        <translation>fois dix puissance</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>seconde fonction</translation>
+    </message>
+    <message>
+        <source>shifted</source>
+        <translation>seconde fonction</translation>
+    </message>
+    <message>
+        <source>Calculator display</source>
+        <translation>Affichage de la calculatrice</translation>
+    </message>
+    <message>
+        <source>Tabrix calculator</source>
+        <translation>Calculatrice Tabrix</translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <source>About Tabrix</source>
+        <translation>À propos de Tabrix</translation>
+    </message>
+    <message>
+        <source>Tabrix Calculator Version 1.0 (Alpha)</source>
+        <translation>Calculatrice Tabrix version 1.0 (alpha)</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 The Tabrix developers</source>
+        <translation>Copyright (C) 2026 Les développeurs de Tabrix</translation>
+    </message>
+    <message>
+        <source>Visit the sponsor:</source>
+        <translation>Visitez le site du sponsor :</translation>
+    </message>
+</context>
+<context>
+    <name>CKeysWindow</name>
+    <message>
+        <source>Keys and Keyboard</source>
+        <translation>Touches et clavier</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Shifted (after F)</source>
+        <translation>Seconde fonction (après F)</translation>
+    </message>
+    <message>
+        <source>Keyboard keys</source>
+        <translation>Touches du clavier</translation>
+    </message>
+    <message>
+        <source>Delete clears X; Escape clears the stack and the registers and keeps the modes. Edit &gt; Preferences changes the keyboard keys.</source>
+        <translation>Suppr efface X ; Échap efface la pile et les registres et conserve les modes. Édition &gt; Préférences permet de modifier les touches du clavier.</translation>
+    </message>
+</context>
+<context>
+    <name>CMainFrame</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;STO</source>
+        <translation>&amp;STO</translation>
+    </message>
+    <message>
+        <source>&amp;RCL</source>
+        <translation>&amp;RCL</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Affic&amp;hage</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Save State</source>
+        <translation>&amp;Enregistrer l’état</translation>
+    </message>
+    <message>
+        <source>&amp;Load State</source>
+        <translation>&amp;Charger l’état</translation>
+    </message>
+    <message>
+        <source>R&amp;eset State</source>
+        <translation>&amp;Réinitialiser l’état</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t	Ctrl+X</source>
+        <translation>Co&amp;uper	Ctrl+X</translation>
+    </message>
+    <message>
+        <source>&amp;Copy	Ctrl+C</source>
+        <translation>&amp;Copier	Ctrl+C</translation>
+    </message>
+    <message>
+        <source>&amp;Paste	Ctrl+V</source>
+        <translation>Co&amp;ller	Ctrl+V</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Exact</source>
+        <translation>Copier la valeur e&amp;xacte</translation>
+    </message>
+    <message>
+        <source>Paste &amp;Number</source>
+        <translation>Coller un &amp;nombre</translation>
+    </message>
+    <message>
+        <source>Pre&amp;ferences…</source>
+        <translation>&amp;Préférences…</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>Zoom a&amp;vant</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Zoom a&amp;rrière</translation>
+    </message>
+    <message>
+        <source>&amp;Actual Size</source>
+        <translation>&amp;Taille réelle</translation>
+    </message>
+    <message>
+        <source>&amp;Tape</source>
+        <translation>&amp;Bande</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Tape</source>
+        <translation>&amp;Effacer la bande</translation>
+    </message>
+    <message>
+        <source>&amp;Save Tape As…</source>
+        <translation>Enregi&amp;strer la bande sous…</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard Keys</source>
+        <translation>Touches du &amp;clavier</translation>
+    </message>
+    <message>
+        <source>&amp;Keys and Keyboard</source>
+        <translation>&amp;Touches et clavier</translation>
+    </message>
+    <message>
+        <source>&amp;About Tabrix...</source>
+        <translation>À &amp;propos de Tabrix...</translation>
+    </message>
+    <message>
+        <source>Commands</source>
+        <translation>Commandes</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Fichier récent</translation>
+    </message>
+    <message>
+        <source>Pasted %1 — read “%2” as %1</source>
+        <translation>%1 collé — « %2 » lu comme %1</translation>
+    </message>
+    <message>
+        <source>(“%1” is the decimal separator in your locale)</source>
+        <translation>(« %1 » est le séparateur décimal dans vos paramètres régionaux)</translation>
+    </message>
+    <message>
+        <source>(“%1” groups digits in your locale)</source>
+        <translation>(« %1 » est le séparateur de milliers dans vos paramètres régionaux)</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: the clipboard text holds no number</source>
+        <translation>Rien n’a été collé : le texte du presse-papiers ne contient aucun nombre</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” and “%2” are two numbers</source>
+        <translation>Rien n’a été collé : « %1 » et « %2 » sont deux nombres</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” is not a way of writing a number</source>
+        <translation>Rien n’a été collé : « %1 » n’est pas une façon d’écrire un nombre</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” is beyond the range of numbers</source>
+        <translation>Rien n’a été collé : « %1 » dépasse la plage des nombres</translation>
+    </message>
+    <message>
+        <source>Save Tape</source>
+        <translation>Enregistrer la bande</translation>
+    </message>
+    <message>
+        <source>Tabrix tape (*.txt)</source>
+        <translation>Bande Tabrix (*.txt)</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+</context>
+<context>
+    <name>CPreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation>&amp;Général</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboard</source>
+        <translation>&amp;Clavier</translation>
+    </message>
+    <message>
+        <source>&amp;Restore the calculator when Tabrix starts</source>
+        <translation>&amp;Restaurer la calculatrice au démarrage de Tabrix</translation>
+    </message>
+    <message>
+        <source>The stack, the registers, the modes and the tape are kept while you work, and come back when Tabrix starts without a state file.</source>
+        <translation>La pile, les registres, les modes et la bande sont conservés pendant que vous travaillez, et reviennent lorsque Tabrix démarre sans fichier d’état.</translation>
+    </message>
+    <message>
+        <source>Standard keys</source>
+        <translation>Touches standard</translation>
+    </message>
+    <message>
+        <source>Laptop keys: also + - * / and = on the main keyboard</source>
+        <translation>Touches pour portable : aussi + - * / et = sur le clavier principal</translation>
+    </message>
+    <message>
+        <source>Custom keys</source>
+        <translation>Touches personnalisées</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Shifted</source>
+        <translation>Seconde fonction</translation>
+    </message>
+    <message>
+        <source>Keyboard keys</source>
+        <translation>Touches du clavier</translation>
+    </message>
+    <message>
+        <source>&amp;Press a Key…</source>
+        <translation>A&amp;ppuyer sur une touche…</translation>
+    </message>
+    <message>
+        <source>&amp;Add a Key…</source>
+        <translation>Ajou&amp;ter une touche…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move a Key</source>
+        <translation>&amp;Supprimer une touche</translation>
+    </message>
+    <message>
+        <source>Restore &amp;Defaults</source>
+        <translation>Valeurs par &amp;défaut</translation>
+    </message>
+    <message>
+        <source>&amp;Map:</source>
+        <translation>&amp;Affectation :</translation>
+    </message>
+    <message>
+        <source>The laptop keys are in use.</source>
+        <translation>Les touches pour portable sont utilisées.</translation>
+    </message>
+    <message>
+        <source>The standard keys are in use.</source>
+        <translation>Les touches standard sont utilisées.</translation>
+    </message>
+    <message>
+        <source>Press the keyboard key for %1 (Escape: no key).</source>
+        <translation>Appuyez sur la touche du clavier pour %1 (Échap : aucune touche).</translation>
+    </message>
+    <message>
+        <source>%1 now presses %2.</source>
+        <translation>%1 actionne maintenant %2.</translation>
+    </message>
+    <message>
+        <source>%1 pressed %2; it now presses %3.</source>
+        <translation>%1 actionnait %2 et actionne maintenant %3.</translation>
+    </message>
+    <message>
+        <source>%1 no longer presses %2.</source>
+        <translation>%1 n’actionne plus %2.</translation>
+    </message>
+    <message>
+        <source>No key was changed.</source>
+        <translation>Aucune touche n’a été modifiée.</translation>
+    </message>
+</context>
+<context>
+    <name>CTapePanel</name>
+    <message>
+        <source>Tape</source>
+        <translation>Bande</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy &amp;Value</source>
+        <translation>Copier la &amp;valeur</translation>
+    </message>
+</context>
+<context>
+    <name>Document</name>
+    <message>
+        <source>File Error</source>
+        <translation>Erreur de fichier</translation>
+    </message>
+    <message>
+        <source>There is no text data (ANSI) on the Clipboard.</source>
+        <translation>Le presse-papiers ne contient aucune donnée texte (ANSI).</translation>
+    </message>
+    <message>
+        <source>Tabrix settings (*.rpn)</source>
+        <translation>Paramètres Tabrix (*.rpn)</translation>
+    </message>
+    <message>
+        <source>Save State File</source>
+        <translation>Enregistrer le fichier d’état</translation>
+    </message>
+    <message>
+        <source>Load State File</source>
+        <translation>Charger un fichier d’état</translation>
+    </message>
+</context>
+<context>
+    <name>KeyHelp</name>
+    <message>
+        <source>e to the power x</source>
+        <translation>e puissance x</translation>
+    </message>
+    <message>
+        <source>natural logarithm</source>
+        <translation>logarithme népérien</translation>
+    </message>
+    <message>
+        <source>10 to the power x</source>
+        <translation>10 puissance x</translation>
+    </message>
+    <message>
+        <source>common logarithm</source>
+        <translation>logarithme décimal</translation>
+    </message>
+    <message>
+        <source>sine</source>
+        <translation>sinus</translation>
+    </message>
+    <message>
+        <source>arc sine</source>
+        <translation>arc sinus</translation>
+    </message>
+    <message>
+        <source>cosine</source>
+        <translation>cosinus</translation>
+    </message>
+    <message>
+        <source>arc cosine</source>
+        <translation>arc cosinus</translation>
+    </message>
+    <message>
+        <source>tangent</source>
+        <translation>tangente</translation>
+    </message>
+    <message>
+        <source>arc tangent</source>
+        <translation>arc tangente</translation>
+    </message>
+    <message>
+        <source>reciprocal</source>
+        <translation>inverse</translation>
+    </message>
+    <message>
+        <source>y to the power x</source>
+        <translation>y puissance x</translation>
+    </message>
+    <message>
+        <source>square root</source>
+        <translation>racine carrée</translation>
+    </message>
+    <message>
+        <source>square</source>
+        <translation>carré</translation>
+    </message>
+    <message>
+        <source>enter exponent</source>
+        <translation>saisir l’exposant</translation>
+    </message>
+    <message>
+        <source>pi</source>
+        <translation>pi</translation>
+    </message>
+    <message>
+        <source>display digits</source>
+        <translation>décimales affichées</translation>
+    </message>
+    <message>
+        <source>scientific display, digits</source>
+        <translation>notation scientifique, chiffres</translation>
+    </message>
+    <message>
+        <source>engineering display, digits</source>
+        <translation>notation ingénieur, chiffres</translation>
+    </message>
+    <message>
+        <source>divide</source>
+        <translation>diviser</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>pourcentage</translation>
+    </message>
+    <message>
+        <source>exchange x and y</source>
+        <translation>échanger x et y</translation>
+    </message>
+    <message>
+        <source>roll the stack down</source>
+        <translation>faire tourner la pile vers le bas</translation>
+    </message>
+    <message>
+        <source>change sign</source>
+        <translation>changer de signe</translation>
+    </message>
+    <message>
+        <source>roll the stack up</source>
+        <translation>faire tourner la pile vers le haut</translation>
+    </message>
+    <message>
+        <source>angles in degrees</source>
+        <translation>angles en degrés</translation>
+    </message>
+    <message>
+        <source>angles in radians</source>
+        <translation>angles en radians</translation>
+    </message>
+    <message>
+        <source>angles in grads</source>
+        <translation>angles en grades</translation>
+    </message>
+    <message>
+        <source>multiply</source>
+        <translation>multiplier</translation>
+    </message>
+    <message>
+        <source>factorial</source>
+        <translation>factorielle</translation>
+    </message>
+    <message>
+        <source>about Tabrix</source>
+        <translation>à propos de Tabrix</translation>
+    </message>
+    <message>
+        <source>hyperbolic functions</source>
+        <translation>fonctions hyperboliques</translation>
+    </message>
+    <message>
+        <source>enter, lifting the stack</source>
+        <translation>valider, en faisant monter la pile</translation>
+    </message>
+    <message>
+        <source>random number</source>
+        <translation>nombre aléatoire</translation>
+    </message>
+    <message>
+        <source>to polar</source>
+        <translation>en coordonnées polaires</translation>
+    </message>
+    <message>
+        <source>to rectangular</source>
+        <translation>en coordonnées cartésiennes</translation>
+    </message>
+    <message>
+        <source>subtract</source>
+        <translation>soustraire</translation>
+    </message>
+    <message>
+        <source>radians to degrees</source>
+        <translation>radians en degrés</translation>
+    </message>
+    <message>
+        <source>degrees to radians</source>
+        <translation>degrés en radians</translation>
+    </message>
+    <message>
+        <source>shift</source>
+        <translation>seconde fonction</translation>
+    </message>
+    <message>
+        <source>store in a register</source>
+        <translation>stocker dans un registre</translation>
+    </message>
+    <message>
+        <source>recall a register</source>
+        <translation>rappeler un registre</translation>
+    </message>
+    <message>
+        <source>decimal point</source>
+        <translation>séparateur décimal</translation>
+    </message>
+    <message>
+        <source>backspace</source>
+        <translation>retour arrière</translation>
+    </message>
+    <message>
+        <source>clear x</source>
+        <translation>effacer x</translation>
+    </message>
+    <message>
+        <source>add</source>
+        <translation>additionner</translation>
+    </message>
+    <message>
+        <source>clear all</source>
+        <translation>tout effacer</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source> — shifted: %1</source>
+        <translation> — seconde fonction : %1</translation>
+    </message>
+    <message>
+        <source> — keyboard: %1</source>
+        <translation> — clavier : %1</translation>
+    </message>
+</context>
+<context>
+    <name>KeyMap</name>
+    <message>
+        <source>keypad %1</source>
+        <translation>pavé numérique %1</translation>
+    </message>
+</context>
+<context>
+    <name>SessionStore</name>
+    <message>
+        <source>The calculator of the last session could not be read (%1); Tabrix starts afresh. The file is kept as %2.</source>
+        <translation>La calculatrice de la dernière session n’a pas pu être lue (%1) ; Tabrix repart de zéro. Le fichier est conservé sous le nom %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Tape</name>
+    <message>
+        <source>Paste Number</source>
+        <translation>Coller nombre</translation>
+    </message>
+    <message>
+        <source>Reset State</source>
+        <translation>Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Load State</source>
+        <translation>Charger état</translation>
+    </message>
+    <message>
+        <source>Copy Exact</source>
+        <translation>Copie exacte</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,166 @@
+// The desktop program in German, French and Spanish: every menu item and
+// every text of its own dialogs is translated, mnemonics stay unique, and
+// without a translation the texts are the English ones.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTranslator>
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "fakes/document_fakes.h"
+#include "fakes/doc_fixture.h"
+#include "fakes/qt_printing.h"
+#include "shell/about_dlg.h"
+#include "shell/keys_window.h"
+#include "shell/main_frame.h"
+#include "shell/preferences_dialog.h"
+#include "shell/translations.h"
+#include "view/key_help.h"
+
+namespace tabrix {
+namespace {
+
+// Texts a translation may keep: key labels, register digits, and words that
+// are the same in some language ("General" in Spanish).
+bool SameInEveryLanguage(const QString& text) {
+    static const QStringList same = {"&STO", "&RCL", "OK", "Tabrix", "&General"};
+    return same.contains(text) || (text.size() == 1 && text[0].isDigit());
+}
+
+// The letter after a single "&", lower case; none for "&&" or no mnemonic.
+QChar Mnemonic(const QString& text) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&')) continue;
+        if (text[i + 1] == QLatin1Char('&')) {
+            ++i;
+            continue;
+        }
+        return text[i + 1].toLower();
+    }
+    return {};
+}
+
+// Every text a person reads in `widget`'s own children, by kind and order.
+QStringList OwnTexts(QWidget& widget) {
+    QStringList texts = {widget.windowTitle()};
+    for (QLabel* label : widget.findChildren<QLabel*>()) texts << label->text();
+    for (QAbstractButton* button : widget.findChildren<QAbstractButton*>()) {
+        if (!button->text().isEmpty()) texts << button->text();
+    }
+    for (QTabWidget* tabs : widget.findChildren<QTabWidget*>()) {
+        for (int i = 0; i < tabs->count(); ++i) texts << tabs->tabText(i);
+    }
+    for (QTableWidget* table : widget.findChildren<QTableWidget*>()) {
+        for (int i = 0; i < table->columnCount(); ++i) texts << table->horizontalHeaderItem(i)->text();
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
+// The menus' items: menu title -> the items' texts (separators left out).
+std::map<QString, QStringList> MenuTexts(CMainFrame& frame) {
+    std::map<QString, QStringList> menus;
+    int index = 0;
+    for (QAction* title : frame.menuBar()->actions()) {
+        QStringList& items = menus[QString::number(index++)];
+        items << title->text();
+        for (QAction* item : title->menu()->actions()) {
+            if (!item->isSeparator() && item->isVisible()) items << item->text();
+        }
+    }
+    return menus;
+}
+
+struct Texts {
+    std::map<QString, QStringList> menus;
+    QStringList preferences, keys, about;
+    QString keyHelp;
+};
+
+Texts AllTexts() {
+    testing::TestDoc t;
+    testing::FakeFileDialog dialog;
+    testing::RecordingMessageBox messages;
+    RecentFileList recent;
+    FrameServices services;
+    services.fileDialog = &dialog;
+    services.messageBox = &messages;
+    services.recentFiles = &recent;
+    CMainFrame frame(t.doc, services);
+    CPreferencesDialog preferences({KeyMap::Standard(), false});
+    CKeysWindow keys(KeyMap::Standard());
+    CAboutDlg about;
+    return {MenuTexts(frame), OwnTexts(preferences), OwnTexts(keys), OwnTexts(about),
+            KeyHelp(keys::kSeven, KeyMap::Standard())};
+}
+
+class TranslationTest : public ::testing::TestWithParam<const char*> {
+protected:
+    void TearDown() override { qDeleteAll(qApp->findChildren<QTranslator*>()); }
+};
+
+void ExpectTranslated(const QStringList& english, const QStringList& translated, const char* where) {
+    ASSERT_EQ(english.size(), translated.size()) << where;
+    for (int i = 0; i < english.size(); ++i) {
+        if (SameInEveryLanguage(english[i])) continue;
+        EXPECT_NE(translated[i], english[i]) << where << ": \"" << english[i].toStdString() << "\" not translated";
+        EXPECT_EQ(english[i].count(QLatin1Char('\t')), translated[i].count(QLatin1Char('\t'))) << translated[i].toStdString();
+    }
+}
+
+void ExpectUniqueMnemonics(const QStringList& texts, const char* where) {
+    std::map<QChar, QString> taken;
+    for (const QString& text : texts) {
+        const QChar letter = Mnemonic(text);
+        if (letter.isNull()) continue;
+        const auto [it, fresh] = taken.emplace(letter, text);
+        EXPECT_TRUE(fresh) << where << ": \"" << text.toStdString() << "\" and \"" << it->second.toStdString()
+                           << "\" share &" << QString(letter).toStdString();
+    }
+}
+
+TEST_P(TranslationTest, MenusAndDialogsAreTranslatedWithUniqueMnemonics) {
+    QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Tabrix")).clear();
+    const Texts english = AllTexts();
+    ASSERT_EQ(InstallTranslations(*qApp, QLocale(QString::fromLatin1(GetParam()))), QString::fromLatin1(GetParam()));
+    const Texts translated = AllTexts();
+
+    for (const auto& [menu, items] : english.menus) {
+        ExpectTranslated(items, translated.menus.at(menu), "menu");
+        ExpectUniqueMnemonics(translated.menus.at(menu).mid(1), "menu");
+    }
+    QStringList titles;
+    for (const auto& [menu, items] : translated.menus) titles << items.front();
+    ExpectUniqueMnemonics(titles, "menu bar");
+    ExpectTranslated(english.preferences, translated.preferences, "Preferences");
+    ExpectUniqueMnemonics(translated.preferences, "Preferences");
+    ExpectTranslated(english.keys, translated.keys, "Keys and Keyboard");
+    ExpectTranslated(english.about, translated.about, "About");
+    EXPECT_NE(translated.keyHelp, english.keyHelp);
+    EXPECT_TRUE(translated.keyHelp.startsWith(QStringLiteral("7 \u2014 "))) << "the labels are symbols and stay";
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranslationTest, ::testing::Values("de", "fr", "es"));
+
+TEST(Translations, EnglishAndUnknownLanguagesLoadNone) {
+    for (const char* name : {"en_US", "C", "ja_JP"}) {
+        EXPECT_EQ(InstallTranslations(*qApp, QLocale(QString::fromLatin1(name))), QString()) << name;
+    }
+    EXPECT_TRUE(qApp->findChildren<QTranslator*>().isEmpty());
+    // Canadian French gets French.
+    EXPECT_EQ(InstallTranslations(*qApp, QLocale(QStringLiteral("fr_CA"))), QStringLiteral("fr"));
+    qDeleteAll(qApp->findChildren<QTranslator*>());
+}
+
+}  // namespace
+}  // namespace tabrix

@@ -1,0 +1,22 @@
+#!/bin/sh
+# Every text of the desktop program has a translation in every language:
+# lupdate reads the sources into a copy of each .ts file, and no message may
+# be left unfinished (a new or changed text) or vanished (a text no longer used).
+# usage: translations_complete.sh LUPDATE SOURCE_DIR
+set -eu
+lupdate=$1
+root=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+status=0
+for ts in "$root"/resources/translations/*.ts; do
+  copy="$work/$(basename "$ts")"
+  cp "$ts" "$copy"
+  "$lupdate" -silent -locations none -extensions cpp,h "$root/shell" "$root/view" -ts "$copy" >/dev/null
+  if grep -q 'type="\(unfinished\|vanished\|obsolete\)"' "$copy"; then
+    echo "$(basename "$ts"): texts without a translation:" >&2
+    grep -B2 'type="\(unfinished\|vanished\|obsolete\)"' "$copy" | grep '<source>' >&2
+    status=1
+  fi
+done
+exit $status

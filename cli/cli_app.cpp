@@ -12,12 +12,32 @@
 #include "cli/cli_options.h"
 #include "cli/cli_session.h"
 #include "cli/cli_tokens.h"
+#include "cli/line_reader.h"
 
 namespace tabrix::cli {
 
 namespace {
 
 constexpr int kUsageError = 2;
+constexpr int kOutputError = 1;
+
+// What a person at the terminal may type besides tokens.
+constexpr const char* kTerminalHelp =
+    "At the prompt: tokens, then Return; Up and Down bring back earlier lines.\n"
+    "  help               this text\n"
+    "  quit  q  Ctrl+D    end tabrix-cli\n";
+
+// The words a person at the terminal types to end the session or get help.
+enum class Word { None, Help, Quit };
+
+Word TerminalWord(std::string_view line) {
+    const auto first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return Word::None;
+    line = line.substr(first, line.find_last_not_of(" \t") - first + 1);
+    if (line == "help" || line == "HELP") return Word::Help;
+    if (line == "quit" || line == "QUIT" || line == "q" || line == "Q") return Word::Quit;
+    return Word::None;
+}
 
 // The whole text of a script file; nothing (with the reason on `err`) when
 // it cannot be read.
@@ -90,18 +110,29 @@ int RunProgram(Session& session, const Options& options, std::ostream& err) {
 
 // Tokens from standard input, line by line, with the state printed after
 // each line that held any. A bad token is reported, the rest of its line is
-// skipped, and the run goes on; the exit status is then 2.
-int RunLines(Session& session, const Options& options, std::istream& in, std::ostream& err, bool interactive) {
-    if (interactive) {
+// skipped, and the run goes on; the exit status is then 2. At a terminal,
+// "help" and "quit" are understood too.
+int RunLines(Session& session, const Options& options, LineReader& lines, std::ostream& out, std::ostream& err,
+             Terminal terminal) {
+    if (terminal != Terminal::None) {
         err << "Tabrix: type keys and press Return (for example: 12 ENTER 3 +); "
-               "tabrix-cli --help lists them; Ctrl+D quits.\n";
+            << (terminal == Terminal::InputOutput ? "help lists them; quit or Ctrl+D ends.\n"
+                                                  : "tabrix-cli --help lists them; Ctrl+D quits.\n");
         session.Print();
     }
     int status = 0;
-    bool printed = interactive;
+    bool printed = terminal != Terminal::None;
     std::string line;
     std::vector<CliAction> actions;
-    while (std::getline(in, line)) {
+    while (out && lines.ReadLine(line)) {
+        if (terminal == Terminal::InputOutput) {
+            const Word word = TerminalWord(line);
+            if (word == Word::Quit) break;
+            if (word == Word::Help) {
+                out << TokenHelp() << kTerminalHelp;
+                continue;
+            }
+        }
         bool any = false;
         ForEachWord(line, [&](std::string_view word) {
             any = true;
@@ -125,10 +156,8 @@ int RunLines(Session& session, const Options& options, std::istream& in, std::os
     return session.FileFailed() ? kUsageError : status;
 }
 
-}  // namespace
-
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
-           bool interactive) {
+int RunSession(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+               Terminal terminal) {
     const ParsedCommandLine parsed = ParseCommandLine(args, out, err);
     if (parsed.exitNow) return *parsed.exitNow;
     const Options& options = parsed.options;
@@ -136,7 +165,25 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
     Session session(options.seed, options.output, options.localeDecimal, out, err);
     if (options.load && !session.Load(*options.load)) return kUsageError;
     if (options.script || !options.tokens.empty()) return RunProgram(session, options, err);
-    return RunLines(session, options, in, err, interactive);
+    const auto lines = terminal == Terminal::InputOutput ? TerminalLines(out) : StreamLines(in);
+    return RunLines(session, options, *lines, out, err, terminal);
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
+           Terminal terminal) {
+    errno = 0;
+    const int status = RunSession(args, in, out, err, terminal);
+    // Output that could not be written (a full disk, a closed pipe) is a
+    // failure, whatever else went well.
+    if (!out.flush()) {
+        const int why = errno;
+        err << "tabrix-cli: cannot write the output" << (why != 0 ? std::string(": ") + std::strerror(why) : "")
+            << "\n";
+        return kOutputError;
+    }
+    return status;
 }
 
 }  // namespace tabrix::cli

@@ -8,11 +8,17 @@
 
 namespace tabrix::cli {
 
+// How standard input and output are connected.
+enum class Terminal {
+    None,         // a pipe or a file: tokens are read line by line, nothing more
+    InputOnly,    // a person types, the output goes elsewhere: a hint and the start state first
+    InputOutput,  // a person at a terminal: also a prompt, line editing, history, help and quit
+};
+
 // Runs the console front end. `args` are the command-line arguments without the
-// program name. Returns the exit status: 0 on success, 2 for a usage error or a
-// bad token (one line on `err`, nothing on `out`). `interactive` says standard
-// input is a terminal: the start state and a hint are shown before reading.
+// program name. Returns the exit status: 0 on success, 1 when the output could
+// not be written, 2 for a usage error or a bad token (one line on `err`).
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
-           bool interactive = false);
+           Terminal terminal = Terminal::None);
 
 }  // namespace tabrix::cli

@@ -15,5 +15,9 @@ int main(int argc, char** argv) {
     // stdio, and reading a long program is much faster without it.
     std::ios_base::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return tabrix::cli::RunCli(args, std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) != 0);
+    using tabrix::cli::Terminal;
+    const Terminal terminal = isatty(STDIN_FILENO) == 0   ? Terminal::None
+                              : isatty(STDOUT_FILENO) == 0 ? Terminal::InputOnly
+                                                           : Terminal::InputOutput;
+    return tabrix::cli::RunCli(args, std::cin, std::cout, std::cerr, terminal);
 }

@@ -9,6 +9,8 @@
 #   tools/dev.sh fuzz [SECONDS]    build the state-file fuzzer with clang, run it (default 30 s)
 #   tools/dev.sh bench [--quick]   build optimised in build-bench/, run the benchmarks and the
 #                                  start-up comparison (--quick: a short smoke run, as CI does)
+#   tools/dev.sh package           build the Debian package in build-package/ with Debian's
+#                                  hardening flags, and check it (lintian, appstreamcli, mandoc)
 #   tools/dev.sh setup             only install what is missing
 set -euo pipefail
 
@@ -102,8 +104,24 @@ case "$mode" in
     "$root/bench/startup.sh" build-bench "$runs"
     "$root/bench/batch.sh" build-bench "$runs"
     ;;
+  package)
+    setup
+    # The flags Debian builds its packages with: optimisation, _FORTIFY_SOURCE,
+    # the stack protector, full RELRO, bind-now and PIE.
+    export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+    CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
+      LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+      build build-package -DCMAKE_BUILD_TYPE=None -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=/usr
+    rm -f "$root"/build-package/tabrix_*.deb
+    (cd "$root/build-package" && cpack -G DEB >/dev/null)
+    deb=$(ls "$root"/build-package/tabrix_*.deb)
+    echo "Package: $deb ($(du -k "$deb" | cut -f1) KiB)"
+    lintian --fail-on error,warning "$deb"
+    appstreamcli validate --no-net "$root/build-package/resources/org.tabrix.Tabrix.metainfo.xml"
+    mandoc -T lint -W warning "$root"/build-package/docs/man/*.1
+    ;;
   *)
-    echo "usage: tools/dev.sh run|cli|test|sanitize|fuzz|bench|setup" >&2
+    echo "usage: tools/dev.sh run|cli|test|sanitize|fuzz|bench|package|setup" >&2
     exit 2
     ;;
 esac

@@ -28,6 +28,10 @@ trap 'kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(head -n 1 "$work/display")"
 export XDG_CONFIG_HOME="$work/config"
+# The picture at 100 %, as a returning user set it: a first start would pick
+# a larger zoom that fits the screen, and paint a larger window.
+mkdir -p "$XDG_CONFIG_HOME/Local AppWizard-Generated Applications"
+printf '[View]\nZoom=100\n' >"$XDG_CONFIG_HOME/Local AppWizard-Generated Applications/Tabrix.conf"
 
 # measure NAME PROGRAM TITLE: appends "milliseconds kilobytes" to $work/NAME;
 # fails when the program ends before its window shows.

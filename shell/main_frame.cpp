@@ -71,7 +71,9 @@ CMainFrame::CMainFrame(CTabrixDoc& doc, const FrameServices& services, QWidget* 
 
     CreateActions();
     CreateToolBar();
-    CreateTapePanel();
+    // The tape's panel is made when it is first shown: a hidden one would
+    // only slow the start.
+    if (QSettings().value(QStringLiteral("View/Tape"), false).toBool()) CreateTapePanel();
     CreateSessionStore();
     LoadKeyMap();
 
@@ -203,7 +205,7 @@ std::vector<CommandRow> CMainFrame::ViewAndHelpCommands() {
         {cmd::kViewActualSize, MenuId::View, tr("&Actual Size"), {K(Qt::CTRL | Qt::Key_0)},
          [this] { SetZoomPercent(100); }},
         {.menu = MenuId::View},
-        {cmd::kViewTape, MenuId::View, tr("&Tape"), {K(Qt::CTRL | Qt::Key_T)}, [this] { ShowTape(m_tapePanel->isHidden()); },
+        {cmd::kViewTape, MenuId::View, tr("&Tape"), {K(Qt::CTRL | Qt::Key_T)}, [this] { ShowTape(m_tapePanel == nullptr || m_tapePanel->isHidden()); },
          [this](ICommandUI& ui) { ui.SetCheck(m_tapePanel != nullptr && !m_tapePanel->isHidden()); }},
         {cmd::kViewClearTape, MenuId::View, tr("&Clear Tape"), {}, [this] {
              m_tape.Clear();
@@ -455,8 +457,8 @@ void CMainFrame::ShowNotice(const QString& text) {
 void CMainFrame::CreateTapePanel() {
     m_tapePanel = new CTapePanel(m_tape, m_actions[cmd::kViewClearTape], m_actions[cmd::kViewSaveTapeAs],
                                  [this](double value) { PasteValue(value); }, this);
+    m_tapePanel->SetZoom(m_zoomPercent / 100.0);
     addDockWidget(Qt::RightDockWidgetArea, m_tapePanel);
-    m_tapePanel->setVisible(QSettings().value(QStringLiteral("View/Tape"), false).toBool());
     // Closed by its own button: remembered as hidden (not when the window goes).
     connect(m_tapePanel, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (!visible && m_tapePanel->isHidden()) ShowTape(false);
@@ -465,7 +467,8 @@ void CMainFrame::CreateTapePanel() {
 
 void CMainFrame::ShowTape(bool shown) {
     QSettings().setValue(QStringLiteral("View/Tape"), shown);
-    if (shown == !m_tapePanel->isHidden()) return;
+    if (shown && m_tapePanel == nullptr) CreateTapePanel();
+    if (m_tapePanel == nullptr || shown == !m_tapePanel->isHidden()) return;
     m_tapePanel->setVisible(shown);
     // The face keeps its size: the window grows by the tape, and shrinks back.
     if (QLayout* frameLayout = layout()) frameLayout->activate();

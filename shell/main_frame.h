@@ -82,6 +82,7 @@ public:
     DocumentCommands& Commands() { return m_commands; }
     CUndoHistory& History() { return m_history; }
     CTape& Tape() { return m_tape; }
+    // The tape's panel, once it has been shown.
     CTapePanel* TapePanel() const { return m_tapePanel; }
     // Help > Keys and Keyboard, once it has been opened.
     CKeysWindow* KeysWindow() const { return m_keysWindow; }

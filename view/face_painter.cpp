@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
+#include <algorithm>
+#include <array>
 
 #include "engine/key_codes.h"
 #include "view/key_labels.h"
@@ -91,36 +93,70 @@ void PaintKey(QPainter& painter, int code, FaceState state) {
     }
 }
 
+// A shifted label's size and the ink it makes at that size.
+struct LabelFit {
+    int pixelSize = 0;
+    QRect ink;
+};
+
+// The largest size, up to twice the band's height, whose ink (capitals,
+// superscripts and descenders alike) fits `bandHeight` and `widest` device
+// pixels. The ink grows nearly in proportion to the size, so the search
+// starts just above the proportional size rather than stepping down from
+// the top: each size measured means hinting the label's glyphs anew.
+LabelFit FitLabel(const QString& label, int bandHeight, int widest) {
+    const auto inkAt = [&](int size) { return QFontMetrics(LabelFont(size, false)).tightBoundingRect(label); };
+    const auto fits = [&](const QRect& ink) { return ink.height() <= bandHeight && ink.width() <= widest; };
+    LabelFit fit{bandHeight * 2, inkAt(bandHeight * 2)};
+    if (fits(fit.ink)) return fit;
+    const double ratio = std::min(double(bandHeight) / std::max(1, fit.ink.height()),
+                                  double(widest) / std::max(1, fit.ink.width()));
+    fit.pixelSize = std::clamp(static_cast<int>(fit.pixelSize * ratio) + 2, 1, fit.pixelSize - 1);
+    fit.ink = inkAt(fit.pixelSize);
+    while (!fits(fit.ink) && fit.pixelSize > 1) fit.ink = inkAt(--fit.pixelSize);
+    return fit;
+}
+
+// The shifted labels' sizes at `scale`, by key code. Both faces are drawn at
+// the same scale one after the other: the sizes are found once for the two.
+const std::array<LabelFit, keys::kLastKey + 1>& ShiftedLabelFits(qreal scale) {
+    static qreal fittedScale = 0;
+    static std::array<LabelFit, keys::kLastKey + 1> fits;
+    if (scale == fittedScale) return fits;
+    for (int code = static_cast<int>(keys::kFirstKey); code <= static_cast<int>(keys::kLastKey); ++code) {
+        const std::string_view text = ShiftedLabel(code);
+        if (text.empty()) continue;
+        const KeyRect key = GetKeyRect(code);
+        const int bandHeight = qRound(key.top * scale) - qRound((key.top - kShiftedBand) * scale);
+        fits[static_cast<std::size_t>(code)] = FitLabel(QString::fromUtf8(text.data(), static_cast<int>(text.size())),
+                                                        bandHeight, qRound((key.Width() + 4) * scale));
+    }
+    fittedScale = scale;
+    return fits;
+}
+
 // The shifted functions above the keys, each in the band of kShiftedBand
 // logical pixels just above its key's top edge: between two rows that is the
 // gap, so a label never touches the key above. Drawn in device pixels, hinted,
-// each label at the largest size whose ink (capitals, superscripts and
-// descenders alike) fits the band's height and the key's width with the gaps
-// beside it, so that even "x²" or "yˣ" fills the band at 100 % and every
-// label stays crisp at every zoom.
+// each label at the largest size whose ink fits the band's height and the
+// key's width with the gaps beside it, so that even "x²" or "yˣ" fills the
+// band at 100 % and every label stays crisp at every zoom.
 void PaintShiftedLabels(QPainter& painter, qreal scale) {
     painter.save();
     painter.resetTransform();
     painter.setPen(kShiftedLabelColor);
+    const auto& fits = ShiftedLabelFits(scale);
     for (int code = static_cast<int>(keys::kFirstKey); code <= static_cast<int>(keys::kLastKey); ++code) {
         const std::string_view text = ShiftedLabel(code);
         if (text.empty()) continue;
-        const QString label = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+        const LabelFit& fit = fits[static_cast<std::size_t>(code)];
         const KeyRect key = GetKeyRect(code);
-        const int bandBottom = qRound(key.top * scale);  // exclusive
-        const int bandHeight = bandBottom - qRound((key.top - kShiftedBand) * scale);
-        const int widest = qRound((key.Width() + 4) * scale);
-        QFont font = LabelFont(bandHeight * 2, false);
-        QRect ink = QFontMetrics(font).tightBoundingRect(label);
-        while ((ink.height() > bandHeight || ink.width() > widest) && font.pixelSize() > 1) {
-            font.setPixelSize(font.pixelSize() - 1);
-            ink = QFontMetrics(font).tightBoundingRect(label);
-        }
-        painter.setFont(font);
+        painter.setFont(LabelFont(fit.pixelSize, false));
         // The ink's lowest row on the band's lowest row, centred over the key.
-        const int baseline = bandBottom - 1 - ink.bottom();
+        const int baseline = qRound(key.top * scale) - 1 - fit.ink.bottom();
         const int centre = qRound((key.left + key.right) * scale / 2);
-        painter.drawText(QPoint(centre - ink.left() - ink.width() / 2, baseline), label);
+        painter.drawText(QPoint(centre - fit.ink.left() - fit.ink.width() / 2, baseline),
+                         QString::fromUtf8(text.data(), static_cast<int>(text.size())));
     }
     painter.restore();
 }

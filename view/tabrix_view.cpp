@@ -52,6 +52,7 @@ void CTabrixView::SetKeyMap(const KeyMap& map) {
 }
 
 void CTabrixView::SetShowKeyboardKeys(bool show) {
+    if (show == m_showKeyboardKeys) return;  // the faces are drawn once at start, not again
     m_showKeyboardKeys = show;
     PrepareFaces(m_faceScale, true);
     update();

@@ -175,8 +175,9 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
            Terminal terminal) {
     errno = 0;
     const int status = RunSession(args, in, out, err, terminal);
-    // Output that could not be written (a full disk, a closed pipe) is a
-    // failure, whatever else went well.
+    // Output that could not be written (a full disk, say) is a failure,
+    // whatever else went well. (A closed pipe ends the program with SIGPIPE
+    // before this, as for other filters.)
     if (!out.flush()) {
         const int why = errno;
         err << "tabrix-cli: cannot write the output" << (why != 0 ? std::string(": ") + std::strerror(why) : "")

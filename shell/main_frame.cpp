@@ -95,6 +95,7 @@ CMainFrame::CMainFrame(CTabrixDoc& doc, const FrameServices& services, QWidget* 
 }
 
 CMainFrame::~CMainFrame() {
+    delete m_tapePanel;  // its list lets go of the tape, which goes before the window's children
     m_view->SetChangeRecorder(nullptr);  // the history goes before the view
     if (m_services.recentFiles != nullptr) m_services.recentFiles->SetChangedCallback(nullptr);
     m_doc.SetShellRequests(nullptr);
@@ -558,12 +559,25 @@ void CMainFrame::ApplyPreferences(const CPreferencesDialog::Values& values) {
     if (m_keysWindow != nullptr) m_keysWindow->SetKeyMap(values.keys);
 }
 
+QList<KeyboardKey> CMainFrame::ReservedKeys() const {
+    // Shortcuts without a modifier take their key before the calculator sees it.
+    QList<KeyboardKey> reserved;
+    for (const auto& [id, action] : m_actions) {
+        for (const QKeySequence& shortcut : action->shortcuts()) {
+            if (shortcut.count() == 1 && shortcut[0].keyboardModifiers() == Qt::NoModifier) {
+                reserved.append({shortcut[0].key(), false});
+            }
+        }
+    }
+    return reserved;
+}
+
 void CMainFrame::EditPreferences() {
     std::optional<CPreferencesDialog::Values> chosen;
     if (m_services.editPreferences) {
         chosen = m_services.editPreferences(Preferences());
     } else {
-        CPreferencesDialog dialog(Preferences(), this);
+        CPreferencesDialog dialog(Preferences(), ReservedKeys(), this);
         if (dialog.exec() == QDialog::Accepted) chosen = dialog.Result();
     }
     if (chosen) ApplyPreferences(*chosen);

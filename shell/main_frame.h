@@ -134,6 +134,7 @@ private:
     // that cannot be read is skipped with a warning on standard error.
     void LoadKeyMap();
     void EditPreferences();
+    QList<KeyboardKey> ReservedKeys() const;
     void ShowKeyboardKeys(bool shown);
     void ShowKeysWindow();
     void StepZoom(int direction);

@@ -26,8 +26,8 @@ enum MapChoice { kStandard, kLaptop, kCustom };
 
 }  // namespace
 
-CPreferencesDialog::CPreferencesDialog(const Values& values, QWidget* parent)
-    : QDialog(parent), m_keys(values.keys) {
+CPreferencesDialog::CPreferencesDialog(const Values& values, QList<KeyboardKey> reserved, QWidget* parent)
+    : QDialog(parent), m_keys(values.keys), m_reserved(std::move(reserved)) {
     setWindowTitle(tr("Preferences"));
     auto* pages = new QTabWidget(this);
     pages->addTab(GeneralPage(), tr("&General"));
@@ -158,6 +158,10 @@ void CPreferencesDialog::CaptureKey(const KeyboardKey& key) {
     const Capture capture = m_capture;
     EndCapture();
     if (code == 0 || capture == Capture::None) return;
+    if (m_reserved.contains(key)) {
+        m_status->setText(tr("%1 is a shortcut of the window; choose another key.").arg(key.Spoken()));
+        return;
+    }
     const int moved = m_keys.Bind(code, key, capture == Capture::Replace);
     const QString label = Q(KeyFunctionOf(static_cast<std::uint32_t>(code), false).label);
     m_status->setText(moved == 0 ? tr("%1 now presses %2.").arg(key.Spoken(), label)

@@ -24,7 +24,9 @@ public:
         bool restoreAtStart = false;
     };
 
-    CPreferencesDialog(const Values& values, QWidget* parent = nullptr);
+    // `reserved`: keys the window takes as shortcuts (F1), which never reach
+    // the calculator and so cannot be bound.
+    CPreferencesDialog(const Values& values, QList<KeyboardKey> reserved = {}, QWidget* parent = nullptr);
     Values Result() const;
 
     // The key the dialog waits for, when it waits: the next key pressed is
@@ -50,6 +52,7 @@ private:
     void EndCapture();
 
     KeyMap m_keys;
+    QList<KeyboardKey> m_reserved;
     Capture m_capture = Capture::None;
     QCheckBox* m_restore = nullptr;
     QComboBox* m_map = nullptr;

@@ -19,11 +19,12 @@ bool WriteText(const QString& path, const std::string& text) {
     return WriteFileBytes(path.toStdString(), {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
 }
 
-// Moves a file that could not be read out of the way, keeping it.
+// Moves a file that could not be read out of the way, keeping it; its new
+// name, or nothing when it could not be moved.
 QString KeepAside(const QString& path) {
     const QString aside =
         path + QStringLiteral(".damaged-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    return QFile::rename(path, aside) ? aside : path;
+    return QFile::rename(path, aside) ? aside : QString();
 }
 
 }  // namespace
@@ -63,16 +64,33 @@ bool SessionStore::Restore(const std::function<void(const QString&)>& notice) {
     const auto bytes = ReadStateBytes(StateFile().toStdString(), &why);
     const auto state = bytes ? DecodeState(*bytes, m_doc.State(), &why) : std::nullopt;
     if (!state) {
+        // The tape belongs to the calculator that could not be read: both go
+        // aside together. A file that cannot be moved is never overwritten:
+        // nothing is saved until the next start.
         const QString aside = KeepAside(StateFile());
-        notice(tr("The calculator of the last session could not be read (%1); Tabrix starts afresh. "
-                  "The file is kept as %2.")
-                   .arg(QString::fromStdString(why), aside));
+        if (QFile::exists(TapeFile())) KeepAside(TapeFile());
+        if (aside.isEmpty()) {
+            SetEnabled(false);
+            notice(tr("The calculator of the last session could not be read (%1) and could not be moved aside; "
+                      "Tabrix starts afresh and saves no session until it is started again.")
+                       .arg(QString::fromStdString(why)));
+        } else {
+            notice(tr("The calculator of the last session could not be read (%1); Tabrix starts afresh. "
+                      "The file is kept as %2.")
+                       .arg(QString::fromStdString(why), aside));
+        }
         return false;
     }
     ApplyLoadedState(m_doc, *state);
-    if (const auto tape = ReadFileBytes(TapeFile().toStdString(), std::size_t{1} << 30)) {
-        const std::string_view text(reinterpret_cast<const char*>(tape->data()), tape->size());
-        if (!m_tape.Load(text)) KeepAside(TapeFile());
+    if (!QFile::exists(TapeFile())) return true;
+    const auto tape = ReadFileBytes(TapeFile().toStdString(), std::size_t{1} << 30);
+    const std::string_view text =
+        tape ? std::string_view(reinterpret_cast<const char*>(tape->data()), tape->size()) : std::string_view();
+    if (!tape || !m_tape.Load(text)) {
+        const QString aside = KeepAside(TapeFile());
+        if (aside.isEmpty()) SetEnabled(false);
+        notice(tr("The tape of the last session could not be read; the file is kept as %1.")
+                   .arg(aside.isEmpty() ? TapeFile() : aside));
     }
     return true;
 }

@@ -114,6 +114,10 @@ LabelFit FitLabel(const QString& label, int bandHeight, int widest) {
     fit.pixelSize = std::clamp(static_cast<int>(fit.pixelSize * ratio) + 2, 1, fit.pixelSize - 1);
     fit.ink = inkAt(fit.pixelSize);
     while (!fits(fit.ink) && fit.pixelSize > 1) fit.ink = inkAt(--fit.pixelSize);
+    // Hinting may make the ink grow unevenly: a larger size may still fit.
+    for (QRect larger; fit.pixelSize + 1 < bandHeight * 2 && fits(larger = inkAt(fit.pixelSize + 1));) {
+        fit = {fit.pixelSize + 1, larger};
+    }
     return fit;
 }
 

@@ -121,7 +121,9 @@ std::optional<QList<KeyboardKey>> KeyMap::ParseKeys(const QString& text) {
     for (int i = 0; i < sequence.count(); ++i) {
         const QKeyCombination combination = sequence[static_cast<uint>(i)];
         const Qt::KeyboardModifiers others = combination.keyboardModifiers() & ~Qt::KeypadModifier;
-        if (combination.key() == Qt::Key_unknown || others != Qt::NoModifier) return std::nullopt;
+        // Delete and Escape keep their own work (clear X, clear all).
+        const bool ownWork = combination.key() == Qt::Key_Delete || combination.key() == Qt::Key_Escape;
+        if (combination.key() == Qt::Key_unknown || others != Qt::NoModifier || ownWork) return std::nullopt;
         keys.append({combination.key(), combination.keyboardModifiers().testFlag(Qt::KeypadModifier)});
     }
     return keys;

@@ -34,7 +34,6 @@ CTabrixView::CTabrixView(CTabrixDoc& doc, QWidget* parent) : QWidget(parent), m_
     setMinimumSize(kFaceWidth, kFaceHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     resize(kFaceWidth, kFaceHeight);
-    PrepareFaces(1.0);
     m_doc.AddView(this);
 }
 
@@ -47,14 +46,14 @@ void CTabrixView::OnUpdate() {
 
 void CTabrixView::SetKeyMap(const KeyMap& map) {
     m_keyMap = map;
-    if (m_showKeyboardKeys) PrepareFaces(m_faceScale, true);
+    m_facesStale = m_facesStale || m_showKeyboardKeys;
     update();
 }
 
 void CTabrixView::SetShowKeyboardKeys(bool show) {
-    if (show == m_showKeyboardKeys) return;  // the faces are drawn once at start, not again
+    if (show == m_showKeyboardKeys) return;
     m_showKeyboardKeys = show;
-    PrepareFaces(m_faceScale, true);
+    m_facesStale = true;
     update();
 }
 
@@ -101,8 +100,9 @@ int CTabrixView::KeyAt(const QPointF& widgetPoint) const {
     return KeyFromPoint(qFloor(logical.x()), qFloor(logical.y()));
 }
 
-void CTabrixView::PrepareFaces(qreal deviceScale, bool force) {
-    if (!force && qFuzzyCompare(deviceScale, m_faceScale)) return;
+void CTabrixView::PrepareFaces(qreal deviceScale) {
+    if (!m_facesStale && qFuzzyCompare(deviceScale, m_faceScale)) return;
+    m_facesStale = false;
     m_faceScale = deviceScale;
     KeyCaptions captions;
     for (std::size_t code = keys::kFirstKey; m_showKeyboardKeys && code <= keys::kLastKey; ++code) {

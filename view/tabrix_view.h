@@ -72,14 +72,16 @@ private:
     void OnLButtonDown(int x, int y);
     void OnLButtonUp(int x, int y);
     void Record(const UserKey& key, const std::function<void()>& change);
-    // The two faces drawn for `deviceScale` device pixels per logical pixel
-    // (again when `force`: the keyboard keys drawn on them changed).
-    void PrepareFaces(qreal deviceScale, bool force = false);
+    // The two faces drawn for `deviceScale` device pixels per logical pixel,
+    // when they are first painted or have changed: drawn only where they are
+    // painted, so that a start at another zoom draws them once.
+    void PrepareFaces(qreal deviceScale);
 
     CTabrixDoc& m_doc;
     IChangeRecorder* m_recorder = nullptr;
     qreal m_zoom = 1.0;
     qreal m_faceScale = 0;
+    bool m_facesStale = true;  // the keyboard keys drawn on them changed, or none drawn yet
     QImage m_bmpFace;     // every key at rest
     QImage m_bmpPressed;  // every key lit
     // Keys whose press reached the view, by physical key: the calculator key

@@ -335,6 +335,10 @@
         <source>No key was changed.</source>
         <translation>Es wurde keine Taste geändert.</translation>
     </message>
+    <message>
+        <source>%1 is a shortcut of the window; choose another key.</source>
+        <translation>%1 ist ein Tastenkürzel des Fensters; bitte eine andere Taste wählen.</translation>
+    </message>
 </context>
 <context>
     <name>CTapePanel</name>
@@ -589,6 +593,14 @@
     <message>
         <source>The calculator of the last session could not be read (%1); Tabrix starts afresh. The file is kept as %2.</source>
         <translation>Der Rechner der letzten Sitzung konnte nicht gelesen werden (%1); Tabrix beginnt von vorn. Die Datei wird als %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The calculator of the last session could not be read (%1) and could not be moved aside; Tabrix starts afresh and saves no session until it is started again.</source>
+        <translation>Der Rechner der letzten Sitzung konnte nicht gelesen (%1) und nicht beiseitegelegt werden; Tabrix beginnt von vorn und speichert keine Sitzung bis zum nächsten Start.</translation>
+    </message>
+    <message>
+        <source>The tape of the last session could not be read; the file is kept as %1.</source>
+        <translation>Das Protokoll der letzten Sitzung konnte nicht gelesen werden; die Datei wird als %1 aufbewahrt.</translation>
     </message>
 </context>
 <context>

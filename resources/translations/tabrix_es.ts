@@ -335,6 +335,10 @@
         <source>No key was changed.</source>
         <translation>No se cambió ninguna tecla.</translation>
     </message>
+    <message>
+        <source>%1 is a shortcut of the window; choose another key.</source>
+        <translation>%1 es un atajo de la ventana; elija otra tecla.</translation>
+    </message>
 </context>
 <context>
     <name>CTapePanel</name>
@@ -589,6 +593,14 @@
     <message>
         <source>The calculator of the last session could not be read (%1); Tabrix starts afresh. The file is kept as %2.</source>
         <translation>No se pudo leer la calculadora de la última sesión (%1); Tabrix empieza desde cero. El archivo se conserva como %2.</translation>
+    </message>
+    <message>
+        <source>The calculator of the last session could not be read (%1) and could not be moved aside; Tabrix starts afresh and saves no session until it is started again.</source>
+        <translation>No se pudo leer la calculadora de la última sesión (%1) ni apartarla; Tabrix empieza desde cero y no guarda ninguna sesión hasta el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>The tape of the last session could not be read; the file is kept as %1.</source>
+        <translation>No se pudo leer la cinta de la última sesión; el archivo se conserva como %1.</translation>
     </message>
 </context>
 <context>

@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>Visit the sponsor:</source>
-        <translation>Visitez le site du sponsor :</translation>
+        <translation>Visitez le site du sponsor&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>Delete clears X; Escape clears the stack and the registers and keeps the modes. Edit &gt; Preferences changes the keyboard keys.</source>
-        <translation>Suppr efface X ; Échap efface la pile et les registres et conserve les modes. Édition &gt; Préférences permet de modifier les touches du clavier.</translation>
+        <translation>Suppr efface X&#xa0;; Échap efface la pile et les registres et conserve les modes. Édition &gt; Préférences permet de modifier les touches du clavier.</translation>
     </message>
 </context>
 <context>
@@ -202,31 +202,31 @@
     </message>
     <message>
         <source>Pasted %1 — read “%2” as %1</source>
-        <translation>%1 collé — « %2 » lu comme %1</translation>
+        <translation>%1 collé — «&#xa0;%2&#xa0;» lu comme %1</translation>
     </message>
     <message>
         <source>(“%1” is the decimal separator in your locale)</source>
-        <translation>(« %1 » est le séparateur décimal dans vos paramètres régionaux)</translation>
+        <translation>(«&#xa0;%1&#xa0;» est le séparateur décimal dans vos paramètres régionaux)</translation>
     </message>
     <message>
         <source>(“%1” groups digits in your locale)</source>
-        <translation>(« %1 » est le séparateur de milliers dans vos paramètres régionaux)</translation>
+        <translation>(«&#xa0;%1&#xa0;» est le séparateur de milliers dans vos paramètres régionaux)</translation>
     </message>
     <message>
         <source>Nothing pasted: the clipboard text holds no number</source>
-        <translation>Rien n’a été collé : le texte du presse-papiers ne contient aucun nombre</translation>
+        <translation>Rien n’a été collé&#xa0;: le texte du presse-papiers ne contient aucun nombre</translation>
     </message>
     <message>
         <source>Nothing pasted: “%1” and “%2” are two numbers</source>
-        <translation>Rien n’a été collé : « %1 » et « %2 » sont deux nombres</translation>
+        <translation>Rien n’a été collé&#xa0;: «&#xa0;%1&#xa0;» et «&#xa0;%2&#xa0;» sont deux nombres</translation>
     </message>
     <message>
         <source>Nothing pasted: “%1” is not a way of writing a number</source>
-        <translation>Rien n’a été collé : « %1 » n’est pas une façon d’écrire un nombre</translation>
+        <translation>Rien n’a été collé&#xa0;: «&#xa0;%1&#xa0;» n’est pas une façon d’écrire un nombre</translation>
     </message>
     <message>
         <source>Nothing pasted: “%1” is beyond the range of numbers</source>
-        <translation>Rien n’a été collé : « %1 » dépasse la plage des nombres</translation>
+        <translation>Rien n’a été collé&#xa0;: «&#xa0;%1&#xa0;» dépasse la plage des nombres</translation>
     </message>
     <message>
         <source>Save Tape</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Laptop keys: also + - * / and = on the main keyboard</source>
-        <translation>Touches pour portable : aussi + - * / et = sur le clavier principal</translation>
+        <translation>Touches pour portable&#xa0;: aussi + - * / et = sur le clavier principal</translation>
     </message>
     <message>
         <source>Custom keys</source>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>&amp;Map:</source>
-        <translation>&amp;Affectation :</translation>
+        <translation>&amp;Affectation&#xa0;:</translation>
     </message>
     <message>
         <source>The laptop keys are in use.</source>
@@ -317,7 +317,7 @@
     </message>
     <message>
         <source>Press the keyboard key for %1 (Escape: no key).</source>
-        <translation>Appuyez sur la touche du clavier pour %1 (Échap : aucune touche).</translation>
+        <translation>Appuyez sur la touche du clavier pour %1 (Échap&#xa0;: aucune touche).</translation>
     </message>
     <message>
         <source>%1 now presses %2.</source>
@@ -334,6 +334,10 @@
     <message>
         <source>No key was changed.</source>
         <translation>Aucune touche n’a été modifiée.</translation>
+    </message>
+    <message>
+        <source>%1 is a shortcut of the window; choose another key.</source>
+        <translation>%1 est un raccourci de la fenêtre&#xa0;; choisissez une autre touche.</translation>
     </message>
 </context>
 <context>
@@ -570,11 +574,11 @@
     </message>
     <message>
         <source> — shifted: %1</source>
-        <translation> — seconde fonction : %1</translation>
+        <translation> — seconde fonction&#xa0;: %1</translation>
     </message>
     <message>
         <source> — keyboard: %1</source>
-        <translation> — clavier : %1</translation>
+        <translation> — clavier&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -588,7 +592,15 @@
     <name>SessionStore</name>
     <message>
         <source>The calculator of the last session could not be read (%1); Tabrix starts afresh. The file is kept as %2.</source>
-        <translation>La calculatrice de la dernière session n’a pas pu être lue (%1) ; Tabrix repart de zéro. Le fichier est conservé sous le nom %2.</translation>
+        <translation>La calculatrice de la dernière session n’a pas pu être lue (%1)&#xa0;; Tabrix repart de zéro. Le fichier est conservé sous le nom %2.</translation>
+    </message>
+    <message>
+        <source>The calculator of the last session could not be read (%1) and could not be moved aside; Tabrix starts afresh and saves no session until it is started again.</source>
+        <translation>La calculatrice de la dernière session n’a pas pu être lue (%1) ni mise de côté&#xa0;; Tabrix repart de zéro et n’enregistre aucune session avant le prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>The tape of the last session could not be read; the file is kept as %1.</source>
+        <translation>La bande de la dernière session n’a pas pu être lue&#xa0;; le fichier est conservé sous le nom %1.</translation>
     </message>
 </context>
 <context>

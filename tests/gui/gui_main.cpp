@@ -1,19 +1,25 @@
 // Runs the widget tests on Qt's offscreen platform, with settings kept away
-// from the user's own.
+// from the user's own and from those of the other test processes CTest runs
+// beside this one.
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    const QByteArray config = QDir::tempPath().toLocal8Bit() + "/tabrix-gui-test-config";
-    qputenv("XDG_CONFIG_HOME", config);
+    const QByteArray config =
+        QDir::tempPath().toLocal8Bit() + "/tabrix-gui-test-config-" + QByteArray::number(QCoreApplication::applicationPid());
     QDir(QString::fromLocal8Bit(config)).removeRecursively();
     QStandardPaths::setTestModeEnabled(true);
+    // Test mode alone would put every process's settings in one shared file.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(config));
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
     QApplication::setApplicationName(QStringLiteral("Tabrix"));
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int status = RUN_ALL_TESTS();
+    QDir(QString::fromLocal8Bit(config)).removeRecursively();
+    return status;
 }

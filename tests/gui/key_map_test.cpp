@@ -89,7 +89,8 @@ TEST_F(KeyMapSettingsTest, SharedEntriesAreReadAndUnreadableOnesSkippedWithAWarn
           "26=A\n"         // under ENTER: no key
           "31=B\n"
           "x=C\n"
-          "11=+++junk\n");
+          "11=+++junk\n"
+          "12=Delete\n");  // Delete and Escape keep their own work
     QSettings settings(path, QSettings::IniFormat);
     QStringList warnings;
     const KeyMap map = KeyMap::Load(settings, &warnings);
@@ -97,7 +98,8 @@ TEST_F(KeyMapSettingsTest, SharedEntriesAreReadAndUnreadableOnesSkippedWithAWarn
     EXPECT_TRUE(map.KeysOf(keys::kEight).isEmpty());
     EXPECT_EQ(map.KeysOf(16), KeyMap::Standard().KeysOf(16));
     EXPECT_EQ(map.KeysOf(11), KeyMap::Standard().KeysOf(11));
-    EXPECT_EQ(warnings.size(), 5) << warnings.join('\n').toStdString();
+    EXPECT_EQ(map.KeysOf(12), KeyMap::Standard().KeysOf(12));
+    EXPECT_EQ(warnings.size(), 6) << warnings.join('\n').toStdString();
     EXPECT_TRUE(warnings.join('\n').contains(QStringLiteral("16=Ctrl+W")));
 }
 

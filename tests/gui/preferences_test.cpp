@@ -2,8 +2,8 @@
 // Keyboard window, and the calculator kept between sessions.
 #include <QComboBox>
 #include <QDir>
-#include <QPushButton>
 #include <QFile>
+#include <QPushButton>
 #include <QKeyEvent>
 #include <QSettings>
 #include <QTableWidget>
@@ -18,6 +18,7 @@
 #include "shell/keys_window.h"
 #include "shell/main_frame.h"
 #include "shell/preferences_dialog.h"
+#include "shell/session_store.h"
 
 namespace tabrix {
 namespace {
@@ -47,6 +48,15 @@ TEST(PreferencesDialogTest, APressedKeyIsBoundAndMovesFromItsOldKey) {
     EXPECT_EQ(dialog.Status(), QStringLiteral("No key was changed."));
     EXPECT_FALSE(rejected) << "Escape while waiting does not close the dialog";
     EXPECT_EQ(dialog.Result().restoreAtStart, false);
+}
+
+TEST(PreferencesDialogTest, AWindowShortcutCannotBeBound) {
+    CPreferencesDialog dialog({KeyMap::Standard(), false}, {{Qt::Key_F1, false}});
+    dialog.SelectCode(keys::kSeven);
+    dialog.BeginCapture(CPreferencesDialog::Capture::Add);
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    EXPECT_EQ(dialog.Status(), QStringLiteral("F1 is a shortcut of the window; choose another key."));
+    EXPECT_EQ(dialog.Result().keys, KeyMap::Standard());
 }
 
 TEST(PreferencesDialogTest, TheMapsChoiceFollowsTheKeysAndRestoreDefaultsGoesBack) {
@@ -173,22 +183,50 @@ TEST_F(PreferencesFrameTest, TheCalculatorAndItsTapeComeBackAtTheNextStart) {
     EXPECT_EQ(frame->Tape().Line(0).tokens, "42 ENTER");
 }
 
-TEST_F(PreferencesFrameTest, ADamagedSessionIsKeptAsideAndTheCalculatorStartsAfresh) {
+// What a file of the folder holds, and the names of its files.
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TEST_F(PreferencesFrameTest, ADamagedSessionIsKeptAsideWithItsTapeAndTheCalculatorStartsAfresh) {
     Settings().setValue(QStringLiteral("Session/RestoreAtStart"), true);
-    {
-        QFile file(folder.filePath(QStringLiteral("session.rpn")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("not a state file");
-    }
+    Write(folder.filePath(QStringLiteral("session.rpn")), "not a state file");
+    Write(folder.filePath(QStringLiteral("session-tape.tsv")), "1\t1\t 1.000000 00\t1\n");
     auto frame = NewFrame(t);
     EXPECT_FALSE(frame->RestoreSession());
     EXPECT_EQ(t.doc.State(), CTabrixDoc().State());
-    const QStringList kept = QDir(folder.path()).entryList({QStringLiteral("session.rpn.damaged-*")});
-    ASSERT_EQ(kept.size(), 1);
-    QFile aside(folder.filePath(kept[0]));
-    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
-    EXPECT_EQ(aside.readAll(), QByteArray("not a state file"));
-    EXPECT_FALSE(QFile::exists(folder.filePath(QStringLiteral("session.rpn"))));
+    const QStringList kept = QDir(folder.path()).entryList({QStringLiteral("*.damaged-*")}, QDir::Files, QDir::Name);
+    ASSERT_EQ(kept.size(), 2);
+    EXPECT_EQ(Contents(folder.filePath(kept[0])), QByteArray("1\t1\t 1.000000 00\t1\n")) << "the tape goes with it";
+    EXPECT_EQ(Contents(folder.filePath(kept[1])), QByteArray("not a state file"));
+    frame->Session().SaveNow();  // saving afterwards leaves what was kept aside alone
+    EXPECT_EQ(QDir(folder.path()).entryList({QStringLiteral("*.damaged-*")}).size(), 2);
+}
+
+TEST_F(PreferencesFrameTest, ADamagedTapeIsToldAndKeptAsideAndTheCalculatorStillComesBack) {
+    testing::TestDoc saved;
+    CTape savedTape(saved.doc, nullptr);
+    SessionStore store(saved.doc, savedTape, folder.path());
+    saved.Type("42");
+    store.SetEnabled(true);
+    store.SaveNow();
+    Write(store.TapeFile(), "not\ta tape\n");
+
+    CTape tape(t.doc, nullptr);
+    SessionStore next(t.doc, tape, folder.path());
+    QStringList notices;
+    EXPECT_TRUE(next.Restore([&](const QString& text) { notices << text; }));
+    EXPECT_EQ(t.doc.State(), saved.doc.State());
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0].startsWith(QStringLiteral("The tape of the last session could not be read"))) << notices[0].toStdString();
+    EXPECT_EQ(QDir(folder.path()).entryList({QStringLiteral("session-tape.tsv.damaged-*")}).size(), 1);
 }
 
 }  // namespace

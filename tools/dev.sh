@@ -75,6 +75,7 @@ case "$mode" in
     setup
     build build-sanitize -DTABRIX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      LSAN_OPTIONS=suppressions="$root/tools/lsan-suppressions.txt" \
       ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
     ;;
   fuzz)

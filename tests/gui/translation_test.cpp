@@ -136,6 +136,7 @@ TEST_P(TranslationTest, MenusAndDialogsAreTranslatedWithUniqueMnemonics) {
     const Texts translated = AllTexts();
 
     for (const auto& [menu, items] : english.menus) {
+        ExpectUniqueMnemonics(items.mid(1), "English menu");
         ExpectTranslated(items, translated.menus.at(menu), "menu");
         ExpectUniqueMnemonics(translated.menus.at(menu).mid(1), "menu");
     }

@@ -196,7 +196,7 @@ void BM_TapeSaveMillionLines(benchmark::State& state) {
     for (auto _ : state) {
         const std::string script = tape.Script();
         benchmark::DoNotOptimize(
-            WriteFileBytes(path, {reinterpret_cast<const std::uint8_t*>(script.data()), script.size()}));
+            WriteFileText(path, script));
     }
     std::remove(path.c_str());
 }

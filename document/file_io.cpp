@@ -125,4 +125,14 @@ bool WriteFileBytes(const std::string& requestedPath, std::span<const std::uint8
     return true;
 }
 
+std::optional<std::string> ReadFileText(const std::string& path, std::size_t maxSize, std::string* why) {
+    const auto bytes = ReadFileBytes(path, maxSize, why);
+    if (!bytes) return std::nullopt;
+    return std::string(bytes->begin(), bytes->end());
+}
+
+bool WriteFileText(const std::string& path, std::string_view text, std::string* why) {
+    return WriteFileBytes(path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, why);
+}
+
 }  // namespace tabrix

@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tabrix {
@@ -26,5 +27,9 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, 
 // without write permission is never written, even by root. Through a
 // symbolic link, the file it points to is written.
 bool WriteFileBytes(const std::string& path, std::span<const std::uint8_t> bytes, std::string* why = nullptr);
+
+// The same for text (a tape, a script): its bytes as they are.
+std::optional<std::string> ReadFileText(const std::string& path, std::size_t maxSize, std::string* why = nullptr);
+bool WriteFileText(const std::string& path, std::string_view text, std::string* why = nullptr);
 
 }  // namespace tabrix

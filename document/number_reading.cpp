@@ -8,6 +8,12 @@
 #include "document/utf8.h"
 #include "engine/number_text.h"
 
+// Marks a sentence for the desktop program's translators, whose tool reads
+// this name; the document itself needs no Qt.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace tabrix {
 
 namespace {
@@ -223,27 +229,57 @@ PastedNumber ReadPastedNumber(std::string_view text, char localeDecimal) {
     return reading;
 }
 
-std::string DescribePastedNumber(const PastedNumber& reading) {
+std::vector<PasteSentence> PastedNumberSentences(const PastedNumber& reading) {
     using Outcome = PastedNumber::Outcome;
-    const std::string quoted = "\u201C" + reading.match + "\u201D";
     switch (reading.outcome) {
         case Outcome::Read: {
-            const std::string value = ExactText(reading.value);
-            std::string text = "Pasted " + value + " \u2014 read " + quoted + " as " + value;
+            std::vector<PasteSentence> sentences = {{QT_TRANSLATE_NOOP("PastedNumber", "Pasted %1 \u2014 read \u201C%2\u201D as %1"),
+                                                     {ExactText(reading.value), reading.match}}};
             if (reading.decidedByLocale) {
-                const std::string mark(1, *reading.decidedByLocale);
-                text += reading.decidedAsDecimal ? " (\u201C" + mark + "\u201D is the decimal separator in your locale)"
-                                                 : " (\u201C" + mark + "\u201D groups digits in your locale)";
+                sentences.push_back(
+                    {reading.decidedAsDecimal
+                         ? QT_TRANSLATE_NOOP("PastedNumber", "(\u201C%1\u201D is the decimal separator in your locale)")
+                         : QT_TRANSLATE_NOOP("PastedNumber", "(\u201C%1\u201D groups digits in your locale)"),
+                     {std::string(1, *reading.decidedByLocale)}});
             }
-            return text;
+            return sentences;
         }
-        case Outcome::NoNumber: return "Nothing pasted: the clipboard text holds no number";
+        case Outcome::NoNumber:
+            return {{QT_TRANSLATE_NOOP("PastedNumber", "Nothing pasted: the clipboard text holds no number"), {}}};
         case Outcome::TwoNumbers:
-            return "Nothing pasted: " + quoted + " and \u201C" + reading.other + "\u201D are two numbers";
-        case Outcome::NotANotation: return "Nothing pasted: " + quoted + " is not a way of writing a number";
-        case Outcome::OutOfRange: return "Nothing pasted: " + quoted + " is beyond the range of numbers";
+            return {{QT_TRANSLATE_NOOP("PastedNumber", "Nothing pasted: \u201C%1\u201D and \u201C%2\u201D are two numbers"),
+                     {reading.match, reading.other}}};
+        case Outcome::NotANotation:
+            return {{QT_TRANSLATE_NOOP("PastedNumber", "Nothing pasted: \u201C%1\u201D is not a way of writing a number"),
+                     {reading.match}}};
+        case Outcome::OutOfRange:
+            return {{QT_TRANSLATE_NOOP("PastedNumber", "Nothing pasted: \u201C%1\u201D is beyond the range of numbers"),
+                     {reading.match}}};
     }
     return {};
+}
+
+std::string FillIn(const PasteSentence& sentence) {
+    // One pass, so that a "%2" inside a pasted text stays as it is.
+    std::string text;
+    for (const char* c = sentence.text; *c != '\0'; ++c) {
+        const std::size_t index = c[0] == '%' && (c[1] == '1' || c[1] == '2') ? static_cast<std::size_t>(c[1] - '1') : 9;
+        if (index < sentence.values.size()) {
+            text += sentence.values[index];
+            ++c;
+        } else {
+            text += *c;
+        }
+    }
+    return text;
+}
+
+std::string DescribePastedNumber(const PastedNumber& reading) {
+    std::string line;
+    for (const PasteSentence& sentence : PastedNumberSentences(reading)) {
+        line += (line.empty() ? "" : " ") + FillIn(sentence);
+    }
+    return line;
 }
 
 std::string ExactText(double value) {

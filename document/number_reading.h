@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tabrix {
 
@@ -38,8 +39,24 @@ struct PastedNumber {
 // three digits ("1,234").
 PastedNumber ReadPastedNumber(std::string_view text, char localeDecimal);
 
-// How the reading is told to the user, in English: "Pasted 1234.5 — read
-// “1.234,50” as 1234.5", or why nothing was pasted.
+// One sentence of what a reading tells the user: its English text with %1
+// and %2 where the values go (the desktop program translates the text), and
+// the values.
+struct PasteSentence {
+    const char* text;
+    std::vector<std::string> values;
+};
+
+// How the reading is told to the user: what was pasted and how the text was
+// read, with a second sentence when the locale decided a separator; or why
+// nothing was pasted.
+std::vector<PasteSentence> PastedNumberSentences(const PastedNumber& reading);
+
+// The sentence with its values put in.
+std::string FillIn(const PasteSentence& sentence);
+
+// The sentences in English on one line: "Pasted 1234.5 — read “1.234,50” as
+// 1234.5", or why nothing was pasted.
 std::string DescribePastedNumber(const PastedNumber& reading);
 
 // The shortest text that reads back to the same double, in C notation

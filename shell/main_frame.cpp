@@ -20,6 +20,7 @@
 #include "shell/command_ids.h"
 #include "shell/toolbar_icons.h"
 #include "view/keypad_geometry.h"
+#include "view/qt_text.h"
 
 namespace tabrix {
 
@@ -423,29 +424,13 @@ void CMainFrame::PasteNumber() {
 }
 
 QString CMainFrame::PasteNotice(const PastedNumber& reading) {
-    using Outcome = PastedNumber::Outcome;
-    const QString match = QString::fromStdString(reading.match);
-    switch (reading.outcome) {
-        case Outcome::Read: {
-            const QString value = QString::fromStdString(ExactText(reading.value));
-            QString text = tr("Pasted %1 \u2014 read \u201C%2\u201D as %1").arg(value, match);
-            if (reading.decidedByLocale) {
-                const QString mark(QLatin1Char(*reading.decidedByLocale));
-                text += QLatin1Char(' ') + (reading.decidedAsDecimal
-                                                ? tr("(\u201C%1\u201D is the decimal separator in your locale)")
-                                                : tr("(\u201C%1\u201D groups digits in your locale)"))
-                                               .arg(mark);
-            }
-            return text;
-        }
-        case Outcome::NoNumber: return tr("Nothing pasted: the clipboard text holds no number");
-        case Outcome::TwoNumbers:
-            return tr("Nothing pasted: \u201C%1\u201D and \u201C%2\u201D are two numbers")
-                .arg(match, QString::fromStdString(reading.other));
-        case Outcome::NotANotation: return tr("Nothing pasted: \u201C%1\u201D is not a way of writing a number").arg(match);
-        case Outcome::OutOfRange: return tr("Nothing pasted: \u201C%1\u201D is beyond the range of numbers").arg(match);
+    QStringList sentences;
+    for (const PasteSentence& sentence : PastedNumberSentences(reading)) {
+        // The translated text, with the values put in as the document does.
+        const QByteArray text = QCoreApplication::translate("PastedNumber", sentence.text).toUtf8();
+        sentences << QtText(FillIn({text.constData(), sentence.values}));
     }
-    return {};
+    return sentences.join(QLatin1Char(' '));
 }
 
 void CMainFrame::ShowNotice(const QString& text) {
@@ -487,10 +472,8 @@ void CMainFrame::SaveTapeAs() {
     request.confirmOverwrite = true;
     const auto path = m_services.fileDialog->Choose(request);
     if (!path) return;
-    const std::string script = m_tape.Script();
     std::string why;
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(script.data());
-    if (!WriteFileBytes(*path, {bytes, script.size()}, &why) && m_services.messageBox != nullptr) {
+    if (!WriteFileText(*path, m_tape.Script(), &why) && m_services.messageBox != nullptr) {
         m_services.messageBox->ShowMessage(kFileError, *path + ": " + why);
     }
 }

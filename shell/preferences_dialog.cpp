@@ -15,12 +15,11 @@
 #include "engine/key_codes.h"
 #include "engine/key_table.h"
 #include "view/key_help.h"
+#include "view/qt_text.h"
 
 namespace tabrix {
 
 namespace {
-
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 enum MapChoice { kStandard, kLaptop, kCustom };
 
@@ -104,7 +103,7 @@ void CPreferencesDialog::FillTable() {
     m_table->setRowCount(static_cast<int>(codes.size()));
     for (int row = 0; row < codes.size(); ++row) {
         const auto code = static_cast<std::uint32_t>(codes[row]);
-        const QString texts[] = {Q(KeyFunctionOf(code, false).label), Q(KeyFunctionOf(code, true).label),
+        const QString texts[] = {QtText(KeyFunctionOf(code, false).label), QtText(KeyFunctionOf(code, true).label),
                                  KeyboardHelp(codes[row], m_keys)};
         for (int column = 0; column < 3; ++column) {
             auto* item = new QTableWidgetItem(texts[column]);
@@ -142,7 +141,7 @@ void CPreferencesDialog::BeginCapture(Capture capture) {
     const int code = SelectedCode();
     if (code == 0) return;
     m_capture = capture;
-    m_status->setText(tr("Press the keyboard key for %1 (Escape: no key).").arg(Q(KeyFunctionOf(code, false).label)));
+    m_status->setText(tr("Press the keyboard key for %1 (Escape: no key).").arg(QtText(KeyFunctionOf(code, false).label)));
     for (QPushButton* button : m_keyButtons) button->setEnabled(false);
     grabKeyboard();
 }
@@ -163,10 +162,10 @@ void CPreferencesDialog::CaptureKey(const KeyboardKey& key) {
         return;
     }
     const int moved = m_keys.Bind(code, key, capture == Capture::Replace);
-    const QString label = Q(KeyFunctionOf(static_cast<std::uint32_t>(code), false).label);
+    const QString label = QtText(KeyFunctionOf(static_cast<std::uint32_t>(code), false).label);
     m_status->setText(moved == 0 ? tr("%1 now presses %2.").arg(key.Spoken(), label)
                                  : tr("%1 pressed %2; it now presses %3.")
-                                       .arg(key.Spoken(), Q(KeyFunctionOf(static_cast<std::uint32_t>(moved), false).label),
+                                       .arg(key.Spoken(), QtText(KeyFunctionOf(static_cast<std::uint32_t>(moved), false).label),
                                             label));
     FillTable();
     SelectCode(code);
@@ -178,7 +177,7 @@ void CPreferencesDialog::RemoveKey() {
     if (bound.isEmpty()) return;
     m_keys.Unbind(code, bound.back());
     m_status->setText(tr("%1 no longer presses %2.")
-                          .arg(bound.back().Spoken(), Q(KeyFunctionOf(static_cast<std::uint32_t>(code), false).label)));
+                          .arg(bound.back().Spoken(), QtText(KeyFunctionOf(static_cast<std::uint32_t>(code), false).label)));
     FillTable();
     SelectCode(code);
 }

@@ -8,17 +8,16 @@
 #include <QMimeData>
 
 #include "shell/document_texts.h"
+#include "view/qt_text.h"
 
 namespace tabrix {
 
 namespace {
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
-
 // "description|pattern" becomes Qt's "description (pattern)"; a description
 // that already names its pattern is used as it is.
 QString QtFilter(const std::string& filter) {
-    QStringList parts = Q(filter).split(QLatin1Char('|'));
+    QStringList parts = QtText(filter).split(QLatin1Char('|'));
     parts[0] = DocumentText(parts[0].toStdString());
     if (parts.size() < 2 || parts[0].contains(parts[1])) return parts.value(0);
     return parts[0] + QStringLiteral(" (") + parts[1] + QLatin1Char(')');
@@ -33,7 +32,7 @@ std::optional<std::string> QtFileDialog::Choose(const FileDialogRequest& request
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // "*.rpn" completes a name typed without an extension.
-    QString suffix = Q(request.defaultExtension);
+    QString suffix = QtText(request.defaultExtension);
     suffix.remove(QStringLiteral("*")).remove(0, suffix.startsWith(QLatin1Char('.')) ? 1 : 0);
     dialog.setDefaultSuffix(suffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
@@ -44,7 +43,7 @@ std::optional<std::string> QtFileDialog::Choose(const FileDialogRequest& request
 void QtMessageBox::ShowMessage(const std::string& text, const std::string& details) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tabrix"), DocumentText(text), QMessageBox::Ok, m_parent);
     // The box reads as it always has; "Show Details..." holds the path and why.
-    if (!details.empty()) box.setDetailedText(Q(details));
+    if (!details.empty()) box.setDetailedText(QtText(details));
     box.exec();
 }
 
@@ -60,8 +59,8 @@ std::optional<std::string> QtClipboard::GetText() {
 
 bool QtClipboard::SetText(const std::string& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    clipboard->setText(Q(text));
-    return clipboard->text() == Q(text);
+    clipboard->setText(QtText(text));
+    return clipboard->text() == QtText(text);
 }
 
 }  // namespace tabrix

@@ -15,10 +15,6 @@ namespace {
 // or a power cut loses at most these few seconds.
 constexpr int kSaveDelayMs = 2000;
 
-bool WriteText(const QString& path, const std::string& text) {
-    return WriteFileBytes(path.toStdString(), {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
-}
-
 // Moves a file that could not be read out of the way, keeping it; its new
 // name, or nothing when it could not be moved.
 QString KeepAside(const QString& path) {
@@ -55,7 +51,7 @@ void SessionStore::SaveNow() {
     if (!m_enabled || !QDir().mkpath(m_folder)) return;
     const std::vector<std::uint8_t> state = EncodeState(m_doc.State());
     WriteFileBytes(StateFile().toStdString(), state);
-    WriteText(TapeFile(), m_tape.Save());
+    WriteFileText(TapeFile().toStdString(), m_tape.Save());
 }
 
 bool SessionStore::Restore(const std::function<void(const QString&)>& notice) {
@@ -83,10 +79,8 @@ bool SessionStore::Restore(const std::function<void(const QString&)>& notice) {
     }
     ApplyLoadedState(m_doc, *state);
     if (!QFile::exists(TapeFile())) return true;
-    const auto tape = ReadFileBytes(TapeFile().toStdString(), std::size_t{1} << 30);
-    const std::string_view text =
-        tape ? std::string_view(reinterpret_cast<const char*>(tape->data()), tape->size()) : std::string_view();
-    if (!tape || !m_tape.Load(text)) {
+    const auto tape = ReadFileText(TapeFile().toStdString(), std::size_t{1} << 30);
+    if (!tape || !m_tape.Load(*tape)) {
         const QString aside = KeepAside(TapeFile());
         if (aside.isEmpty()) SetEnabled(false);
         notice(tr("The tape of the last session could not be read; the file is kept as %1.")

@@ -13,12 +13,11 @@
 #include <map>
 
 #include "document/number_reading.h"
+#include "view/qt_text.h"
 
 namespace tabrix {
 
 namespace {
-
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // The labels take this many columns before the main line.
 constexpr int kLabelColumn = 14;
@@ -37,7 +36,7 @@ constexpr const char* kLabelWords[] = {
 // A line's label in the user's language: a command's name at its start, or
 // Delete or Escape at the end of a line of keys.
 QString LabelText(std::string_view label) {
-    QString text = Q(label);
+    QString text = QtText(label);
     for (const char* word : kLabelWords) {
         const QString english = QString::fromLatin1(word);
         const QString translated = QCoreApplication::translate("Tape", word);
@@ -70,12 +69,12 @@ TapeView::~TapeView() { m_tape.SetChangedCallback(nullptr); }
 
 QString TapeView::RowText(int row) const {
     const TapeLine line = m_tape.Line(static_cast<std::size_t>(row));
-    return LabelText(line.label).leftJustified(kLabelColumn) + QLatin1Char(' ') + Q(line.shown);
+    return LabelText(line.label).leftJustified(kLabelColumn) + QLatin1Char(' ') + QtText(line.shown);
 }
 
 QString TapeView::RowSpeech(int row) const {
     const TapeLine line = m_tape.Line(static_cast<std::size_t>(row));
-    return LabelText(line.label) + QStringLiteral(", X ") + Q(line.shown).trimmed();
+    return LabelText(line.label) + QStringLiteral(", X ") + QtText(line.shown).trimmed();
 }
 
 int TapeView::RowAt(int y) const {
@@ -92,7 +91,7 @@ void TapeView::Select(int anchor, int current) {
 
 QString TapeView::SelectedScript() const {
     if (m_anchor < 0) return {};
-    return Q(m_tape.Script(static_cast<std::size_t>(SelectionFirst()),
+    return QtText(m_tape.Script(static_cast<std::size_t>(SelectionFirst()),
                            static_cast<std::size_t>(SelectionLast() - SelectionFirst() + 1)));
 }
 
@@ -191,7 +190,7 @@ bool TapeView::event(QEvent* event) {
         auto* help = static_cast<QHelpEvent*>(event);
         const int row = RowAt(viewport()->mapFrom(this, help->pos()).y());
         if (row >= 0) {
-            QToolTip::showText(help->globalPos(), Q(CTape::ScriptLine(m_tape.Line(static_cast<std::size_t>(row)))));
+            QToolTip::showText(help->globalPos(), QtText(CTape::ScriptLine(m_tape.Line(static_cast<std::size_t>(row)))));
         } else {
             QToolTip::hideText();
         }

@@ -12,6 +12,7 @@
 #include "view/key_labels.h"
 #include "view/keypad_geometry.h"
 #include "view/lcd_colors.h"
+#include "view/qt_text.h"
 
 namespace tabrix {
 
@@ -77,7 +78,7 @@ void PaintKey(QPainter& painter, int code, FaceState state) {
 
     painter.setPen(colors.text);
     const std::string_view faceLabel = FaceLabel(code);
-    const QString face = QString::fromUtf8(faceLabel.data(), static_cast<int>(faceLabel.size()));
+    const QString face = QtText(faceLabel);
     if (code == static_cast<int>(keys::kEnter)) {
         // ENTER is two rows tall: its letters stand one above the other.
         painter.setFont(LabelFont(10, true));
@@ -132,7 +133,7 @@ const std::array<LabelFit, keys::kLastKey + 1>& ShiftedLabelFits(qreal scale) {
         if (text.empty()) continue;
         const KeyRect key = GetKeyRect(code);
         const int bandHeight = qRound(key.top * scale) - qRound((key.top - kShiftedBand) * scale);
-        fits[static_cast<std::size_t>(code)] = FitLabel(QString::fromUtf8(text.data(), static_cast<int>(text.size())),
+        fits[static_cast<std::size_t>(code)] = FitLabel(QtText(text),
                                                         bandHeight, qRound((key.Width() + 4) * scale));
     }
     fittedScale = scale;
@@ -160,7 +161,7 @@ void PaintShiftedLabels(QPainter& painter, qreal scale) {
         const int baseline = qRound(key.top * scale) - 1 - fit.ink.bottom();
         const int centre = qRound((key.left + key.right) * scale / 2);
         painter.drawText(QPoint(centre - fit.ink.left() - fit.ink.width() / 2, baseline),
-                         QString::fromUtf8(text.data(), static_cast<int>(text.size())));
+                         QtText(text));
     }
     painter.restore();
 }

@@ -5,12 +5,11 @@
 #include <utility>
 
 #include "engine/key_codes.h"
+#include "view/qt_text.h"
 
 namespace tabrix {
 
 namespace {
-
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // The functions by their console word.
 constexpr std::pair<std::string_view, const char*> kDescriptions[] = {
@@ -82,7 +81,7 @@ QString FunctionDescription(const KeyFunction& function) {
 
 QString FunctionHelp(const KeyFunction& function) {
     const QString description = FunctionDescription(function);
-    return description.isEmpty() ? Q(function.label) : Q(function.label) + QStringLiteral(" (") + description + ')';
+    return description.isEmpty() ? QtText(function.label) : QtText(function.label) + QStringLiteral(" (") + description + ')';
 }
 
 QString KeyboardHelp(int code, const KeyMap& map) {

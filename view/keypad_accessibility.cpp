@@ -7,14 +7,13 @@
 #include "engine/key_codes.h"
 #include "view/key_help.h"
 #include "view/keypad_geometry.h"
+#include "view/qt_text.h"
 #include "view/spoken_lcd.h"
 #include "view/tabrix_view.h"
 
 namespace tabrix {
 
 namespace {
-
-QString Q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QString Tr(const char* text) { return QCoreApplication::translate("Accessibility", text); }
 
@@ -67,7 +66,7 @@ public:
     QString text(QAccessible::Text t) const override {
         switch (t) {
             case QAccessible::Name:
-            case QAccessible::Value: return Q(SpokenLcd(m_view->Document(), Words()));
+            case QAccessible::Value: return QtText(SpokenLcd(m_view->Document(), Words()));
             case QAccessible::Description: return Tr(QT_TRANSLATE_NOOP("Accessibility", "Calculator display"));
             default: return {};
         }
@@ -90,7 +89,7 @@ public:
     }
     QString text(QAccessible::Text t) const override {
         // The name is the key's label; the description says all a tooltip does.
-        if (t == QAccessible::Name) return Q(KeyAccessibleName(m_code, Words()));
+        if (t == QAccessible::Name) return QtText(KeyAccessibleName(m_code, Words()));
         if (t == QAccessible::Description) return KeyHelp(m_code, m_view->Keys());
         return {};
     }

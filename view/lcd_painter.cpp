@@ -4,6 +4,7 @@
 
 #include "engine/main_line.h"
 #include "view/lcd_colors.h"
+#include "view/qt_text.h"
 
 namespace tabrix {
 
@@ -31,8 +32,6 @@ void BeginLayer(QPainter& painter, const QFont& font, const QColor& color) {
     painter.setBackground(kLcdColor);
 }
 
-QString Text(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 }  // namespace
 
 QFont MainLineFont() { return FontWithCellHeight(QStringLiteral("Liberation Sans Narrow"), 26, QFont::ExtraLight); }
@@ -56,14 +55,14 @@ void DrawMainLine(QPainter& painter, const CTabrixDoc& doc) {
 void DrawStackLines(QPainter& painter, const CTabrixDoc& doc) {
     painter.save();
     BeginLayer(painter, StackFont(), kLcdStackColor);
-    DrawCellText(painter, 92, 37, Text(doc.FormatNumber(doc.m_dY)));
-    DrawCellText(painter, 92, 47, Text(doc.FormatNumber(doc.m_dZ)));
-    DrawCellText(painter, 92, 57, Text(doc.FormatNumber(doc.m_dT)));
+    DrawCellText(painter, 92, 37, QtText(doc.FormatNumber(doc.m_dY)));
+    DrawCellText(painter, 92, 47, QtText(doc.FormatNumber(doc.m_dZ)));
+    DrawCellText(painter, 92, 57, QtText(doc.FormatNumber(doc.m_dT)));
     // The digit count as one character, as the LCD has room for; a count no key
     // can set (from a damaged file) shows as "?".
     const QChar digit = doc.m_nDigits >= 0 && doc.m_nDigits <= 9 ? QChar('0' + doc.m_nDigits) : QChar('?');
-    DrawCellText(painter, 190, 57, Text(doc.m_strFormat) + QLatin1Char('.') + digit);
-    DrawCellText(painter, 190, 45, Text(doc.m_strAngle));
+    DrawCellText(painter, 190, 57, QtText(doc.m_strFormat) + QLatin1Char('.') + digit);
+    DrawCellText(painter, 190, 45, QtText(doc.m_strAngle));
     painter.restore();
 }
 
@@ -71,7 +70,7 @@ void DrawIndicators(QPainter& painter, const CTabrixDoc& doc) {
     painter.save();
     BeginLayer(painter, IndicatorFont(), kLcdTextColor);
     if (doc.m_bShift) DrawCellText(painter, 24, 52, QStringLiteral("f"));
-    if (!doc.m_strPrefix.empty()) DrawCellText(painter, 45, 52, Text(doc.m_strPrefix));
+    if (!doc.m_strPrefix.empty()) DrawCellText(painter, 45, 52, QtText(doc.m_strPrefix));
     painter.restore();
 }
 

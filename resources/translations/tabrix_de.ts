@@ -201,34 +201,6 @@
         <translation>Zuletzt geöffnete Datei</translation>
     </message>
     <message>
-        <source>Pasted %1 — read “%2” as %1</source>
-        <translation>%1 eingefügt — „%2“ als %1 gelesen</translation>
-    </message>
-    <message>
-        <source>(“%1” is the decimal separator in your locale)</source>
-        <translation>(„%1“ ist in Ihrem Gebietsschema das Dezimaltrennzeichen)</translation>
-    </message>
-    <message>
-        <source>(“%1” groups digits in your locale)</source>
-        <translation>(„%1“ ist in Ihrem Gebietsschema das Tausendertrennzeichen)</translation>
-    </message>
-    <message>
-        <source>Nothing pasted: the clipboard text holds no number</source>
-        <translation>Nichts eingefügt: Der Text in der Zwischenablage enthält keine Zahl</translation>
-    </message>
-    <message>
-        <source>Nothing pasted: “%1” and “%2” are two numbers</source>
-        <translation>Nichts eingefügt: „%1“ und „%2“ sind zwei Zahlen</translation>
-    </message>
-    <message>
-        <source>Nothing pasted: “%1” is not a way of writing a number</source>
-        <translation>Nichts eingefügt: „%1“ ist keine Schreibweise einer Zahl</translation>
-    </message>
-    <message>
-        <source>Nothing pasted: “%1” is beyond the range of numbers</source>
-        <translation>Nichts eingefügt: „%1“ liegt außerhalb des Zahlenbereichs</translation>
-    </message>
-    <message>
         <source>Save Tape</source>
         <translation>Protokoll speichern</translation>
     </message>
@@ -586,6 +558,37 @@
     <message>
         <source>keypad %1</source>
         <translation>Ziffernblock %1</translation>
+    </message>
+</context>
+<context>
+    <name>PastedNumber</name>
+    <message>
+        <source>Pasted %1 — read “%2” as %1</source>
+        <translation>%1 eingefügt — „%2“ als %1 gelesen</translation>
+    </message>
+    <message>
+        <source>(“%1” is the decimal separator in your locale)</source>
+        <translation>(„%1“ ist in Ihrem Gebietsschema das Dezimaltrennzeichen)</translation>
+    </message>
+    <message>
+        <source>(“%1” groups digits in your locale)</source>
+        <translation>(„%1“ ist in Ihrem Gebietsschema das Tausendertrennzeichen)</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: the clipboard text holds no number</source>
+        <translation>Nichts eingefügt: Der Text in der Zwischenablage enthält keine Zahl</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” and “%2” are two numbers</source>
+        <translation>Nichts eingefügt: „%1“ und „%2“ sind zwei Zahlen</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” is not a way of writing a number</source>
+        <translation>Nichts eingefügt: „%1“ ist keine Schreibweise einer Zahl</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” is beyond the range of numbers</source>
+        <translation>Nichts eingefügt: „%1“ liegt außerhalb des Zahlenbereichs</translation>
     </message>
 </context>
 <context>

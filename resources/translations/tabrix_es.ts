@@ -201,34 +201,6 @@
         <translation>Archivo reciente</translation>
     </message>
     <message>
-        <source>Pasted %1 — read “%2” as %1</source>
-        <translation>Se pegó %1 — “%2” se leyó como %1</translation>
-    </message>
-    <message>
-        <source>(“%1” is the decimal separator in your locale)</source>
-        <translation>(“%1” es el separador decimal en su configuración regional)</translation>
-    </message>
-    <message>
-        <source>(“%1” groups digits in your locale)</source>
-        <translation>(“%1” es el separador de miles en su configuración regional)</translation>
-    </message>
-    <message>
-        <source>Nothing pasted: the clipboard text holds no number</source>
-        <translation>No se pegó nada: el texto del portapapeles no contiene ningún número</translation>
-    </message>
-    <message>
-        <source>Nothing pasted: “%1” and “%2” are two numbers</source>
-        <translation>No se pegó nada: “%1” y “%2” son dos números</translation>
-    </message>
-    <message>
-        <source>Nothing pasted: “%1” is not a way of writing a number</source>
-        <translation>No se pegó nada: “%1” no es una forma de escribir un número</translation>
-    </message>
-    <message>
-        <source>Nothing pasted: “%1” is beyond the range of numbers</source>
-        <translation>No se pegó nada: “%1” está fuera del rango de números</translation>
-    </message>
-    <message>
         <source>Save Tape</source>
         <translation>Guardar cinta</translation>
     </message>
@@ -586,6 +558,37 @@
     <message>
         <source>keypad %1</source>
         <translation>teclado numérico %1</translation>
+    </message>
+</context>
+<context>
+    <name>PastedNumber</name>
+    <message>
+        <source>Pasted %1 — read “%2” as %1</source>
+        <translation>Se pegó %1 — “%2” se leyó como %1</translation>
+    </message>
+    <message>
+        <source>(“%1” is the decimal separator in your locale)</source>
+        <translation>(“%1” es el separador decimal en su configuración regional)</translation>
+    </message>
+    <message>
+        <source>(“%1” groups digits in your locale)</source>
+        <translation>(“%1” es el separador de miles en su configuración regional)</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: the clipboard text holds no number</source>
+        <translation>No se pegó nada: el texto del portapapeles no contiene ningún número</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” and “%2” are two numbers</source>
+        <translation>No se pegó nada: “%1” y “%2” son dos números</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” is not a way of writing a number</source>
+        <translation>No se pegó nada: “%1” no es una forma de escribir un número</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” is beyond the range of numbers</source>
+        <translation>No se pegó nada: “%1” está fuera del rango de números</translation>
     </message>
 </context>
 <context>

@@ -201,34 +201,6 @@
         <translation>Fichier récent</translation>
     </message>
     <message>
-        <source>Pasted %1 — read “%2” as %1</source>
-        <translation>%1 collé — «&#xa0;%2&#xa0;» lu comme %1</translation>
-    </message>
-    <message>
-        <source>(“%1” is the decimal separator in your locale)</source>
-        <translation>(«&#xa0;%1&#xa0;» est le séparateur décimal dans vos paramètres régionaux)</translation>
-    </message>
-    <message>
-        <source>(“%1” groups digits in your locale)</source>
-        <translation>(«&#xa0;%1&#xa0;» est le séparateur de milliers dans vos paramètres régionaux)</translation>
-    </message>
-    <message>
-        <source>Nothing pasted: the clipboard text holds no number</source>
-        <translation>Rien n’a été collé&#xa0;: le texte du presse-papiers ne contient aucun nombre</translation>
-    </message>
-    <message>
-        <source>Nothing pasted: “%1” and “%2” are two numbers</source>
-        <translation>Rien n’a été collé&#xa0;: «&#xa0;%1&#xa0;» et «&#xa0;%2&#xa0;» sont deux nombres</translation>
-    </message>
-    <message>
-        <source>Nothing pasted: “%1” is not a way of writing a number</source>
-        <translation>Rien n’a été collé&#xa0;: «&#xa0;%1&#xa0;» n’est pas une façon d’écrire un nombre</translation>
-    </message>
-    <message>
-        <source>Nothing pasted: “%1” is beyond the range of numbers</source>
-        <translation>Rien n’a été collé&#xa0;: «&#xa0;%1&#xa0;» dépasse la plage des nombres</translation>
-    </message>
-    <message>
         <source>Save Tape</source>
         <translation>Enregistrer la bande</translation>
     </message>
@@ -586,6 +558,37 @@
     <message>
         <source>keypad %1</source>
         <translation>pavé numérique %1</translation>
+    </message>
+</context>
+<context>
+    <name>PastedNumber</name>
+    <message>
+        <source>Pasted %1 — read “%2” as %1</source>
+        <translation>%1 collé — «&#xa0;%2&#xa0;» lu comme %1</translation>
+    </message>
+    <message>
+        <source>(“%1” is the decimal separator in your locale)</source>
+        <translation>(«&#xa0;%1&#xa0;» est le séparateur décimal dans vos paramètres régionaux)</translation>
+    </message>
+    <message>
+        <source>(“%1” groups digits in your locale)</source>
+        <translation>(«&#xa0;%1&#xa0;» est le séparateur de milliers dans vos paramètres régionaux)</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: the clipboard text holds no number</source>
+        <translation>Rien n’a été collé&#xa0;: le texte du presse-papiers ne contient aucun nombre</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” and “%2” are two numbers</source>
+        <translation>Rien n’a été collé&#xa0;: «&#xa0;%1&#xa0;» et «&#xa0;%2&#xa0;» sont deux nombres</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” is not a way of writing a number</source>
+        <translation>Rien n’a été collé&#xa0;: «&#xa0;%1&#xa0;» n’est pas une façon d’écrire un nombre</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” is beyond the range of numbers</source>
+        <translation>Rien n’a été collé&#xa0;: «&#xa0;%1&#xa0;» dépasse la plage des nombres</translation>
     </message>
 </context>
 <context>

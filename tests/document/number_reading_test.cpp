@@ -124,6 +124,11 @@ TEST(NumberReading, TheUserIsToldHowTheTextWasRead) {
               "Nothing pasted: \u201C1e999\u201D is beyond the range of numbers");
 }
 
+TEST(NumberReading, ValuesGoInOnceWhateverTheyHold) {
+    // A translation may put the values in another order; a value is not read again.
+    EXPECT_EQ(FillIn({"%2 from %1 (%3)", {"a%2b", "7%1"}}), "7%1 from a%2b (%3)");
+}
+
 TEST(NumberReading, ExactTextReadsBackToTheSameDouble) {
     EXPECT_EQ(ExactText(3.141592653589793), "3.141592653589793");
     EXPECT_EQ(ExactText(0.1), "0.1");

@@ -24,9 +24,9 @@ using namespace tabrix;
 // at the zoom given in percent.
 void BM_FullRepaint(benchmark::State& state) {
     const qreal scale = state.range(0) / 100.0;
-    CTabrixDoc doc;
-    doc.m_nKey = 20;  // a held key too, so the lit face is copied
-    CTabrixView view(doc);
+    CalculatorSession session;
+    session.Doc().m_nKey = 20;  // a held key too, so the lit face is copied
+    CTabrixView view(session);
     QImage target(qCeil(kFaceWidth * scale), qCeil(kFaceHeight * scale), QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&target);
@@ -51,8 +51,9 @@ protected:
 // Press on a key and release it (the key executes), each followed by the
 // synchronous repaint of the shown widget.
 void BM_PressToRepainted(benchmark::State& state) {
-    CTabrixDoc doc;
-    CountingView view(doc);
+    CalculatorSession session;
+    CTabrixDoc& doc = session.Doc();
+    CountingView view(session);
     view.show();
     // Let the window be exposed, so that repaint() really paints.
     for (int i = 0; i < 10; ++i) QCoreApplication::processEvents();

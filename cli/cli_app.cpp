@@ -67,17 +67,10 @@ bool ForEachScriptWord(std::string_view script, Visit visit) {
     return true;
 }
 
-// A script and tokens from the command line. Every token is checked before
-// any runs, so a bad one prints nothing; then they run, each parsed again
-// into one small buffer (a long program needs no memory of its own), and the
-// state is printed once.
-int RunProgram(Session& session, const Options& options, std::ostream& err) {
-    std::string script;
-    if (options.script) {
-        auto text = ReadScript(*options.script, err);
-        if (!text) return kUsageError;
-        script = std::move(*text);
-    }
+}  // namespace
+
+bool RunScript(Session& session, std::string_view script, const std::string& name,
+               const std::vector<std::string>& tokens, std::ostream& err) {
     std::vector<CliAction> actions;
     bool usesHistory = false;
     auto check = [&](std::string_view word, int line) {
@@ -86,23 +79,39 @@ int RunProgram(Session& session, const Options& options, std::ostream& err) {
             usesHistory = usesHistory || UsesHistory(actions);
             return true;
         }
-        err << "tabrix-cli: " << (line > 0 ? *options.script + ":" + std::to_string(line) + ": " : "")
-            << "bad token '" << word << "'\n";
+        err << "tabrix-cli: " << (line > 0 ? name + ":" + std::to_string(line) + ": " : "") << "bad token '" << word
+            << "'\n";
         return false;
     };
-    if (!ForEachScriptWord(script, check)) return kUsageError;
-    for (const std::string& token : options.tokens) {
-        if (!check(token, 0)) return kUsageError;
+    if (!ForEachScriptWord(script, check)) return false;
+    for (const std::string& token : tokens) {
+        if (!check(token, 0)) return false;
     }
+    session.KeepHistory(usesHistory);
     auto run = [&](std::string_view word, int) {
         actions.clear();
         ParseToken(word, actions);
-        session.Run(actions, usesHistory);
+        session.Run(actions);
         session.Trace(word);
         return true;
     };
     ForEachScriptWord(script, run);
-    for (const std::string& token : options.tokens) run(token, 0);
+    for (const std::string& token : tokens) run(token, 0);
+    return true;
+}
+
+namespace {
+
+// A script and tokens from the command line, checked before any runs, then
+// run; the state is printed once.
+int RunProgram(Session& session, const Options& options, std::ostream& err) {
+    std::string script;
+    if (options.script) {
+        auto text = ReadScript(*options.script, err);
+        if (!text) return kUsageError;
+        script = std::move(*text);
+    }
+    if (!RunScript(session, script, options.script.value_or(""), options.tokens, err)) return kUsageError;
     if (options.save && !session.Save(*options.save)) return kUsageError;
     session.Print();
     return session.FileFailed() ? kUsageError : 0;

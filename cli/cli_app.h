@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tabrix::cli {
@@ -20,5 +21,14 @@ enum class Terminal {
 // not be written, 2 for a usage error or a bad token (one line on `err`).
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
            Terminal terminal = Terminal::None);
+
+class Session;
+
+// Runs a script's tokens, then `tokens`, on `session`, as --script does: a
+// long program parsed again token by token into one small buffer, so that it
+// needs no memory of its own. Every token is checked first; a bad one is
+// reported on `err` (with `name` and its line) and nothing runs: false.
+bool RunScript(Session& session, std::string_view script, const std::string& name,
+               const std::vector<std::string>& tokens, std::ostream& err);
 
 }  // namespace tabrix::cli

@@ -1,6 +1,6 @@
-// One run of the console: a calculator with the console's services (a private
-// clipboard, messages on standard error, an undo history, RAN# draws that a
-// tape can give), and the actions of tokens carried out on it.
+// One run of the console: the calculator session with the console's services
+// (a private clipboard, messages on standard error, a seedable random
+// source), and what the run prints.
 #pragma once
 
 #include <cstdint>
@@ -13,11 +13,7 @@
 #include "cli/cli_options.h"
 #include "cli/cli_tokens.h"
 #include "cli/console_services.h"
-#include "document/document_commands.h"
-#include "document/random_draws.h"
-#include "document/tape.h"
-#include "document/undo_history.h"
-#include "engine/calculator_state.h"
+#include "document/calculator_session.h"
 #include "platform/random_source.h"
 
 namespace tabrix::cli {
@@ -37,15 +33,16 @@ public:
     Session(std::optional<std::uint64_t> seed, Options::Output output, char localeDecimal, std::ostream& out,
             std::ostream& err);
 
-    // Carries out the actions in order. Each is one change for undo, as long
-    // as the history is kept: a program known in full that never undoes
-    // (`keepHistory` false) runs without it, which is much faster.
-    void Run(const std::vector<CliAction>& actions, bool keepHistory = true);
+    // Carries out the actions in order, each through the calculator session.
+    // A text Paste Number reads as no number is one line on standard error.
+    void Run(const std::vector<CliAction>& actions);
+    // A run known in full that never undoes keeps no history: much faster.
+    void KeepHistory(bool keep) { m_calculator.KeepHistory(keep); }
 
     // Both report a failure as "File Error" on standard error. A load is a
     // line of the tape.
     bool Load(const std::string& path);
-    bool Save(const std::string& path) { return m_commands.SaveStateFile(path); }
+    bool Save(const std::string& path);
 
     void Print();
     // With a trace: the token and the state after it, as one line of JSON.
@@ -53,22 +50,15 @@ public:
     // Whether a load: token failed; the run's exit status is then 2.
     bool FileFailed() const { return m_fileFailed; }
 
-private:
-    void Perform(const CliAction& action, bool keepHistory);
-    // Carries out one action; returns the tape's step for a command.
-    std::optional<TapeStep> Apply(const CliAction& action);
+    CalculatorSession& Calculator() { return m_calculator; }
 
+private:
     MersenneRandomSource m_random;
-    RandomDraws m_draws{m_random};
     ConsoleShell m_shell;
-    CTabrixDoc m_doc;
     PrivateClipboard m_clipboard;
     ConsoleMessageBox m_messageBox;
-    DocumentCommands m_commands;
-    CUndoHistory m_history;
-    std::optional<CTape> m_tape;  // kept only when the tape is printed
+    CalculatorSession m_calculator;
     Options::Output m_output;
-    char m_localeDecimal;
     bool m_fileFailed = false;
     std::ostream& m_out;
     std::ostream& m_err;

@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "document/command_tokens.h"
+#include "document/state_file.h"
 #include "engine/key_codes.h"
 #include "engine/key_table.h"
 
@@ -77,7 +78,7 @@ const KeyWord* FindKeyWord(std::string_view upper) {
     return found == words.end() ? nullptr : &found->second;
 }
 
-using Kind = CliAction::Kind;
+using Kind = Action::Kind;
 
 bool AllDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -106,12 +107,12 @@ bool ParseNumberToken(std::string_view token, std::vector<CliAction>& actions) {
     if (!exponent.empty() && (exponent.front() == '-' || exponent.front() == '+')) exponent.remove_prefix(1);
     if (e != std::string_view::npos && (exponent.empty() || !AllDigits(exponent))) return false;
 
-    for (char c : mantissa) actions.push_back({Kind::Key, KeyOfEntryChar(c)});
-    if (negative) actions.push_back({Kind::Key, keys::kChs});
+    for (char c : mantissa) actions.push_back(Action::Key(KeyOfEntryChar(c)));
+    if (negative) actions.push_back(Action::Key(keys::kChs));
     if (e == std::string_view::npos) return true;
-    actions.push_back({Kind::Key, keys::kEex});
-    for (char c : exponent) actions.push_back({Kind::Key, KeyOfEntryChar(c)});
-    if (negativeExponent) actions.push_back({Kind::Key, keys::kChs});
+    actions.push_back(Action::Key(keys::kEex));
+    for (char c : exponent) actions.push_back(Action::Key(KeyOfEntryChar(c)));
+    if (negativeExponent) actions.push_back(Action::Key(keys::kChs));
     return true;
 }
 
@@ -119,12 +120,12 @@ bool ParseNumberToken(std::string_view token, std::vector<CliAction>& actions) {
 bool ParseCommand(std::string_view token, const std::string& upper, std::vector<CliAction>& actions) {
     if (upper.size() > 1 && upper.front() == '#') {
         const auto code = ParseKeyCode(std::string_view(upper).substr(1));
-        if (code) actions.push_back({Kind::Key, *code});
+        if (code) actions.push_back(Action::Key(*code));
         return code.has_value();
     }
     if (StartsWith(upper, "VK:")) {
         const auto code = ParseVirtualKey(std::string_view(upper).substr(3));
-        if (code) actions.push_back({Kind::HardwareKey, *code});
+        if (code) actions.push_back(Action::KeyRelease(*code));
         return code.has_value();
     }
     // Commands by their word alone ("copy"), or with a text after a colon
@@ -137,7 +138,7 @@ bool ParseCommand(std::string_view token, const std::string& upper, std::vector<
     for (const auto& [word, kind] : kCommands) {
         const std::string name = Upper(word);
         if (upper == name && kind != Kind::Load) {
-            actions.push_back({kind});
+            actions.push_back(Action::Command(kind));
             return true;
         }
         if (upper.size() <= name.size() || !StartsWith(upper, name) || upper[name.size()] != ':') continue;
@@ -145,23 +146,29 @@ bool ParseCommand(std::string_view token, const std::string& upper, std::vector<
         if (!text) return false;
         if (kind == Kind::Load) {
             if (text->empty()) return false;
-            actions.push_back({Kind::Load, 0, *text});
+            actions.push_back(Action::WithText(Kind::Load, *text));
             return true;
         }
         if (kind != Kind::Paste && kind != Kind::PasteNumber) return false;  // the others take no text
-        actions.push_back({Kind::PutText, 0, *text});
-        actions.push_back({kind});
+        actions.push_back(Action::WithText(Kind::PutText, *text));
+        actions.push_back(Action::Command(kind));
         return true;
     }
     if (StartsWith(upper, Upper(tokens::kDraw) + ":")) {
         const auto number = ParseWhole<std::uint32_t>(std::string_view(upper).substr(tokens::kDraw.size() + 1));
-        if (number) actions.push_back({Kind::Draw, *number});
+        if (number) actions.push_back(Action::Draw(*number));
         return number.has_value();
+    }
+    if (StartsWith(upper, Upper(tokens::kState) + ":")) {
+        const std::string_view snapshot = token.substr(tokens::kState.size() + 1);
+        if (!ReadSnapshotText(snapshot)) return false;
+        actions.push_back(Action::WithText(Kind::SetState, std::string(snapshot)));
+        return true;
     }
     if (StartsWith(upper, "STO:") || StartsWith(upper, "RCL:")) {
         const std::string_view n = std::string_view(upper).substr(4);
         if (n.size() != 1 || n[0] < '0' || n[0] > '9') return false;
-        actions.push_back({upper[0] == 'S' ? Kind::Store : Kind::Recall, static_cast<std::uint32_t>(n[0] - '0')});
+        actions.push_back(Action::Register(upper[0] == 'S' ? Kind::Store : Kind::Recall, n[0] - '0'));
         return true;
     }
     return false;
@@ -173,14 +180,14 @@ bool ParseToken(std::string_view token, std::vector<CliAction>& actions) {
     if (token.empty()) return false;
     // A run of digits and points presses one key per character ("12.5", "0.1.2").
     if (std::all_of(token.begin(), token.end(), [](char c) { return c == '.' || (c >= '0' && c <= '9'); })) {
-        for (char c : token) actions.push_back({Kind::Key, KeyOfEntryChar(c)});
+        for (char c : token) actions.push_back(Action::Key(KeyOfEntryChar(c)));
         return true;
     }
     if (ParseNumberToken(token, actions)) return true;
     const std::string upper = Upper(token);
     if (const KeyWord* word = FindKeyWord(upper)) {
-        if (word->shifted) actions.push_back({Kind::Key, keys::kShift});
-        actions.push_back({Kind::Key, word->code});
+        if (word->shifted) actions.push_back(Action::Key(keys::kShift));
+        actions.push_back(Action::Key(word->code));
         return true;
     }
     return ParseCommand(token, upper, actions);
@@ -225,21 +232,33 @@ std::vector<std::string_view> SplitLine(std::string_view line) {
 }
 
 std::string TokenHelp() {
-    return R"(Tokens (case-insensitive), each pressing keys of the calculator:
+    std::string help = R"(Tokens (case-insensitive), each pressing keys of the calculator:
   12.5  007  .        digits and points, one key each
   -5  1.5e3  2e-3     a number as written: its keys, CHS for a minus, EEX and
                       the exponent's keys (-5 presses 5 CHS; 2e-3: 2 EEX 3 CHS)
-  ENTER + - * /       ENTER and the four operations
-  CHS EEX F BS SWAP ? change sign, exponent, shift, backspace, x<>y, About
-  EXP ALOG SIN COS TAN INV SQRT
-                      e^x, 10^x, sine, cosine, tangent, 1/x, square root
-  LN LOG ASIN ACOS ATAN POW SQ PI   F then the key: logarithms, inverse
-                      trigonometry, y^x, x^2, pi
-  FIX SCI ENG         F then 7, 8, 9: the next digit sets the display format
-  STO RCL HYP         F then 0, ., ?: the next digit stores or recalls a
-                      register; HYP makes SIN COS TAN hyperbolic
-  % RDN RUP DEG RAD GRD FACT RAN >P >R >DEG >RAD CLX CLR
-                      the other shifted functions
+The keys' words; a shifted function (right) presses F, then its key:
+)";
+    // Two columns from the key table: each key's word, and its shifted word.
+    const auto column = [](const KeyFunction& function) {
+        std::string text = "  " + std::string(function.token);
+        text.resize(9, ' ');
+        text += function.description;
+        return text;
+    };
+    for (const KeyRow& row : KeyTable()) {
+        if (row.plain.token.empty() || row.plain.digit >= 0) {
+            if (!row.shifted.token.empty()) help += std::string(38, ' ') + column(row.shifted) + "\n";
+            continue;
+        }
+        std::string line = column(row.plain);
+        if (!row.shifted.token.empty()) {
+            line.resize(38, ' ');
+            line += column(row.shifted);
+        }
+        help += line + "\n";
+    }
+    help += R"(  FIX SCI ENG STO RCL take the next digit: FIX 2, STO 3; HYP makes SIN COS TAN
+  and their inverses hyperbolic.
   #N                  key code N (1..30) through key execution
   vk:N  vk:0xNN       a hardware key release with virtual-key code N
   copy cut paste      the Edit commands, on a clipboard private to the run
@@ -253,10 +272,13 @@ std::string TokenHelp() {
   reset               Reset State: the calculator's defaults
   load:PATH           Load State from the state file PATH
   draw:N              the next RAN# draws N (0..4294967295): a tape replays exactly
+  state:HEX           the whole state at once, as a tape writes it where it
+                      starts from a calculator not at its defaults
 A TEXT or PATH in double quotes may hold blanks and '#' ("a b"), with \" and
 \\ for a quote and a backslash, and \n, \t, \xHH. In a script or on standard
 input, a '#' followed by a blank starts a comment.
 )";
+    return help;
 }
 
 }  // namespace tabrix::cli

@@ -8,34 +8,12 @@
 #include <utility>
 #include <vector>
 
+#include "document/session_action.h"
+
 namespace tabrix::cli {
 
-struct CliAction {
-    enum class Kind {
-        Key,          // press key `code` (CTabrixDoc::PressKey)
-        HardwareKey,  // OnHardwareKeyUp(code)
-        Copy,         // Edit > Copy
-        CopyExact,    // Edit > Copy Exact
-        PasteNumber,  // Edit > Paste Number
-        Cut,          // Edit > Cut
-        Paste,        // Edit > Paste
-        PutText,      // put `text` on the console's clipboard (before a Paste)
-        Store,        // STO menu, register `code`
-        Recall,       // RCL menu, register `code`
-        Undo,         // Edit > Undo: back to the state before the last change
-        Redo,         // Edit > Redo
-        Reset,        // File > Reset State
-        Load,         // File > Load State of the file `text`
-        Draw,         // the next RAN# draws `code`
-    };
-    CliAction(Kind kind, std::uint32_t code = 0, std::string text = {}) : kind(kind), code(code), text(std::move(text)) {}
-
-    Kind kind;
-    std::uint32_t code;
-    std::string text;
-
-    friend bool operator==(const CliAction&, const CliAction&) = default;
-};
+// The console turns each token into the calculator session's actions.
+using CliAction = Action;
 
 // Appends the actions one token stands for (case-insensitive) to `actions`;
 // false, appending nothing, when the token is not one the console knows.

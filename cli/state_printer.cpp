@@ -1,12 +1,13 @@
 #include "cli/state_printer.h"
 
-#include <charconv>
+#include <array>
 #include <cmath>
 
 #include <nlohmann/json.hpp>
 
 #include "cli/console_services.h"
 #include "engine/main_line.h"
+#include "engine/number_text.h"
 
 namespace tabrix::cli {
 
@@ -23,9 +24,7 @@ std::string JsonString(const std::string& text) { return JsonText(text); }
 std::string JsonNumber(double x) {
     if (std::isnan(x)) return "\"nan\"";
     if (std::isinf(x)) return x < 0 ? "\"-inf\"" : "\"inf\"";
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x);
-    return std::string(buffer, result.ptr);
+    return ExactText(x);
 }
 
 const char* JsonBool(bool b) { return b ? "true" : "false"; }
@@ -40,6 +39,17 @@ public:
     void Number(const char* key, double value) { Raw(key, JsonNumber(value)); }
     void Integer(const char* key, long long value) { Raw(key, std::to_string(value)); }
     void Bool(const char* key, bool value) { Raw(key, JsonBool(value)); }
+    // A member of the state record, under its own name.
+    void Member(const char* key, bool value) { Bool(key, value); }
+    void Member(const char* key, const std::string& value) { Text(key, value); }
+    void Member(const char* key, double value) { Number(key, value); }
+    void Member(const char* key, std::int32_t value) { Integer(key, value); }
+    void Member(const char* key, std::uint32_t value) { Integer(key, value); }
+    void Member(const char* key, const std::array<double, 10>& values) {
+        std::string list;
+        for (double value : values) list += (list.empty() ? "[" : ",") + JsonNumber(value);
+        Raw(key, list + "]");
+    }
     std::string Close() const { return m_text + "}"; }
 
 private:
@@ -50,31 +60,7 @@ private:
 
 std::string StateToJson(const CTabrixDoc& doc, DocumentCommands& commands, IClipboard& clipboard) {
     JsonObject json;
-    json.Integer("m_nKey", doc.m_nKey);
-    json.Text("m_strDisplay", doc.m_strDisplay);
-    json.Bool("m_bDecimal", doc.m_bDecimal);
-    json.Bool("m_bEntering", doc.m_bEntering);
-    json.Bool("m_bExponent", doc.m_bExponent);
-    json.Bool("m_bShift", doc.m_bShift);
-    json.Bool("m_bLift", doc.m_bLift);
-    json.Bool("m_bSpare", doc.m_bSpare);
-    json.Text("m_strMantissa", doc.m_strMantissa);
-    json.Text("m_strFraction", doc.m_strFraction);
-    json.Text("m_strExponent", doc.m_strExponent);
-    json.Text("m_strMantSign", doc.m_strMantSign);
-    json.Text("m_strExpSign", doc.m_strExpSign);
-    json.Integer("m_nPointPos", doc.m_nPointPos);
-    json.Number("m_dX", doc.m_dX);
-    json.Number("m_dY", doc.m_dY);
-    json.Number("m_dZ", doc.m_dZ);
-    json.Number("m_dT", doc.m_dT);
-    std::string registers;
-    for (double r : doc.m_dReg) registers += (registers.empty() ? "[" : ",") + JsonNumber(r);
-    json.Raw("m_dReg", registers + "]");
-    json.Text("m_strFormat", doc.m_strFormat);
-    json.Integer("m_nDigits", doc.m_nDigits);
-    json.Text("m_strPrefix", doc.m_strPrefix);
-    json.Text("m_strAngle", doc.m_strAngle);
+    ForEachMember([&json](const char* name, const auto& value) { json.Member(name, value); }, doc.State());
     json.Text("lcd", MainLineAsRead(doc));
     json.Raw("stack_lines", "[" + JsonString(doc.FormatNumber(doc.m_dY)) + "," +
                                 JsonString(doc.FormatNumber(doc.m_dZ)) + "," +

@@ -45,15 +45,16 @@ bool DocumentCommands::OnEditCut() {
     return true;
 }
 
-void DocumentCommands::OnEditPaste() {
+std::optional<std::string> DocumentCommands::OnEditPaste() {
     ClipboardSession clipboard(m_services.clipboard);
-    if (!clipboard.IsOpen()) return;
-    const std::optional<std::string> text = (*clipboard).HasText() ? (*clipboard).GetText() : std::nullopt;
+    if (!clipboard.IsOpen()) return std::nullopt;
+    std::optional<std::string> text = (*clipboard).HasText() ? (*clipboard).GetText() : std::nullopt;
     if (!text) {
         ShowMessage(kNoClipboardText);  // the clipboard stays open meanwhile
-        return;
+        return std::nullopt;
     }
     m_doc.ReplaceX(ParseLeadingDouble(*text));
+    return text;
 }
 
 PastedNumber DocumentCommands::OnEditPasteNumber(char localeDecimal) {

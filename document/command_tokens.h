@@ -22,6 +22,7 @@ inline constexpr std::string_view kRedo = "redo";
 inline constexpr std::string_view kReset = "reset";            // Reset State (and New)
 inline constexpr std::string_view kLoad = "load";              // load:PATH, Load State
 inline constexpr std::string_view kDraw = "draw";              // draw:N, the number the next RAN# draws
+inline constexpr std::string_view kState = "state";            // state:HEX, the whole state at once
 
 // `text` in double quotes, with \" \\ and the C escapes \n \r \t and \xHH
 // for the other control characters; every other byte (blanks, "#", UTF-8)

@@ -55,8 +55,9 @@ public:
     // never disappears without reaching the clipboard. Returns whether it did.
     bool OnEditCut();
     // Paste: the clipboard text's leading number into X (no lift; an entry is
-    // abandoned). Without text on the clipboard a message box says so.
-    void OnEditPaste();
+    // abandoned); returns the text it read. Without text on the clipboard a
+    // message box says so, and nothing is returned.
+    std::optional<std::string> OnEditPaste();
     // Enables Paste (and Paste Number) only while the clipboard holds text.
     void OnUpdateEditPaste(ICommandUI& item);
 
@@ -84,10 +85,11 @@ public:
     std::string StoreLabel(int n) const;
     std::string RecallLabel(int n) const;
 
-private:
-    void ShowMessage(const std::string& text, const std::string& details = {});
     // Puts text on the clipboard for one command; false when it did not get there.
     bool PutOnClipboard(const std::string& text);
+
+private:
+    void ShowMessage(const std::string& text, const std::string& details = {});
     std::optional<std::string> ChooseStateFile(bool save);
     void AddToRecentFiles(const std::string& path);
     void FinishRegisterCommand();

@@ -1,9 +1,11 @@
 #include "document/file_io.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,23 +18,35 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, 
         if (why != nullptr) *why = std::move(reason);
         return std::nullopt;
     };
-    // Only a regular file: a named pipe or a device would block or never end.
+    // Opened first, then checked: what is read is what was checked, even if
+    // the name is given to another file meanwhile. Without blocking, so that
+    // a named pipe is refused instead of waiting for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return fail(std::strerror(errno));
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return fail(std::strerror(errno));
-    if (!S_ISREG(info.st_mode)) return fail("not a regular file");
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return fail(std::strerror(errno));
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = errno;
+        ::close(fd);
+        return fail(S_ISREG(info.st_mode) ? std::strerror(error) : "not a regular file");
+    }
     std::vector<std::uint8_t> bytes;
     std::uint8_t buffer[4096];
-    bool tooLarge = false;
-    while (std::size_t n = std::fread(buffer, 1, sizeof buffer, file)) {
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            const int error = errno;
+            ::close(fd);
+            return fail(std::strerror(error));
+        }
+        if (n == 0) break;
         bytes.insert(bytes.end(), buffer, buffer + n);
-        if ((tooLarge = bytes.size() > maxSize)) break;
+        if (bytes.size() > maxSize) {
+            ::close(fd);
+            return fail("too large");
+        }
     }
-    const int readError = std::ferror(file) ? errno : 0;
-    std::fclose(file);
-    if (tooLarge) return fail("too large");
-    if (readError != 0) return fail(std::strerror(readError));
+    ::close(fd);
     return bytes;
 }
 
@@ -53,22 +67,37 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
     return true;
 }
 
-// The permissions a new file gets: the old file's, or the usual ones.
-mode_t NewFileMode(const struct stat* existing) {
-    if (existing != nullptr) return existing->st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+// A new file beside `path` that no other file has the name of, opened for
+// writing; -1 (errno set) when none can be made. Made with the usual
+// permissions (the user's umask applies, as to any file a program makes),
+// or those of the existing file it is to replace.
+int CreateBeside(const std::string& path, const struct stat* existing, std::string& name) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = path + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd >= 0 && existing != nullptr && ::fchmod(fd, existing->st_mode & 07777) != 0) {
+            const int error = errno;
+            ::close(fd);
+            ::unlink(name.c_str());
+            errno = error;
+            return -1;
+        }
+        return fd;
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 // The atomic path: a temporary file beside the target, renamed over it.
 // Returns -1 when no temporary file could be made (errno set), so that the
 // caller may write in place; 0 on another failure, 1 on success.
 int WriteBesideAndRename(const std::string& path, std::span<const std::uint8_t> bytes, const struct stat* existing) {
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    std::string temp;
+    const int fd = CreateBeside(path, existing, temp);
     if (fd < 0) return -1;
-    bool ok = WriteAll(fd, bytes) && ::fchmod(fd, NewFileMode(existing)) == 0 && ::fsync(fd) == 0;
+    bool ok = WriteAll(fd, bytes) && ::fsync(fd) == 0;
     int error = errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
@@ -85,11 +114,19 @@ int WriteBesideAndRename(const std::string& path, std::span<const std::uint8_t> 
     return ok ? 1 : 0;
 }
 
-// Writes the existing file in place: truncated, written, flushed, closed.
+// Writes the existing file in place: opened, checked to be the regular file
+// it was, truncated, written, flushed, closed.
 bool WriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return false;
-    const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int error = S_ISREG(info.st_mode) ? errno : EINVAL;
+        ::close(fd);
+        errno = error;
+        return false;
+    }
+    const bool written = ::ftruncate(fd, 0) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
     const int error = errno;
     const bool closed = ::close(fd) == 0;
     if (written) return closed;  // errno from close when it failed

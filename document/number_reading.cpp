@@ -8,12 +8,6 @@
 #include "document/utf8.h"
 #include "engine/number_text.h"
 
-// Marks a sentence for the desktop program's translators, whose tool reads
-// this name; the document itself needs no Qt.
-#ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
-#endif
-
 namespace tabrix {
 
 namespace {
@@ -229,15 +223,18 @@ PastedNumber ReadPastedNumber(std::string_view text, char localeDecimal) {
     return reading;
 }
 
-std::vector<PasteSentence> PastedNumberSentences(const PastedNumber& reading) {
+// The translators' context of the sentences below.
+constexpr const char* kContext = "PastedNumber";
+
+Notice PastedNumberSentences(const PastedNumber& reading) {
     using Outcome = PastedNumber::Outcome;
     switch (reading.outcome) {
         case Outcome::Read: {
-            std::vector<PasteSentence> sentences = {{QT_TRANSLATE_NOOP("PastedNumber", "Pasted %1 \u2014 read \u201C%2\u201D as %1"),
+            Notice sentences = {{kContext, QT_TRANSLATE_NOOP("PastedNumber", "Pasted %1 \u2014 read \u201C%2\u201D as %1"),
                                                      {ExactText(reading.value), reading.match}}};
             if (reading.decidedByLocale) {
                 sentences.push_back(
-                    {reading.decidedAsDecimal
+                    {kContext, reading.decidedAsDecimal
                          ? QT_TRANSLATE_NOOP("PastedNumber", "(\u201C%1\u201D is the decimal separator in your locale)")
                          : QT_TRANSLATE_NOOP("PastedNumber", "(\u201C%1\u201D groups digits in your locale)"),
                      {std::string(1, *reading.decidedByLocale)}});
@@ -245,46 +242,20 @@ std::vector<PasteSentence> PastedNumberSentences(const PastedNumber& reading) {
             return sentences;
         }
         case Outcome::NoNumber:
-            return {{QT_TRANSLATE_NOOP("PastedNumber", "Nothing pasted: the clipboard text holds no number"), {}}};
+            return {{kContext, QT_TRANSLATE_NOOP("PastedNumber", "Nothing pasted: the clipboard text holds no number"), {}}};
         case Outcome::TwoNumbers:
-            return {{QT_TRANSLATE_NOOP("PastedNumber", "Nothing pasted: \u201C%1\u201D and \u201C%2\u201D are two numbers"),
+            return {{kContext, QT_TRANSLATE_NOOP("PastedNumber", "Nothing pasted: \u201C%1\u201D and \u201C%2\u201D are two numbers"),
                      {reading.match, reading.other}}};
         case Outcome::NotANotation:
-            return {{QT_TRANSLATE_NOOP("PastedNumber", "Nothing pasted: \u201C%1\u201D is not a way of writing a number"),
+            return {{kContext, QT_TRANSLATE_NOOP("PastedNumber", "Nothing pasted: \u201C%1\u201D is not a way of writing a number"),
                      {reading.match}}};
         case Outcome::OutOfRange:
-            return {{QT_TRANSLATE_NOOP("PastedNumber", "Nothing pasted: \u201C%1\u201D is beyond the range of numbers"),
+            return {{kContext, QT_TRANSLATE_NOOP("PastedNumber", "Nothing pasted: \u201C%1\u201D is beyond the range of numbers"),
                      {reading.match}}};
     }
     return {};
 }
 
-std::string FillIn(const PasteSentence& sentence) {
-    // One pass, so that a "%2" inside a pasted text stays as it is.
-    std::string text;
-    for (const char* c = sentence.text; *c != '\0'; ++c) {
-        const std::size_t index = c[0] == '%' && (c[1] == '1' || c[1] == '2') ? static_cast<std::size_t>(c[1] - '1') : 9;
-        if (index < sentence.values.size()) {
-            text += sentence.values[index];
-            ++c;
-        } else {
-            text += *c;
-        }
-    }
-    return text;
-}
-
-std::string DescribePastedNumber(const PastedNumber& reading) {
-    std::string line;
-    for (const PasteSentence& sentence : PastedNumberSentences(reading)) {
-        line += (line.empty() ? "" : " ") + FillIn(sentence);
-    }
-    return line;
-}
-
-std::string ExactText(double value) {
-    char buffer[32];
-    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
-}
+std::string DescribePastedNumber(const PastedNumber& reading) { return NoticeText(PastedNumberSentences(reading)); }
 
 }  // namespace tabrix

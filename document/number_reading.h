@@ -9,6 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "document/notice.h"
+#include "engine/number_text.h"
+
 namespace tabrix {
 
 struct PastedNumber {
@@ -39,29 +42,13 @@ struct PastedNumber {
 // three digits ("1,234").
 PastedNumber ReadPastedNumber(std::string_view text, char localeDecimal);
 
-// One sentence of what a reading tells the user: its English text with %1
-// and %2 where the values go (the desktop program translates the text), and
-// the values.
-struct PasteSentence {
-    const char* text;
-    std::vector<std::string> values;
-};
-
 // How the reading is told to the user: what was pasted and how the text was
 // read, with a second sentence when the locale decided a separator; or why
 // nothing was pasted.
-std::vector<PasteSentence> PastedNumberSentences(const PastedNumber& reading);
-
-// The sentence with its values put in.
-std::string FillIn(const PasteSentence& sentence);
+Notice PastedNumberSentences(const PastedNumber& reading);
 
 // The sentences in English on one line: "Pasted 1234.5 — read “1.234,50” as
 // 1234.5", or why nothing was pasted.
 std::string DescribePastedNumber(const PastedNumber& reading);
-
-// The shortest text that reads back to the same double, in C notation
-// ("3.141592653589793", "0.1", "1e-300"): what Copy Exact puts on the
-// clipboard.
-std::string ExactText(double value);
 
 }  // namespace tabrix

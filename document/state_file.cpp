@@ -3,9 +3,11 @@
 #include "document/file_io.h"
 #include "engine/main_line.h"
 #include "document/utf8.h"
+#include "engine/number_text.h"
 
 #include <algorithm>
-#include <bit>
+#include <array>
+#include <string_view>
 
 namespace tabrix {
 
@@ -53,7 +55,7 @@ public:
     void U32(std::uint32_t v) { Little(v, 4); }
     void I32(std::int32_t v) { Little(static_cast<std::uint32_t>(v), 4); }
     void Flag(bool b) { U16(b ? 1 : 0); }
-    void Double(double d) { Little(std::bit_cast<std::uint64_t>(d), 8); }
+    void Double(double d) { Little(BitsOf(d), 8); }
     void String(const std::string& text) {
         const std::u16string units = Utf8ToUtf16(text);
         const std::size_t n = units.size();
@@ -101,7 +103,7 @@ public:
     }
     bool Flag() { return Little(2) != 0; }
     std::int32_t I32() { return static_cast<std::int32_t>(static_cast<std::uint32_t>(Little(4))); }
-    double Double() { return std::bit_cast<double>(Little(8)); }
+    double Double() { return FromBits(Little(8)); }
 
     // A string in the tagged UTF-16 form or the untagged single-byte form.
     std::string String() {
@@ -140,6 +142,51 @@ private:
     bool m_ok = true;
 };
 
+// The file's fields in their order, one list for writing and reading: each
+// is a flag, a string, a double, the registers or the 32-bit digit count.
+// The lift flag comes after the spare flag, unlike the members' order; the
+// key being held, the main line and the point column are not stored.
+template <typename Field, typename State>
+void ForEachFileField(Field&& field, State& s) {
+    field("m_bDecimal", s.m_bDecimal);
+    field("m_bEntering", s.m_bEntering);
+    field("m_bExponent", s.m_bExponent);
+    field("m_bShift", s.m_bShift);
+    field("m_bSpare", s.m_bSpare);
+    field("m_bLift", s.m_bLift);
+    field("m_strMantissa", s.m_strMantissa);
+    field("m_strFraction", s.m_strFraction);
+    field("m_strExponent", s.m_strExponent);
+    field("m_strMantSign", s.m_strMantSign);
+    field("m_strExpSign", s.m_strExpSign);
+    field("m_dX", s.m_dX);
+    field("m_dY", s.m_dY);
+    field("m_dZ", s.m_dZ);
+    field("m_dT", s.m_dT);
+    field("m_dReg", s.m_dReg);
+    field("m_strFormat", s.m_strFormat);
+    field("m_nDigits", s.m_nDigits);
+    field("m_strPrefix", s.m_strPrefix);
+    field("m_strAngle", s.m_strAngle);
+}
+
+void Put(Writer& w, bool value) { w.Flag(value); }
+void Put(Writer& w, const std::string& value) { w.String(value); }
+void Put(Writer& w, double value) { w.Double(value); }
+void Put(Writer& w, std::int32_t value) { w.I32(value); }
+void Put(Writer& w, const std::array<double, 10>& values) {
+    for (double value : values) w.Double(value);
+}
+
+void Get(Reader& r, bool& value) { value = r.Flag(); }
+void Get(Reader& r, std::string& value) { value = r.String(); }
+void Get(Reader& r, double& value) { value = r.Double(); }
+// A digit count outside 0..9 is held to that range.
+void Get(Reader& r, std::int32_t& value) { value = std::clamp(r.I32(), 0, 9); }
+void Get(Reader& r, std::array<double, 10>& values) {
+    for (double& value : values) value = r.Double();
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> EncodeString(const std::string& text) {
@@ -148,29 +195,16 @@ std::vector<std::uint8_t> EncodeString(const std::string& text) {
     return writer.Take();
 }
 
+std::vector<std::string_view> StateFileFieldNames() {
+    std::vector<std::string_view> names;
+    const CalculatorState state;
+    ForEachFileField([&](const char* name, const auto&) { names.push_back(name); }, state);
+    return names;
+}
+
 std::vector<std::uint8_t> EncodeState(const CalculatorState& s) {
     Writer w;
-    // The lift flag comes after the spare flag, unlike the members' order.
-    w.Flag(s.m_bDecimal);
-    w.Flag(s.m_bEntering);
-    w.Flag(s.m_bExponent);
-    w.Flag(s.m_bShift);
-    w.Flag(s.m_bSpare);
-    w.Flag(s.m_bLift);
-    w.String(s.m_strMantissa);
-    w.String(s.m_strFraction);
-    w.String(s.m_strExponent);
-    w.String(s.m_strMantSign);
-    w.String(s.m_strExpSign);
-    w.Double(s.m_dX);
-    w.Double(s.m_dY);
-    w.Double(s.m_dZ);
-    w.Double(s.m_dT);
-    for (double r : s.m_dReg) w.Double(r);
-    w.String(s.m_strFormat);
-    w.I32(s.m_nDigits);
-    w.String(s.m_strPrefix);
-    w.String(s.m_strAngle);
+    ForEachFileField([&](const char*, const auto& value) { Put(w, value); }, s);
     return w.Take();
 }
 
@@ -178,31 +212,59 @@ std::optional<CalculatorState> DecodeState(std::span<const std::uint8_t> bytes, 
                                            std::string* why) {
     Reader r(bytes);
     CalculatorState s = base;
-    s.m_bDecimal = r.Flag();
-    s.m_bEntering = r.Flag();
-    s.m_bExponent = r.Flag();
-    s.m_bShift = r.Flag();
-    s.m_bSpare = r.Flag();
-    s.m_bLift = r.Flag();
-    s.m_strMantissa = r.String();
-    s.m_strFraction = r.String();
-    s.m_strExponent = r.String();
-    s.m_strMantSign = r.String();
-    s.m_strExpSign = r.String();
-    s.m_dX = r.Double();
-    s.m_dY = r.Double();
-    s.m_dZ = r.Double();
-    s.m_dT = r.Double();
-    for (double& reg : s.m_dReg) reg = r.Double();
-    s.m_strFormat = r.String();
-    s.m_nDigits = std::clamp(r.I32(), 0, 9);
-    s.m_strPrefix = r.String();
-    s.m_strAngle = r.String();
+    ForEachFileField([&](const char*, auto& value) { Get(r, value); }, s);
     if (!r.Ok() || !r.AtEnd()) {
         if (why != nullptr) *why = r.Ok() ? "not a state file (it goes on after its last field)" : "not a state file (it ends early)";
         return std::nullopt;
     }
     return s;
+}
+
+std::vector<std::uint8_t> EncodeSnapshot(const CalculatorState& state) {
+    Writer w;
+    ForEachFileField([&](const char*, const auto& value) { Put(w, value); }, state);
+    w.String(state.m_strDisplay);
+    w.I32(state.m_nPointPos);
+    return w.Take();
+}
+
+std::optional<CalculatorState> DecodeSnapshot(std::span<const std::uint8_t> bytes) {
+    Reader r(bytes);
+    CalculatorState s;
+    ForEachFileField([&](const char*, auto& value) { Get(r, value); }, s);
+    s.m_strDisplay = r.String();
+    s.m_nPointPos = r.I32();
+    if (!r.Ok() || !r.AtEnd()) return std::nullopt;
+    return s;
+}
+
+std::string SnapshotText(const CalculatorState& state) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string text;
+    for (const std::uint8_t byte : EncodeSnapshot(state)) {
+        text += kHex[byte >> 4];
+        text += kHex[byte & 0xF];
+    }
+    return text;
+}
+
+std::optional<CalculatorState> ReadSnapshotText(std::string_view text) {
+    const auto nibble = [](char c) {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        return -1;
+    };
+    if (text.size() % 2 != 0) return std::nullopt;
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(text.size() / 2);
+    for (std::size_t i = 0; i < text.size(); i += 2) {
+        const int high = nibble(text[i]);
+        const int low = nibble(text[i + 1]);
+        if (high < 0 || low < 0) return std::nullopt;
+        bytes.push_back(static_cast<std::uint8_t>(high * 16 + low));
+    }
+    return DecodeSnapshot(bytes);
 }
 
 void ApplyLoadedState(CTabrixDoc& doc, const CalculatorState& state) {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "document/file_io.h"
@@ -26,6 +27,20 @@ std::vector<std::uint8_t> EncodeState(const CalculatorState& state);
 // file (it ends early)"). A digit count outside 0..9 is held to that range.
 std::optional<CalculatorState> DecodeState(std::span<const std::uint8_t> bytes, const CalculatorState& base,
                                            std::string* why = nullptr);
+
+// The members the file stores, by name, in the file's order (for the test
+// that every member of the state record is stored or knowingly not).
+std::vector<std::string_view> StateFileFieldNames();
+
+// The whole state as the calculator shows it: the file's fields, then the
+// main line and its point column (the key being held is not kept). For the
+// tape's state lines and the kept session, which must come back exactly as
+// they were shown; nothing when the bytes are not such a snapshot.
+std::vector<std::uint8_t> EncodeSnapshot(const CalculatorState& state);
+std::optional<CalculatorState> DecodeSnapshot(std::span<const std::uint8_t> bytes);
+// The same as text: the bytes in hexadecimal, two digits each.
+std::string SnapshotText(const CalculatorState& state);
+std::optional<CalculatorState> ReadSnapshotText(std::string_view text);
 
 // One string field in the tagged encoding (exposed for tests).
 std::vector<std::uint8_t> EncodeString(const std::string& text);

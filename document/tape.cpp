@@ -1,13 +1,12 @@
 #include "document/tape.h"
 
 #include <algorithm>
-#include <charconv>
 
-#include "document/number_reading.h"
 #include "engine/key_codes.h"
 #include "engine/key_table.h"
-#include "engine/keyboard_map.h"
+#include "engine/virtual_keys.h"
 #include "engine/main_line.h"
+#include "engine/number_text.h"
 
 namespace tabrix {
 
@@ -16,12 +15,24 @@ namespace {
 // The column where a script line's "# X" begins, when the tokens leave room.
 constexpr std::size_t kCommentColumn = 12;
 
-std::string KeyCodeToken(std::uint32_t code) { return "#" + std::to_string(code); }
+// "#26": a key code as the console takes it.
+std::string_view KeyCodeToken(std::uint32_t code, char (&buffer)[16]) {
+    buffer[0] = '#';
+    const std::string digits = std::to_string(code);
+    digits.copy(buffer + 1, sizeof buffer - 1);
+    return {buffer, digits.size() + 1};
+}
 
 // What a shifted function reads as after F: a prefix by its word ("FIX"),
 // anything else after an "f" ("f SIN⁻¹").
 std::string ShiftedLabel(const KeyFunction& function) {
     return function.IsPrefix() ? std::string(function.label) : "f " + std::string(function.label);
+}
+
+CalculatorState WithoutHeldKey(const CalculatorState& state) {
+    CalculatorState copy = state;
+    copy.m_nKey = 0;
+    return copy;
 }
 
 }  // namespace
@@ -31,32 +42,59 @@ CTape::CTape(const CTabrixDoc& doc, const RandomDraws* draws) : m_doc(doc), m_dr
 void CTape::RecordKey(std::uint32_t code, const std::function<void()>& run) {
     const bool shifted = m_doc.m_bShift;
     const std::uint64_t drawsBefore = m_draws != nullptr ? m_draws->Count() : 0;
+    // A key without a function (a tap beside the keys) is written only when
+    // it changed something: it ended a shift or a prefix, or refreshed the
+    // main line. Every other key changes something (F the shift, at least).
+    std::optional<CalculatorState> before;
+    if (code != keys::kShift && KeyFunctionOf(code, shifted).label.empty()) before = WithoutHeldKey(m_doc.State());
     run();
+    if (before && *before == WithoutHeldKey(m_doc.State())) return;
     AddKeyItem(code, shifted, drawsBefore);
     EndStep();
+}
+
+void CTape::AddItem(ItemKind kind, std::string_view token, std::string_view label) {
+    // Digits and points typed one after another read as one number: "12.5".
+    const bool joins = !m_open.empty() && !(kind == ItemKind::Digit && m_open.back().kind == ItemKind::Digit);
+    m_open.push_back({kind, static_cast<std::uint32_t>(m_openTokens.size()),
+                      static_cast<std::uint32_t>(m_openLabel.size())});
+    if (joins) {
+        m_openTokens += ' ';
+        m_openLabel += ' ';
+    }
+    m_openTokens += token;
+    m_openLabel += label;
+}
+
+void CTape::DropLastItem() {
+    m_openTokens.resize(m_open.back().tokenStart);
+    m_openLabel.resize(m_open.back().labelStart);
+    m_open.pop_back();
 }
 
 void CTape::AddKeyItem(std::uint32_t code, bool shifted, std::uint64_t drawsBefore) {
     const KeyFunction& plain = KeyFunctionOf(code, false);
     const KeyFunction& function = KeyFunctionOf(code, shifted);
     // The number RAN# drew goes before the key, so that a replay draws it again.
-    const std::string draw =
-        m_draws != nullptr && m_draws->Count() != drawsBefore ? "draw:" + std::to_string(m_draws->Last()) + " " : "";
+    std::string draw;
+    if (m_draws != nullptr && m_draws->Count() != drawsBefore) draw = "draw:" + std::to_string(m_draws->Last()) + " ";
+    char codeToken[16];
     if (code == keys::kShift) {
-        m_open.push_back({shifted ? ItemKind::Idle : ItemKind::Shift, std::string(plain.token), "f"});
+        AddItem(shifted ? ItemKind::Key : ItemKind::Shift, plain.token, "f");
     } else if (shifted && !function.token.empty() && !m_open.empty() && m_open.back().kind == ItemKind::Shift) {
         // F and this key are one word: "ASIN" presses both.
-        m_open.pop_back();
-        m_open.push_back({ItemKind::Key, draw + std::string(function.token), ShiftedLabel(function)});
+        DropLastItem();
+        AddItem(ItemKind::Key, draw + std::string(function.token), ShiftedLabel(function));
     } else if (shifted && !function.label.empty()) {
-        // The shift was on before the line began (a loaded state): the key alone.
-        const std::string token = plain.token.empty() ? KeyCodeToken(code) : std::string(plain.token);
-        m_open.push_back({ItemKind::Key, draw + token, ShiftedLabel(function)});
+        // The shift was on before the line began (a loaded state, an undo): the key alone.
+        const std::string_view token = plain.token.empty() ? KeyCodeToken(code, codeToken) : plain.token;
+        AddItem(ItemKind::Key, draw + std::string(token), ShiftedLabel(function));
     } else if (plain.token.empty() || shifted) {
-        m_open.push_back({ItemKind::Idle, KeyCodeToken(code), KeyCodeToken(code)});
+        const std::string_view token = KeyCodeToken(code, codeToken);
+        AddItem(ItemKind::Key, token, token);
     } else {
         const bool digit = plain.digit >= 0 || code == keys::kPoint;
-        m_open.push_back({digit ? ItemKind::Digit : ItemKind::Key, std::string(plain.token), std::string(plain.label)});
+        AddItem(digit ? ItemKind::Digit : ItemKind::Key, plain.token, plain.label);
     }
 }
 
@@ -65,33 +103,20 @@ void CTape::RecordKeyRelease(std::uint32_t virtualKey, const std::function<void(
         RecordKey(code, run);
         return;
     }
-    if (virtualKey != vk::kDelete && virtualKey != vk::kEscape) {
-        run();  // a key the calculator does not know: it changes nothing
-        return;
-    }
     run();
+    if (virtualKey != vk::kDelete && virtualKey != vk::kEscape) return;  // a key the calculator does not know
     const bool del = virtualKey == vk::kDelete;
-    m_open.push_back({ItemKind::Key, del ? "vk:0x2E" : "vk:0x1B", del ? "Del" : "Esc"});
+    AddItem(ItemKind::Key, del ? "vk:0x2E" : "vk:0x1B", del ? "Del" : "Esc");
     EndStep();
 }
 
 void CTape::RecordCommand(const std::function<std::optional<TapeStep>()>& run) {
     if (std::optional<TapeStep> step = run()) {
-        m_open.push_back({ItemKind::Command, std::move(step->tokens), std::move(step->label)});
+        AddItem(ItemKind::Command, step->tokens, step->label);
         m_endLine = step->endsLine;
     }
     EndStep();
     m_endLine = false;
-}
-
-std::string CTape::Joined(std::string Item::*part) const {
-    // Digits and points typed one after another read as one number: "12.5".
-    std::string text;
-    for (std::size_t i = 0; i < m_open.size(); ++i) {
-        if (i > 0 && !(m_open[i].kind == ItemKind::Digit && m_open[i - 1].kind == ItemKind::Digit)) text += ' ';
-        text += m_open[i].*part;
-    }
-    return text;
 }
 
 void CTape::EndStep() {
@@ -99,22 +124,15 @@ void CTape::EndStep() {
     const std::size_t openLine = m_lines.size();
     const bool pending = !m_endLine && (m_doc.m_bEntering || m_doc.m_bShift || !m_doc.m_strPrefix.empty());
     if (pending) {
-        m_openTokens = Joined(&Item::token);
-        m_openLabel = Joined(&Item::label);
         m_openShown = MainLineAsRead(m_doc);
         m_openValue = m_doc.m_bEntering ? m_doc.GetEntryValue() : m_doc.m_dX;
         Notify(openLine);
         return;
     }
-    // A line of nothing but F and taps beside the keys ("F F", "F #0") did nothing.
-    const auto idle = [](const Item& item) { return item.kind == ItemKind::Idle || item.kind == ItemKind::Shift; };
-    if (std::all_of(m_open.begin(), m_open.end(), idle)) {
-        m_open.clear();
-        Notify(openLine);
-        return;
-    }
-    StoreLine(Joined(&Item::token), Joined(&Item::label), MainLineAsRead(m_doc), m_doc.m_dX);
+    StoreLine(m_openTokens, m_openLabel, MainLineAsRead(m_doc), m_doc.m_dX);
     m_open.clear();
+    m_openTokens.clear();
+    m_openLabel.clear();
     Notify(openLine);
 }
 
@@ -134,6 +152,8 @@ TapeLine CTape::Line(std::size_t index) const {
 
 void CTape::Clear() {
     m_open.clear();
+    m_openTokens.clear();
+    m_openLabel.clear();
     m_lines.clear();
     m_chars.clear();
     Notify(0);
@@ -163,34 +183,37 @@ std::string CTape::Save() const {
     return saved;
 }
 
-bool CTape::Load(std::string_view saved) {
-    std::vector<std::string_view> fields;
-    std::vector<std::pair<std::vector<std::string_view>, double>> lines;
+std::size_t CTape::Load(std::string_view saved) {
+    const std::size_t before = m_lines.size();
+    std::size_t skipped = 0;
+    std::string_view fields[4];
     for (std::size_t start = 0; start < saved.size();) {
         const std::size_t end = std::min(saved.find('\n', start), saved.size());
         const std::string_view text = saved.substr(start, end - start);
         start = end + 1;
-        fields.clear();
-        for (std::size_t from = 0;;) {
+        std::size_t count = 0;
+        for (std::size_t from = 0; count < 5;) {
             const std::size_t tab = text.find('\t', from);
-            fields.push_back(text.substr(from, tab - from));
+            if (count < 4) fields[count] = text.substr(from, tab - from);
+            ++count;
             if (tab == std::string_view::npos) break;
             from = tab + 1;
         }
-        double value = 0;
-        const std::string_view number = fields.back();
-        const auto [ptr, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-        if (fields.size() != 4 || error != std::errc{} || ptr != number.data() + number.size()) return false;
-        lines.push_back({{fields[0], fields[1], fields[2]}, value});
+        const std::optional<double> value = count == 4 ? ReadExactText(fields[3]) : std::nullopt;
+        if (!value) {
+            ++skipped;
+            continue;
+        }
+        StoreLine(fields[0], fields[1], fields[2], *value);
     }
-    for (const auto& [parts, value] : lines) StoreLine(parts[0], parts[1], parts[2], value);
-    Notify(m_lines.size() - lines.size());
-    return true;
+    if (m_lines.size() != before) Notify(before);
+    return skipped;
 }
 
 std::size_t CTape::MemoryBytes() const { return m_chars.capacity() + m_lines.capacity() * sizeof(Record); }
 
 void CTape::Notify(std::size_t firstChanged) {
+    ++m_revision;
     if (m_changed) m_changed(firstChanged);
 }
 

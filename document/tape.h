@@ -5,9 +5,10 @@
 // Keys that leave something pending (a number being typed, the F shift, a
 // prefix) open a line that the next keys and commands continue; the line is
 // complete once nothing is pending, so that "12 ENTER", "3 +", "f SIN⁻¹",
-// "FIX 2" and "STO 3" are lines. A line of nothing but F and taps beside the
-// keys ("F F") is left out. Undo and Redo add lines; nothing ever takes a
-// line away but Clear.
+// "FIX 2" and "STO 3" are lines. Every key that changed something is on
+// it, since Undo steps through each of them: "F F" is a line, while a tap
+// beside the keys with nothing pending is not. Undo and Redo add lines;
+// nothing ever takes a line away but Clear.
 //
 // Each line is kept twice in words: the console's tokens that replay it
 // ("ASIN", "draw:123 RAN", "paste:\"1 234,50\"") and the labels a person
@@ -70,26 +71,32 @@ public:
 
     // Every line in full (the open one too, as a line), one per text line:
     // tokens, labels, main line and X's exact value, separated by tabs; and
-    // the lines such a text holds, added after the completed lines (false,
-    // adding nothing, when it is not such a text).
+    // the lines such a text holds, added after the completed lines. A text
+    // line that is not such a line is skipped, and the others are kept;
+    // returns how many were skipped.
     std::string Save() const;
-    bool Load(std::string_view saved);
+    std::size_t Load(std::string_view saved);
 
     // Called after every change of the lines with the index of the first line
     // that changed (it may be Size(): a line went away).
     void SetChangedCallback(std::function<void(std::size_t firstChanged)> callback) { m_changed = std::move(callback); }
 
+    // Goes up with every change of the lines.
+    std::uint64_t Revision() const { return m_revision; }
+
     // The bytes the lines take, for measuring.
     std::size_t MemoryBytes() const;
 
 private:
-    // Digits join into one number; an F may join the key after it; F that
-    // turns the shift off and taps beside the keys do nothing.
-    enum class ItemKind { Digit, Shift, Idle, Key, Command };
+    // Digits join into one number; an F that turns the shift on may join the
+    // key after it.
+    enum class ItemKind : std::uint8_t { Digit, Shift, Key, Command };
+    // An item of the open line: where its words begin in the line's texts
+    // (before the blank that parts it from the item in front).
     struct Item {
         ItemKind kind;
-        std::string token;
-        std::string label;
+        std::uint32_t tokenStart;
+        std::uint32_t labelStart;
     };
     struct Record {
         double value;
@@ -101,7 +108,8 @@ private:
 
     void EndStep();
     void AddKeyItem(std::uint32_t code, bool shifted, std::uint64_t drawsBefore);
-    std::string Joined(std::string Item::*part) const;
+    void AddItem(ItemKind kind, std::string_view token, std::string_view label);
+    void DropLastItem();
     // A completed line into the packed buffer.
     void StoreLine(std::string_view tokens, std::string_view label, std::string_view shown, double value);
     void Notify(std::size_t firstChanged);
@@ -115,6 +123,7 @@ private:
     std::string m_chars;  // tokens, label and shown of every completed line, one after another
     std::vector<Record> m_lines;
     std::function<void(std::size_t)> m_changed;
+    std::uint64_t m_revision = 0;
 };
 
 }  // namespace tabrix

@@ -1,6 +1,7 @@
 #include "document/tape_steps.h"
 
 #include "document/command_tokens.h"
+#include "document/state_file.h"
 
 namespace tabrix::tape_steps {
 
@@ -38,11 +39,6 @@ TapeStep PasteNumber(const PastedNumber& reading) {
             "Paste Number \u201C" + Glance(reading.match) + "\u201D"};
 }
 
-TapeStep PasteValue(double value) {
-    const std::string text = ExactText(value);
-    return {With(tokens::kPaste, tokens::Quoted(text)), "Paste " + text};
-}
-
 TapeStep Store(int reg) { return {With(tokens::kStore, std::to_string(reg)), "STO " + std::to_string(reg)}; }
 TapeStep Recall(int reg) { return {With(tokens::kRecall, std::to_string(reg)), "RCL " + std::to_string(reg)}; }
 TapeStep Undo() { return {std::string(tokens::kUndo), "Undo", true}; }
@@ -55,5 +51,7 @@ TapeStep Load(std::string_view path) {
     const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
     return {With(tokens::kLoad, tokens::Quoted(path)), "Load State " + Glance(name)};
 }
+
+TapeStep State(const CalculatorState& state) { return {With(tokens::kState, SnapshotText(state)), "Start"}; }
 
 }  // namespace tabrix::tape_steps

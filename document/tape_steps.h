@@ -7,6 +7,7 @@
 
 #include "document/number_reading.h"
 #include "document/tape.h"
+#include "engine/calculator_state.h"
 
 namespace tabrix::tape_steps {
 
@@ -18,8 +19,6 @@ TapeStep Paste(std::string_view text);
 // Paste Number that read `reading`: replayed as the exact value it read, so
 // that the replay does not depend on the locale.
 TapeStep PasteNumber(const PastedNumber& reading);
-// A value put into X as a paste would (the tape's own double-click).
-TapeStep PasteValue(double value);
 TapeStep Store(int reg);
 TapeStep Recall(int reg);
 TapeStep Undo();
@@ -27,5 +26,9 @@ TapeStep Redo();
 TapeStep Reset();
 TapeStep New();
 TapeStep Load(std::string_view path);
+// The whole state set at once, where the tape starts from a calculator that
+// is not at its defaults (after Clear Tape, or a kept session whose tape was
+// lost): a replay starts from the same state.
+TapeStep State(const CalculatorState& state);
 
 }  // namespace tabrix::tape_steps

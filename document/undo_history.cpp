@@ -9,31 +9,46 @@ void CUndoHistory::TakeSnapshot(CalculatorState& slot) const {
     slot.m_nKey = 0;
 }
 
-void CUndoHistory::Record(const std::function<void()>& change) {
+bool CUndoHistory::Record(const std::function<void()>& change) {
     if (m_recording) {
         change();
-        return;
+        return true;
     }
     CalculatorState& before = m_undo.PushSlot();
     TakeSnapshot(before);
-    m_recording = true;
+    // Whatever `change` does, even throw, the history records again afterwards;
+    // a change that threw is not a step.
+    struct Recording {
+        CUndoHistory& history;
+        bool done = false;
+        explicit Recording(CUndoHistory& h) : history(h) { history.m_recording = true; }
+        ~Recording() {
+            history.m_recording = false;
+            if (!done) history.m_undo.Pop();
+        }
+    } recording(*this);
     change();
-    m_recording = false;
+    recording.done = true;
     before.m_nKey = m_doc.m_nKey;  // compared without the held key
     const bool changed = !(before == m_doc.State());
     before.m_nKey = 0;
     if (!changed) {
         m_undo.Pop();
-        return;
+        return false;
     }
     m_undo.DropBeyondCapacity();
     m_redo.Clear();
-    Notify();
+    return true;
 }
 
 void CUndoHistory::Undo() { Step(m_undo, m_redo); }
 
 void CUndoHistory::Redo() { Step(m_redo, m_undo); }
+
+void CUndoHistory::Clear() {
+    m_undo.Clear();
+    m_redo.Clear();
+}
 
 void CUndoHistory::Step(StateStack& from, StateStack& to) {
     if (from.Empty()) return;
@@ -41,7 +56,6 @@ void CUndoHistory::Step(StateStack& from, StateStack& to) {
     to.DropBeyondCapacity();
     Restore(from.Top());
     from.Pop();
-    Notify();
 }
 
 void CUndoHistory::Restore(const CalculatorState& state) {
@@ -49,10 +63,6 @@ void CUndoHistory::Restore(const CalculatorState& state) {
     // error text, or a line a direct clear left): nothing is recomputed.
     m_doc.SetState(state);
     m_doc.UpdateAllViews();
-}
-
-void CUndoHistory::Notify() {
-    if (m_changed) m_changed();
 }
 
 }  // namespace tabrix

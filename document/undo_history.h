@@ -5,25 +5,24 @@
 #include <cstddef>
 #include <functional>
 
-#include "document/change_recorder.h"
 #include "document/state_stack.h"
 #include "engine/calculator_state.h"
 
 namespace tabrix {
 
-class CUndoHistory final : public IChangeRecorder {
+class CUndoHistory final {
 public:
     static constexpr std::size_t kDefaultLevels = 1000;
 
     explicit CUndoHistory(CTabrixDoc& doc, std::size_t levels = kDefaultLevels);
 
-    // A change that leaves the state as it was (a tap on no key with nothing
-    // pending) is not remembered. A new change after an undo drops what could
-    // have been redone. A change made while another is being recorded counts
-    // as part of it.
-    void Record(const std::function<void()>& change);
-    // A key is one change.
-    void RecordKey(const UserKey&, const std::function<void()>& change) override { Record(change); }
+    // Runs `change` as one step that Undo takes back. A change that leaves
+    // the state as it was (a tap on no key with nothing pending) is not
+    // remembered; returns whether it changed anything. A new change after an
+    // undo drops what could have been redone. A change made while another is
+    // being recorded counts as part of it. A change that throws is not
+    // remembered, and the history goes on recording afterwards.
+    bool Record(const std::function<void()>& change);
 
     bool CanUndo() const { return !m_undo.Empty(); }
     bool CanRedo() const { return !m_redo.Empty(); }
@@ -33,9 +32,8 @@ public:
     void Undo();
     void Redo();
     std::size_t UndoLevels() const { return m_undo.Size(); }
-
-    // Called after every change of what can be undone or redone.
-    void SetChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
+    // Forgets every step: nothing to undo or redo.
+    void Clear();
 
 private:
     // Copies the state into `slot`, without the key being held: that is the
@@ -44,13 +42,11 @@ private:
     // Restores the newest state of `from` and keeps the current one on `to`.
     void Step(StateStack& from, StateStack& to);
     void Restore(const CalculatorState& state);
-    void Notify();
 
     CTabrixDoc& m_doc;
     StateStack m_undo;
     StateStack m_redo;
     bool m_recording = false;
-    std::function<void()> m_changed;
 };
 
 }  // namespace tabrix

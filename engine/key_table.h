@@ -26,6 +26,10 @@ enum class LiftRule : std::uint8_t { Untouched, Enables, Disables };
 struct KeyFunction {
     std::string_view label = {};  // as printed on or above the key ("SIN⁻¹"); empty for no function
     std::string_view token = {};  // the console's word for it ("ASIN")
+    // What it does in words ("arc sine"), in English: the desktop program
+    // translates it (context "KeyHelp"), the console shows it in its help.
+    // Empty for the digits, which say it themselves.
+    std::string_view description = {};
     EntryRule entry = EntryRule::Keeps;
     LiftRule lift = LiftRule::Untouched;
     int digit = -1;                                          // a digit key: OnDigit(digit)

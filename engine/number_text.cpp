@@ -30,6 +30,18 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' ||
 
 }  // namespace
 
+std::string ExactText(double value) {
+    char buffer[32];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+}
+
+std::optional<double> ReadExactText(std::string_view text) {
+    double value = 0;
+    const auto [ptr, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc{} || ptr != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
 std::string FormatFixed(double x, int decimals) { return ToChars(x, std::chars_format::fixed, decimals); }
 
 std::string FormatExponent(double x, int decimals) {

@@ -3,11 +3,36 @@
 // calculator must still write and read "1.5", never "1,5".
 #pragma once
 
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace tabrix {
+
+// The bits of a double and back (std::bit_cast, which not every standard
+// library has yet).
+inline std::uint64_t BitsOf(double x) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &x, sizeof bits);
+    return bits;
+}
+inline double FromBits(std::uint64_t bits) {
+    double x;
+    std::memcpy(&x, &bits, sizeof x);
+    return x;
+}
+// Equal to the bit: a NaN equals its own copy, -0 differs from +0.
+inline bool SameBits(double a, double b) { return BitsOf(a) == BitsOf(b); }
+
+// The shortest text that reads back to the same double, in C notation
+// ("3.141592653589793", "0.1", "1e-300", "-0", "inf", "nan"): what Copy
+// Exact puts on the clipboard and what the console and the tape write.
+std::string ExactText(double value);
+// A whole text as ExactText writes it back to its double; nothing for any
+// other text.
+std::optional<double> ReadExactText(std::string_view text);
 
 // x with `decimals` digits after the point, as printf's "%.Nf" writes it in the
 // C locale ("-0.00" for a negative value that rounds to zero, "nan", "inf").

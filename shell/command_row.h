@@ -10,7 +10,6 @@
 #include <functional>
 
 #include "document/services.h"
-#include "document/tape.h"
 
 namespace tabrix {
 
@@ -26,10 +25,6 @@ struct CommandRow {
     // after every change, as the document's OnUpdate handlers do; empty:
     // always enabled. A command found disabled is not carried out.
     std::function<void(ICommandUI&)> update = {};
-    bool recorded = true;  // one change for undo (false for Undo and Redo themselves)
-    // What the tape writes for it, asked once it has run; empty for commands
-    // that are no part of the calculation (zoom, About, Save State).
-    std::function<std::optional<TapeStep>()> tape = {};
 };
 
 }  // namespace tabrix

@@ -16,10 +16,11 @@
 #include <algorithm>
 
 #include "document/file_io.h"
-#include "document/tape_steps.h"
+#include "shell/app_folders.h"
 #include "shell/command_ids.h"
 #include "shell/toolbar_icons.h"
 #include "view/keypad_geometry.h"
+#include "view/picture_rect.h"
 #include "view/qt_text.h"
 
 namespace tabrix {
@@ -54,20 +55,15 @@ private:
 
 }  // namespace
 
-CMainFrame::CMainFrame(CTabrixDoc& doc, const FrameServices& services, QWidget* parent)
+CMainFrame::CMainFrame(CalculatorSession& session, const FrameServices& services, QWidget* parent)
     : QMainWindow(parent),
-      m_doc(doc),
+      m_calculator(session),
+      m_doc(session.Doc()),
       m_services(services),
-      m_commands(doc, DocumentServices{services.fileDialog, services.messageBox, services.recentFiles,
-                                       services.clipboard}),
-      m_history(doc),
-      m_draws(*doc.RandomSource()),
-      m_tape(doc, &m_draws),
-      m_view(new CTabrixView(doc, this)) {
+      m_view(new CTabrixView(session, this)) {
     setWindowTitle(QStringLiteral("Tabrix"));
     setCentralWidget(m_view);
-    m_doc.SetRandomSource(&m_draws);
-    m_view->SetChangeRecorder(this);
+    m_view->onPerformed = [this](const Outcome& outcome) { AfterAction(outcome); };
     m_doc.SetShellRequests(this);
 
     CreateActions();
@@ -79,10 +75,6 @@ CMainFrame::CMainFrame(CTabrixDoc& doc, const FrameServices& services, QWidget* 
     LoadKeyMap();
 
     m_view->setFocus();
-    m_history.SetChangedCallback([this] {
-        UpdateCommandUI();
-        m_session->Changed();
-    });
     const QVariant remembered = QSettings().value(QStringLiteral("View/Zoom"));
     ApplyZoom(StartZoom(remembered.isValid() ? std::optional<int>(remembered.toInt()) : std::nullopt,
                         AvailableScreen(m_services), [this](int percent) { return WindowSizeAt(percent); }));
@@ -96,11 +88,10 @@ CMainFrame::CMainFrame(CTabrixDoc& doc, const FrameServices& services, QWidget* 
 }
 
 CMainFrame::~CMainFrame() {
+    m_store.reset();     // kept once more, while the window's panels still look on
     delete m_tapePanel;  // its list lets go of the tape, which goes before the window's children
-    m_view->SetChangeRecorder(nullptr);  // the history goes before the view
     if (m_services.recentFiles != nullptr) m_services.recentFiles->SetChangedCallback(nullptr);
     m_doc.SetShellRequests(nullptr);
-    m_doc.SetRandomSource(&m_draws.Source());
 }
 
 std::vector<CommandRow> CMainFrame::CommandTable() {
@@ -115,64 +106,49 @@ std::vector<CommandRow> CMainFrame::CommandTable() {
 }
 
 std::vector<CommandRow> CMainFrame::FileCommands() {
+    using Kind = Action::Kind;
     std::vector<CommandRow> rows = {
-        {cmd::kFileSaveState, MenuId::File, tr("&Save State"), {}, [this] { m_commands.OnSaveState(); }},
-        {cmd::kFileLoadState, MenuId::File, tr("&Load State"), {}, [this] { m_loaded = m_commands.OnLoadState(); },
-         {}, true, [this] { return LoadedStep(); }},
+        {cmd::kFileSaveState, MenuId::File, tr("&Save State"), {}, [this] { Perform(Action::Command(Kind::Save)); }},
+        {cmd::kFileLoadState, MenuId::File, tr("&Load State"), {}, [this] { Perform(Action::Command(Kind::Load)); }},
         {.menu = MenuId::File},
     };
     for (int i = 0; i < RecentFileList::kMaxEntries; ++i) {
-        rows.push_back({cmd::kFileMruFirst + i, MenuId::File, {}, {}, [this, i] { OpenRecentFile(i); }, {}, true,
-                        [this] { return LoadedStep(); }});
+        rows.push_back({cmd::kFileMruFirst + i, MenuId::File, {}, {}, [this, i] { OpenRecentFile(i); }});
     }
     rows.insert(rows.end(), {
         {.menu = MenuId::File},
-        {cmd::kFileResetState, MenuId::File, tr("R&eset State"), {}, [this] { m_doc.OnResetState(); }, {}, true,
-         [] { return std::optional(tape_steps::Reset()); }},
+        {cmd::kFileResetState, MenuId::File, tr("R&eset State"), {}, [this] { Perform(Action::Command(Kind::Reset)); }},
         {cmd::kAppExit, MenuId::File, tr("E&xit"), {K(Qt::CTRL | Qt::Key_Q)}, [this] { close(); }},
         // Keys without a menu item. Ctrl+S never writes an empty file: it
         // saves the state like Save State.
-        {cmd::kFileNew, MenuId::None, {}, {K(Qt::CTRL | Qt::Key_N)},
-         [this] {
-             m_doc.OnNewDocument();
-             m_doc.UpdateAllViews();
-         },
-         {}, true, [] { return std::optional(tape_steps::New()); }},
-        {cmd::kFileOpen, MenuId::None, {}, {K(Qt::CTRL | Qt::Key_O)}, [this] { OpenDocument(); }, {}, true,
-         [this] { return LoadedStep(); }},
-        {cmd::kFileSave, MenuId::None, {}, {K(Qt::CTRL | Qt::Key_S)}, [this] { m_commands.OnSaveState(); }},
+        {cmd::kFileNew, MenuId::None, {}, {K(Qt::CTRL | Qt::Key_N)}, [this] { Perform(Action::Command(Kind::New)); }},
+        {cmd::kFileOpen, MenuId::None, {}, {K(Qt::CTRL | Qt::Key_O)}, [this] { OpenDocument(); }},
+        {cmd::kFileSave, MenuId::None, {}, {K(Qt::CTRL | Qt::Key_S)}, [this] { Perform(Action::Command(Kind::Save)); }},
     });
     return rows;
 }
 
 std::vector<CommandRow> CMainFrame::EditCommands() {
+    using Kind = Action::Kind;
+    const auto perform = [this](Kind kind) { return [this, kind] { Perform(Action::Command(kind)); }; };
+    const auto paste = [this](ICommandUI& ui) { m_calculator.Commands().OnUpdateEditPaste(ui); };
     return {
         {cmd::kEditUndo, MenuId::Edit, tr("&Undo"), {K(Qt::CTRL | Qt::Key_Z), K(Qt::ALT | Qt::Key_Backspace)},
-         [this] { m_history.Undo(); }, [this](ICommandUI& ui) { ui.Enable(m_history.CanUndo()); }, false,
-         [] { return std::optional(tape_steps::Undo()); }},
+         perform(Kind::Undo), [this](ICommandUI& ui) { ui.Enable(m_calculator.CanUndo()); }},
         {cmd::kEditRedo, MenuId::Edit, tr("&Redo"), {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-         [this] { m_history.Redo(); }, [this](ICommandUI& ui) { ui.Enable(m_history.CanRedo()); }, false,
-         [] { return std::optional(tape_steps::Redo()); }},
+         perform(Kind::Redo), [this](ICommandUI& ui) { ui.Enable(m_calculator.CanRedo()); }},
         {.menu = MenuId::Edit},
-        // These three carry their shortcut in their text.
-        {cmd::kEditCut, MenuId::Edit, tr("Cu&t\tCtrl+X"), {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)},
-         [this] { m_cut = m_commands.OnEditCut(); }, {}, true,
-         [this] { return m_cut ? std::optional(tape_steps::Cut()) : std::nullopt; }},
-        {cmd::kEditCopy, MenuId::Edit, tr("&Copy\tCtrl+C"), {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)},
-         [this] { m_commands.OnEditCopy(); }, {}, true, [] { return std::optional(tape_steps::Copy()); }},
-        {cmd::kEditPaste, MenuId::Edit, tr("&Paste\tCtrl+V"), {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)},
-         [this] { m_commands.OnEditPaste(); }, [this](ICommandUI& ui) { m_commands.OnUpdateEditPaste(ui); }, true,
-         [this] { return PastedStep(); }},
+        {cmd::kEditCut, MenuId::Edit, tr("Cu&t"), {K(Qt::CTRL | Qt::Key_X), K(Qt::SHIFT | Qt::Key_Delete)},
+         perform(Kind::Cut)},
+        {cmd::kEditCopy, MenuId::Edit, tr("&Copy"), {K(Qt::CTRL | Qt::Key_C), K(Qt::CTRL | Qt::Key_Insert)},
+         perform(Kind::Copy)},
+        {cmd::kEditPaste, MenuId::Edit, tr("&Paste"), {K(Qt::CTRL | Qt::Key_V), K(Qt::SHIFT | Qt::Key_Insert)},
+         perform(Kind::Paste), paste},
         {.menu = MenuId::Edit},
         {cmd::kEditCopyExact, MenuId::Edit, tr("Copy &Exact"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
-         [this] { m_commands.OnEditCopyExact(); }, {}, true, [] { return std::optional(tape_steps::CopyExact()); }},
+         perform(Kind::CopyExact)},
         {cmd::kEditPasteNumber, MenuId::Edit, tr("Paste &Number"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
-         [this] { PasteNumber(); }, [this](ICommandUI& ui) { m_commands.OnUpdateEditPaste(ui); }, true,
-         [this] {
-             return m_lastReading.outcome == PastedNumber::Outcome::Read
-                        ? std::optional(tape_steps::PasteNumber(m_lastReading))
-                        : std::nullopt;
-         }},
+         perform(Kind::PasteNumber), paste},
         {.menu = MenuId::Edit},
         {cmd::kEditPreferences, MenuId::Edit, tr("Pre&ferences\u2026"), {K(Qt::CTRL | Qt::Key_Comma)},
          [this] { EditPreferences(); }},
@@ -182,18 +158,17 @@ std::vector<CommandRow> CMainFrame::EditCommands() {
 std::vector<CommandRow> CMainFrame::RegisterCommands() {
     // The items read "0" to "9" until their menu first opens; then they show
     // the registers in the current format.
+    using Kind = Action::Kind;
     std::vector<CommandRow> rows;
     for (int n = 0; n < 10; ++n) {
         rows.push_back({kStoreCommandIds[n], MenuId::Sto, QString::number(n), {},
-                        [this, n] { m_commands.OnStoreRegister(n); },
-                        [this, n](ICommandUI& ui) { m_commands.OnUpdateStoreRegister(n, ui); }, true,
-                        [n] { return std::optional(tape_steps::Store(n)); }});
+                        [this, n] { Perform(Action::Register(Kind::Store, n)); },
+                        [this, n](ICommandUI& ui) { m_calculator.Commands().OnUpdateStoreRegister(n, ui); }});
     }
     for (int n = 0; n < 10; ++n) {
         rows.push_back({kRecallCommandIds[n], MenuId::Rcl, QString::number(n), {},
-                        [this, n] { m_commands.OnRecallRegister(n); },
-                        [this, n](ICommandUI& ui) { m_commands.OnUpdateRecallRegister(n, ui); }, true,
-                        [n] { return std::optional(tape_steps::Recall(n)); }});
+                        [this, n] { Perform(Action::Register(Kind::Recall, n)); },
+                        [this, n](ICommandUI& ui) { m_calculator.Commands().OnUpdateRecallRegister(n, ui); }});
     }
     return rows;
 }
@@ -209,10 +184,8 @@ std::vector<CommandRow> CMainFrame::ViewAndHelpCommands() {
         {.menu = MenuId::View},
         {cmd::kViewTape, MenuId::View, tr("&Tape"), {K(Qt::CTRL | Qt::Key_T)}, [this] { ShowTape(m_tapePanel == nullptr || m_tapePanel->isHidden()); },
          [this](ICommandUI& ui) { ui.SetCheck(m_tapePanel != nullptr && !m_tapePanel->isHidden()); }},
-        {cmd::kViewClearTape, MenuId::View, tr("&Clear Tape"), {}, [this] {
-             m_tape.Clear();
-             m_session->Changed();
-         }},
+        {cmd::kViewClearTape, MenuId::View, tr("&Clear Tape"), {},
+         [this] { Perform(Action::Command(Action::Kind::ClearTape)); }},
         {cmd::kViewSaveTapeAs, MenuId::View, tr("&Save Tape As\u2026"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
          [this] { SaveTapeAs(); }},
         {.menu = MenuId::View},
@@ -300,49 +273,21 @@ bool CMainFrame::OnCommand(int commandId) {
         row.update(probe);
         if (!probe.Enabled()) return true;  // a greyed item does nothing
     }
-    RunCommand(row);
+    row.handler();
     UpdateCommandUI();
     return true;
 }
 
-void CMainFrame::RunCommand(const CommandRow& row) {
-    // Every command but Undo and Redo is one change for undo (if it changes anything).
-    const auto run = [&] {
-        if (row.recorded) {
-            m_history.Record(row.handler);
-        } else {
-            row.handler();
-        }
-    };
-    if (!row.tape) {
-        run();
-        return;
-    }
-    m_tape.RecordCommand([&] {
-        run();
-        return row.tape();
-    });
+Outcome CMainFrame::Perform(const Action& action) {
+    const Outcome outcome = m_calculator.Perform(action);
+    AfterAction(outcome);
+    return outcome;
 }
 
-void CMainFrame::RecordKey(const UserKey& key, const std::function<void()>& change) {
-    const auto undoable = [&] { m_history.Record(change); };
-    if (key.kind == UserKey::Kind::Keypad) {
-        m_tape.RecordKey(key.code, undoable);
-    } else {
-        m_tape.RecordKeyRelease(key.code, undoable);
-    }
-}
-
-std::optional<TapeStep> CMainFrame::LoadedStep() const {
-    return m_loaded ? std::optional(tape_steps::Load(*m_loaded)) : std::nullopt;
-}
-
-std::optional<TapeStep> CMainFrame::PastedStep() const {
-    // Without text Paste only said so: nothing for the tape.
-    if (m_services.clipboard == nullptr || !m_services.clipboard->Open()) return std::nullopt;
-    const std::optional<std::string> text = m_services.clipboard->HasText() ? m_services.clipboard->GetText() : std::nullopt;
-    m_services.clipboard->Close();
-    return text ? std::optional(tape_steps::Paste(*text)) : std::nullopt;
+void CMainFrame::AfterAction(const Outcome& outcome) {
+    if (!outcome.notice.empty()) ShowNotice(NoticeText(outcome.notice));
+    if (outcome.changed && m_store) m_store->Changed();
+    UpdateCommandUI();
 }
 
 void CMainFrame::SetZoomPercent(int percent) {
@@ -409,26 +354,18 @@ void CMainFrame::RebuildRecentFiles() {
 }
 
 void CMainFrame::OpenRecentFile(int index) {
-    m_loaded.reset();
     if (m_services.recentFiles == nullptr || index >= m_services.recentFiles->Paths().size()) return;
     const std::string path = m_services.recentFiles->Paths()[index].toStdString();
     m_services.recentFiles->AddToRecentFileList(path);
     LoadFile(path);
 }
 
-void CMainFrame::PasteNumber() {
-    // The user's locale decides a lone "," or "." before three digits.
-    const QString point = QLocale().decimalPoint();
-    m_lastReading = m_commands.OnEditPasteNumber(point == QStringLiteral(",") ? ',' : '.');
-    ShowNotice(PasteNotice(m_lastReading));
-}
-
-QString CMainFrame::PasteNotice(const PastedNumber& reading) {
+QString CMainFrame::NoticeText(const Notice& notice) {
     QStringList sentences;
-    for (const PasteSentence& sentence : PastedNumberSentences(reading)) {
+    for (const Sentence& sentence : notice) {
         // The translated text, with the values put in as the document does.
-        const QByteArray text = QCoreApplication::translate("PastedNumber", sentence.text).toUtf8();
-        sentences << QtText(FillIn({text.constData(), sentence.values}));
+        const QByteArray text = QCoreApplication::translate(sentence.context, sentence.text).toUtf8();
+        sentences << QtText(FillIn(text.constData(), sentence.values));
     }
     return sentences.join(QLatin1Char(' '));
 }
@@ -436,13 +373,13 @@ QString CMainFrame::PasteNotice(const PastedNumber& reading) {
 void CMainFrame::ShowNotice(const QString& text) {
     // Under the LCD, for a few seconds; no box to dismiss.
     const QPoint below = m_view->mapToGlobal(
-        (m_view->PictureOrigin() + QPointF(17, 70) * m_view->PictureScale()).toPoint());
+        (m_view->PictureOrigin() + QPointF(kLcdWindow.left, kLcdWindow.bottom + 1) * m_view->PictureScale()).toPoint());
     QToolTip::showText(below, text, m_view, QRect(), 5000);
 }
 
 void CMainFrame::CreateTapePanel() {
-    m_tapePanel = new CTapePanel(m_tape, m_actions[cmd::kViewClearTape], m_actions[cmd::kViewSaveTapeAs],
-                                 [this](double value) { PasteValue(value); }, this);
+    m_tapePanel = new CTapePanel(m_calculator.Tape(), m_actions[cmd::kViewClearTape], m_actions[cmd::kViewSaveTapeAs],
+                                 [this](double value) { Perform(Action::PasteValue(value)); }, this);
     m_tapePanel->SetZoom(m_zoomPercent / 100.0);
     addDockWidget(Qt::RightDockWidgetArea, m_tapePanel);
     // Closed by its own button: remembered as hidden (not when the window goes).
@@ -473,47 +410,29 @@ void CMainFrame::SaveTapeAs() {
     const auto path = m_services.fileDialog->Choose(request);
     if (!path) return;
     std::string why;
-    if (!WriteFileText(*path, m_tape.Script(), &why) && m_services.messageBox != nullptr) {
+    if (!WriteFileText(*path, m_calculator.Tape().Script(), &why) && m_services.messageBox != nullptr) {
         m_services.messageBox->ShowMessage(kFileError, *path + ": " + why);
     }
 }
 
-void CMainFrame::PasteValue(double value) {
-    m_tape.RecordCommand([&] {
-        m_history.Record([&] { m_doc.ReplaceX(value); });
-        return std::optional(tape_steps::PasteValue(value));
-    });
-    UpdateCommandUI();
-}
-
-void CMainFrame::OpenStateFileAtStart(const QString& path) {
-    // Not a change to take back, but the first line of the tape.
-    m_tape.RecordCommand([&] {
-        LoadFile(path.toStdString());
-        return LoadedStep();
-    });
-}
+void CMainFrame::OpenStateFileAtStart(const QString& path) { LoadFile(path.toStdString()); }
 
 void CMainFrame::LoadFile(const std::string& path) {
     // Opening a document reports success even after "File Error"; the tape
     // writes a load only when the state was read.
-    m_loaded = m_commands.LoadStateFile(path) ? std::optional(path) : std::nullopt;
+    Perform(Action::WithText(Action::Kind::Load, path));
 }
 
 void CMainFrame::CreateSessionStore() {
-    QString folder = m_services.sessionFolder;
-    if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    m_session = std::make_unique<SessionStore>(m_doc, m_tape, folder);
-    m_session->SetEnabled(QSettings().value(QStringLiteral("Session/RestoreAtStart"), false).toBool());
-}
-
-bool CMainFrame::RestoreSession() {
-    if (!m_session->Enabled()) return false;
-    // A damaged file is told about once the window shows, where the notice goes.
-    return m_session->Restore([this](const QString& text) {
+    const QString folder = m_services.sessionFolder.isEmpty() ? DataFolder() : m_services.sessionFolder;
+    m_store = std::make_unique<SessionStore>(m_calculator, folder, [this](const QString& text) {
+        // Told once the window shows, where the notice goes.
         QMetaObject::invokeMethod(this, [this, text] { ShowNotice(text); }, Qt::QueuedConnection);
     });
+    m_store->SetEnabled(QSettings().value(QStringLiteral("Session/RestoreAtStart"), false).toBool());
 }
+
+bool CMainFrame::RestoreSession() { return m_store->Enabled() && m_store->Restore(); }
 
 void CMainFrame::LoadKeyMap() {
     QSettings settings;
@@ -528,17 +447,17 @@ void CMainFrame::ShowKeyboardKeys(bool shown) {
     QSettings().setValue(QStringLiteral("View/KeyboardKeys"), shown);
 }
 
-CPreferencesDialog::Values CMainFrame::Preferences() const { return {m_view->Keys(), m_session->Enabled()}; }
+CPreferencesDialog::Values CMainFrame::Preferences() const { return {m_view->Keys(), m_store->Enabled()}; }
 
 void CMainFrame::ApplyPreferences(const CPreferencesDialog::Values& values) {
     QSettings settings;
     values.keys.Save(settings);
     m_view->SetKeyMap(values.keys);
     settings.setValue(QStringLiteral("Session/RestoreAtStart"), values.restoreAtStart);
-    const bool wasOn = m_session->Enabled();
-    m_session->SetEnabled(values.restoreAtStart);
+    const bool wasOn = m_store->Enabled();
+    m_store->SetEnabled(values.restoreAtStart);
     // Turned on: kept from now, so that the next start finds this calculator.
-    if (values.restoreAtStart && !wasOn) m_session->SaveNow();
+    if (values.restoreAtStart && !wasOn) m_store->SaveNow();
     if (m_keysWindow != nullptr) m_keysWindow->SetKeyMap(values.keys);
 }
 
@@ -574,7 +493,6 @@ void CMainFrame::ShowKeysWindow() {
 }
 
 void CMainFrame::OpenDocument() {
-    m_loaded.reset();
     if (m_services.fileDialog == nullptr) return;
     FileDialogRequest request;
     request.mode = FileDialogRequest::Mode::Open;

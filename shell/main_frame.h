@@ -1,6 +1,8 @@
 // CMainFrame: the main window. It holds the calculator view, the menu bar
-// (File, Edit, STO, RCL, Help), the tool bar (Cut, Copy, Paste, About) and the
-// shortcuts, and routes every command id to its action.
+// (File, Edit, STO, RCL, View, Help), the tool bar (Cut, Copy, Paste, About),
+// the shortcuts, the dialogs, the zoom and the tape's panel, and routes every
+// command id to its action: most of them to the calculator session, which
+// alone decides what is one undo step and what the tape writes.
 #pragma once
 
 #include <QCoreApplication>
@@ -12,11 +14,7 @@
 #include <optional>
 #include <vector>
 
-#include "document/document_commands.h"
-#include "document/random_draws.h"
-#include "document/tape.h"
-#include "document/undo_history.h"
-#include "engine/calculator_state.h"
+#include "document/calculator_session.h"
 #include "platform/services.h"
 #include "shell/command_row.h"
 #include "shell/keys_window.h"
@@ -43,19 +41,21 @@ struct FrameServices {
     // The screen's area for windows, where the window starts; the primary
     // screen's when not given.
     std::function<QSize()> availableScreen;
-    // Where the calculator of the last session is kept; the application's
-    // local data folder when empty.
+    // Where the calculator of the last session is kept; the program's data
+    // folder (~/.local/share/tabrix) when empty.
     QString sessionFolder;
     // Shows the preferences and returns what the user chose (nothing for
     // Cancel); the Preferences dialog when not given.
     std::function<std::optional<CPreferencesDialog::Values>(const CPreferencesDialog::Values&)> editPreferences;
 };
 
-class CMainFrame : public QMainWindow, public IShellRequests, public IChangeRecorder {
+class CMainFrame : public QMainWindow, public IShellRequests {
     Q_DECLARE_TR_FUNCTIONS(CMainFrame)
 
 public:
-    CMainFrame(CTabrixDoc& doc, const FrameServices& services, QWidget* parent = nullptr);
+    // `session` has the same file dialog, message box, recent files and
+    // clipboard as `services`.
+    CMainFrame(CalculatorSession& session, const FrameServices& services, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // Carries out a command id as a menu item, button or shortcut would.
@@ -72,16 +72,16 @@ public:
     // and whether the calculator is kept between sessions).
     CPreferencesDialog::Values Preferences() const;
     void ApplyPreferences(const CPreferencesDialog::Values& values);
-    SessionStore& Session() { return *m_session; }
+    SessionStore& Store() { return *m_store; }
 
     // The ? key: opens the About box once the key has finished executing.
     void RequestAbout() override;
-    // A key from the view: one change for undo, and a step on the tape.
-    void RecordKey(const UserKey& key, const std::function<void()>& change) override;
 
-    DocumentCommands& Commands() { return m_commands; }
-    CUndoHistory& History() { return m_history; }
-    CTape& Tape() { return m_tape; }
+    // Carries out an action on the calculator session, then shows what the
+    // window shows of it: the menus' state, a notice, the session kept.
+    Outcome Perform(const Action& action);
+
+    CalculatorSession& Calculator() { return m_calculator; }
     // The tape's panel, once it has been shown.
     CTapePanel* TapePanel() const { return m_tapePanel; }
     // Help > Keys and Keyboard, once it has been opened.
@@ -107,25 +107,18 @@ private:
     // Runs the update handlers of the rows in `menu`, or with no menu those of
     // the rows that can be used without opening a menu (shortcuts, buttons).
     void UpdateCommandUI(std::optional<MenuId> menu = std::nullopt);
+    // What the window shows after any action, from the menus or the view.
+    void AfterAction(const Outcome& outcome);
     void CreateTapePanel();
     void ShowTape(bool shown);
     void SaveTapeAs();
-    // A value put into X as a paste would (a double-click on the tape).
-    void PasteValue(double value);
-    // Loads a state file as the document, and keeps its path for the tape.
+    // Loads a state file as the document (a recent file, Open, the file at
+    // start).
     void LoadFile(const std::string& path);
-    // Runs a command, one change for undo (unless it is Undo or Redo) and a
-    // line of the tape when the row says what the tape writes.
-    void RunCommand(const CommandRow& row);
-    // What the tape writes for a load, and for a paste (with its text).
-    std::optional<TapeStep> LoadedStep() const;
-    std::optional<TapeStep> PastedStep() const;
     void RebuildRecentFiles();
     void OpenRecentFile(int index);
-    // Paste Number, and what it read (or why it read nothing) shown briefly.
-    void PasteNumber();
-    // What Paste Number read, or why it read nothing, in words.
-    static QString PasteNotice(const PastedNumber& reading);
+    // A notice's sentences in the user's language.
+    static QString NoticeText(const Notice& notice);
     // A short message under the LCD that goes by itself.
     void ShowNotice(const QString& text);
     void OpenDocument();
@@ -143,23 +136,17 @@ private:
     // The whole window's size at a zoom step, decorations included.
     QSize WindowSizeAt(int percent);
 
+    CalculatorSession& m_calculator;
     CTabrixDoc& m_doc;
     FrameServices m_services;
-    DocumentCommands m_commands;
-    CUndoHistory m_history;
-    RandomDraws m_draws;  // RAN#'s numbers, as the tape writes them down
-    CTape m_tape;
     CTabrixView* m_view;
     CTapePanel* m_tapePanel = nullptr;
     CKeysWindow* m_keysWindow = nullptr;
-    std::optional<std::string> m_loaded;  // the state file the last load read
-    PastedNumber m_lastReading;           // what the last Paste Number read
-    bool m_cut = false;                   // the last Cut reached the clipboard and cleared X
     int m_zoomPercent = 100;
     std::vector<CommandRow> m_rows;
     std::map<int, std::size_t> m_rowOfId;
     std::map<int, QAction*> m_actions;
-    std::unique_ptr<SessionStore> m_session;  // goes before the tape it saves
+    std::unique_ptr<SessionStore> m_store;
 };
 
 }  // namespace tabrix

@@ -8,9 +8,8 @@ namespace tabrix {
 
 namespace {
 
-QSettings Settings() {
-    return QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Tabrix"));
-}
+// The program's settings file (its organisation and name set at start).
+QSettings Settings() { return QSettings(); }
 
 // A folder as people read it: the home folder as "~".
 QString ReadableFolder(const QString& path) {

@@ -10,7 +10,7 @@
 namespace tabrix {
 
 // The four most recent state files, newest first, kept in the settings
-// (organisation "Local AppWizard-Generated Applications", application "Tabrix").
+// (~/.config/tabrix/tabrix.conf, group "Recent File List").
 class RecentFileList final : public IRecentFiles {
 public:
     static constexpr int kMaxEntries = 4;

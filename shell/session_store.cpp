@@ -15,6 +15,9 @@ namespace {
 // or a power cut loses at most these few seconds.
 constexpr int kSaveDelayMs = 2000;
 
+// No kept session comes near this (a million tape lines take about 60 MB).
+constexpr std::size_t kMaxSessionFile = std::size_t{1} << 30;
+
 // Moves a file that could not be read out of the way, keeping it; its new
 // name, or nothing when it could not be moved.
 QString KeepAside(const QString& path) {
@@ -23,10 +26,17 @@ QString KeepAside(const QString& path) {
     return QFile::rename(path, aside) ? aside : QString();
 }
 
+// Keeps a copy of a file whose good part was read, as it was.
+QString CopyAside(const QString& path) {
+    const QString aside =
+        path + QStringLiteral(".damaged-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    return QFile::copy(path, aside) ? aside : QString();
+}
+
 }  // namespace
 
-SessionStore::SessionStore(CTabrixDoc& doc, CTape& tape, QString folder)
-    : m_doc(doc), m_tape(tape), m_folder(std::move(folder)) {
+SessionStore::SessionStore(CalculatorSession& session, QString folder, std::function<void(const QString&)> notice)
+    : m_session(session), m_folder(std::move(folder)), m_notice(std::move(notice)) {
     m_timer.setSingleShot(true);
     m_timer.setInterval(kSaveDelayMs);
     connect(&m_timer, &QTimer::timeout, this, [this] { SaveNow(); });
@@ -34,8 +44,9 @@ SessionStore::SessionStore(CTabrixDoc& doc, CTape& tape, QString folder)
 
 SessionStore::~SessionStore() { SaveNow(); }
 
-QString SessionStore::StateFile() const { return m_folder + QStringLiteral("/session.rpn"); }
-QString SessionStore::TapeFile() const { return m_folder + QStringLiteral("/session-tape.tsv"); }
+QString SessionStore::SessionFile() const { return m_folder + QStringLiteral("/session.txt"); }
+QString SessionStore::OldStateFile() const { return m_folder + QStringLiteral("/session.rpn"); }
+QString SessionStore::OldTapeFile() const { return m_folder + QStringLiteral("/session-tape.tsv"); }
 
 void SessionStore::SetEnabled(bool enabled) {
     m_enabled = enabled;
@@ -48,44 +59,72 @@ void SessionStore::Changed() {
 
 void SessionStore::SaveNow() {
     m_timer.stop();
-    if (!m_enabled || !QDir().mkpath(m_folder)) return;
-    const std::vector<std::uint8_t> state = EncodeState(m_doc.State());
-    WriteFileBytes(StateFile().toStdString(), state);
-    WriteFileText(TapeFile().toStdString(), m_tape.Save());
+    if (!m_enabled) return;
+    std::string why = "the folder cannot be made";
+    const bool saved =
+        QDir().mkpath(m_folder) && WriteFileText(SessionFile().toStdString(), m_session.KeptText(), &why);
+    if (saved) {
+        m_failureTold = false;
+        // The older pair, once read, is not read again.
+        QFile::remove(OldStateFile());
+        QFile::remove(OldTapeFile());
+        return;
+    }
+    if (m_failureTold) return;
+    m_failureTold = true;
+    m_notice(tr("The calculator cannot be kept for the next start: %1: %2. Tabrix tries again after the next change.")
+                 .arg(SessionFile(), QString::fromStdString(why)));
 }
 
-bool SessionStore::Restore(const std::function<void(const QString&)>& notice) {
-    if (!QFile::exists(StateFile())) return false;
-    std::string why;
-    const auto bytes = ReadStateBytes(StateFile().toStdString(), &why);
-    const auto state = bytes ? DecodeState(*bytes, m_doc.State(), &why) : std::nullopt;
-    if (!state) {
-        // The tape belongs to the calculator that could not be read: both go
-        // aside together. A file that cannot be moved is never overwritten:
-        // nothing is saved until the next start.
-        const QString aside = KeepAside(StateFile());
-        if (QFile::exists(TapeFile())) KeepAside(TapeFile());
+CalculatorSession::Restored SessionStore::RestoreOldPair() {
+    CalculatorSession::Restored restored;
+    const auto bytes = ReadStateBytes(OldStateFile().toStdString(), &restored.why);
+    const auto state = bytes ? DecodeState(*bytes, CalculatorState{}, &restored.why) : std::nullopt;
+    if (!state) return restored;
+    // The calculator as loading a state file shows it, and the tape's lines.
+    CTabrixDoc doc;
+    ApplyLoadedState(doc, *state);
+    std::optional<std::string> tape;
+    if (QFile::exists(OldTapeFile())) tape = ReadFileText(OldTapeFile().toStdString(), kMaxSessionFile);
+    return m_session.Restore(doc.State(), tape.value_or(std::string()));
+}
+
+bool SessionStore::Restore() {
+    const bool kept = QFile::exists(SessionFile());
+    if (!kept && !QFile::exists(OldStateFile())) return false;
+    CalculatorSession::Restored restored;
+    if (!kept) {
+        restored = RestoreOldPair();
+    } else if (const auto text = ReadFileText(SessionFile().toStdString(), kMaxSessionFile, &restored.why)) {
+        restored = m_session.RestoreKept(*text);
+    }
+    const std::string& why = restored.why;
+    if (!restored.restored) {
+        // What cannot be read goes aside, all of it together; a file that
+        // cannot be moved is never overwritten: nothing is saved until the
+        // next start.
+        const QString file = kept ? SessionFile() : OldStateFile();
+        const QString aside = KeepAside(file);
+        if (!kept && QFile::exists(OldTapeFile())) KeepAside(OldTapeFile());
         if (aside.isEmpty()) {
             SetEnabled(false);
-            notice(tr("The calculator of the last session could not be read (%1) and could not be moved aside; "
-                      "Tabrix starts afresh and saves no session until it is started again.")
-                       .arg(QString::fromStdString(why)));
+            m_notice(tr("The calculator of the last session could not be read: %1. It could not be moved aside "
+                        "either; Tabrix starts afresh and saves no session until it is started again.")
+                         .arg(QString::fromStdString(why)));
         } else {
-            notice(tr("The calculator of the last session could not be read (%1); Tabrix starts afresh. "
-                      "The file is kept as %2.")
-                       .arg(QString::fromStdString(why), aside));
+            m_notice(tr("The calculator of the last session could not be read: %1. Tabrix starts afresh; the file "
+                        "is kept as %2.")
+                         .arg(QString::fromStdString(why), aside));
         }
         return false;
     }
-    ApplyLoadedState(m_doc, *state);
-    if (!QFile::exists(TapeFile())) return true;
-    const auto tape = ReadFileText(TapeFile().toStdString(), std::size_t{1} << 30);
-    if (!tape || !m_tape.Load(*tape)) {
-        const QString aside = KeepAside(TapeFile());
-        if (aside.isEmpty()) SetEnabled(false);
-        notice(tr("The tape of the last session could not be read; the file is kept as %1.")
-                   .arg(aside.isEmpty() ? TapeFile() : aside));
+    if (restored.skippedLines > 0) {
+        const QString aside = CopyAside(kept ? SessionFile() : OldTapeFile());
+        m_notice(tr("%1 of the last session's tape lines could not be read and were left out; the file is kept as %2.")
+                     .arg(restored.skippedLines)
+                     .arg(aside.isEmpty() ? SessionFile() : aside));
     }
+    if (!kept) SaveNow();  // the older pair becomes one file
     return true;
 }
 

@@ -1,6 +1,9 @@
 #include "shell/tabrix_app.h"
 
+#include <QLocale>
+
 #include "shell/about_dlg.h"
+#include "shell/app_folders.h"
 #include "shell/app_icon.h"
 #include "shell/translations.h"
 #include "shell/x11_auto_repeat.h"
@@ -8,8 +11,8 @@
 namespace tabrix {
 
 CTabrixApp::CTabrixApp(int& argc, char** argv) : QApplication(argc, argv) {
-    setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    setApplicationName(QStringLiteral("Tabrix"));
+    setOrganizationName(QLatin1String(kSettingsOrganization));
+    setApplicationName(QLatin1String(kSettingsApplication));
     setApplicationDisplayName(QStringLiteral("Tabrix"));
     setDesktopFileName(QStringLiteral("tabrix"));
     setWindowIcon(AppIcon());
@@ -22,7 +25,7 @@ CTabrixApp::~CTabrixApp() {
 
 bool CTabrixApp::InitInstance(const std::optional<QString>& stateFile) {
     RequestDetectableAutoRepeat();  // a held key is released once (X11 only)
-    m_doc = std::make_unique<CTabrixDoc>();  // starts with the defaults
+    MoveFilesFromOldPlaces();
     m_clipboard = std::make_unique<QtClipboard>();
     m_recentFiles = std::make_unique<RecentFileList>();
     m_fileDialog = std::make_unique<QtFileDialog>();
@@ -34,7 +37,12 @@ bool CTabrixApp::InitInstance(const std::optional<QString>& stateFile) {
     services.clipboard = m_clipboard.get();
     services.recentFiles = m_recentFiles.get();
     services.showAbout = [this] { OnAppAbout(); };
-    m_frame = std::make_unique<CMainFrame>(*m_doc, services);
+    // The calculator starts with its defaults.
+    m_session = std::make_unique<CalculatorSession>(SessionServices{
+        {m_fileDialog.get(), m_messageBox.get(), m_recentFiles.get(), m_clipboard.get()}});
+    // The user's locale decides a lone "," or "." before three digits in Paste Number.
+    m_session->SetLocaleDecimal(QLocale().decimalPoint() == QStringLiteral(",") ? ',' : '.');
+    m_frame = std::make_unique<CMainFrame>(*m_session, services);
     m_fileDialog->SetParent(m_frame.get());
     m_messageBox->SetParent(m_frame.get());
 

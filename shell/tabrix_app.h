@@ -1,12 +1,12 @@
-// CTabrixApp: the application. It owns the calculator, the Qt services and
-// the main window, and starts them from the command line.
+// CTabrixApp: the application. It owns the calculator session, the Qt
+// services and the main window, and starts them from the command line.
 #pragma once
 
 #include <QApplication>
 #include <memory>
 #include <optional>
 
-#include "engine/calculator_state.h"
+#include "document/calculator_session.h"
 #include "shell/main_frame.h"
 #include "shell/qt_services.h"
 #include "shell/recent_files.h"
@@ -27,11 +27,11 @@ public:
     CMainFrame* MainFrame() const { return m_frame.get(); }
 
 private:
-    std::unique_ptr<CTabrixDoc> m_doc;
     std::unique_ptr<QtClipboard> m_clipboard;
     std::unique_ptr<RecentFileList> m_recentFiles;
     std::unique_ptr<QtFileDialog> m_fileDialog;
     std::unique_ptr<QtMessageBox> m_messageBox;
+    std::unique_ptr<CalculatorSession> m_session;
     std::unique_ptr<CMainFrame> m_frame;
 };
 

@@ -31,6 +31,7 @@ constexpr const char* kLabelWords[] = {
     QT_TRANSLATE_NOOP("Tape", "Cut"),          QT_TRANSLATE_NOOP("Tape", "Undo"),
     QT_TRANSLATE_NOOP("Tape", "Redo"),         QT_TRANSLATE_NOOP("Tape", "New"),
     QT_TRANSLATE_NOOP("Tape", "Del"),          QT_TRANSLATE_NOOP("Tape", "Esc"),
+    QT_TRANSLATE_NOOP("Tape", "Start"),
 };
 
 // A line's label in the user's language: a command's name at its start, or

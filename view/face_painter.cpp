@@ -12,6 +12,7 @@
 #include "view/key_labels.h"
 #include "view/keypad_geometry.h"
 #include "view/lcd_colors.h"
+#include "view/picture_rect.h"
 #include "view/qt_text.h"
 
 namespace tabrix {
@@ -49,7 +50,7 @@ void PaintBackground(QImage& image) {
 
 void PaintLcdPanel(QPainter& painter) {
     painter.fillRect(QRect(QPoint(7, 4), QPoint(232, 73)), kBezelColor);
-    painter.fillRect(QRect(QPoint(17, 11), QPoint(223, 68)), kLcdColor);
+    painter.fillRect(PictureRect(kLcdWindow), kLcdColor);
 }
 
 QFont LabelFont(int pixelSize, bool bold) {

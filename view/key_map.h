@@ -1,9 +1,10 @@
-// Which keyboard keys press which calculator keys. The standard map is the
-// calculator's own: the digits (top row and numeric keypad), the keypad's
-// + - * /, Return and Enter, F, E, both period keys, Backspace and Space.
-// People may change it; Delete (clear X) and Escape (clear all) stay as they
-// are. Modifiers are ignored: a key is its key and whether it sits on the
-// numeric keypad.
+// The desktop program's keyboard map, which people can change: which
+// keyboard keys (Qt's keys) press which calculator keys. The standard map is
+// the calculator's own (engine/virtual_keys.h has it by virtual-key code):
+// the digits (top row and numeric keypad), the keypad's + - * /, Return and
+// Enter, F, E, both period keys, Backspace and Space. People may change it;
+// Delete (clear X) and Escape (clear all) stay as they are. Modifiers are
+// ignored: a key is its key and whether it sits on the numeric keypad.
 #pragma once
 
 #include <QList>
@@ -47,7 +48,6 @@ public:
     // key bound to another code moves: that code is returned, else 0.
     int Bind(int code, const KeyboardKey& key, bool replace);
     void Unbind(int code, const KeyboardKey& key);
-    void Restore(const KeyMap& map, int code) { m_keys[code] = map.m_keys[code]; }
 
     // The key code a keyboard key presses, 0 for none.
     int CodeOf(const KeyboardKey& key) const;

@@ -7,6 +7,7 @@
 #include "engine/key_codes.h"
 #include "view/key_help.h"
 #include "view/keypad_geometry.h"
+#include "view/picture_rect.h"
 #include "view/qt_text.h"
 #include "view/spoken_lcd.h"
 #include "view/tabrix_view.h"
@@ -62,7 +63,7 @@ public:
         state.readOnly = true;
         return state;
     }
-    QRect rect() const override { return ScreenRect(m_view, QRectF(17, 11, 207, 58)); }
+    QRect rect() const override { return ScreenRect(m_view, PictureRect(kLcdWindow)); }
     QString text(QAccessible::Text t) const override {
         switch (t) {
             case QAccessible::Name:
@@ -84,8 +85,7 @@ public:
         return state;
     }
     QRect rect() const override {
-        const KeyRect r = GetKeyRect(m_code);
-        return ScreenRect(m_view, QRectF(r.left, r.top, r.Width(), r.Height()));
+        return ScreenRect(m_view, PictureRect(GetKeyRect(m_code)));
     }
     QString text(QAccessible::Text t) const override {
         // The name is the key's label; the description says all a tooltip does.

@@ -22,6 +22,10 @@ struct KeyRect {
     friend bool operator==(const KeyRect&, const KeyRect&) = default;
 };
 
+// The LCD's window in the picture, where every text of the LCD is drawn;
+// the bezel around it is part of the face.
+inline constexpr KeyRect kLcdWindow{17, 11, 224, 69};
+
 // The rectangle of key code k: six 35 x 30 keys to a row, 39 px apart across
 // and 35 px down, from (5, 92); ENTER (20) is two rows tall. Codes below 1 give
 // the empty rectangle.

@@ -11,6 +11,7 @@
 #include "view/keypad_accessibility.h"
 #include "view/keypad_geometry.h"
 #include "view/lcd_painter.h"
+#include "view/picture_rect.h"
 #include "engine/key_codes.h"
 #include "view/key_help.h"
 
@@ -27,7 +28,8 @@ quint64 PhysicalKey(const QKeyEvent& event) {
 
 }  // namespace
 
-CTabrixView::CTabrixView(CTabrixDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
+CTabrixView::CTabrixView(CalculatorSession& session, QWidget* parent)
+    : QWidget(parent), m_session(session), m_doc(session.Doc()) {
     InstallKeypadAccessibility();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -63,11 +65,9 @@ bool CTabrixView::event(QEvent* event) {
         auto* help = static_cast<QHelpEvent*>(event);
         const int key = KeyAt(help->pos());
         if (key != 0) {
-            const KeyRect r = GetKeyRect(key);
-            const QPointF origin = PictureOrigin();
+            const QRectF r = PictureRect(GetKeyRect(key));
             const qreal scale = PictureScale();
-            const QRect area = QRectF(origin + QPointF(r.left, r.top) * scale, QSizeF(r.Width(), r.Height()) * scale)
-                                   .toAlignedRect();
+            const QRect area = QRectF(PictureOrigin() + r.topLeft() * scale, r.size() * scale).toAlignedRect();
             QToolTip::showText(help->globalPos(), KeyHelp(key, m_keyMap), this, area);
         } else {
             QToolTip::hideText();
@@ -124,15 +124,14 @@ void CTabrixView::Render(QPainter& painter, qreal scale) {
     // Erase: the resting face; then the held key from the lit face.
     painter.drawImage(QPointF(0, 0), m_bmpFace);
     if (m_doc.m_nKey != 0) {
-        const KeyRect r = GetKeyRect(static_cast<int>(m_doc.m_nKey));
-        const QRectF logical(r.left, r.top, r.Width(), r.Height());
+        const QRectF logical = PictureRect(GetKeyRect(static_cast<int>(m_doc.m_nKey)));
         const qreal s = m_bmpPressed.devicePixelRatio();
         painter.drawImage(logical, m_bmpPressed,
                           QRectF(logical.topLeft() * s, logical.size() * s));
     }
     // Every text of the LCD lies in its window; at a zoom such as 150 % a text
     // cell's opaque background, rounded, would reach a pixel into the bezel.
-    painter.setClipRect(QRectF(17, 11, 207, 58));
+    painter.setClipRect(PictureRect(kLcdWindow));
     DrawMainLine(painter, m_doc);
     DrawStackLines(painter, m_doc);
     DrawIndicators(painter, m_doc);
@@ -153,30 +152,27 @@ void CTabrixView::paintEvent(QPaintEvent*) {
     Render(painter, scale);
 }
 
-void CTabrixView::Record(const UserKey& key, const std::function<void()>& change) {
-    if (m_recorder != nullptr) {
-        m_recorder->RecordKey(key, change);
-    } else {
-        change();
-    }
+void CTabrixView::Perform(const Action& action) {
+    const Outcome outcome = m_session.Perform(action);
+    if (onPerformed) onPerformed(outcome);
 }
 
 void CTabrixView::OnLButtonDown(int x, int y) {
     // Qt keeps delivering the mouse to this widget until the button is
     // released, however far the pointer moves.
     m_doc.m_nKey = static_cast<std::uint32_t>(KeyFromPoint(x, y));
-    if (m_doc.m_nKey != 0) update();
+    if (m_doc.m_nKey != 0) m_doc.UpdateAllViews();
 }
 
 void CTabrixView::OnLButtonUp(int x, int y) {
     // A release on another key, or off the keypad, executes nothing; press and
     // release both on no key still end a pending shift or prefix.
     if (static_cast<std::uint32_t>(KeyFromPoint(x, y)) == m_doc.m_nKey) {
-        Record({UserKey::Kind::Keypad, m_doc.m_nKey}, [this] { m_doc.ExecuteKey(); });
+        Perform(Action::Key(m_doc.m_nKey));
+        return;
     }
     m_doc.m_nKey = 0;
-    update();
-    AnnounceLcdChange(this);
+    m_doc.UpdateAllViews();
 }
 
 void CTabrixView::PressKey(int code) {
@@ -215,14 +211,12 @@ void CTabrixView::keyReleaseEvent(QKeyEvent* event) {
     const PressedKey key = *pressed;
     m_pressedKeys.erase(pressed);
     if (key.code != 0) {
-        const auto code = static_cast<std::uint32_t>(key.code);
-        Record({UserKey::Kind::Keypad, code}, [this, code] { m_doc.OnKeyboardKey(code); });
+        Perform(Action::Key(static_cast<std::uint32_t>(key.code)));
     } else if (key.qtKey == Qt::Key_Delete || key.qtKey == Qt::Key_Escape) {
         // Delete clears X and Escape everything but the modes, on their own.
-        const std::uint32_t code = key.qtKey == Qt::Key_Delete ? vk::kDelete : vk::kEscape;
-        Record({UserKey::Kind::Keyboard, code}, [this, code] { m_doc.OnHardwareKeyUp(code); });
+        Perform(Action::KeyRelease(key.qtKey == Qt::Key_Delete ? vk::kDelete : vk::kEscape));
     } else {
-        m_doc.OnHardwareKeyUp(0);  // no key: nothing changes, but a held stylus press ends
+        Perform(Action::KeyRelease(0));  // no key: nothing changes, but a held stylus press ends
     }
 }
 

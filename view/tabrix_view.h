@@ -1,6 +1,7 @@
-// CTabrixView: the calculator picture as a widget. It forwards pointer presses
-// and releases and key releases to the document, and paints the face, the held
-// key and the LCD; it holds no calculator state of its own.
+// CTabrixView: the calculator picture as a widget. It turns pointer presses
+// and releases and key releases into the calculator session's actions, and
+// paints the face, the held key and the LCD; it holds no calculator state of
+// its own.
 //
 // The picture is laid out in 240 x 268 logical pixels and drawn through a
 // scaled painter, so it is crisp at every zoom and window size: it fills the
@@ -12,7 +13,7 @@
 #include <functional>
 #include <QWidget>
 
-#include "document/change_recorder.h"
+#include "document/calculator_session.h"
 #include "view/key_map.h"
 #include "engine/calculator_state.h"
 #include "platform/services.h"
@@ -21,14 +22,14 @@ namespace tabrix {
 
 class CTabrixView : public QWidget, public IView {
 public:
-    explicit CTabrixView(CTabrixDoc& doc, QWidget* parent = nullptr);
+    explicit CTabrixView(CalculatorSession& session, QWidget* parent = nullptr);
     ~CTabrixView() override;
 
     // The document changed: repaint everything (and tell a screen reader).
     void OnUpdate() override;
 
-    // Keys and key releases are run through `recorder` (for undo), when set.
-    void SetChangeRecorder(IChangeRecorder* recorder) { m_recorder = recorder; }
+    // Called after each action the view has carried out, with its outcome.
+    std::function<void(const Outcome&)> onPerformed;
 
     // Which keyboard keys press which keys (the standard map until set).
     void SetKeyMap(const KeyMap& map);
@@ -71,14 +72,14 @@ protected:
 private:
     void OnLButtonDown(int x, int y);
     void OnLButtonUp(int x, int y);
-    void Record(const UserKey& key, const std::function<void()>& change);
+    void Perform(const Action& action);
     // The two faces drawn for `deviceScale` device pixels per logical pixel,
     // when they are first painted or have changed: drawn only where they are
     // painted, so that a start at another zoom draws them once.
     void PrepareFaces(qreal deviceScale);
 
+    CalculatorSession& m_session;
     CTabrixDoc& m_doc;
-    IChangeRecorder* m_recorder = nullptr;
     qreal m_zoom = 1.0;
     qreal m_faceScale = 0;
     bool m_facesStale = true;  // the keyboard keys drawn on them changed, or none drawn yet

@@ -117,18 +117,6 @@
         <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
-        <source>Cu&amp;t	Ctrl+X</source>
-        <translation>&amp;Ausschneiden	Ctrl+X</translation>
-    </message>
-    <message>
-        <source>&amp;Copy	Ctrl+C</source>
-        <translation>&amp;Kopieren	Ctrl+C</translation>
-    </message>
-    <message>
-        <source>&amp;Paste	Ctrl+V</source>
-        <translation>&amp;Einfügen	Ctrl+V</translation>
-    </message>
-    <message>
         <source>Copy &amp;Exact</source>
         <translation>E&amp;xakt kopieren</translation>
     </message>
@@ -211,6 +199,18 @@
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
     </message>
 </context>
 <context>
@@ -594,16 +594,20 @@
 <context>
     <name>SessionStore</name>
     <message>
-        <source>The calculator of the last session could not be read (%1); Tabrix starts afresh. The file is kept as %2.</source>
-        <translation>Der Rechner der letzten Sitzung konnte nicht gelesen werden (%1); Tabrix beginnt von vorn. Die Datei wird als %2 aufbewahrt.</translation>
+        <source>The calculator cannot be kept for the next start: %1: %2. Tabrix tries again after the next change.</source>
+        <translation>Der Rechner kann nicht für den nächsten Start aufbewahrt werden: %1: %2. Tabrix versucht es nach der nächsten Änderung erneut.</translation>
     </message>
     <message>
-        <source>The calculator of the last session could not be read (%1) and could not be moved aside; Tabrix starts afresh and saves no session until it is started again.</source>
-        <translation>Der Rechner der letzten Sitzung konnte nicht gelesen (%1) und nicht beiseitegelegt werden; Tabrix beginnt von vorn und speichert keine Sitzung bis zum nächsten Start.</translation>
+        <source>The calculator of the last session could not be read: %1. It could not be moved aside either; Tabrix starts afresh and saves no session until it is started again.</source>
+        <translation>Der Rechner der letzten Sitzung konnte nicht gelesen werden: %1. Er konnte auch nicht beiseitegelegt werden; Tabrix beginnt von vorn und speichert keine Sitzung bis zum nächsten Start.</translation>
     </message>
     <message>
-        <source>The tape of the last session could not be read; the file is kept as %1.</source>
-        <translation>Das Protokoll der letzten Sitzung konnte nicht gelesen werden; die Datei wird als %1 aufbewahrt.</translation>
+        <source>The calculator of the last session could not be read: %1. Tabrix starts afresh; the file is kept as %2.</source>
+        <translation>Der Rechner der letzten Sitzung konnte nicht gelesen werden: %1. Tabrix beginnt von vorn; die Datei wird als %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>%1 of the last session&apos;s tape lines could not be read and were left out; the file is kept as %2.</source>
+        <translation>%1 Zeilen des Protokolls der letzten Sitzung konnten nicht gelesen werden und wurden ausgelassen; die Datei wird als %2 aufbewahrt.</translation>
     </message>
 </context>
 <context>
@@ -655,6 +659,10 @@
     <message>
         <source>Esc</source>
         <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Anfang</translation>
     </message>
 </context>
 </TS>

@@ -117,18 +117,6 @@
         <translation>&amp;Rehacer</translation>
     </message>
     <message>
-        <source>Cu&amp;t	Ctrl+X</source>
-        <translation>Cor&amp;tar	Ctrl+X</translation>
-    </message>
-    <message>
-        <source>&amp;Copy	Ctrl+C</source>
-        <translation>&amp;Copiar	Ctrl+C</translation>
-    </message>
-    <message>
-        <source>&amp;Paste	Ctrl+V</source>
-        <translation>&amp;Pegar	Ctrl+V</translation>
-    </message>
-    <message>
         <source>Copy &amp;Exact</source>
         <translation>Copiar valor e&amp;xacto</translation>
     </message>
@@ -211,6 +199,18 @@
     <message>
         <source>Open</source>
         <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cor&amp;tar</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Pegar</translation>
     </message>
 </context>
 <context>
@@ -594,16 +594,20 @@
 <context>
     <name>SessionStore</name>
     <message>
-        <source>The calculator of the last session could not be read (%1); Tabrix starts afresh. The file is kept as %2.</source>
-        <translation>No se pudo leer la calculadora de la última sesión (%1); Tabrix empieza desde cero. El archivo se conserva como %2.</translation>
+        <source>The calculator cannot be kept for the next start: %1: %2. Tabrix tries again after the next change.</source>
+        <translation>La calculadora no se puede guardar para el próximo inicio: %1: %2. Tabrix lo vuelve a intentar tras el próximo cambio.</translation>
     </message>
     <message>
-        <source>The calculator of the last session could not be read (%1) and could not be moved aside; Tabrix starts afresh and saves no session until it is started again.</source>
-        <translation>No se pudo leer la calculadora de la última sesión (%1) ni apartarla; Tabrix empieza desde cero y no guarda ninguna sesión hasta el próximo inicio.</translation>
+        <source>The calculator of the last session could not be read: %1. It could not be moved aside either; Tabrix starts afresh and saves no session until it is started again.</source>
+        <translation>No se pudo leer la calculadora de la última sesión: %1. Tampoco se pudo apartar; Tabrix empieza de nuevo y no guarda ninguna sesión hasta que se vuelva a iniciar.</translation>
     </message>
     <message>
-        <source>The tape of the last session could not be read; the file is kept as %1.</source>
-        <translation>No se pudo leer la cinta de la última sesión; el archivo se conserva como %1.</translation>
+        <source>The calculator of the last session could not be read: %1. Tabrix starts afresh; the file is kept as %2.</source>
+        <translation>No se pudo leer la calculadora de la última sesión: %1. Tabrix empieza de nuevo; el archivo se conserva como %2.</translation>
+    </message>
+    <message>
+        <source>%1 of the last session&apos;s tape lines could not be read and were left out; the file is kept as %2.</source>
+        <translation>No se pudieron leer %1 líneas de la cinta de la última sesión y se omitieron; el archivo se conserva como %2.</translation>
     </message>
 </context>
 <context>
@@ -655,6 +659,10 @@
     <message>
         <source>Esc</source>
         <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
     </message>
 </context>
 </TS>

@@ -117,18 +117,6 @@
         <translation>&amp;Rétablir</translation>
     </message>
     <message>
-        <source>Cu&amp;t	Ctrl+X</source>
-        <translation>Co&amp;uper	Ctrl+X</translation>
-    </message>
-    <message>
-        <source>&amp;Copy	Ctrl+C</source>
-        <translation>&amp;Copier	Ctrl+C</translation>
-    </message>
-    <message>
-        <source>&amp;Paste	Ctrl+V</source>
-        <translation>Co&amp;ller	Ctrl+V</translation>
-    </message>
-    <message>
         <source>Copy &amp;Exact</source>
         <translation>Copier la valeur e&amp;xacte</translation>
     </message>
@@ -211,6 +199,18 @@
     <message>
         <source>Open</source>
         <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Co&amp;ller</translation>
     </message>
 </context>
 <context>
@@ -594,16 +594,20 @@
 <context>
     <name>SessionStore</name>
     <message>
-        <source>The calculator of the last session could not be read (%1); Tabrix starts afresh. The file is kept as %2.</source>
-        <translation>La calculatrice de la dernière session n’a pas pu être lue (%1)&#xa0;; Tabrix repart de zéro. Le fichier est conservé sous le nom %2.</translation>
+        <source>The calculator cannot be kept for the next start: %1: %2. Tabrix tries again after the next change.</source>
+        <translation>La calculatrice ne peut pas être conservée pour le prochain démarrage : %1 : %2. Tabrix réessaie après la prochaine modification.</translation>
     </message>
     <message>
-        <source>The calculator of the last session could not be read (%1) and could not be moved aside; Tabrix starts afresh and saves no session until it is started again.</source>
-        <translation>La calculatrice de la dernière session n’a pas pu être lue (%1) ni mise de côté&#xa0;; Tabrix repart de zéro et n’enregistre aucune session avant le prochain démarrage.</translation>
+        <source>The calculator of the last session could not be read: %1. It could not be moved aside either; Tabrix starts afresh and saves no session until it is started again.</source>
+        <translation>La calculatrice de la dernière session n’a pas pu être lue : %1. Elle n’a pas non plus pu être mise de côté ; Tabrix repart de zéro et n’enregistre aucune session avant le prochain démarrage.</translation>
     </message>
     <message>
-        <source>The tape of the last session could not be read; the file is kept as %1.</source>
-        <translation>La bande de la dernière session n’a pas pu être lue&#xa0;; le fichier est conservé sous le nom %1.</translation>
+        <source>The calculator of the last session could not be read: %1. Tabrix starts afresh; the file is kept as %2.</source>
+        <translation>La calculatrice de la dernière session n’a pas pu être lue : %1. Tabrix repart de zéro ; le fichier est conservé sous %2.</translation>
+    </message>
+    <message>
+        <source>%1 of the last session&apos;s tape lines could not be read and were left out; the file is kept as %2.</source>
+        <translation>%1 lignes du ruban de la dernière session n’ont pas pu être lues et ont été omises ; le fichier est conservé sous %2.</translation>
     </message>
 </context>
 <context>
@@ -655,6 +659,10 @@
     <message>
         <source>Esc</source>
         <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Début</translation>
     </message>
 </context>
 </TS>

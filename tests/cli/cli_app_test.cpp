@@ -325,6 +325,27 @@ TEST(CliTape, RandomProgramsReplayFromTheirTapes) {
     std::remove(path.c_str());
 }
 
+// Runs whose tapes once replayed to another state: an F after an undo that
+// brought the shift back, an undo with nothing to undo, a paste of nothing.
+TEST(CliTape, TapesAroundUndoReplay) {
+    const std::string path = ::testing::TempDir() + "cli_undo_tape.txt";
+    for (const std::vector<std::string>& tokens : std::vector<std::vector<std::string>>{
+             {"paste:", "SQ", "SWAP", "undo", "CLR"},
+             {"undo", "5", "ENTER", "undo", "undo", "undo", "redo", "+"},
+             {"F", "F", "undo", "7"},
+             {"vk:0x2E", "F", "F", "undo", "redo"}}) {
+        std::vector<std::string> args = {"--tape"};
+        args.insert(args.end(), tokens.begin(), tokens.end());
+        std::ofstream(path) << RunWith(args).out;
+        auto original = Json(tokens);
+        auto replayed = Json({"--script", path});
+        original.erase("clipboard");
+        replayed.erase("clipboard");
+        EXPECT_EQ(replayed.dump(), original.dump()) << tokens.front();
+    }
+    std::remove(path.c_str());
+}
+
 TEST(CliTape, TraceIsOneJsonObjectPerToken) {
     const CliRun run = RunWith({"--trace", "2", "ENTER", "3", "+"});
     ASSERT_EQ(run.status, 0);

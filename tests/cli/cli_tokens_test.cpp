@@ -42,8 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
         TokenRow{"enter", Keys({keys::kEnter})}, TokenRow{"Sin", Keys({keys::kSin})},
         TokenRow{">r", Keys({keys::kShift, keys::kTwo})}, TokenRow{"bs", Keys({keys::kBackspace})},
         TokenRow{"#26", Keys({keys::kUnderEnter})}, TokenRow{"#0", Keys({keys::kNone})}, TokenRow{"#31", Keys({31})},
-        TokenRow{"#-1", Keys({4294967295u})}, TokenRow{"vk:13", {{Kind::HardwareKey, 13}}},
-        TokenRow{"VK:0x1b", {{Kind::HardwareKey, 0x1B}}}, TokenRow{"copy", {{Kind::Copy}}},
+        TokenRow{"#-1", Keys({4294967295u})}, TokenRow{"vk:13", {{Kind::KeyRelease, 13}}},
+        TokenRow{"VK:0x1b", {{Kind::KeyRelease, 0x1B}}}, TokenRow{"copy", {{Kind::Copy}}},
         TokenRow{"CUT", {{Kind::Cut}}}, TokenRow{"Paste", {{Kind::Paste}}},
         TokenRow{"PASTE:Hello 1", {{Kind::PutText, 0, "Hello 1"}, {Kind::Paste}}},
         TokenRow{"paste:", {{Kind::PutText, 0, ""}, {Kind::Paste}}}, TokenRow{"sto:9", {{Kind::Store, 9}}},
@@ -86,7 +86,7 @@ TEST(Tokens, UnknownOrMalformedTokensAreRejected) {
                               "#-2147483649", "vk:", "vk:0x",
                               "vk:12z", "vk:-1", "vk:4294967296", "sto:10", "rcl:a", "sto:", "ENTERR", "++",
                               "load", "load:", "load:\"x", "paste:\"a\"b", "paste:\"\\q\"", "draw:-1", "draw:",
-                              "copy:x", "undo:1",
+                              "copy:x", "undo:1", "state:", "state:0g", "state:00",
                               "--", ">", "pastes"}) {
         EXPECT_FALSE(ParseToken(token).has_value()) << "'" << token << "'";
     }

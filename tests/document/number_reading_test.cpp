@@ -126,7 +126,7 @@ TEST(NumberReading, TheUserIsToldHowTheTextWasRead) {
 
 TEST(NumberReading, ValuesGoInOnceWhateverTheyHold) {
     // A translation may put the values in another order; a value is not read again.
-    EXPECT_EQ(FillIn({"%2 from %1 (%3)", {"a%2b", "7%1"}}), "7%1 from a%2b (%3)");
+    EXPECT_EQ(FillIn("%2 from %1 (%3)", {"a%2b", "7%1"}), "7%1 from a%2b (%3)");
 }
 
 TEST(NumberReading, ExactTextReadsBackToTheSameDouble) {

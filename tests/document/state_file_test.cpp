@@ -141,6 +141,20 @@ TEST(StateFileLayoutTest, DefaultStateFile) {
     EXPECT_EQ(EncodeState(*decoded), bytes);
 }
 
+// Every member of the state record is in the file, but for the three a
+// file does not keep: a member added to the record is stored, or knowingly not.
+TEST(StateFileLayoutTest, EveryMemberIsStoredOrKnowinglyNot) {
+    std::vector<std::string_view> members;
+    const CalculatorState state;
+    tabrix::ForEachMember([&](const char* name, const auto&) { members.push_back(name); }, state);
+    EXPECT_EQ(members.size(), tabrix::kStateMemberCount);
+    std::vector<std::string_view> stored = tabrix::StateFileFieldNames();
+    stored.insert(stored.end(), {"m_nKey", "m_strDisplay", "m_nPointPos"});
+    std::sort(members.begin(), members.end());
+    std::sort(stored.begin(), stored.end());
+    EXPECT_EQ(stored, members);
+}
+
 TEST(StateFileLayoutTest, EveryFieldInItsPlaceAndDoublesBitForBit) {
     const CalculatorState rich = RichState();
     EXPECT_EQ(EncodeState(rich), kRichFile);

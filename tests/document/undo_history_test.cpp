@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "fakes/doc_fixture.h"
 
 namespace tabrix {
@@ -117,15 +119,21 @@ TEST_F(UndoTest, NestedRecordsAreOneChange) {
     EXPECT_EQ(t.doc.State(), testing::TestDoc().doc.State());
 }
 
-TEST_F(UndoTest, TellsWhenWhatCanBeUndoneChanges) {
-    int told = 0;
-    history.SetChangedCallback([&] { ++told; });
+TEST_F(UndoTest, AChangeThatThrowsIsNoStepAndRecordingGoesOn) {
     Key(keys::kOne);
+    EXPECT_THROW(history.Record([&] {
+        t.Press(keys::kTwo);
+        throw std::bad_alloc();
+    }),
+                 std::bad_alloc);
+    EXPECT_EQ(history.UndoLevels(), 1u);
+    Key(keys::kEnter);  // recorded as a step of its own, not folded into a change that never ended
+    EXPECT_EQ(history.UndoLevels(), 2u);
     history.Undo();
-    history.Redo();
-    history.Undo();
-    history.Undo();  // nothing left: not told
-    EXPECT_EQ(told, 4);
+    EXPECT_EQ(t.doc.m_strMantissa, "12");
+    history.Clear();
+    EXPECT_FALSE(history.CanUndo());
+    EXPECT_FALSE(history.CanRedo());
 }
 
 }  // namespace

@@ -3,15 +3,15 @@
 #include <QAccessible>
 #include <gtest/gtest.h>
 
-#include "fakes/doc_fixture.h"
+#include "fakes/session_fixture.h"
 #include "view/tabrix_view.h"
 
 namespace tabrix {
 namespace {
 
 TEST(Accessibility, LcdAndKeysAreExposedWithNamesRolesAndActions) {
-    testing::TestDoc t;
-    CTabrixView view(t.doc);
+    testing::TestSession t;
+    CTabrixView view(t.session);
     QAccessibleInterface* root = QAccessible::queryAccessibleInterface(&view);
     ASSERT_NE(root, nullptr);
     ASSERT_EQ(root->childCount(), 30);  // the LCD and 29 keys

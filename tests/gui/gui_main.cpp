@@ -7,6 +7,8 @@
 #include <QStandardPaths>
 #include <gtest/gtest.h>
 
+#include "shell/app_folders.h"
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const QByteArray config =
@@ -16,8 +18,8 @@ int main(int argc, char** argv) {
     // Test mode alone would put every process's settings in one shared file.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(config));
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
-    QApplication::setApplicationName(QStringLiteral("Tabrix"));
+    QApplication::setOrganizationName(QLatin1String(tabrix::kSettingsOrganization));
+    QApplication::setApplicationName(QLatin1String(tabrix::kSettingsApplication));
     ::testing::InitGoogleTest(&argc, argv);
     const int status = RUN_ALL_TESTS();
     QDir(QString::fromLocal8Bit(config)).removeRecursively();

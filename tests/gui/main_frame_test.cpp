@@ -21,6 +21,7 @@
 #include "engine/key_codes.h"
 #include "document/state_file.h"
 #include "fakes/document_fakes.h"
+#include "fakes/session_fixture.h"
 #include "fakes/qt_printing.h"
 #include "shell/about_dlg.h"
 #include "shell/command_line.h"
@@ -33,7 +34,7 @@ namespace {
 // Each test starts with an empty recent-file list in the settings.
 struct ClearedSettings {
     ClearedSettings() {
-        QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Tabrix")).clear();
+        QSettings().clear();
     }
 };
 
@@ -46,7 +47,7 @@ protected:
         services.recentFiles = &recent;
         services.showAbout = [this] { ++aboutShown; };
         services.availableScreen = [this] { return screen; };
-        frame = std::make_unique<CMainFrame>(t.doc, services);
+        frame = std::make_unique<CMainFrame>(t.session, services);
     }
 
     QMenu* Menu(const QString& title) {
@@ -71,11 +72,11 @@ protected:
     }
 
     ClearedSettings clearedSettings;
-    testing::TestDoc t;
     testing::FakeFileDialog dialog;
     testing::RecordingMessageBox messages;
     QtClipboard clipboard;
     RecentFileList recent;
+    testing::TestSession t{DocumentServices{&dialog, &messages, &recent, &clipboard}};
     int aboutShown = 0;
     QSize screen{800, 600};  // the screen's area for windows, as the frame sees it
     FrameServices services;
@@ -353,10 +354,10 @@ TEST_F(MainFrameTest, ZoomStepsResizeTheWindowAndAreRemembered) {
     EXPECT_EQ(frame->ZoomPercent(), 300);
     EXPECT_EQ(frame->View()->PictureScale(), 3.0);
     screen = QSize(1920, 1200);
-    CMainFrame second(t.doc, services);  // the next start opens at the same zoom
+    CMainFrame second(t.session, services);  // the next start opens at the same zoom
     EXPECT_EQ(second.ZoomPercent(), 300);
     screen = QSize(1024, 768);
-    CMainFrame smaller(t.doc, services);  // unless the window would not fit the screen
+    CMainFrame smaller(t.session, services);  // unless the window would not fit the screen
     EXPECT_LT(smaller.ZoomPercent(), 300);
     EXPECT_LE(smaller.sizeHint().height() + 48, 768);
     frame->OnCommand(cmd::kViewActualSize);

@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QPushButton>
 #include <QKeyEvent>
 #include <QSettings>
@@ -12,8 +14,11 @@
 #include <gtest/gtest.h>
 
 #include "engine/key_codes.h"
+#include "document/state_file.h"
 #include "fakes/document_fakes.h"
+#include "fakes/session_fixture.h"
 #include "fakes/qt_printing.h"
+#include "shell/app_folders.h"
 #include "shell/command_ids.h"
 #include "shell/keys_window.h"
 #include "shell/main_frame.h"
@@ -23,7 +28,7 @@
 namespace tabrix {
 namespace {
 
-QSettings Settings() { return QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Tabrix")); }
+QSettings Settings() { return QSettings(); }
 
 TEST(PreferencesDialogTest, APressedKeyIsBoundAndMovesFromItsOldKey) {
     CPreferencesDialog dialog({KeyMap::Standard(), false});
@@ -95,7 +100,8 @@ protected:
         services.availableScreen = [] { return QSize(1920, 1080); };
         services.sessionFolder = folder.path();
     }
-    std::unique_ptr<CMainFrame> NewFrame(testing::TestDoc& doc) { return std::make_unique<CMainFrame>(doc.doc, services); }
+    std::unique_ptr<CMainFrame> NewFrame(testing::TestSession& s) { return std::make_unique<CMainFrame>(s.session, services); }
+    DocumentServices Services() { return {&dialog, &messages, &recent, nullptr}; }
     void Type(CMainFrame& frame, int qtKey, Qt::KeyboardModifiers modifiers = {}) {
         QKeyEvent press(QEvent::KeyPress, qtKey, modifiers);
         QKeyEvent release(QEvent::KeyRelease, qtKey, modifiers);
@@ -104,11 +110,12 @@ protected:
     }
 
     QTemporaryDir folder;
-    testing::TestDoc t;
     testing::FakeFileDialog dialog;
     testing::RecordingMessageBox messages;
     RecentFileList recent;
+    testing::TestSession t{Services()};
     FrameServices services;
+    QStringList notices;
 };
 
 TEST_F(PreferencesFrameTest, ChosenKeysAreUsedRememberedAndShown) {
@@ -133,7 +140,7 @@ TEST_F(PreferencesFrameTest, ChosenKeysAreUsedRememberedAndShown) {
     frame->OnCommand(cmd::kViewKeyboardKeys);
     EXPECT_TRUE(frame->View()->ShowsKeyboardKeys());
     frame.reset();
-    testing::TestDoc next;
+    testing::TestSession next{Services()};
     auto again = NewFrame(next);
     EXPECT_EQ(again->View()->Keys(), keys);
     EXPECT_TRUE(again->View()->ShowsKeyboardKeys());
@@ -157,7 +164,7 @@ TEST_F(PreferencesFrameTest, OffWritesNothingAndRestoresNothing) {
     {
         auto frame = NewFrame(t);
         t.Type("42");
-        frame->Session().SaveNow();
+        frame->Store().SaveNow();
         EXPECT_FALSE(frame->RestoreSession());
     }
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
@@ -172,15 +179,16 @@ TEST_F(PreferencesFrameTest, TheCalculatorAndItsTapeComeBackAtTheNextStart) {
                                   keys::kOne}) {
             frame->View()->PressKey(static_cast<int>(key));
         }
-        EXPECT_TRUE(QFile::exists(frame->Session().StateFile())) << "saved when turned on";
+        EXPECT_TRUE(QFile::exists(frame->Store().SessionFile())) << "saved when turned on";
     }  // saved at exit: a half-typed number, ENG 3 and the tape
     const CalculatorState saved = t.doc.State();
-    testing::TestDoc next;
+    testing::TestSession next{Services()};
     auto frame = NewFrame(next);
     ASSERT_TRUE(frame->RestoreSession());
     EXPECT_EQ(next.doc.State(), saved);
-    EXPECT_EQ(frame->Tape().Size(), 3u);
-    EXPECT_EQ(frame->Tape().Line(0).tokens, "42 ENTER");
+    EXPECT_EQ(frame->Calculator().Tape().Size(), 3u);
+    EXPECT_EQ(frame->Calculator().Tape().Line(0).tokens, "42 ENTER");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"session.txt"}) << "one file";
 }
 
 // What a file of the folder holds, and the names of its files.
@@ -206,27 +214,101 @@ TEST_F(PreferencesFrameTest, ADamagedSessionIsKeptAsideWithItsTapeAndTheCalculat
     ASSERT_EQ(kept.size(), 2);
     EXPECT_EQ(Contents(folder.filePath(kept[0])), QByteArray("1\t1\t 1.000000 00\t1\n")) << "the tape goes with it";
     EXPECT_EQ(Contents(folder.filePath(kept[1])), QByteArray("not a state file"));
-    frame->Session().SaveNow();  // saving afterwards leaves what was kept aside alone
+    frame->Store().SaveNow();  // saving afterwards leaves what was kept aside alone
     EXPECT_EQ(QDir(folder.path()).entryList({QStringLiteral("*.damaged-*")}).size(), 2);
 }
 
-TEST_F(PreferencesFrameTest, ADamagedTapeIsToldAndKeptAsideAndTheCalculatorStillComesBack) {
-    testing::TestDoc saved;
-    CTape savedTape(saved.doc, nullptr);
-    SessionStore store(saved.doc, savedTape, folder.path());
-    saved.Type("42");
+TEST_F(PreferencesFrameTest, DamagedTapeLinesAreLeftOutToldAndKeptAsideAndTheRestComesBack) {
+    testing::TestSession saved{Services()};
+    SessionStore store(saved.session, folder.path(), [](const QString&) {});
+    for (std::uint32_t key : {keys::kFour, keys::kTwo, keys::kEnter, keys::kSeven}) saved.Perform(Action::Key(key));
     store.SetEnabled(true);
     store.SaveNow();
-    Write(store.TapeFile(), "not\ta tape\n");
+    QByteArray kept = Contents(store.SessionFile());
+    Write(store.SessionFile(), kept + "not\ta tape\nnor\tthis\n");
 
-    CTape tape(t.doc, nullptr);
-    SessionStore next(t.doc, tape, folder.path());
-    QStringList notices;
-    EXPECT_TRUE(next.Restore([&](const QString& text) { notices << text; }));
+    SessionStore next(t.session, folder.path(), [&](const QString& text) { notices << text; });
+    EXPECT_TRUE(next.Restore());
     EXPECT_EQ(t.doc.State(), saved.doc.State());
+    // The good lines are all there; a last line starts the tape anew from
+    // what is shown, so that it still replays.
+    ASSERT_EQ(t.session.Tape().Size(), 3u);
+    EXPECT_EQ(t.session.Tape().Line(0).tokens, "42 ENTER");
+    EXPECT_EQ(t.session.Tape().Line(2).label, "Start");
     ASSERT_EQ(notices.size(), 1);
-    EXPECT_TRUE(notices[0].startsWith(QStringLiteral("The tape of the last session could not be read"))) << notices[0].toStdString();
-    EXPECT_EQ(QDir(folder.path()).entryList({QStringLiteral("session-tape.tsv.damaged-*")}).size(), 1);
+    EXPECT_TRUE(notices[0].startsWith(QStringLiteral("2 of the last session's tape lines could not be read")))
+        << notices[0].toStdString();
+    EXPECT_EQ(QDir(folder.path()).entryList({QStringLiteral("session.txt.damaged-*")}).size(), 1);
+}
+
+TEST_F(PreferencesFrameTest, APairKeptByAnOlderVersionComesBackAsOneFile) {
+    CalculatorState state;
+    state.m_dX = 2.5;
+    state.m_strFormat = "FIX";
+    state.m_nDigits = 2;
+    const std::vector<std::uint8_t> bytes = EncodeState(state);
+    Write(folder.filePath(QStringLiteral("session.rpn")),
+          QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size())));
+    Write(folder.filePath(QStringLiteral("session-tape.tsv")), "2.5\t2.5\t 2.50\t2.5\n");
+    SessionStore store(t.session, folder.path(), [&](const QString& text) { notices << text; });
+    store.SetEnabled(true);
+    ASSERT_TRUE(store.Restore());
+    EXPECT_EQ(t.doc.m_dX, 2.5);
+    EXPECT_EQ(t.doc.m_strDisplay, " 250");
+    EXPECT_EQ(t.session.Tape().Script(), "2.5         #  2.50\n");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"session.txt"});
+    EXPECT_TRUE(notices.isEmpty());
+}
+
+TEST_F(PreferencesFrameTest, AFailedWriteIsToldOnceUntilOneSucceeds) {
+    const QString blocked = folder.filePath(QStringLiteral("blocked"));
+    Write(blocked, "a file where the folder should be");
+    SessionStore store(t.session, blocked + QStringLiteral("/tabrix"), [&](const QString& text) { notices << text; });
+    store.SetEnabled(true);
+    store.SaveNow();
+    store.SaveNow();
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_TRUE(notices[0].startsWith(QStringLiteral("The calculator cannot be kept for the next start"))) << notices[0].toStdString();
+    QFile::remove(blocked);
+    store.SaveNow();
+    EXPECT_TRUE(QFile::exists(blocked + QStringLiteral("/tabrix/session.txt")));
+    QDir(blocked).removeRecursively();
+    Write(blocked, "blocked again");
+    store.SaveNow();
+    EXPECT_EQ(notices.size(), 2);
+}
+
+// Version 1.0's files, under "Local AppWizard-Generated Applications", move
+// to the program's own folders once; where both places hold one, the new
+// one wins and the old one stays.
+TEST(AppFolders, FilesOfTheOldPlacesMoveOnceAndNeverOverANewOne) {
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString oldConfig = config + QStringLiteral("/Local AppWizard-Generated Applications/Tabrix.conf");
+    const QString oldData = data + QStringLiteral("/Local AppWizard-Generated Applications/Tabrix");
+    const QString newConfig = config + QStringLiteral("/tabrix/tabrix.conf");
+    QDir().mkpath(QFileInfo(oldConfig).absolutePath());
+    QDir().mkpath(oldData);
+    QFile::remove(newConfig);
+    QDir(DataFolder()).removeRecursively();
+    Write(oldConfig, "[Keymap]\n9=Q\n");
+    Write(oldData + QStringLiteral("/session.rpn"), "state");
+    Write(oldData + QStringLiteral("/session-tape.tsv"), "tape");
+
+    MoveFilesFromOldPlaces();
+    EXPECT_EQ(Contents(newConfig), QByteArray("[Keymap]\n9=Q\n"));
+    EXPECT_EQ(Contents(DataFolder() + QStringLiteral("/session.rpn")), QByteArray("state"));
+    EXPECT_EQ(Contents(DataFolder() + QStringLiteral("/session-tape.tsv")), QByteArray("tape"));
+    EXPECT_FALSE(QFile::exists(oldConfig));
+
+    Write(oldConfig, "[Keymap]\n9=W\n");  // an old file beside a new one
+    MoveFilesFromOldPlaces();
+    EXPECT_EQ(Contents(newConfig), QByteArray("[Keymap]\n9=Q\n"));
+    EXPECT_EQ(Contents(oldConfig), QByteArray("[Keymap]\n9=W\n"));
+    QFile::remove(oldConfig);
+    QFile::remove(newConfig);
+    QDir(oldData).removeRecursively();
+    QDir(DataFolder()).removeRecursively();
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include <map>
 
 #include "fakes/document_fakes.h"
+#include "fakes/session_fixture.h"
 #include "fakes/doc_fixture.h"
 #include "fakes/qt_printing.h"
 #include "shell/about_dlg.h"
@@ -88,15 +89,15 @@ struct Texts {
 };
 
 Texts AllTexts() {
-    testing::TestDoc t;
     testing::FakeFileDialog dialog;
     testing::RecordingMessageBox messages;
     RecentFileList recent;
+    testing::TestSession t{DocumentServices{&dialog, &messages, &recent, nullptr}};
     FrameServices services;
     services.fileDialog = &dialog;
     services.messageBox = &messages;
     services.recentFiles = &recent;
-    CMainFrame frame(t.doc, services);
+    CMainFrame frame(t.session, services);
     CPreferencesDialog preferences({KeyMap::Standard(), false});
     CKeysWindow keys(KeyMap::Standard());
     CAboutDlg about;
@@ -130,7 +131,7 @@ void ExpectUniqueMnemonics(const QStringList& texts, const char* where) {
 }
 
 TEST_P(TranslationTest, MenusAndDialogsAreTranslatedWithUniqueMnemonics) {
-    QSettings(QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Tabrix")).clear();
+    QSettings().clear();
     const Texts english = AllTexts();
     ASSERT_EQ(InstallTranslations(*qApp, QLocale(QString::fromLatin1(GetParam()))), QString::fromLatin1(GetParam()));
     const Texts translated = AllTexts();

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/key_codes.h"
-#include "fakes/doc_fixture.h"
+#include "fakes/session_fixture.h"
 #include "view/face_painter.h"
 #include "view/key_labels.h"
 #include "view/keypad_geometry.h"
@@ -46,8 +46,8 @@ protected:
         QApplication::sendEvent(&view, &release);
     }
 
-    testing::TestDoc t;
-    CTabrixView view{t.doc};
+    testing::TestSession t;
+    CTabrixView view{t.session};
 };
 
 // True when some pixel of the rectangle is much darker than the LCD colour.

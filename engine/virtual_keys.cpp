@@ -3,7 +3,7 @@
 
 #include "engine/calculator_state.h"
 #include "engine/key_codes.h"
-#include "engine/keyboard_map.h"
+#include "engine/virtual_keys.h"
 
 namespace tabrix {
 

@@ -1,4 +1,7 @@
-// The hardware keyboard's keys and the keypad keys they press.
+// The hardware keyboard's keys by their virtual-key codes, and the keypad
+// keys they press: the calculator's own, fixed mapping, which the console's
+// vk:N tokens and the tape use. (The desktop program's keyboard map, which
+// people can change, is view/key_map.h.)
 #pragma once
 
 #include <cstdint>

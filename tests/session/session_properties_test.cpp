@@ -1,0 +1,141 @@
+// Properties of the one calculator session over thousands of random
+// sequences of actions: its tape replays in the console to the state it
+// shows, Undo takes back exactly one action and Redo brings it again, and
+// Clear Tape keeps both true. A failure prints its seed and its actions.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/cli_app.h"
+#include "cli/cli_session.h"
+#include "document/calculator_session.h"
+#include "document/state_file.h"
+#include "fakes/document_fakes.h"
+#include "fakes/random_actions.h"
+
+namespace tabrix {
+namespace {
+
+constexpr int kSequences = 2500;
+constexpr int kLongest = 60;
+
+CalculatorState Shown(const CalculatorState& state) {
+    CalculatorState copy = state;
+    copy.m_nKey = 0;
+    return copy;
+}
+
+class SessionProperties : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        s_folder = std::filesystem::temp_directory_path() / ("tabrix-properties-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(s_folder);
+        CalculatorState saved;
+        saved.m_strFormat = "FIX";
+        saved.m_nDigits = 2;
+        saved.m_dX = 42.5;
+        saved.m_dReg[3] = -7;
+        saved.m_bEntering = true;
+        saved.m_strMantissa = "12";
+        const std::vector<std::uint8_t> bytes = EncodeState(saved);
+        std::ofstream(s_folder / "good.rpn", std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(s_folder / "bad.rpn") << "not a state file";
+    }
+    static void TearDownTestSuite() { std::filesystem::remove_all(s_folder); }
+
+    static testing::ActionMix Mix() { return {(s_folder / "good.rpn").string(), (s_folder / "bad.rpn").string()}; }
+
+    // The session with fake services, RAN# drawing from a seeded source.
+    struct Harness {
+        explicit Harness(std::uint64_t seed) : random(seed) {}
+        MersenneRandomSource random;
+        testing::FakeClipboard clipboard;
+        testing::RecordingMessageBox messages;
+        testing::CountingShell shell;
+        CalculatorSession session{SessionServices{{nullptr, &messages, nullptr, &clipboard}, &shell, &random}};
+    };
+
+    // The tape's script run through the console, as --script runs it.
+    static CalculatorState Replayed(const std::string& script) {
+        std::ostringstream out, err;
+        cli::Session console(0, cli::Options::Output::Json, '.', out, err);
+        EXPECT_TRUE(cli::RunScript(console, script, "tape", {}, err)) << err.str();
+        return Shown(console.Calculator().Doc().State());
+    }
+
+    static inline std::filesystem::path s_folder;
+};
+
+TEST_F(SessionProperties, TheTapeReplaysInTheConsoleToTheStateShown) {
+    for (int seed = 1; seed <= kSequences; ++seed) {
+        testing::RandomActions random(static_cast<std::uint64_t>(seed), Mix());
+        const std::vector<Action> actions = random.Sequence(kLongest);
+        Harness h(static_cast<std::uint64_t>(seed));
+        for (const Action& action : actions) h.session.Perform(action);
+        const std::string script = h.session.Tape().Script();
+        ASSERT_EQ(Replayed(script), Shown(h.session.Doc().State()))
+            << "seed " << seed << ": " << testing::Describe(actions) << "\ntape:\n" << script;
+
+        // Kept and brought back (the last session, the page's storage): the
+        // same calculator and the same tape.
+        Harness restored(0);
+        ASSERT_TRUE(restored.session.RestoreKept(h.session.KeptText()).restored);
+        ASSERT_EQ(Shown(restored.session.Doc().State()), Shown(h.session.Doc().State())) << "seed " << seed;
+        ASSERT_EQ(restored.session.Tape().Script(), script) << "seed " << seed;
+    }
+}
+
+TEST_F(SessionProperties, UndoTakesBackExactlyOneActionAndRedoBringsItAgain) {
+    for (int seed = 1; seed <= kSequences; ++seed) {
+        testing::RandomActions random(static_cast<std::uint64_t>(seed) * 7919, Mix());
+        const std::vector<Action> actions = random.Sequence(kLongest);
+        Harness h(static_cast<std::uint64_t>(seed));
+        for (std::size_t i = 0; i < actions.size(); ++i) {
+            const Action& action = actions[i];
+            const CalculatorState before = Shown(h.session.Doc().State());
+            const std::size_t levels = h.session.UndoLevels();
+            h.session.Perform(action);
+            const CalculatorState after = Shown(h.session.Doc().State());
+            if (action.kind == Action::Kind::Undo || action.kind == Action::Kind::Redo ||
+                action.kind == Action::Kind::ClearTape) {
+                continue;
+            }
+            SCOPED_TRACE("seed " + std::to_string(seed) + ", action " + std::to_string(i) + " of " +
+                         testing::Describe(actions));
+            if (before == after) {
+                // Nothing changed: nothing new to undo.
+                ASSERT_LE(h.session.UndoLevels(), std::max<std::size_t>(levels, 1));
+                continue;
+            }
+            ASSERT_TRUE(h.session.CanUndo());
+            h.session.Perform(Action::Command(Action::Kind::Undo));
+            ASSERT_EQ(Shown(h.session.Doc().State()), before);
+            h.session.Perform(Action::Command(Action::Kind::Redo));
+            ASSERT_EQ(Shown(h.session.Doc().State()), after);
+        }
+        // The undo and redo the check added are on the tape too: it still replays.
+        ASSERT_EQ(Replayed(h.session.Tape().Script()), Shown(h.session.Doc().State())) << "seed " << seed;
+    }
+}
+
+TEST_F(SessionProperties, AfterClearTapeUndoAndRedoStillReplay) {
+    for (int seed = 1; seed <= kSequences / 5; ++seed) {
+        testing::RandomActions random(static_cast<std::uint64_t>(seed) * 104729, Mix());
+        Harness h(static_cast<std::uint64_t>(seed));
+        for (const Action& action : random.Sequence(kLongest)) h.session.Perform(action);
+        h.session.Perform(Action::Command(Action::Kind::ClearTape));
+        EXPECT_FALSE(h.session.CanUndo());
+        std::vector<Action> after = random.Sequence(kLongest / 4);
+        for (int i = 0; i < seed % 4; ++i) after.push_back(Action::Command(Action::Kind::Undo));
+        for (int i = 0; i < seed % 3; ++i) after.push_back(Action::Command(Action::Kind::Redo));
+        for (const Action& action : after) h.session.Perform(action);
+        ASSERT_EQ(Replayed(h.session.Tape().Script()), Shown(h.session.Doc().State()))
+            << "seed " << seed << ": " << testing::Describe(after) << "\ntape:\n" << h.session.Tape().Script();
+    }
+}
+
+}  // namespace
+}  // namespace tabrix

@@ -29,13 +29,13 @@ CalculatorSession::CalculatorSession(const SessionServices& services)
       m_history(m_doc),
       m_tape(m_doc, &m_draws) {}
 
-bool CalculatorSession::Change(const std::function<void()>& change) {
+bool CalculatorSession::Change(FunctionRef<void()> change) {
     if (m_keepHistory) return m_history.Record(change);
     change();
     return true;
 }
 
-void CalculatorSession::Command(const std::function<std::optional<TapeStep>()>& run) {
+void CalculatorSession::Command(FunctionRef<std::optional<TapeStep>()> run) {
     if (m_keepTape) {
         m_tape.RecordCommand(run);
     } else {
@@ -68,7 +68,7 @@ Outcome CalculatorSession::Perform(const Action& action) {
     const std::uint64_t tapeBefore = m_tape.Revision();
     // A command that changes the calculator: one step for undo, and the line
     // `step` gives for the tape (none when it says nothing happened).
-    const auto change = [&](const std::function<void()>& run, const std::function<std::optional<TapeStep>()>& step) {
+    const auto change = [&](FunctionRef<void()> run, FunctionRef<std::optional<TapeStep>()> step) {
         Command([&] {
             outcome.changed = Change(run);
             return step();

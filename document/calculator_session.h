@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "document/function_ref.h"
 #include "document/document_commands.h"
 #include "document/random_draws.h"
 #include "document/session_action.h"
@@ -82,8 +83,8 @@ public:
     Restored Restore(const CalculatorState& state, std::string_view tapeLines);
 
 private:
-    bool Change(const std::function<void()>& change);
-    void Command(const std::function<std::optional<TapeStep>()>& run);
+    bool Change(FunctionRef<void()> change);
+    void Command(FunctionRef<std::optional<TapeStep>()> run);
     void Key(const Action& action, Outcome& outcome);
     void ClearTape();
     // The tape starts again from the state shown: a state line when that is

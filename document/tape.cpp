@@ -39,7 +39,7 @@ CalculatorState WithoutHeldKey(const CalculatorState& state) {
 
 CTape::CTape(const CTabrixDoc& doc, const RandomDraws* draws) : m_doc(doc), m_draws(draws) {}
 
-void CTape::RecordKey(std::uint32_t code, const std::function<void()>& run) {
+void CTape::RecordKey(std::uint32_t code, FunctionRef<void()> run) {
     const bool shifted = m_doc.m_bShift;
     const std::uint64_t drawsBefore = m_draws != nullptr ? m_draws->Count() : 0;
     // A key without a function (a tap beside the keys) is written only when
@@ -98,7 +98,7 @@ void CTape::AddKeyItem(std::uint32_t code, bool shifted, std::uint64_t drawsBefo
     }
 }
 
-void CTape::RecordKeyRelease(std::uint32_t virtualKey, const std::function<void()>& run) {
+void CTape::RecordKeyRelease(std::uint32_t virtualKey, FunctionRef<void()> run) {
     if (const std::uint32_t code = KeypadKeyOfVirtualKey(virtualKey); code != keys::kNone) {
         RecordKey(code, run);
         return;
@@ -110,7 +110,7 @@ void CTape::RecordKeyRelease(std::uint32_t virtualKey, const std::function<void(
     EndStep();
 }
 
-void CTape::RecordCommand(const std::function<std::optional<TapeStep>()>& run) {
+void CTape::RecordCommand(FunctionRef<std::optional<TapeStep>()> run) {
     if (std::optional<TapeStep> step = run()) {
         AddItem(ItemKind::Command, step->tokens, step->label);
         m_endLine = step->endsLine;
@@ -124,30 +124,50 @@ void CTape::EndStep() {
     const std::size_t openLine = m_lines.size();
     const bool pending = !m_endLine && (m_doc.m_bEntering || m_doc.m_bShift || !m_doc.m_strPrefix.empty());
     if (pending) {
-        m_openShown = MainLineAsRead(m_doc);
-        m_openValue = m_doc.m_bEntering ? m_doc.GetEntryValue() : m_doc.m_dX;
+        m_openStale = true;
         Notify(openLine);
         return;
     }
-    StoreLine(m_openTokens, m_openLabel, MainLineAsRead(m_doc), m_doc.m_dX);
+    StoreLine(m_openTokens, m_openLabel, std::nullopt, m_doc.m_dX);
     m_open.clear();
     m_openTokens.clear();
     m_openLabel.clear();
     Notify(openLine);
 }
 
-void CTape::StoreLine(std::string_view tokens, std::string_view label, std::string_view shown, double value) {
-    m_lines.push_back({value, m_chars.size(), static_cast<std::uint32_t>(tokens.size()),
-                       static_cast<std::uint32_t>(label.size()), static_cast<std::uint32_t>(shown.size())});
-    m_chars.append(tokens).append(label).append(shown);
+void CTape::StoreLine(std::string_view tokens, std::string_view label, std::optional<std::string_view> shown,
+                      double value) {
+    const std::size_t offset = m_chars.size();
+    const bool sameLabel = label == tokens;
+    m_chars.append(tokens);
+    if (!sameLabel) m_chars.append(label);
+    const std::size_t shownStart = m_chars.size();
+    if (shown) {
+        m_chars.append(*shown);
+    } else {
+        AppendMainLineAsRead(m_chars, m_doc);
+    }
+    m_lines.push_back({value, offset, static_cast<std::uint32_t>(tokens.size()),
+                       sameLabel ? kSameAsTokens : static_cast<std::uint32_t>(label.size()),
+                       static_cast<std::uint32_t>(m_chars.size() - shownStart)});
 }
 
 TapeLine CTape::Line(std::size_t index) const {
-    if (index >= m_lines.size()) return {m_openTokens, m_openLabel, m_openShown, m_openValue};
+    if (index >= m_lines.size()) {
+        // The calculator is as the open line left it until the next step.
+        if (m_openStale) {
+            m_openShown = MainLineAsRead(m_doc);
+            m_openValue = m_doc.m_bEntering ? m_doc.GetEntryValue() : m_doc.m_dX;
+            m_openStale = false;
+        }
+        return {m_openTokens, m_openLabel, m_openShown, m_openValue};
+    }
     const Record& r = m_lines[index];
     const std::string_view chars(m_chars);
-    return {chars.substr(r.offset, r.tokens), chars.substr(r.offset + r.tokens, r.label),
-            chars.substr(r.offset + r.tokens + r.label, r.shown), r.value};
+    const std::string_view tokens = chars.substr(r.offset, r.tokens);
+    if (r.label == kSameAsTokens) return {tokens, tokens, chars.substr(r.offset + r.tokens, r.shown), r.value};
+    return {tokens, chars.substr(r.offset + r.tokens, r.label), chars.substr(r.offset + r.tokens + r.label, r.shown),
+            r.value};
 }
 
 void CTape::Clear() {
@@ -159,17 +179,25 @@ void CTape::Clear() {
     Notify(0);
 }
 
+void CTape::AppendScriptLine(std::string& out, const TapeLine& line) {
+    out += line.tokens;
+    out.append(line.tokens.size() < kCommentColumn ? kCommentColumn - line.tokens.size() : 1, ' ');
+    out += "# ";
+    out += line.shown;
+}
+
 std::string CTape::ScriptLine(const TapeLine& line) {
-    std::string text(line.tokens);
-    text.append(text.size() < kCommentColumn ? kCommentColumn - text.size() : 1, ' ');
-    text += "# ";
-    text += line.shown;
+    std::string text;
+    AppendScriptLine(text, line);
     return text;
 }
 
 std::string CTape::Script(std::size_t first, std::size_t count) const {
     std::string script;
-    for (std::size_t i = first; i < std::min(Size(), first + count); ++i) script += ScriptLine(Line(i)) + '\n';
+    for (std::size_t i = first; i < std::min(Size(), first + count); ++i) {
+        AppendScriptLine(script, Line(i));
+        script += '\n';
+    }
     return script;
 }
 

@@ -23,6 +23,7 @@
 #include <string_view>
 #include <vector>
 
+#include "document/function_ref.h"
 #include "document/random_draws.h"
 #include "engine/calculator_state.h"
 
@@ -50,12 +51,12 @@ public:
     CTape(const CTabrixDoc& doc, const RandomDraws* draws);
 
     // A keypad key pressed: `run` executes it (code as ExecuteKey takes it).
-    void RecordKey(std::uint32_t code, const std::function<void()>& run);
+    void RecordKey(std::uint32_t code, FunctionRef<void()> run);
     // A keyboard key released: `run` passes its virtual-key code on.
-    void RecordKeyRelease(std::uint32_t virtualKey, const std::function<void()>& run);
+    void RecordKeyRelease(std::uint32_t virtualKey, FunctionRef<void()> run);
     // A command: `run` carries it out and returns what the tape writes for it,
     // or nothing when it did nothing worth a line (a paste without text).
-    void RecordCommand(const std::function<std::optional<TapeStep>()>& run);
+    void RecordCommand(FunctionRef<std::optional<TapeStep>()> run);
 
     // The lines, oldest first; the last is the open one while keys are pending.
     std::size_t Size() const { return m_lines.size() + (m_open.empty() ? 0 : 1); }
@@ -102,24 +103,31 @@ private:
         double value;
         std::size_t offset;
         std::uint32_t tokens;
-        std::uint32_t label;
+        std::uint32_t label;  // kSameAsTokens: the label reads as the tokens ("3 +"), kept once
         std::uint32_t shown;
     };
+    static constexpr std::uint32_t kSameAsTokens = 0xFFFFFFFF;
 
     void EndStep();
     void AddKeyItem(std::uint32_t code, bool shifted, std::uint64_t drawsBefore);
     void AddItem(ItemKind kind, std::string_view token, std::string_view label);
     void DropLastItem();
-    // A completed line into the packed buffer.
-    void StoreLine(std::string_view tokens, std::string_view label, std::string_view shown, double value);
+    // A completed line into the packed buffer: its words, then the main line
+    // as `shown` gives it, or else as the calculator shows it now.
+    void StoreLine(std::string_view tokens, std::string_view label, std::optional<std::string_view> shown,
+                   double value);
+    static void AppendScriptLine(std::string& out, const TapeLine& line);
     void Notify(std::size_t firstChanged);
 
     const CTabrixDoc& m_doc;
     const RandomDraws* m_draws;
     std::vector<Item> m_open;
     bool m_endLine = false;  // the last step ends its line whatever is pending
-    std::string m_openTokens, m_openLabel, m_openShown;
-    double m_openValue = 0;
+    std::string m_openTokens, m_openLabel;
+    // The open line's main line and value, found when first asked for.
+    mutable std::string m_openShown;
+    mutable double m_openValue = 0;
+    mutable bool m_openStale = false;
     std::string m_chars;  // tokens, label and shown of every completed line, one after another
     std::vector<Record> m_lines;
     std::function<void(std::size_t)> m_changed;

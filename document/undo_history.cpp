@@ -9,7 +9,7 @@ void CUndoHistory::TakeSnapshot(CalculatorState& slot) const {
     slot.m_nKey = 0;
 }
 
-bool CUndoHistory::Record(const std::function<void()>& change) {
+bool CUndoHistory::Record(FunctionRef<void()> change) {
     if (m_recording) {
         change();
         return true;

@@ -3,8 +3,8 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 
+#include "document/function_ref.h"
 #include "document/state_stack.h"
 #include "engine/calculator_state.h"
 
@@ -22,7 +22,7 @@ public:
     // undo drops what could have been redone. A change made while another is
     // being recorded counts as part of it. A change that throws is not
     // remembered, and the history goes on recording afterwards.
-    bool Record(const std::function<void()>& change);
+    bool Record(FunctionRef<void()> change);
 
     bool CanUndo() const { return !m_undo.Empty(); }
     bool CanRedo() const { return !m_redo.Empty(); }

@@ -12,9 +12,20 @@ int PointCellOf(const CalculatorState& state) {
 }
 
 std::string MainLineAsRead(const CalculatorState& state) {
-    std::string read = state.m_strDisplay;
-    if (const int cell = PointCellOf(state); cell >= 0) read.insert(static_cast<std::size_t>(cell) + 1, 1, '.');
+    std::string read;
+    AppendMainLineAsRead(read, state);
     return read;
+}
+
+void AppendMainLineAsRead(std::string& out, const CalculatorState& state) {
+    const std::string_view cells = state.m_strDisplay;
+    const int cell = PointCellOf(state);
+    if (cell < 0) {
+        out += cells;
+        return;
+    }
+    const auto split = static_cast<std::size_t>(cell) + 1;
+    out.append(cells.substr(0, split)).append(1, '.').append(cells.substr(split));
 }
 
 std::int32_t EntryPointPos(const CalculatorState& state) {

@@ -35,6 +35,8 @@ int PointCellOf(const CalculatorState& state);
 // The main line as a person reads it: its cells with the point put in where
 // the LCD draws it (" 1.500000 01").
 std::string MainLineAsRead(const CalculatorState& state);
+// The same appended to `out` (the tape's lines, without a string of their own).
+void AppendMainLineAsRead(std::string& out, const CalculatorState& state);
 
 // Where number entry puts the point: right after the sign column and the
 // typed mantissa digits once the point key has been pressed, none before.

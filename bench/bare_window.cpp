@@ -5,6 +5,8 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include "shell/startup_probe.h"
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QMainWindow window;
@@ -12,6 +14,7 @@ int main(int argc, char** argv) {
     window.menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"), &window, &QWidget::close);
     window.addToolBar(QStringLiteral("Commands"))->addAction(QStringLiteral("About"));
     window.resize(240, 318);
+    tabrix::InstallStartupProbe(&window);
     window.show();
     return app.exec();
 }

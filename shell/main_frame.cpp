@@ -66,16 +66,22 @@ CMainFrame::CMainFrame(CalculatorSession& session, const FrameServices& services
     m_view->onPerformed = [this](const Outcome& outcome) { AfterAction(outcome); };
     m_doc.SetShellRequests(this);
 
+    // The first picture is drawn on another core while the window is made,
+    // at the zoom the user left (a first start, which has none, draws it
+    // when it paints).
+    LoadKeyMap();
+    if (!m_services.faceFolder.isEmpty()) m_view->KeepFacesIn(m_services.faceFolder);
+    const QVariant remembered = QSettings().value(QStringLiteral("View/Zoom"));
+    if (remembered.isValid()) m_view->DrawFirstPictureAhead(remembered.toInt() / 100.0);
+
     CreateActions();
     CreateToolBar();
     // The tape's panel is made when it is first shown: a hidden one would
     // only slow the start.
     if (QSettings().value(QStringLiteral("View/Tape"), false).toBool()) CreateTapePanel();
     CreateSessionStore();
-    LoadKeyMap();
 
     m_view->setFocus();
-    const QVariant remembered = QSettings().value(QStringLiteral("View/Zoom"));
     ApplyZoom(StartZoom(remembered.isValid() ? std::optional<int>(remembered.toInt()) : std::nullopt,
                         AvailableScreen(m_services), [this](int percent) { return WindowSizeAt(percent); }));
 
@@ -301,7 +307,7 @@ void CMainFrame::ApplyZoom(int percent) {
     m_zoomPercent = percent;
     m_view->SetZoom(percent / 100.0);
     if (m_tapePanel != nullptr) m_tapePanel->SetZoom(percent / 100.0);
-    UpdateCommandUI();
+    UpdateCommandUI(MenuId::View);
     // The window takes the size the picture asks for at this zoom.
     if (QLayout* frameLayout = layout()) frameLayout->activate();
     resize(sizeHint());

@@ -44,6 +44,9 @@ struct FrameServices {
     // Where the calculator of the last session is kept; the program's data
     // folder (~/.local/share/tabrix) when empty.
     QString sessionFolder;
+    // Where the faces, once drawn, are kept for later starts (the program
+    // gives ~/.cache/tabrix); none are kept when empty.
+    QString faceFolder;
     // Shows the preferences and returns what the user chose (nothing for
     // Cancel); the Preferences dialog when not given.
     std::function<std::optional<CPreferencesDialog::Values>(const CPreferencesDialog::Values&)> editPreferences;

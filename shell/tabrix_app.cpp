@@ -1,10 +1,12 @@
 #include "shell/tabrix_app.h"
 
 #include <QLocale>
+#include <QStandardPaths>
 
 #include "shell/about_dlg.h"
 #include "shell/app_folders.h"
 #include "shell/app_icon.h"
+#include "shell/startup_probe.h"
 #include "shell/translations.h"
 #include "shell/x11_auto_repeat.h"
 
@@ -37,6 +39,8 @@ bool CTabrixApp::InitInstance(const std::optional<QString>& stateFile) {
     services.clipboard = m_clipboard.get();
     services.recentFiles = m_recentFiles.get();
     services.showAbout = [this] { OnAppAbout(); };
+    services.faceFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QStringLiteral("/tabrix");
     // The calculator starts with its defaults.
     m_session = std::make_unique<CalculatorSession>(SessionServices{
         {m_fileDialog.get(), m_messageBox.get(), m_recentFiles.get(), m_clipboard.get()}});
@@ -55,6 +59,7 @@ bool CTabrixApp::InitInstance(const std::optional<QString>& stateFile) {
         m_frame->RestoreSession();
     }
 
+    InstallStartupProbe(m_frame.get());
     m_frame->show();
     return true;
 }

@@ -64,15 +64,23 @@ QIcon PasteIcon() {
 }
 
 QIcon AboutIcon() {
+    // A question mark drawn as strokes, not as text: no font is loaded for
+    // it while the window is being made.
     return DrawIcon([](QPainter& painter) {
-        QFont font = painter.font();
-        font.setPixelSize(15);
-        font.setBold(true);
-        painter.setFont(font);
-        painter.setPen(QColor(120, 100, 0));
-        painter.drawText(QRectF(1, 1, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
-        painter.setPen(QColor(240, 200, 0));
-        painter.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
+        QPainterPath mark;
+        mark.moveTo(4.5, 5);
+        mark.arcTo(QRectF(4.5, 1.5, 7, 7), 180, -270);
+        mark.quadTo(QPointF(8, 8.5), QPointF(8, 11));
+        const auto draw = [&](const QColor& color, QPointF offset) {
+            painter.setPen(QPen(color, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawPath(mark.translated(offset));
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(color);
+            painter.drawEllipse(QPointF(8, 14) + offset, 1.3, 1.3);
+        };
+        draw(QColor(120, 100, 0), QPointF(0.7, 0.7));
+        draw(QColor(240, 200, 0), QPointF(0, 0));
     });
 }
 

@@ -13,17 +13,17 @@
 
 namespace tabrix {
 
-bool RequestDetectableAutoRepeat() {
+void RequestDetectableAutoRepeat() {
     auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (x11 == nullptr || x11->connection() == nullptr) return false;
+    if (x11 == nullptr || x11->connection() == nullptr) return;
     xcb_connection_t* connection = x11->connection();
     // Qt has set up XKB on its connection; only this one flag is changed.
+    // The request goes out with the next ones; its answer is not waited for
+    // (nothing could be done without it), which would cost the start a
+    // round trip to the server.
     constexpr std::uint32_t kFlag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
     const auto cookie = xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, kFlag, kFlag, 0, 0, 0);
-    xcb_xkb_per_client_flags_reply_t* reply = xcb_xkb_per_client_flags_reply(connection, cookie, nullptr);
-    const bool granted = reply != nullptr && (reply->value & kFlag) != 0;
-    std::free(reply);
-    return granted;
+    xcb_discard_reply(connection, cookie.sequence);
 }
 
 }  // namespace tabrix

@@ -9,8 +9,8 @@
 namespace tabrix {
 
 // Asks the X server for detectable auto-repeat on the application's
-// connection. Called once at start-up, after the QApplication exists. Returns
-// whether the server agreed; false, doing nothing, on platforms other than X11.
-bool RequestDetectableAutoRepeat();
+// connection. Called once at start-up, after the QApplication exists; does
+// nothing on platforms other than X11.
+void RequestDetectableAutoRepeat();
 
 }  // namespace tabrix

@@ -1,6 +1,8 @@
 #include "view/tabrix_view.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <tuple>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -49,6 +51,7 @@ void CTabrixView::OnUpdate() {
 void CTabrixView::SetKeyMap(const KeyMap& map) {
     m_keyMap = map;
     m_facesStale = m_facesStale || m_showKeyboardKeys;
+    if (m_showKeyboardKeys) m_ahead.valid = false;  // drawn ahead with the old keys
     update();
 }
 
@@ -56,6 +59,7 @@ void CTabrixView::SetShowKeyboardKeys(bool show) {
     if (show == m_showKeyboardKeys) return;
     m_showKeyboardKeys = show;
     m_facesStale = true;
+    m_ahead.valid = false;
     update();
 }
 
@@ -100,42 +104,110 @@ int CTabrixView::KeyAt(const QPointF& widgetPoint) const {
     return KeyFromPoint(qFloor(logical.x()), qFloor(logical.y()));
 }
 
-void CTabrixView::PrepareFaces(qreal deviceScale) {
-    if (!m_facesStale && qFuzzyCompare(deviceScale, m_faceScale)) return;
-    m_facesStale = false;
-    m_faceScale = deviceScale;
+namespace {
+
+// The keyboard key in each key's corner, when they are shown.
+std::optional<KeyCaptions> CaptionsOf(const KeyMap& keyMap, bool shown) {
+    if (!shown) return std::nullopt;
     KeyCaptions captions;
-    for (std::size_t code = keys::kFirstKey; m_showKeyboardKeys && code <= keys::kLastKey; ++code) {
-        const QList<KeyboardKey>& bound = m_keyMap.KeysOf(static_cast<int>(code));
+    for (std::size_t code = keys::kFirstKey; code <= keys::kLastKey; ++code) {
+        const QList<KeyboardKey>& bound = keyMap.KeysOf(static_cast<int>(code));
         if (!bound.isEmpty()) captions[code] = bound.front().Caption();
     }
-    const KeyCaptions* shown = m_showKeyboardKeys ? &captions : nullptr;
-    m_bmpFace = PaintFace(FaceState::Resting, deviceScale, shown);
-    m_bmpPressed = PaintFace(FaceState::Lit, deviceScale, shown);
-    // Drawn at the logical size: one image pixel per device pixel.
-    m_bmpFace.setDevicePixelRatio(deviceScale);
-    m_bmpPressed.setDevicePixelRatio(deviceScale);
+    return captions;
 }
 
-void CTabrixView::Render(QPainter& painter, qreal scale) {
-    PrepareFaces(scale * painter.device()->devicePixelRatioF());
+// The faces for `deviceScale`, from the cache when it has them; whether they
+// had to be drawn.
+std::pair<Faces, bool> FacesFor(qreal deviceScale, const std::optional<KeyCaptions>& captions, const FaceCache* cache) {
+    const KeyCaptions* shown = captions ? &*captions : nullptr;
+    std::optional<Faces> faces = cache != nullptr ? cache->Find(deviceScale, shown) : std::nullopt;
+    const bool drawn = !faces;
+    if (drawn) faces = Faces{PaintFace(FaceState::Resting, deviceScale, shown), PaintFace(FaceState::Lit, deviceScale, shown)};
+    // Drawn at the logical size: one image pixel per device pixel.
+    faces->resting.setDevicePixelRatio(deviceScale);
+    faces->lit.setDevicePixelRatio(deviceScale);
+    return {std::move(*faces), drawn};
+}
+
+// The whole picture in logical coordinates at `scale`: the resting face, the
+// held key from the lit face, then the LCD's three text layers.
+void RenderPicture(QPainter& painter, qreal scale, const Faces& faces, const CTabrixDoc& doc) {
     painter.save();
     painter.scale(scale, scale);
-    // Erase: the resting face; then the held key from the lit face.
-    painter.drawImage(QPointF(0, 0), m_bmpFace);
-    if (m_doc.m_nKey != 0) {
-        const QRectF logical = PictureRect(GetKeyRect(static_cast<int>(m_doc.m_nKey)));
-        const qreal s = m_bmpPressed.devicePixelRatio();
-        painter.drawImage(logical, m_bmpPressed,
-                          QRectF(logical.topLeft() * s, logical.size() * s));
+    painter.drawImage(QPointF(0, 0), faces.resting);
+    if (doc.m_nKey != 0) {
+        const QRectF logical = PictureRect(GetKeyRect(static_cast<int>(doc.m_nKey)));
+        const qreal s = faces.lit.devicePixelRatio();
+        painter.drawImage(logical, faces.lit, QRectF(logical.topLeft() * s, logical.size() * s));
     }
     // Every text of the LCD lies in its window; at a zoom such as 150 % a text
     // cell's opaque background, rounded, would reach a pixel into the bezel.
     painter.setClipRect(PictureRect(kLcdWindow));
-    DrawMainLine(painter, m_doc);
-    DrawStackLines(painter, m_doc);
-    DrawIndicators(painter, m_doc);
+    DrawMainLine(painter, doc);
+    DrawStackLines(painter, doc);
+    DrawIndicators(painter, doc);
     painter.restore();
+}
+
+}  // namespace
+
+void CTabrixView::KeepFacesIn(const QString& folder) { m_faceCache = std::make_unique<FaceCache>(folder); }
+
+void CTabrixView::DrawFirstPictureAhead(qreal scale) {
+    const qreal screen = qApp->devicePixelRatio();
+    m_ahead.scale = scale;
+    m_ahead.state = m_doc.State();
+    m_ahead.valid = true;
+    m_ahead.job = std::async(std::launch::async, [scale, screen, state = m_ahead.state,
+                                                  captions = CaptionsOf(m_keyMap, m_showKeyboardKeys),
+                                                  cache = m_faceCache.get()] {
+        FirstPicture first;
+        std::tie(first.faces, first.drawn) = FacesFor(scale * screen, captions, cache);
+        first.picture = QImage(qCeil(kFaceWidth * scale * screen), qCeil(kFaceHeight * scale * screen),
+                               QImage::Format_RGB32);
+        first.picture.setDevicePixelRatio(screen);
+        CTabrixDoc doc;
+        doc.SetState(state);
+        QPainter painter(&first.picture);
+        RenderPicture(painter, scale, first.faces, doc);
+        return first;
+    });
+}
+
+void CTabrixView::PrepareFaces(qreal deviceScale) {
+    if (!m_facesStale && qFuzzyCompare(deviceScale, m_faceScale)) return;
+    m_facesStale = false;
+    m_faceScale = deviceScale;
+    const std::optional<KeyCaptions> captions = CaptionsOf(m_keyMap, m_showKeyboardKeys);
+    auto [faces, drawn] = FacesFor(deviceScale, captions, m_faceCache.get());
+    m_bmpFace = std::move(faces.resting);
+    m_bmpPressed = std::move(faces.lit);
+    if (drawn && m_faceCache) m_faceCache->Keep(deviceScale, captions ? &*captions : nullptr, {m_bmpFace, m_bmpPressed});
+}
+
+std::optional<QImage> CTabrixView::FinishFirstPicture(qreal deviceScale) {
+    if (!m_ahead.job.valid()) return std::nullopt;
+    FirstPicture first = m_ahead.job.get();  // waits while it is still being drawn
+    const qreal aheadScale = m_ahead.scale * qApp->devicePixelRatio();
+    if (!m_ahead.valid || !qFuzzyCompare(deviceScale, aheadScale)) return std::nullopt;
+    // The faces serve every later paint.
+    m_bmpFace = std::move(first.faces.resting);
+    m_bmpPressed = std::move(first.faces.lit);
+    m_faceScale = deviceScale;
+    m_facesStale = false;
+    if (first.drawn && m_faceCache) {
+        const std::optional<KeyCaptions> captions = CaptionsOf(m_keyMap, m_showKeyboardKeys);
+        m_faceCache->Keep(deviceScale, captions ? &*captions : nullptr, {m_bmpFace, m_bmpPressed});
+    }
+    if (!(m_ahead.state == m_doc.State())) return std::nullopt;  // the calculator changed meanwhile
+    return std::move(first.picture);
+}
+
+void CTabrixView::Render(QPainter& painter, qreal scale) {
+    FinishFirstPicture(scale * painter.device()->devicePixelRatioF());
+    PrepareFaces(scale * painter.device()->devicePixelRatioF());
+    RenderPicture(painter, scale, Faces{m_bmpFace, m_bmpPressed}, m_doc);
 }
 
 void CTabrixView::paintEvent(QPaintEvent*) {
@@ -149,7 +221,11 @@ void CTabrixView::paintEvent(QPaintEvent*) {
         for (const QRect& part : surround) painter.fillRect(part, kSurroundColor);
     }
     painter.translate(origin);
-    Render(painter, scale);
+    if (const std::optional<QImage> first = FinishFirstPicture(scale * painter.device()->devicePixelRatioF())) {
+        painter.drawImage(QPointF(0, 0), *first);
+    } else {
+        Render(painter, scale);
+    }
 }
 
 void CTabrixView::Perform(const Action& action) {

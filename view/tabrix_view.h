@@ -11,9 +11,13 @@
 #include <QImage>
 #include <QHash>
 #include <functional>
+#include <future>
+#include <memory>
+#include <optional>
 #include <QWidget>
 
 #include "document/calculator_session.h"
+#include "view/face_cache.h"
 #include "view/key_map.h"
 #include "engine/calculator_state.h"
 #include "platform/services.h"
@@ -37,6 +41,17 @@ public:
     // Draws each key's keyboard key in its corner, or not.
     void SetShowKeyboardKeys(bool show);
     bool ShowsKeyboardKeys() const { return m_showKeyboardKeys; }
+
+    // Keeps the faces once drawn in `folder`, and reads them from there
+    // (FaceCache); none are kept until this is called.
+    void KeepFacesIn(const QString& folder);
+    // Draws the first picture (the faces and the LCD as the calculator
+    // stands) at `scale` on another thread while the window is being shown:
+    // the first paint copies it, instead of loading the LCD's fonts and
+    // drawing its text on the way to the screen. When anything has changed
+    // by then (the calculator, the scale, the keys shown), the first paint
+    // draws as every other does.
+    void DrawFirstPictureAhead(qreal scale);
 
     // The size the view asks for: the picture at `zoom` (1 = 240 x 268).
     void SetZoom(qreal zoom);
@@ -77,12 +92,28 @@ private:
     // when they are first painted or have changed: drawn only where they are
     // painted, so that a start at another zoom draws them once.
     void PrepareFaces(qreal deviceScale);
+    // Waits for the first picture drawn ahead, if there is one, and keeps
+    // its faces when they are for `deviceScale`; the picture itself, when it
+    // still shows the calculator as it is.
+    std::optional<QImage> FinishFirstPicture(qreal deviceScale);
 
     CalculatorSession& m_session;
     CTabrixDoc& m_doc;
     qreal m_zoom = 1.0;
     qreal m_faceScale = 0;
     bool m_facesStale = true;  // the keyboard keys drawn on them changed, or none drawn yet
+    std::unique_ptr<FaceCache> m_faceCache;
+    struct FirstPicture {
+        Faces faces;
+        bool drawn = false;  // the faces were drawn, not read from the cache
+        QImage picture;
+    };
+    struct {
+        std::future<FirstPicture> job;
+        qreal scale = 0;
+        CalculatorState state;
+        bool valid = false;  // nothing it depends on has changed since it began
+    } m_ahead;
     QImage m_bmpFace;     // every key at rest
     QImage m_bmpPressed;  // every key lit
     // Keys whose press reached the view, by physical key: the calculator key

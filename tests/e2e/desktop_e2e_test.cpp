@@ -47,13 +47,15 @@ protected:
         m_dir = dir;
         setenv("XDG_CONFIG_HOME", m_dir.c_str(), 1);
         setenv("XDG_DATA_HOME", m_dir.c_str(), 1);
+        setenv("XDG_CACHE_HOME", m_dir.c_str(), 1);
     }
 
-    // The program's settings file, as a person would edit or share it.
-    void WriteSettings(const std::string& text) {
-        const std::string folder = m_dir + "/Local AppWizard-Generated Applications";
+    // The program's settings file, as a person would edit or share it: in
+    // its place (~/.config/tabrix/tabrix.conf), or where version 1.0 kept it.
+    void WriteSettings(const std::string& text, bool oldPlace = false) {
+        const std::string folder = m_dir + (oldPlace ? "/Local AppWizard-Generated Applications" : "/tabrix");
         Shell("mkdir -p '" + folder + "'");
-        std::ofstream(folder + "/Tabrix.conf") << text;
+        std::ofstream(folder + (oldPlace ? "/Tabrix.conf" : "/tabrix.conf")) << text;
     }
 
     // Ctrl+Q, and the program ends by itself.
@@ -264,7 +266,8 @@ TEST_F(DesktopTest, AKeyHeldDownActsOnceOnItsRelease) {
 TEST_F(DesktopTest, KeysReboundInTheSettingsFileAreTyped) {
     // Q is the 7, and the main keyboard's + (Shift and = on this layout) adds;
     // xdotool lets go of Shift before the = key, as quick typists do.
-    WriteSettings("[Keymap]\n9=Q\n30=\"Num++, +\"\n");
+    // Kept where version 1.0 kept it: the key map moves to the new place.
+    WriteSettings("[Keymap]\n9=Q\n30=\"Num++, +\"\n", true);
     Start();
     Type("q Return q shift+equal");
     EXPECT_EQ(CopiedX(), "1.400000e+01");
@@ -277,6 +280,7 @@ TEST_F(DesktopTest, TheCalculatorComesBackAfterCtrlQWhenAskedTo) {
     Start();
     Type("4 2 Return 5 f 9 3");  // 42, 5 and ENG 3 pending: half-typed work
     Quit();
+    EXPECT_EQ(Shell("test -f '" + m_dir + "/tabrix/session.txt' && echo kept"), "kept");  // in its own data folder
     Start();
     EXPECT_EQ(CopiedX(), "5.000000e+00");
     Type("plus");  // the main keyboard's + is no key by default

@@ -3,12 +3,16 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QtMath>
 #include <gtest/gtest.h>
 
 #include "engine/key_codes.h"
 #include "fakes/session_fixture.h"
+#include "view/face_cache.h"
 #include "view/face_painter.h"
 #include "view/key_labels.h"
 #include "view/keypad_geometry.h"
@@ -223,6 +227,60 @@ TEST_F(ViewTest, ScaledPictureIsDrawnAfreshNotBlurred) {
         EXPECT_EQ(QColor(image.pixel(qFloor(17 * scale) - 1, y)), kBezelColor) << scale;
         // Inside a key, away from its label: the key's own colour.
         EXPECT_EQ(QColor(image.pixel(qRound(8 * scale), qRound(250 * scale))), QColor(247, 247, 44)) << scale;
+    }
+}
+
+// The faces kept in the cache come back pixel for pixel, only for the scale
+// and the keyboard keys they were drawn with; a damaged file is not used.
+TEST(FaceCacheTest, KeptFacesComeBackExactlyAndOnlyForWhatTheyWereDrawnFor) {
+    QTemporaryDir folder;
+    const qreal scale = 1.5;
+    const Faces drawn{PaintFace(FaceState::Resting, scale), PaintFace(FaceState::Lit, scale)};
+    {
+        FaceCache cache(folder.path());
+        EXPECT_FALSE(cache.Find(scale, nullptr));
+        cache.Keep(scale, nullptr, drawn);
+    }  // written before the cache goes
+    FaceCache cache(folder.path());
+    const std::optional<Faces> kept = cache.Find(scale, nullptr);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->resting, drawn.resting.convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(kept->lit, drawn.lit.convertToFormat(QImage::Format_RGB32));
+    KeyCaptions captions;
+    captions[keys::kSeven] = QStringLiteral("7");
+    EXPECT_FALSE(cache.Find(scale, &captions));
+    EXPECT_FALSE(cache.Find(2.0, nullptr));
+    for (const QString& name : QDir(folder.path()).entryList(QDir::Files)) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write("x");  // one byte too many: not a pair of faces
+    }
+    EXPECT_FALSE(cache.Find(scale, nullptr));
+}
+
+// The first picture, drawn on another thread while the window is made, is
+// the picture a paint draws; when the calculator changes before the first
+// paint, that paint shows the change.
+TEST_F(ViewTest, TheFirstPictureDrawnAheadIsThePictureAPaintDraws) {
+    QImage expected(kFaceWidth * 2, kFaceHeight * 2, QImage::Format_RGB32);
+    {
+        QPainter painter(&expected);
+        view.Render(painter, 2.0);
+    }
+    for (const bool changed : {false, true}) {
+        SCOPED_TRACE(changed);
+        CTabrixView fresh(t.session);
+        fresh.resize(kFaceWidth * 2, kFaceHeight * 2);
+        fresh.DrawFirstPictureAhead(2.0);
+        if (changed) t.Type("7");
+        const QImage painted = fresh.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage now(kFaceWidth * 2, kFaceHeight * 2, QImage::Format_RGB32);
+        {
+            QPainter painter(&now);
+            view.Render(painter, 2.0);
+        }
+        EXPECT_EQ(painted, changed ? now : expected);
+        EXPECT_EQ(painted == expected, !changed);
     }
 }
 

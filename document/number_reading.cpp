@@ -17,6 +17,16 @@ bool IsSign(char32_t c) { return c == '+' || c == '-' || c == U'\u2212'; }
 // Blanks that may group digits or surround an exponent's "×".
 bool IsBlank(char32_t c) { return c == ' ' || c == U'\u00A0' || c == U'\u2009' || c == U'\u202F'; }
 bool IsSeparator(char32_t c) { return c == ',' || c == '.' || c == '\'' || c == U'\u2019' || IsBlank(c); }
+// A currency sign ($, €, £, ¥, ₹ ...): the Unicode characters of the
+// currency-symbol category.
+bool IsCurrencySign(char32_t c) {
+    return c == '$' || (c >= U'\u00A2' && c <= U'\u00A5') || (c >= U'\u20A0' && c <= U'\u20C0') ||
+           c == U'\u0E3F' || c == U'\u058F' || c == U'\u060B' || c == U'\u09F2' || c == U'\u09F3' ||
+           c == U'\u0AF1' || c == U'\u0BF9' || c == U'\u17DB' || c == U'\uFDFC' || c == U'\uFE69' ||
+           c == U'\uFF04' || c == U'\uFFE0' || c == U'\uFFE1' || c == U'\uFFE5' || c == U'\uFFE6';
+}
+bool IsUpper(char32_t c) { return c >= 'A' && c <= 'Z'; }
+bool IsLetter(char32_t c) { return IsUpper(c) || (c >= 'a' && c <= 'z'); }
 bool IsTimes(char32_t c) { return c == U'\u00D7' || c == 'x' || c == 'X' || c == U'\u00B7' || c == U'\u22C5' || c == '*'; }
 
 // 0..9 for a superscript digit, -1 otherwise.
@@ -36,6 +46,7 @@ struct Written {
     std::size_t begin = 0;
     std::size_t end = 0;
     bool negative = false;
+    std::optional<std::size_t> opened;  // a "(" in front, waiting for its ")"
     std::vector<std::string> groups;
     std::vector<char32_t> separators;
     std::string exponent;
@@ -61,7 +72,16 @@ public:
             number.separators.push_back('.');
             --i;
         }
-        if (i > 0 && IsSign(At(i - 1))) number.negative = At(--i) != '+';
+        if (i > 0 && IsSign(At(i - 1))) {
+            number.negative = At(--i) != '+';
+        } else if (const std::size_t k = CurrencyBefore(i); k < i && k > 0 && IsSign(At(k - 1)) && At(k - 1) != '+') {
+            // A sign before a currency belongs to the number: "-$5", "−£12.50", "-USD 5".
+            number.negative = true;
+            i = k - 1;
+        } else if (k > 0 && At(k - 1) == '(') {
+            // An accounting negative, "(1,234.50)" or "($1,234.50)", once its ")" is found.
+            number.opened = k - 1;
+        }
         number.begin = i;
         i = digit;
         number.groups.push_back(Digits(i));
@@ -73,6 +93,19 @@ public:
         }
         number.end = i;
         if (auto exponentEnd = ReadExponent(i, number.exponent)) number.end = *exponentEnd;
+        if (number.opened) {
+            const std::size_t close = CurrencyAfter(number.end);
+            if (At(close) == ')') {
+                number.negative = true;
+                number.begin = *number.opened;
+                number.end = close + 1;
+            }
+        } else if (!number.negative && (At(number.end) == '-' || At(number.end) == U'\u2212') &&
+                   !IsDigit(At(number.end + 1)) && At(number.end + 1) != '.') {
+            // A trailing minus, as ledgers write it: "1234-", "1.234,50-".
+            number.negative = true;
+            ++number.end;
+        }
         return number;
     }
 
@@ -83,6 +116,28 @@ public:
 
 private:
     char32_t At(std::size_t i) const { return i < m_text.size() ? m_text[i].c : U'\0'; }
+
+    // Where a currency that ends right before `i` begins (a sign such as "$",
+    // or a three-letter code such as "USD" with blanks after it), or `i`
+    // when none stands there.
+    std::size_t CurrencyBefore(std::size_t i) const {
+        std::size_t k = i;
+        while (k > 0 && IsBlank(At(k - 1))) --k;
+        if (k > 0 && IsCurrencySign(At(k - 1))) return k - 1;
+        if (k >= 3 && IsUpper(At(k - 1)) && IsUpper(At(k - 2)) && IsUpper(At(k - 3)) && (k == 3 || !IsLetter(At(k - 4)))) {
+            return k - 3;
+        }
+        return i;
+    }
+
+    // Past a currency that follows `i` ("1.234,50 €", "1,234.50 USD"), or `i`.
+    std::size_t CurrencyAfter(std::size_t i) const {
+        std::size_t k = i;
+        while (IsBlank(At(k))) ++k;
+        if (IsCurrencySign(At(k))) return k + 1;
+        if (IsUpper(At(k)) && IsUpper(At(k + 1)) && IsUpper(At(k + 2)) && !IsLetter(At(k + 3))) return k + 3;
+        return i;
+    }
 
     std::size_t DigitsFrom(std::size_t i) const {
         const std::size_t first = i;
@@ -190,6 +245,42 @@ std::optional<std::string> Canonical(const Written& n, char localeDecimal, Paste
     return text;
 }
 
+// A number in C notation as its significant digits and the power of ten of
+// the first of them: "-1234.5e3" is {"-", "12345", 6}.
+struct Decimal {
+    bool negative = false;
+    std::string digits;
+    long long power = 0;
+    friend bool operator==(const Decimal&, const Decimal&) = default;
+};
+
+Decimal DecimalOf(std::string_view text) {
+    Decimal d;
+    d.negative = !text.empty() && text.front() == '-';
+    const std::size_t e = text.find_first_of("eE");
+    const std::string_view mantissa = text.substr(0, e);
+    long long power = e == std::string_view::npos ? 0 : ParseLeadingInteger(text.substr(e + 1));
+    bool point = false;
+    for (const char c : mantissa) {
+        if (c == '.') {
+            point = true;
+        } else if (c >= '0' && c <= '9') {
+            if (d.digits.empty() && c == '0') {
+                if (point) --power;  // a leading zero after the point
+                continue;
+            }
+            d.digits += c;
+            if (!point) ++power;
+        }
+    }
+    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+    d.power = d.digits.empty() ? 0 : power;
+    return d;
+}
+
+// Whether two texts in C notation write the same number, digit for digit.
+bool SameDecimal(std::string_view a, std::string_view b) { return DecimalOf(a) == DecimalOf(b); }
+
 bool HasNonZeroDigit(const std::string& text) {
     const auto exponent = text.find('e');
     return text.substr(0, exponent).find_first_of("123456789") != std::string::npos;
@@ -217,9 +308,14 @@ PastedNumber ReadPastedNumber(std::string_view text, char localeDecimal) {
         return reading;
     }
     reading.value = ParseLeadingDouble(*canonical);
-    const bool overflow = std::isinf(reading.value);
-    const bool underflow = reading.value == 0 && HasNonZeroDigit(*canonical);
-    reading.outcome = overflow || underflow ? PastedNumber::Outcome::OutOfRange : PastedNumber::Outcome::Read;
+    if (std::isinf(reading.value)) {
+        reading.outcome = PastedNumber::Outcome::OutOfRange;
+    } else if (reading.value == 0 && HasNonZeroDigit(*canonical)) {
+        reading.outcome = PastedNumber::Outcome::TooSmall;
+    } else {
+        reading.outcome = PastedNumber::Outcome::Read;
+        reading.rounded = !SameDecimal(*canonical, ExactText(reading.value));
+    }
     return reading;
 }
 
@@ -232,6 +328,12 @@ Notice PastedNumberSentences(const PastedNumber& reading) {
         case Outcome::Read: {
             Notice sentences = {{kContext, QT_TRANSLATE_NOOP("PastedNumber", "Pasted %1 \u2014 read \u201C%2\u201D as %1"),
                                                      {ExactText(reading.value), reading.match}}};
+            if (reading.rounded) {
+                sentences.push_back({kContext,
+                                     QT_TRANSLATE_NOOP("PastedNumber",
+                                                       "(rounded to the nearest number the calculator holds)"),
+                                     {}});
+            }
             if (reading.decidedByLocale) {
                 sentences.push_back(
                     {kContext, reading.decidedAsDecimal
@@ -251,6 +353,10 @@ Notice PastedNumberSentences(const PastedNumber& reading) {
                      {reading.match}}};
         case Outcome::OutOfRange:
             return {{kContext, QT_TRANSLATE_NOOP("PastedNumber", "Nothing pasted: \u201C%1\u201D is beyond the range of numbers"),
+                     {reading.match}}};
+        case Outcome::TooSmall:
+            return {{kContext,
+                     QT_TRANSLATE_NOOP("PastedNumber", "Nothing pasted: \u201C%1\u201D is too small: it would be 0"),
                      {reading.match}}};
     }
     return {};

@@ -21,6 +21,7 @@ struct PastedNumber {
         TwoNumbers,     // `match` and `other` are two numbers, not one notation
         NotANotation,   // `match` looks like a number, but its separators fit no notation ("1,2,3")
         OutOfRange,     // `match` is beyond the range of doubles
+        TooSmall,       // `match` is so close to zero that it would read as 0
     };
     Outcome outcome = Outcome::NoNumber;
     double value = 0;
@@ -31,10 +32,15 @@ struct PastedNumber {
     // character, and whether it was taken as the decimal separator.
     std::optional<char> decidedByLocale;
     bool decidedAsDecimal = false;
+    // Read: the text has more digits than a double holds, and `value` is
+    // the nearest number to it ("12345678901234567890" is 12345678901234567168).
+    bool rounded = false;
 };
 
 // The number the text holds. Blanks, words and symbols around it are ignored.
-// Signs: "-", "+" and "−" (U+2212). Digits may be grouped in threes (or in the
+// Signs: "-", "+" and "−" (U+2212), also before a currency ("-$5", "-USD 5");
+// a negative may be written in parentheses ("(1,234.50)", "($1,234.50)") or
+// with a trailing minus ("1234-"). Digits may be grouped in threes (or in the
 // Indian 2-digit groups) by ",", ".", "'", "’", a blank, a no-break, narrow
 // no-break or thin space; the decimal separator is "." or ",", the last one
 // when both occur. Exponents: "e3", "E-03", "×10^3", "x 10^3", "·10⁻³".

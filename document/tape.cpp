@@ -86,9 +86,17 @@ void CTape::AddKeyItem(std::uint32_t code, bool shifted, std::uint64_t drawsBefo
         DropLastItem();
         AddItem(ItemKind::Key, draw + std::string(function.token), ShiftedLabel(function));
     } else if (shifted && !function.label.empty()) {
-        // The shift was on before the line began (a loaded state, an undo): the key alone.
+        // The key alone, with the shift already on: its F stands earlier on
+        // the line (a command came between them: "f Copy Exact →DEG"), or
+        // before the line began (a loaded state, an undo), when the label
+        // says "f" itself.
         const std::string_view token = plain.token.empty() ? KeyCodeToken(code, codeToken) : plain.token;
-        AddItem(ItemKind::Key, draw + std::string(token), ShiftedLabel(function));
+        const bool fOnLine = std::any_of(m_open.begin(), m_open.end(), [](const Item& item) { return item.kind == ItemKind::Shift; });
+        const std::string label = fOnLine ? std::string(function.label) : ShiftedLabel(function);
+        for (Item& item : m_open) {
+            if (item.kind == ItemKind::Shift) item.kind = ItemKind::Key;  // this F is spent
+        }
+        AddItem(ItemKind::Key, draw + std::string(token), label);
     } else if (plain.token.empty() || shifted) {
         const std::string_view token = KeyCodeToken(code, codeToken);
         AddItem(ItemKind::Key, token, token);

@@ -15,17 +15,17 @@ namespace {
 
 enum Column { kFunction, kShifted, kKeyboard, kColumns };
 
+// The rows the window opens with room for: most of the 29 keys.
+constexpr int kShownRows = 16;
+
 }  // namespace
 
 CKeysWindow::CKeysWindow(const KeyMap& keys, QWidget* parent)
-    : QDialog(parent), m_table(new QTableWidget(0, kColumns, this)) {
+    : QDialog(parent), m_table(new CContentTable(kColumns, kShownRows, this)) {
     setWindowTitle(tr("Keys and Keyboard"));
     m_table->setHorizontalHeaderLabels({tr("Key"), tr("Shifted (after F)"), tr("Keyboard keys")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setStretchLastSection(true);
     auto* note = new QLabel(tr("Delete clears X; Escape clears the stack and the registers and keeps the modes. "
                                "Edit > Preferences changes the keyboard keys."),
                             this);
@@ -37,7 +37,7 @@ CKeysWindow::CKeysWindow(const KeyMap& keys, QWidget* parent)
     layout->addWidget(note);
     layout->addWidget(buttons);
     SetKeyMap(keys);
-    resize(560, 620);
+    CContentTable::OpenAtContentSize(*this);
 }
 
 void CKeysWindow::SetKeyMap(const KeyMap& keys) {
@@ -51,6 +51,7 @@ void CKeysWindow::SetKeyMap(const KeyMap& keys) {
             m_table->setItem(row, column, new QTableWidgetItem(texts[column]));
         }
     }
+    m_table->FitColumns();
 }
 
 }  // namespace tabrix

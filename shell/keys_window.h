@@ -8,7 +8,7 @@
 
 #include "view/key_map.h"
 
-class QTableWidget;
+#include "shell/content_table.h"
 
 namespace tabrix {
 
@@ -22,7 +22,7 @@ public:
     QTableWidget* Table() const { return m_table; }
 
 private:
-    QTableWidget* m_table;
+    CContentTable* m_table;
 };
 
 }  // namespace tabrix

@@ -11,7 +11,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QToolBar>
-#include <QToolTip>
+#include <QKeyEvent>
+#include <QTimer>
 #include <QDebug>
 #include <algorithm>
 
@@ -182,7 +183,7 @@ std::vector<CommandRow> CMainFrame::RegisterCommands() {
 std::vector<CommandRow> CMainFrame::ViewAndHelpCommands() {
     return {
         {cmd::kViewZoomIn, MenuId::View, tr("Zoom &In"), {K(Qt::CTRL | Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)},
-         [this] { StepZoom(+1); }, [this](ICommandUI& ui) { ui.Enable(m_zoomPercent < kZoomSteps.back()); }},
+         [this] { StepZoom(+1); }, [this](ICommandUI& ui) { ui.Enable(NextZoom(+1).has_value()); }},
         {cmd::kViewZoomOut, MenuId::View, tr("Zoom &Out"), {K(Qt::CTRL | Qt::Key_Minus)}, [this] { StepZoom(-1); },
          [this](ICommandUI& ui) { ui.Enable(m_zoomPercent > kZoomSteps.front()); }},
         {cmd::kViewActualSize, MenuId::View, tr("&Actual Size"), {K(Qt::CTRL | Qt::Key_0)},
@@ -214,6 +215,13 @@ void CMainFrame::CreateActions() {
         QMenu* menu = menuBar()->addMenu(tr(title));
         menus[id] = menu;
         connect(menu, &QMenu::aboutToShow, this, [this, id = id] { UpdateCommandUI(id); });
+        // A menu closed with Escape leaves the menu bar waiting for keys,
+        // unlit: once no menu is open, the keyboard goes back to the calculator.
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            QTimer::singleShot(0, this, [this] {
+                if (QApplication::activePopupWidget() == nullptr && menuBar()->hasFocus()) m_view->setFocus();
+            });
+        });
         menu->setToolTipsVisible(true);  // a recent file's tooltip is its whole path
     }
     for (std::size_t i = 0; i < m_rows.size(); ++i) {
@@ -284,6 +292,22 @@ bool CMainFrame::OnCommand(int commandId) {
     return true;
 }
 
+void CMainFrame::keyPressEvent(QKeyEvent* event) {
+    if (m_view->hasFocus()) {
+        QMainWindow::keyPressEvent(event);
+    } else {
+        m_view->TakeKeyPress(event);
+    }
+}
+
+void CMainFrame::keyReleaseEvent(QKeyEvent* event) {
+    if (m_view->hasFocus()) {
+        QMainWindow::keyReleaseEvent(event);
+    } else {
+        m_view->TakeKeyRelease(event);
+    }
+}
+
 Outcome CMainFrame::Perform(const Action& action) {
     const Outcome outcome = m_calculator.Perform(action);
     AfterAction(outcome);
@@ -293,7 +317,12 @@ Outcome CMainFrame::Perform(const Action& action) {
 void CMainFrame::AfterAction(const Outcome& outcome) {
     if (!outcome.notice.empty()) ShowNotice(NoticeText(outcome.notice));
     if (outcome.changed && m_store) m_store->Changed();
-    UpdateCommandUI();
+    // An action changes what can be undone; the clipboard and the window,
+    // which the other items follow, tell of their own changes.
+    for (const int id : {cmd::kEditUndo, cmd::kEditRedo}) {
+        QtCommandUI ui(m_actions[id]);
+        m_rows[m_rowOfId[id]].update(ui);
+    }
 }
 
 void CMainFrame::SetZoomPercent(int percent) {
@@ -323,11 +352,23 @@ QSize CMainFrame::WindowSizeAt(int percent) {
     return QSize(kFaceWidth, kFaceHeight) * (percent / 100.0) + chrome + kDecorations;
 }
 
-void CMainFrame::StepZoom(int direction) {
+std::optional<int> CMainFrame::NextZoom(int direction) {
     const auto current = std::find(kZoomSteps.begin(), kZoomSteps.end(), m_zoomPercent);
-    const auto index = std::clamp<std::ptrdiff_t>((current - kZoomSteps.begin()) + direction, 0,
-                                                  static_cast<std::ptrdiff_t>(kZoomSteps.size()) - 1);
-    SetZoomPercent(kZoomSteps[static_cast<std::size_t>(index)]);
+    const std::ptrdiff_t index = (current - kZoomSteps.begin()) + direction;
+    if (index < 0 || index >= static_cast<std::ptrdiff_t>(kZoomSteps.size())) return std::nullopt;
+    const int step = kZoomSteps[static_cast<std::size_t>(index)];
+    // A larger step is offered only when the whole window, the tape
+    // included, still fits the screen at it.
+    if (direction > 0) {
+        const QSize window = WindowSizeAt(step);
+        const QSize screen = AvailableScreen(m_services);
+        if (window.width() > screen.width() || window.height() > screen.height()) return std::nullopt;
+    }
+    return step;
+}
+
+void CMainFrame::StepZoom(int direction) {
+    if (const std::optional<int> step = NextZoom(direction)) SetZoomPercent(*step);
 }
 
 QAction* CMainFrame::ActionFor(int commandId) const {
@@ -376,11 +417,14 @@ QString CMainFrame::NoticeText(const Notice& notice) {
     return sentences.join(QLatin1Char(' '));
 }
 
-void CMainFrame::ShowNotice(const QString& text) {
-    // Under the LCD, for a few seconds; no box to dismiss.
+void CMainFrame::ShowNotice(const QString& text, int milliseconds) {
+    // Under the LCD, for a few seconds; no box to dismiss. It wraps within
+    // the window, from the LCD's left edge to the window's right edge.
+    if (m_notice == nullptr) m_notice = new CNotice(this);
     const QPoint below = m_view->mapToGlobal(
         (m_view->PictureOrigin() + QPointF(kLcdWindow.left, kLcdWindow.bottom + 1) * m_view->PictureScale()).toPoint());
-    QToolTip::showText(below, text, m_view, QRect(), 5000);
+    const int right = mapToGlobal(QPoint(width(), 0)).x();
+    m_notice->Show(text, below, right - below.x() - 4, milliseconds);
 }
 
 void CMainFrame::CreateTapePanel() {

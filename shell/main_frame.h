@@ -18,6 +18,7 @@
 #include "platform/services.h"
 #include "shell/command_row.h"
 #include "shell/keys_window.h"
+#include "shell/notice.h"
 #include "shell/preferences_dialog.h"
 #include "shell/qt_services.h"
 #include "shell/recent_files.h"
@@ -85,6 +86,8 @@ public:
     Outcome Perform(const Action& action);
 
     CalculatorSession& Calculator() { return m_calculator; }
+    // The notice under the LCD, once one has been shown.
+    CNotice* NoticeLabel() const { return m_notice; }
     // The tape's panel, once it has been shown.
     CTapePanel* TapePanel() const { return m_tapePanel; }
     // Help > Keys and Keyboard, once it has been opened.
@@ -95,6 +98,13 @@ public:
     void SetZoomPercent(int percent);
     CTabrixView* View() const { return m_view; }
     QAction* ActionFor(int commandId) const;
+
+protected:
+    // Keys no widget in the window took (the tape, which has the focus only
+    // when Tab gave it, keeps its own): they reach the calculator, whatever
+    // has the focus.
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     // Every command of the window, in menu order.
@@ -122,8 +132,9 @@ private:
     void OpenRecentFile(int index);
     // A notice's sentences in the user's language.
     static QString NoticeText(const Notice& notice);
-    // A short message under the LCD that goes by itself.
-    void ShowNotice(const QString& text);
+    // A short message under the LCD that goes by itself after
+    // `milliseconds` (0: when replaced).
+    void ShowNotice(const QString& text, int milliseconds = 5000);
     void OpenDocument();
     void CreateSessionStore();
     // The key map and whether the face shows it, from the settings; an entry
@@ -134,6 +145,9 @@ private:
     void ShowKeyboardKeys(bool shown);
     void ShowKeysWindow();
     void StepZoom(int direction);
+    // The zoom step next to the current one in `direction`, when there is
+    // one and, going up, the window fits the screen at it.
+    std::optional<int> NextZoom(int direction);
     // Shows the picture at `percent` without writing the settings.
     void ApplyZoom(int percent);
     // The whole window's size at a zoom step, decorations included.
@@ -145,6 +159,7 @@ private:
     CTabrixView* m_view;
     CTapePanel* m_tapePanel = nullptr;
     CKeysWindow* m_keysWindow = nullptr;
+    CNotice* m_notice = nullptr;
     int m_zoomPercent = 100;
     std::vector<CommandRow> m_rows;
     std::map<int, std::size_t> m_rowOfId;

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -22,6 +23,9 @@ namespace tabrix {
 namespace {
 
 enum MapChoice { kStandard, kLaptop, kCustom };
+
+// The keys the Keyboard page opens with room for.
+constexpr int kShownRows = 12;
 
 }  // namespace
 
@@ -40,6 +44,7 @@ CPreferencesDialog::CPreferencesDialog(const Values& values, QList<KeyboardKey> 
     layout->addWidget(buttons);
     FillTable();
     SelectCode(keys::kSeven);
+    CContentTable::OpenAtContentSize(*this);
 }
 
 QWidget* CPreferencesDialog::GeneralPage() {
@@ -61,19 +66,29 @@ QWidget* CPreferencesDialog::KeyboardPage() {
     m_map = new QComboBox(page);
     m_map->addItems({tr("Standard keys"), tr("Laptop keys: also + - * / and = on the main keyboard"), tr("Custom keys")});
     connect(m_map, &QComboBox::activated, this, &CPreferencesDialog::ChooseMap);
-    m_table = new QTableWidget(0, 3, page);
+    m_table = new CContentTable(3, kShownRows, page);
     m_table->setHorizontalHeaderLabels({tr("Key"), tr("Shifted"), tr("Keyboard keys")});
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    connect(m_table, &QTableWidget::currentCellChanged, this, [this] { FillBoundKeys(); });
+    // The selected key's keyboard keys, one by one: Remove a Key takes the
+    // one chosen here.
+    m_bound = new QListWidget(page);
+    m_bound->setFlow(QListView::LeftToRight);
+    m_bound->setWrapping(false);
+    m_bound->setSpacing(4);
+    m_bound->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_bound->setFixedHeight(m_bound->fontMetrics().height() * 2);
+    m_boundLabel = new QLabel(page);
+    m_boundLabel->setBuddy(m_bound);
     m_status = new QLabel(page);
     m_status->setWordWrap(true);
 
     auto* set = new QPushButton(tr("&Press a Key\u2026"), page);
     auto* add = new QPushButton(tr("&Add a Key\u2026"), page);
     auto* remove = new QPushButton(tr("Re&move a Key"), page);
+    remove->setObjectName(QStringLiteral("removeKey"));
     auto* restore = new QPushButton(tr("Restore &Defaults"), page);
     connect(set, &QPushButton::clicked, this, [this] { BeginCapture(Capture::Replace); });
     connect(add, &QPushButton::clicked, this, [this] { BeginCapture(Capture::Add); });
@@ -90,7 +105,11 @@ QWidget* CPreferencesDialog::KeyboardPage() {
     mapRow->addWidget(mapLabel);
     mapRow->addWidget(m_map, 1);
     layout->addLayout(mapRow);
-    layout->addWidget(m_table);
+    layout->addWidget(m_table, 1);
+    auto* boundRow = new QHBoxLayout;
+    boundRow->addWidget(m_boundLabel);
+    boundRow->addWidget(m_bound, 1);
+    layout->addLayout(boundRow);
     layout->addLayout(buttons);
     layout->addWidget(m_status);
     return page;
@@ -112,8 +131,18 @@ void CPreferencesDialog::FillTable() {
             m_table->setItem(row, column, item);
         }
     }
+    m_table->FitColumns();
     const bool standard = m_keys == KeyMap::Standard(), laptop = m_keys == KeyMap::Laptop();
     m_map->setCurrentIndex(standard ? kStandard : laptop ? kLaptop : kCustom);
+    FillBoundKeys();
+}
+
+void CPreferencesDialog::FillBoundKeys() {
+    const int code = SelectedCode();
+    m_boundLabel->setText(tr("Ke&ys of %1:").arg(QtText(KeyFunctionOf(static_cast<std::uint32_t>(code), false).label)));
+    m_bound->clear();
+    for (const KeyboardKey& key : m_keys.KeysOf(code)) m_bound->addItem(key.Spoken());
+    m_bound->setCurrentRow(m_bound->count() - 1);  // the newest, unless another is chosen
 }
 
 int CPreferencesDialog::SelectedCode() const {
@@ -157,16 +186,26 @@ void CPreferencesDialog::CaptureKey(const KeyboardKey& key) {
     const Capture capture = m_capture;
     EndCapture();
     if (code == 0 || capture == Capture::None) return;
+    if (key.key == Qt::Key_Tab || key.key == Qt::Key_Backtab) {
+        m_status->setText(tr("Tab moves the keyboard between the calculator and the tape; choose another key."));
+        return;
+    }
     if (m_reserved.contains(key)) {
         m_status->setText(tr("%1 is a shortcut of the window; choose another key.").arg(key.Spoken()));
         return;
     }
-    const int moved = m_keys.Bind(code, key, capture == Capture::Replace);
-    const QString label = QtText(KeyFunctionOf(static_cast<std::uint32_t>(code), false).label);
-    m_status->setText(moved == 0 ? tr("%1 now presses %2.").arg(key.Spoken(), label)
-                                 : tr("%1 pressed %2; it now presses %3.")
-                                       .arg(key.Spoken(), QtText(KeyFunctionOf(static_cast<std::uint32_t>(moved), false).label),
-                                            label));
+    const KeyMap::Bound bound = m_keys.Bind(code, key, capture == Capture::Replace);
+    const auto labelOf = [](int of) { return QtText(KeyFunctionOf(static_cast<std::uint32_t>(of), false).label); };
+    const QString label = labelOf(code);
+    QString status = bound.movedFrom == 0 ? tr("%1 now presses %2.").arg(key.Spoken(), label)
+                                          : tr("%1 pressed %2; it now presses %3.")
+                                                .arg(key.Spoken(), labelOf(bound.movedFrom), label);
+    if (bound.dropped) {
+        status += QLatin1Char(' ') + tr("%1 no longer presses %2: a key takes %3 keyboard keys at most.")
+                                         .arg(bound.dropped->Spoken(), label)
+                                         .arg(KeyMap::kMaxKeysPerCode);
+    }
+    m_status->setText(status);
     FillTable();
     SelectCode(code);
 }
@@ -174,13 +213,17 @@ void CPreferencesDialog::CaptureKey(const KeyboardKey& key) {
 void CPreferencesDialog::RemoveKey() {
     const int code = SelectedCode();
     const QList<KeyboardKey> bound = m_keys.KeysOf(code);
-    if (bound.isEmpty()) return;
-    m_keys.Unbind(code, bound.back());
-    m_status->setText(tr("%1 no longer presses %2.")
-                          .arg(bound.back().Spoken(), QtText(KeyFunctionOf(static_cast<std::uint32_t>(code), false).label)));
+    const int chosen = m_bound->currentRow();
+    if (chosen < 0 || chosen >= bound.size()) return;
+    const KeyboardKey key = bound[chosen];
+    m_keys.Unbind(code, key);
+    m_status->setText(
+        tr("%1 no longer presses %2.").arg(key.Spoken(), QtText(KeyFunctionOf(static_cast<std::uint32_t>(code), false).label)));
     FillTable();
     SelectCode(code);
 }
+
+void CPreferencesDialog::ChooseBoundKey(int index) { m_bound->setCurrentRow(index); }
 
 bool CPreferencesDialog::event(QEvent* event) {
     // While a key is awaited, every key is that key: Tab, Return and

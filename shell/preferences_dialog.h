@@ -5,13 +5,14 @@
 #include <QCoreApplication>
 #include <QDialog>
 
+#include "shell/content_table.h"
 #include "view/key_map.h"
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QListWidget;
 class QPushButton;
-class QTableWidget;
 
 namespace tabrix {
 
@@ -37,6 +38,8 @@ public:
     void CaptureKey(const KeyboardKey& key);
     int SelectedCode() const;
     void SelectCode(int code);
+    // Chooses the selected key's `index`th keyboard key for Remove a Key.
+    void ChooseBoundKey(int index);
     QString Status() const;
 
 protected:
@@ -48,6 +51,7 @@ private:
     QWidget* KeyboardPage();
     void ChooseMap(int index);
     void FillTable();
+    void FillBoundKeys();
     void RemoveKey();
     void EndCapture();
 
@@ -56,7 +60,9 @@ private:
     Capture m_capture = Capture::None;
     QCheckBox* m_restore = nullptr;
     QComboBox* m_map = nullptr;
-    QTableWidget* m_table = nullptr;
+    CContentTable* m_table = nullptr;
+    QListWidget* m_bound = nullptr;
+    QLabel* m_boundLabel = nullptr;
     QLabel* m_status = nullptr;
     QList<QPushButton*> m_keyButtons;
 };

@@ -21,6 +21,8 @@ namespace {
 
 // The labels take this many columns before the main line.
 constexpr int kLabelColumn = 14;
+// Pixels left and right of a row's text.
+constexpr int kTextMargin = 4;
 
 // The names of commands and of the keys Delete and Escape in the tape's
 // labels, longest first; the calculator keys' labels are symbols and stay.
@@ -58,7 +60,9 @@ void AnnounceLine(TapeView* view, int row) {
 
 TapeView::TapeView(CTape& tape, QWidget* parent) : QAbstractScrollArea(parent), m_tape(tape) {
     InstallTapeAccessibility();
-    setFocusPolicy(Qt::StrongFocus);
+    // A click selects a line and leaves the keyboard with the calculator;
+    // the list takes keys only when Tab brings the focus to it on purpose.
+    setFocusPolicy(Qt::TabFocus);
     setContextMenuPolicy(Qt::CustomContextMenu);
     setAccessibleName(CTapePanel::tr("Tape"));
     verticalScrollBar()->setSingleStep(1);
@@ -71,6 +75,16 @@ TapeView::~TapeView() { m_tape.SetChangedCallback(nullptr); }
 QString TapeView::RowText(int row) const {
     const TapeLine line = m_tape.Line(static_cast<std::size_t>(row));
     return LabelText(line.label).leftJustified(kLabelColumn) + QLatin1Char(' ') + QtText(line.shown);
+}
+
+QString TapeView::DrawnText(int row) const {
+    const TapeLine line = m_tape.Line(static_cast<std::size_t>(row));
+    const QFontMetrics metrics = fontMetrics();
+    const QString shown = QLatin1Char(' ') + QtText(line.shown);
+    const int room = viewport()->width() - 2 * kTextMargin - metrics.horizontalAdvance(shown);
+    QString label = LabelText(line.label).leftJustified(kLabelColumn);
+    if (metrics.horizontalAdvance(label) > room) label = metrics.elidedText(label.trimmed(), Qt::ElideMiddle, room);
+    return label + shown;
 }
 
 QString TapeView::RowSpeech(int row) const {
@@ -125,11 +139,17 @@ void TapeView::paintEvent(QPaintEvent*) {
         const bool selected = m_anchor >= 0 && row >= SelectionFirst() && row <= SelectionLast();
         if (selected) painter.fillRect(0, y, viewport()->width(), m_rowHeight, colors.highlight());
         painter.setPen(selected ? colors.highlightedText().color() : colors.text().color());
-        painter.drawText(4, y + ascent, RowText(row));
+        painter.drawText(kTextMargin, y + ascent, DrawnText(row));
         if (row == m_current && hasFocus()) {
             painter.setPen(QPen(colors.highlight().color(), 1, Qt::DotLine));
             painter.drawRect(0, y, viewport()->width() - 1, m_rowHeight - 1);
         }
+    }
+    // With the keyboard, the list says so all round.
+    if (hasFocus()) {
+        painter.setPen(QPen(colors.highlight().color(), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(viewport()->rect().adjusted(1, 1, -1, -1));
     }
 }
 
@@ -156,8 +176,19 @@ void TapeView::MoveCurrent(int row, bool extend) {
     if (QAccessible::isActive()) AnnounceLine(this, row);
 }
 
+void TapeView::focusInEvent(QFocusEvent* event) {
+    // Something to show where the keyboard is: the newest line, unless one is chosen.
+    if (m_current < 0 && RowCount() > 0) MoveCurrent(RowCount() - 1, false);
+    viewport()->update();
+    QAbstractScrollArea::focusInEvent(event);
+}
+
+void TapeView::focusOutEvent(QFocusEvent* event) {
+    viewport()->update();
+    QAbstractScrollArea::focusOutEvent(event);
+}
+
 void TapeView::mousePressEvent(QMouseEvent* event) {
-    setFocus(Qt::MouseFocusReason);
     const int row = RowAt(qRound(event->position().y()));
     if (row < 0) return;
     if (event->button() == Qt::RightButton && m_anchor >= 0 && row >= SelectionFirst() && row <= SelectionLast()) {
@@ -216,7 +247,7 @@ void TapeView::keyPressEvent(QKeyEvent* event) {
     } else if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && m_current >= 0 && onActivated) {
         onActivated(m_current);
     } else {
-        QAbstractScrollArea::keyPressEvent(event);
+        event->ignore();  // the calculator's
     }
 }
 

@@ -25,8 +25,11 @@ public:
     ~TapeView() override;
 
     int RowCount() const { return static_cast<int>(m_tape.Size()); }
-    // A row as it is shown: the labels, then the main line after them.
+    // A row in full: the labels, then the main line after them.
     QString RowText(int row) const;
+    // A row as it is drawn in the list's width: a label too long for it
+    // loses its middle ("paste:12…89"), never the main line after it.
+    QString DrawnText(int row) const;
     // A row as a screen reader says it: "3 +, X 1.5".
     QString RowSpeech(int row) const;
     int RowAt(int y) const;
@@ -53,7 +56,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Only its own keys (arrows, pages, Home, End, Return, Ctrl+C, Ctrl+A);
+    // every other key goes on to the window, and so to the calculator.
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

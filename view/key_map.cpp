@@ -76,15 +76,21 @@ const QList<KeyboardKey>& KeyMap::KeysOf(int code) const {
     return code >= 1 && code <= static_cast<int>(keys::kLastKey) ? m_keys[static_cast<std::size_t>(code)] : none;
 }
 
-int KeyMap::Bind(int code, const KeyboardKey& key, bool replace) {
-    if (code < 1 || code > static_cast<int>(keys::kLastKey)) return 0;
+KeyMap::Bound KeyMap::Bind(int code, const KeyboardKey& key, bool replace) {
+    Bound result;
+    if (code < 1 || code > static_cast<int>(keys::kLastKey)) return result;
     const int previous = CodeOf(key);
     if (previous != 0) m_keys[static_cast<std::size_t>(previous)].removeAll(key);
     QList<KeyboardKey>& bound = m_keys[static_cast<std::size_t>(code)];
     if (replace) bound.clear();
-    if (bound.size() == kMaxKeysPerCode) bound.removeFirst();
+    if (bound.size() == kMaxKeysPerCode) result.dropped = bound.takeFirst();
     bound.append(key);
-    return previous == code ? 0 : previous;
+    result.movedFrom = previous == code ? 0 : previous;
+    return result;
+}
+
+bool KeyMap::IsReserved(int qtKey) {
+    return qtKey == Qt::Key_Delete || qtKey == Qt::Key_Escape || qtKey == Qt::Key_Tab || qtKey == Qt::Key_Backtab;
 }
 
 void KeyMap::Unbind(int code, const KeyboardKey& key) {
@@ -121,9 +127,9 @@ std::optional<QList<KeyboardKey>> KeyMap::ParseKeys(const QString& text) {
     for (int i = 0; i < sequence.count(); ++i) {
         const QKeyCombination combination = sequence[static_cast<uint>(i)];
         const Qt::KeyboardModifiers others = combination.keyboardModifiers() & ~Qt::KeypadModifier;
-        // Delete and Escape keep their own work (clear X, clear all).
-        const bool ownWork = combination.key() == Qt::Key_Delete || combination.key() == Qt::Key_Escape;
-        if (combination.key() == Qt::Key_unknown || others != Qt::NoModifier || ownWork) return std::nullopt;
+        if (combination.key() == Qt::Key_unknown || others != Qt::NoModifier || IsReserved(combination.key())) {
+            return std::nullopt;
+        }
         keys.append({combination.key(), combination.keyboardModifiers().testFlag(Qt::KeypadModifier)});
     }
     return keys;

@@ -45,8 +45,13 @@ public:
     // The keyboard keys of key code 1..30, in the order they were bound.
     const QList<KeyboardKey>& KeysOf(int code) const;
     // Binds `key` to `code`, after its keys or (replace) instead of them. A
-    // key bound to another code moves: that code is returned, else 0.
-    int Bind(int code, const KeyboardKey& key, bool replace);
+    // key bound to another code moves from it; a code that had its most
+    // keys already lets its first one go.
+    struct Bound {
+        int movedFrom = 0;                     // the code `key` pressed before, else 0
+        std::optional<KeyboardKey> dropped;    // the key `code` let go to make room
+    };
+    Bound Bind(int code, const KeyboardKey& key, bool replace);
     void Unbind(int code, const KeyboardKey& key);
 
     // The key code a keyboard key presses, 0 for none.
@@ -62,6 +67,11 @@ public:
     // that cannot be read is skipped, and `warnings` (when given) says why.
     static KeyMap Load(QSettings& settings, QStringList* warnings = nullptr);
     void Save(QSettings& settings) const;
+    // Keys that can never be a calculator key: Delete and Escape keep their
+    // own work (clear X, clear all), and Tab and Shift+Tab move the keyboard
+    // between the calculator and the tape.
+    static bool IsReserved(int qtKey);
+
     // Portable text of a code's keys, and the keys such a text names.
     QString KeysText(int code) const;
     static std::optional<QList<KeyboardKey>> ParseKeys(const QString& text);

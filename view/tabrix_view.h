@@ -61,6 +61,10 @@ public:
     // Presses and releases key `code` as a tap on it would (the screen
     // reader's press action).
     void PressKey(int code);
+    // A keyboard key pressed or released while something else in the window
+    // has the focus: it reaches the calculator all the same.
+    void TakeKeyPress(QKeyEvent* event) { keyPressEvent(event); }
+    void TakeKeyRelease(QKeyEvent* event) { keyReleaseEvent(event); }
 
     // Paints the whole picture (face, held key, LCD) in logical coordinates,
     // at `scale` device pixels per logical pixel.

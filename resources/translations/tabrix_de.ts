@@ -214,6 +214,13 @@
     </message>
 </context>
 <context>
+    <name>CNotice</name>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+</context>
+<context>
     <name>CPreferencesDialog</name>
     <message>
         <source>Preferences</source>
@@ -310,6 +317,18 @@
     <message>
         <source>%1 is a shortcut of the window; choose another key.</source>
         <translation>%1 ist ein Tastenkürzel des Fensters; bitte eine andere Taste wählen.</translation>
+    </message>
+    <message>
+        <source>Ke&amp;ys of %1:</source>
+        <translation>Tasten &amp;von %1:</translation>
+    </message>
+    <message>
+        <source>Tab moves the keyboard between the calculator and the tape; choose another key.</source>
+        <translation>Tab bringt die Tastatur zwischen Rechner und Protokoll hin und her; bitte eine andere Taste wählen.</translation>
+    </message>
+    <message>
+        <source>%1 no longer presses %2: a key takes %3 keyboard keys at most.</source>
+        <translation>%1 betätigt %2 nicht mehr: Eine Taste nimmt höchstens %3 Tastaturtasten.</translation>
     </message>
 </context>
 <context>
@@ -589,6 +608,14 @@
     <message>
         <source>Nothing pasted: “%1” is beyond the range of numbers</source>
         <translation>Nichts eingefügt: „%1“ liegt außerhalb des Zahlenbereichs</translation>
+    </message>
+    <message>
+        <source>(rounded to the nearest number the calculator holds)</source>
+        <translation>(auf die nächste Zahl gerundet, die der Rechner halten kann)</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” is too small: it would be 0</source>
+        <translation>Nichts eingefügt: „%1“ ist zu klein, es wäre 0</translation>
     </message>
 </context>
 <context>

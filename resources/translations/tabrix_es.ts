@@ -214,6 +214,13 @@
     </message>
 </context>
 <context>
+    <name>CNotice</name>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
+</context>
+<context>
     <name>CPreferencesDialog</name>
     <message>
         <source>Preferences</source>
@@ -310,6 +317,18 @@
     <message>
         <source>%1 is a shortcut of the window; choose another key.</source>
         <translation>%1 es un atajo de la ventana; elija otra tecla.</translation>
+    </message>
+    <message>
+        <source>Ke&amp;ys of %1:</source>
+        <translation>Te&amp;clas de %1:</translation>
+    </message>
+    <message>
+        <source>Tab moves the keyboard between the calculator and the tape; choose another key.</source>
+        <translation>Tab lleva el teclado de la calculadora a la cinta y de vuelta; elija otra tecla.</translation>
+    </message>
+    <message>
+        <source>%1 no longer presses %2: a key takes %3 keyboard keys at most.</source>
+        <translation>%1 ya no pulsa %2: una tecla admite como máximo %3 teclas del teclado.</translation>
     </message>
 </context>
 <context>
@@ -589,6 +608,14 @@
     <message>
         <source>Nothing pasted: “%1” is beyond the range of numbers</source>
         <translation>No se pegó nada: “%1” está fuera del rango de números</translation>
+    </message>
+    <message>
+        <source>(rounded to the nearest number the calculator holds)</source>
+        <translation>(redondeado al número más cercano que la calculadora puede guardar)</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” is too small: it would be 0</source>
+        <translation>No se pegó nada: “%1” es demasiado pequeño: sería 0</translation>
     </message>
 </context>
 <context>

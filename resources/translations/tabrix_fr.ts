@@ -214,6 +214,13 @@
     </message>
 </context>
 <context>
+    <name>CNotice</name>
+    <message>
+        <source>Notice</source>
+        <translation>Avis</translation>
+    </message>
+</context>
+<context>
     <name>CPreferencesDialog</name>
     <message>
         <source>Preferences</source>
@@ -310,6 +317,18 @@
     <message>
         <source>%1 is a shortcut of the window; choose another key.</source>
         <translation>%1 est un raccourci de la fenêtre&#xa0;; choisissez une autre touche.</translation>
+    </message>
+    <message>
+        <source>Ke&amp;ys of %1:</source>
+        <translation>T&amp;ouches de %1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Tab moves the keyboard between the calculator and the tape; choose another key.</source>
+        <translation>Tab fait passer le clavier de la calculatrice au ruban et inversement&#xa0;; choisissez une autre touche.</translation>
+    </message>
+    <message>
+        <source>%1 no longer presses %2: a key takes %3 keyboard keys at most.</source>
+        <translation>%1 n’actionne plus %2&#xa0;: une touche prend au plus %3 touches du clavier.</translation>
     </message>
 </context>
 <context>
@@ -589,6 +608,14 @@
     <message>
         <source>Nothing pasted: “%1” is beyond the range of numbers</source>
         <translation>Rien n’a été collé&#xa0;: «&#xa0;%1&#xa0;» dépasse la plage des nombres</translation>
+    </message>
+    <message>
+        <source>(rounded to the nearest number the calculator holds)</source>
+        <translation>(arrondi au nombre le plus proche que la calculatrice peut contenir)</translation>
+    </message>
+    <message>
+        <source>Nothing pasted: “%1” is too small: it would be 0</source>
+        <translation>Rien n’a été collé&#xa0;: «&#xa0;%1&#xa0;» est trop petit, il vaudrait 0</translation>
     </message>
 </context>
 <context>

@@ -261,6 +261,10 @@ TEST(CliNumbers, ValueOptionCopyExactAndNumberTokens) {
 TEST(CliNumbers, PasteNumberReadsAsPeopleWriteAndRefusesOnOneLine) {
     EXPECT_EQ(RunWith({"--value", "paste-number:Total: $1,234.50"}).out, "1234.5\n");
     EXPECT_EQ(RunWith({"--value", "paste-number:1,234"}).out, "1234\n");  // the C locale: "." is decimal
+    // A sign before a currency, an accounting negative, a trailing minus.
+    for (const char* negative : {"paste-number:-$1,234.50", "paste-number:($1,234.50)", "paste-number:1234.5-"}) {
+        EXPECT_EQ(RunWith({"--value", negative}).out, "-1234.5\n") << negative;
+    }
     CliRun run = RunWith({"--value", "7", "paste-number:3 apples and 4 pears"});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "7\n");

@@ -72,7 +72,23 @@ const Row kRows[] = {
     {"6.022\u00D710\u00B2\u00B3 per mol", kPoint, Outcome::Read, 6.022e23, "6.022\u00D710\u00B2\u00B3"},
     {"2.5 \u00D7 10^\u22122", kPoint, Outcome::Read, 0.025, "2.5 \u00D7 10^\u22122"},
     {"1e999", kPoint, Outcome::OutOfRange, 0, "1e999"},
-    {"1e-400", kPoint, Outcome::OutOfRange, 0, "1e-400"},
+    {"1e-400", kPoint, Outcome::TooSmall, 0, "1e-400"},
+    // Negatives as money is written: a sign before the currency, parentheses
+    // (with or without a currency inside), a trailing minus.
+    {"-$1,234.50", kPoint, Outcome::Read, -1234.5, "-$1,234.50"},
+    {"Balance: -$20.00", kPoint, Outcome::Read, -20, "-$20.00"},
+    {"\u2212\u00A312.50", kPoint, Outcome::Read, -12.5, "\u2212\u00A312.50"},
+    {"-\u20AC5", kComma, Outcome::Read, -5, "-\u20AC5"},
+    {"-USD 5", kPoint, Outcome::Read, -5, "-USD 5"},
+    {"(1,234.50)", kPoint, Outcome::Read, -1234.5, "(1,234.50)"},
+    {"($1,234.50)", kPoint, Outcome::Read, -1234.5, "($1,234.50)"},
+    {"(1.234,50 \u20AC)", kComma, Outcome::Read, -1234.5, "(1.234,50 \u20AC)"},
+    {"1234-", kPoint, Outcome::Read, -1234, "1234-"},
+    {"Saldo 1.234,50- EUR", kComma, Outcome::Read, -1234.5, "1.234,50-"},
+    {"+$3", kPoint, Outcome::Read, 3, "3"},
+    {"$-3", kPoint, Outcome::Read, -3, "-3"},
+    {"(12 apples", kPoint, Outcome::Read, 12, "12"},
+    {"ABCD-5", kPoint, Outcome::Read, -5, "-5"},
     // Texts that hold no number, or not one.
     {"", kPoint, Outcome::NoNumber, 0, ""},
     {"no digits here", kPoint, Outcome::NoNumber, 0, ""},
@@ -122,6 +138,17 @@ TEST(NumberReading, TheUserIsToldHowTheTextWasRead) {
     EXPECT_EQ(DescribePastedNumber(ReadPastedNumber("none", '.')), "Nothing pasted: the clipboard text holds no number");
     EXPECT_EQ(DescribePastedNumber(ReadPastedNumber("1e999", '.')),
               "Nothing pasted: \u201C1e999\u201D is beyond the range of numbers");
+    EXPECT_EQ(DescribePastedNumber(ReadPastedNumber("1e-400", '.')),
+              "Nothing pasted: \u201C1e-400\u201D is too small: it would be 0");
+    // More digits than a double holds: the nearest number, and said so.
+    EXPECT_EQ(DescribePastedNumber(ReadPastedNumber("12345678901234567890", '.')),
+              "Pasted 12345678901234567168 \u2014 read \u201C12345678901234567890\u201D as 12345678901234567168 "
+              "(rounded to the nearest number the calculator holds)");
+    for (const char* exact : {"0.1", "1.5e3", "0.00012", "-0", "1234.500"}) {
+        EXPECT_FALSE(ReadPastedNumber(exact, '.').rounded) << exact;
+    }
+    EXPECT_EQ(DescribePastedNumber(ReadPastedNumber("-$1,234.50", '.')),
+              "Pasted -1234.5 \u2014 read \u201C-$1,234.50\u201D as -1234.5");
 }
 
 TEST(NumberReading, ValuesGoInOnceWhateverTheyHold) {

@@ -105,6 +105,20 @@ TEST_F(TapeTest, CommandsJoinTheOpenLineAndAreLinesOfTheirOwn) {
     EXPECT_EQ(Tokens(), (std::vector<std::string>{"12 paste:\"1.5 \\\"quoted\\\" # not a comment\"", "copy", "5 undo", "6"}));
 }
 
+// A command between F and its key: the F is written once, where it was
+// pressed, and the key's label does not repeat it.
+TEST_F(TapeTest, ACommandBetweenFAndItsKeyLeavesOneF) {
+    Keys({K::kNine, K::kShift});
+    tape.RecordCommand([] { return std::optional(tape_steps::CopyExact()); });
+    Keys({K::kThree});
+    EXPECT_EQ(Tokens(), (std::vector<std::string>{"9 F copy-exact 3"}));
+    EXPECT_EQ(Labels(), (std::vector<std::string>{"9 f Copy Exact \u2192DEG"}));
+    Keys({K::kShift, K::kSeven});  // on a line of its own, F and its key still read "FIX"
+    tape.RecordCommand([] { return std::optional(tape_steps::Copy()); });
+    Keys({K::kTwo});
+    EXPECT_EQ(Labels().back(), "FIX Copy 2");
+}
+
 TEST_F(TapeTest, ChangesAreToldWithTheFirstLineThatChangedAndClearForgetsAll) {
     std::vector<std::size_t> told;
     tape.SetChangedCallback([&](std::size_t first) { told.push_back(first); });

@@ -288,5 +288,41 @@ TEST_F(DesktopTest, TheCalculatorComesBackAfterCtrlQWhenAskedTo) {
     EXPECT_EQ(CopiedX(), "4.700000e+01");
 }
 
+// The tape's lines, as the window shows them at 100 %: the list starts right
+// of the picture, under its title.
+QPoint TapeRow(const QPoint& origin, int row) { return origin + QPoint(300, 26 + 13 * row); }
+
+// The calculator's keys reach it whatever has the focus: after a click on
+// a tape line, after Tab brought the keyboard to the tape, after a menu
+// closed with Escape.
+TEST_F(DesktopTest, KeysReachTheCalculatorWhateverHasTheFocus) {
+    WriteSettings("[View]\nZoom=100\nTape=true\n");
+    Start();
+    Type("1 Return 2 KP_Add");  // lines "1 ENTER" (1) and "2 +" (3)
+    const QPoint line = TapeRow(m_origin, 0);
+    Shell("timeout 10 xdotool mousemove " + std::to_string(line.x()) + " " + std::to_string(line.y()) + " click 1");
+    Type("5 Return 3 KP_Add");  // 5 ENTER 3 +: the keys went to the calculator, not the tape
+    EXPECT_EQ(CopiedX(), "8.000000e+00");
+
+    // A double-click puts a line's value into X, and the keyboard stays.
+    Shell("timeout 10 xdotool mousemove " + std::to_string(line.x()) + " " + std::to_string(line.y()) +
+          " click --repeat 2 --delay 80 1");
+    Type("KP_Add");  // 3 (left in Y by 5 ENTER 3 +) + 1
+    EXPECT_EQ(CopiedX(), "4.000000e+00");
+
+    // Tab brings the keyboard to the tape on purpose: its own keys are its,
+    // the calculator's keys still the calculator's.
+    Type("Tab Home Return");  // the first line's value, 1, into X
+    Type("4 KP_Add");         // 1 + 4
+    Type("shift+Tab");
+    EXPECT_EQ(CopiedX(), "5.000000e+00");
+
+    // A menu opened and closed with Escape leaves the keyboard to the calculator.
+    Type("alt+e");
+    Type("Escape");
+    Type("9 Return");
+    EXPECT_EQ(CopiedX(), "9.000000e+00");
+}
+
 }  // namespace
 }  // namespace tabrix

@@ -52,18 +52,23 @@ TEST(KeyMapTest, KeyboardKeysPressTheirCalculatorKeys) {
 TEST(KeyMapTest, BindingAKeyElsewhereMovesIt) {
     KeyMap map = KeyMap::Standard();
     const KeyboardKey padSeven{Qt::Key_7, true}, q{Qt::Key_Q, false};
-    EXPECT_EQ(map.Bind(keys::kEight, padSeven, false), keys::kSeven);
+    EXPECT_EQ(map.Bind(keys::kEight, padSeven, false).movedFrom, keys::kSeven);
     EXPECT_EQ(map.KeysOf(keys::kSeven), (QList<KeyboardKey>{{Qt::Key_7, false}}));
     EXPECT_EQ(map.CodeOf(padSeven), keys::kEight);
-    EXPECT_EQ(map.Bind(keys::kEight, padSeven, false), 0) << "bound again where it is: no move";
+    EXPECT_EQ(map.Bind(keys::kEight, padSeven, false).movedFrom, 0) << "bound again where it is: no move";
     EXPECT_EQ(map.KeysOf(keys::kEight).size(), 3);
 
-    EXPECT_EQ(map.Bind(keys::kSeven, q, true), 0);
+    EXPECT_EQ(map.Bind(keys::kSeven, q, true).movedFrom, 0);
     EXPECT_EQ(map.KeysOf(keys::kSeven), QList<KeyboardKey>{q});
     map.Unbind(keys::kSeven, q);
     EXPECT_TRUE(map.KeysOf(keys::kSeven).isEmpty());
-    for (int n = 0; n < 6; ++n) map.Bind(keys::kOne, {Qt::Key_A + n, false}, false);
+    std::vector<std::optional<KeyboardKey>> dropped;
+    for (int n = 0; n < 6; ++n) dropped.push_back(map.Bind(keys::kOne, {Qt::Key_A + n, false}, false).dropped);
     EXPECT_EQ(map.KeysOf(keys::kOne).size(), KeyMap::kMaxKeysPerCode) << "the oldest go";
+    // 1 and keypad 1, then A and B, fill the four places; C lets 1 go, D keypad 1.
+    EXPECT_EQ(dropped[2], (KeyboardKey{Qt::Key_1, false}));
+    EXPECT_EQ(dropped[3], (KeyboardKey{Qt::Key_1, true}));
+    EXPECT_FALSE(dropped[1].has_value());
     EXPECT_EQ(map.KeysOf(keys::kOne).back().key, Qt::Key_A + 5);
     EXPECT_TRUE(map.KeysOf(0).isEmpty());
     EXPECT_TRUE(map.KeysOf(31).isEmpty());
@@ -90,7 +95,8 @@ TEST_F(KeyMapSettingsTest, SharedEntriesAreReadAndUnreadableOnesSkippedWithAWarn
           "31=B\n"
           "x=C\n"
           "11=+++junk\n"
-          "12=Delete\n");  // Delete and Escape keep their own work
+          "12=Delete\n"    // Delete and Escape keep their own work
+          "13=Tab\n");     // and Tab moves the keyboard to the tape
     QSettings settings(path, QSettings::IniFormat);
     QStringList warnings;
     const KeyMap map = KeyMap::Load(settings, &warnings);
@@ -99,7 +105,8 @@ TEST_F(KeyMapSettingsTest, SharedEntriesAreReadAndUnreadableOnesSkippedWithAWarn
     EXPECT_EQ(map.KeysOf(16), KeyMap::Standard().KeysOf(16));
     EXPECT_EQ(map.KeysOf(11), KeyMap::Standard().KeysOf(11));
     EXPECT_EQ(map.KeysOf(12), KeyMap::Standard().KeysOf(12));
-    EXPECT_EQ(warnings.size(), 6) << warnings.join('\n').toStdString();
+    EXPECT_EQ(map.KeysOf(13), KeyMap::Standard().KeysOf(13));
+    EXPECT_EQ(warnings.size(), 7) << warnings.join('\n').toStdString();
     EXPECT_TRUE(warnings.join('\n').contains(QStringLiteral("16=Ctrl+W")));
 }
 

@@ -174,14 +174,21 @@ TEST_F(MainFrameTest, CopyExactAndPasteNumberFromTheirKeys) {
     QCoreApplication::processEvents();
     QTest::keyClick(frame.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(t.doc.m_dX, 1234.5);
-    EXPECT_EQ(QToolTip::text(), QStringLiteral("Pasted 1234.5 \u2014 read \u201C1.234,50\u201D as 1234.5"));
+    ASSERT_NE(frame->NoticeLabel(), nullptr);
+    EXPECT_EQ(frame->NoticeLabel()->text(), QStringLiteral("Pasted 1234.5 \u2014 read \u201C1.234,50\u201D as 1234.5"));
     frame->OnCommand(cmd::kEditUndo);  // one change for undo
     EXPECT_EQ(t.doc.m_dX, 3.141592653589793);
 
     QApplication::clipboard()->setText(QStringLiteral("3 apples and 4 pears"));
     frame->OnCommand(cmd::kEditPasteNumber);
     EXPECT_EQ(t.doc.m_dX, 3.141592653589793);
-    EXPECT_TRUE(QToolTip::text().startsWith(QStringLiteral("Nothing pasted")));
+    EXPECT_TRUE(frame->NoticeLabel()->text().startsWith(QStringLiteral("Nothing pasted")));
+    // A long notice wraps within the window instead of running off it.
+    QApplication::clipboard()->setText(QStringLiteral("1") + QStringLiteral(" 234").repeated(50));
+    frame->OnCommand(cmd::kEditPasteNumber);
+    EXPECT_TRUE(frame->NoticeLabel()->isVisible());
+    EXPECT_LE(frame->NoticeLabel()->width(), frame->width());
+    EXPECT_GT(frame->NoticeLabel()->height(), frame->NoticeLabel()->fontMetrics().height() * 2);
 
     QApplication::clipboard()->clear();
     emit Menu("&Edit")->aboutToShow();
@@ -344,6 +351,7 @@ TEST_F(MainFrameTest, ZoomStepsResizeTheWindowAndAreRemembered) {
     frame->show();
     EXPECT_EQ(frame->ZoomPercent(), 100);  // the first start on an 800 x 600 screen
     const QSize actual = frame->size();
+    screen = QSize(1920, 1200);  // room for every step
     frame->OnCommand(cmd::kViewZoomIn);
     EXPECT_EQ(frame->ZoomPercent(), 150);
     EXPECT_EQ(frame->View()->size(), QSize(360, 402));
@@ -363,6 +371,22 @@ TEST_F(MainFrameTest, ZoomStepsResizeTheWindowAndAreRemembered) {
     frame->OnCommand(cmd::kViewActualSize);
     EXPECT_EQ(frame->size(), actual);
     EXPECT_FALSE(frame->ActionFor(cmd::kViewZoomOut)->isEnabled());
+}
+
+// Zoom In offers only the steps at which the whole window, the tape too,
+// fits the screen.
+TEST_F(MainFrameTest, ZoomInOffersOnlyTheStepsThatFitTheScreen) {
+    screen = QSize(1280, 800);
+    frame->show();
+    frame->OnCommand(cmd::kViewTape);
+    for (int i = 0; i < 5; ++i) frame->OnCommand(cmd::kViewZoomIn);
+    EXPECT_EQ(frame->ZoomPercent(), 200);  // 300 % would be 804 pixels of picture alone
+    EXPECT_FALSE(frame->ActionFor(cmd::kViewZoomIn)->isEnabled());
+    EXPECT_LE(frame->sizeHint().width(), 1280);
+    EXPECT_LE(frame->sizeHint().height(), 800);
+    screen = QSize(1920, 1200);  // a larger screen offers more
+    emit Menu("&View")->aboutToShow();
+    EXPECT_TRUE(frame->ActionFor(cmd::kViewZoomIn)->isEnabled());
 }
 
 TEST_F(MainFrameTest, TheAboutKeyMenuItemAndButtonOpenTheSameBox) {

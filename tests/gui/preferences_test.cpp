@@ -42,8 +42,13 @@ TEST(PreferencesDialogTest, APressedKeyIsBoundAndMovesFromItsOldKey) {
     dialog.SelectCode(keys::kSeven);
     dialog.BeginCapture(CPreferencesDialog::Capture::Replace);
     QTest::keyClick(&dialog, Qt::Key_Shift);  // a modifier alone is no key: still waiting
-    QTest::keyClick(&dialog, Qt::Key_Tab);    // Tab is a key like any other while waiting
-    EXPECT_EQ(dialog.Result().keys.KeysOf(keys::kSeven), (QList<KeyboardKey>{{Qt::Key_Tab, false}}));
+    QTest::keyClick(&dialog, Qt::Key_Tab);    // Tab is taken while waiting, and refused: it moves the keyboard
+    EXPECT_EQ(dialog.Status(), QStringLiteral("Tab moves the keyboard between the calculator and the tape; choose "
+                                              "another key."));
+    EXPECT_EQ(dialog.Result().keys.KeysOf(keys::kSeven), (QList<KeyboardKey>{{Qt::Key_7, false}}));
+    dialog.BeginCapture(CPreferencesDialog::Capture::Replace);
+    QTest::keyClick(&dialog, Qt::Key_Q);
+    EXPECT_EQ(dialog.Result().keys.KeysOf(keys::kSeven), (QList<KeyboardKey>{{Qt::Key_Q, false}}));
     EXPECT_EQ(dialog.SelectedCode(), keys::kSeven);
 
     bool rejected = false;
@@ -53,6 +58,27 @@ TEST(PreferencesDialogTest, APressedKeyIsBoundAndMovesFromItsOldKey) {
     EXPECT_EQ(dialog.Status(), QStringLiteral("No key was changed."));
     EXPECT_FALSE(rejected) << "Escape while waiting does not close the dialog";
     EXPECT_EQ(dialog.Result().restoreAtStart, false);
+}
+
+// A fifth key lets the first go, and says so; Remove a Key takes the key
+// chosen among the selected key's keys, not always the last.
+TEST(PreferencesDialogTest, AFifthKeyIsToldAndRemoveTakesTheChosenKey) {
+    CPreferencesDialog dialog({KeyMap::Standard(), false});
+    dialog.SelectCode(keys::kSqrt);
+    for (const int key : {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8}) {
+        dialog.BeginCapture(CPreferencesDialog::Capture::Add);
+        QTest::keyClick(&dialog, static_cast<Qt::Key>(key));
+    }
+    EXPECT_EQ(dialog.Status(), QStringLiteral("F8 now presses \u221Ax."));
+    dialog.BeginCapture(CPreferencesDialog::Capture::Add);
+    QTest::keyClick(&dialog, Qt::Key_F9);
+    EXPECT_EQ(dialog.Status(),
+              QStringLiteral("F9 now presses \u221Ax. F5 no longer presses \u221Ax: a key takes 4 keyboard keys at most."));
+    dialog.ChooseBoundKey(1);  // F7, of F6 F7 F8 F9
+    dialog.findChild<QPushButton*>(QStringLiteral("removeKey"))->click();
+    EXPECT_EQ(dialog.Result().keys.KeysOf(keys::kSqrt),
+              (QList<KeyboardKey>{{Qt::Key_F6, false}, {Qt::Key_F8, false}, {Qt::Key_F9, false}}));
+    EXPECT_EQ(dialog.Status(), QStringLiteral("F7 no longer presses \u221Ax."));
 }
 
 TEST(PreferencesDialogTest, AWindowShortcutCannotBeBound) {

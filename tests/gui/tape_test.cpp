@@ -105,6 +105,23 @@ TEST_F(TapeDockTest, LinesCopyValueDoubleClickClearAndSave) {
     EXPECT_FALSE(frame->ActionFor(cmd::kEditUndo)->isEnabled());
 }
 
+// A line too long for the list loses the middle of its keys, never its value.
+TEST_F(TapeDockTest, ALongLineLosesTheMiddleOfItsKeysNeverItsValue) {
+    frame->show();
+    frame->OnCommand(cmd::kViewTape);
+    QApplication::clipboard()->setText(QStringLiteral("12 apples, 34 pears and 56 plums, all of them fresh 78"));
+    frame->OnCommand(cmd::kEditPaste);
+    Keys({keys::kOne, keys::kEnter});
+    TapeView* list = frame->TapePanel()->List();
+    ASSERT_EQ(list->RowCount(), 2);
+    const QString drawn = list->DrawnText(0);
+    EXPECT_TRUE(drawn.contains(QChar(0x2026))) << drawn.toStdString();
+    EXPECT_TRUE(drawn.startsWith(QStringLiteral("Paste 1"))) << drawn.toStdString();
+    EXPECT_TRUE(drawn.endsWith(QStringLiteral(" 1.200000 01"))) << drawn.toStdString();
+    EXPECT_LE(list->fontMetrics().horizontalAdvance(drawn), list->viewport()->width());
+    EXPECT_EQ(list->DrawnText(1), list->RowText(1));  // a short line as it is
+}
+
 TEST_F(TapeDockTest, TheTapeFollowsTheZoomAndIsAListToScreenReaders) {
     frame->OnCommand(cmd::kViewTape);
     const int small = frame->TapePanel()->List()->font().pixelSize();

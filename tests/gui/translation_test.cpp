@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
+#include <QStyle>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -153,6 +155,62 @@ TEST_P(TranslationTest, MenusAndDialogsAreTranslatedWithUniqueMnemonics) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslationTest, ::testing::Values("de", "fr", "es"));
+
+// Every dialog opens at a size that shows its table whole in every
+// language: no header and no cell cut short, at least ten rows, and it can
+// still be resized.
+class DialogSizeTest : public ::testing::TestWithParam<const char*> {
+protected:
+    void TearDown() override { qDeleteAll(qApp->findChildren<QTranslator*>()); }
+};
+
+void ExpectShownWhole(QTableWidget& table, const char* where) {
+    QHeaderView& header = *table.horizontalHeader();
+    for (int column = 0; column < table.columnCount(); ++column) {
+        EXPECT_GE(header.sectionSize(column), header.sectionSizeHint(column))
+            << where << ": the header \"" << table.horizontalHeaderItem(column)->text().toStdString() << "\" is cut";
+        // A cell's text with the margins a cell draws it with.
+        const int margin = 2 * (table.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &table) + 1);
+        for (int row = 0; row < table.rowCount(); ++row) {
+            const QString text = table.item(row, column)->text();
+            EXPECT_LE(table.fontMetrics().horizontalAdvance(text) + margin, table.columnWidth(column))
+                << where << ": \"" << text.toStdString() << "\" is cut";
+        }
+    }
+    EXPECT_GE(table.viewport()->height() / table.rowHeight(0), 10) << where;
+}
+
+TEST_P(DialogSizeTest, DialogsShowTheirTablesWholeAndResize) {
+    if (std::string(GetParam()) != "en") {
+        ASSERT_EQ(InstallTranslations(*qApp, QLocale(QString::fromLatin1(GetParam()))), QString::fromLatin1(GetParam()));
+    }
+    CPreferencesDialog preferences({KeyMap::Laptop(), false});
+    preferences.findChild<QTabWidget*>()->setCurrentIndex(1);  // Keyboard
+    preferences.show();
+    CKeysWindow keys(KeyMap::Laptop());
+    keys.show();
+    QCoreApplication::processEvents();
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&preferences, &keys}) {
+        const std::string where = dialog->windowTitle().toStdString();
+        ExpectShownWhole(*dialog->findChild<QTableWidget*>(), where.c_str());
+        EXPECT_NE(dialog->layout()->sizeConstraint(), QLayout::SetFixedSize) << where;
+        EXPECT_LT(dialog->minimumSizeHint().height(), dialog->height()) << where << " can be made smaller";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, DialogSizeTest, ::testing::Values("en", "de", "fr", "es"));
+
+// Shortcuts are written by Qt in the language's own way ("Strg+X" in
+// German), the same for every item: no item carries one in its text.
+TEST(Translations, ShortcutsAreNamedInTheLanguagesOwnWay) {
+    ASSERT_EQ(InstallTranslations(*qApp, QLocale(QStringLiteral("de"))), QStringLiteral("de"));
+    const Texts german = AllTexts();
+    for (const auto& [menu, items] : german.menus) {
+        for (const QString& item : items) EXPECT_FALSE(item.contains(QLatin1Char('\t'))) << item.toStdString();
+    }
+    EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::Key_X).toString(QKeySequence::NativeText), QStringLiteral("Strg+X"));
+    qDeleteAll(qApp->findChildren<QTranslator*>());
+}
 
 TEST(Translations, EnglishAndUnknownLanguagesLoadNone) {
     for (const char* name : {"en_US", "C", "ja_JP"}) {

@@ -11,6 +11,7 @@
 
 #include "cli/cli_options.h"
 #include "cli/cli_session.h"
+#include "cli/cli_help.h"
 #include "cli/cli_tokens.h"
 #include "cli/line_reader.h"
 

@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string_view>
 
+#include "cli/cli_help.h"
 #include "cli/cli_tokens.h"
 
 #ifndef TABRIX_VERSION

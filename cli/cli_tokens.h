@@ -1,64 +1,14 @@
-// The console's tokens: each names keys to press (or a command) on the calculator.
+// The console's tokens: the calculator session's token reader, under the
+// console's names.
 #pragma once
 
-#include <cstdint>
-#include <optional>
-#include <string>
-#include <string_view>
-#include <utility>
-#include <vector>
-
-#include "document/session_action.h"
+#include "document/token_reader.h"
 
 namespace tabrix::cli {
 
-// The console turns each token into the calculator session's actions.
 using CliAction = Action;
-
-// Appends the actions one token stands for (case-insensitive) to `actions`;
-// false, appending nothing, when the token is not one the console knows.
-// A long program reuses one buffer and allocates nothing per token.
-bool ParseToken(std::string_view token, std::vector<CliAction>& actions);
-
-// The same for one token alone: its actions, or nothing.
-std::optional<std::vector<CliAction>> ParseToken(std::string_view token);
-
-// The words of one input line, with a comment (a '#' followed by a blank or at
-// the end of the line) removed. A double-quoted part of a word ("paste:\"a #b\"")
-// keeps its blanks and "#"s, with \" and \\ inside it. The words are views
-// into `line`.
-std::vector<std::string_view> SplitLine(std::string_view line);
-
-// Calls visit(word) for each word of SplitLine(line), in order, until it
-// returns false; returns whether it went through. Builds no list.
-template <typename Visit>
-bool ForEachWord(std::string_view line, Visit visit);
-
-// The token table for --help.
-std::string TokenHelp();
-
-namespace detail {
-inline bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-// A '#' followed by a blank, or ending the line, starts a comment ("#26" is a token).
-inline bool IsCommentStart(std::string_view line, std::size_t i) {
-    return line[i] == '#' && (i + 1 == line.size() || IsBlank(line[i + 1]));
-}
-// The end of the word that begins at `start`: the next blank or comment
-// outside double quotes.
-std::size_t WordEnd(std::string_view line, std::size_t start);
-}  // namespace detail
-
-template <typename Visit>
-bool ForEachWord(std::string_view line, Visit visit) {
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && detail::IsBlank(line[i])) ++i;
-        if (i < line.size() && detail::IsCommentStart(line, i)) break;
-        const std::size_t start = i;
-        i = detail::WordEnd(line, i);
-        if (i > start && !visit(line.substr(start, i - start))) return false;
-    }
-    return true;
-}
+using tabrix::ForEachWord;
+using tabrix::ParseToken;
+using tabrix::SplitLine;
 
 }  // namespace tabrix::cli

@@ -1,4 +1,4 @@
-#include "cli/cli_tokens.h"
+#include "document/token_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -8,20 +8,20 @@
 #include "engine/key_codes.h"
 #include "engine/key_table.h"
 
-namespace tabrix::cli {
+namespace tabrix {
 namespace {
 
-using Kind = CliAction::Kind;
+using Kind = Action::Kind;
 
-std::vector<CliAction> Keys(std::initializer_list<std::uint32_t> codes) {
-    std::vector<CliAction> actions;
+std::vector<Action> Keys(std::initializer_list<std::uint32_t> codes) {
+    std::vector<Action> actions;
     for (std::uint32_t code : codes) actions.push_back({Kind::Key, code});
     return actions;
 }
 
 struct TokenRow {
     const char* token;
-    std::vector<CliAction> actions;
+    std::vector<Action> actions;
 };
 
 class TokenTable : public ::testing::TestWithParam<TokenRow> {};
@@ -106,4 +106,4 @@ TEST(Tokens, SplitLineDropsCommentsButKeepsKeyCodeTokens) {
 }
 
 }  // namespace
-}  // namespace tabrix::cli
+}  // namespace tabrix

@@ -14,6 +14,8 @@
 #include "cli/cli_help.h"
 #include "cli/cli_tokens.h"
 #include "cli/line_reader.h"
+#include "cli/script_check.h"
+#include "document/program.h"
 
 namespace tabrix::cli {
 
@@ -21,6 +23,7 @@ namespace {
 
 constexpr int kUsageError = 2;
 constexpr int kOutputError = 1;
+constexpr int kProgramStopped = 3;
 
 // What a person at the terminal may type besides tokens.
 constexpr const char* kTerminalHelp =
@@ -53,55 +56,65 @@ std::optional<std::string> ReadScript(const std::string& path, std::ostream& err
     return text;
 }
 
-// Calls visit(word, line number) for every token of a script, comments left
-// out, until it returns false; returns whether it went through.
-template <typename Visit>
-bool ForEachScriptWord(std::string_view script, Visit visit) {
-    int number = 1;
-    for (std::size_t start = 0; start < script.size(); ++number) {
-        const std::size_t end = std::min(script.find('\n', start), script.size());
-        if (!ForEachWord(script.substr(start, end - start), [&](std::string_view word) { return visit(word, number); })) {
-            return false;
+}  // namespace
+
+bool RunScript(Session& session, const std::vector<NamedText>& programFiles, const NamedText& script,
+               const std::vector<std::string>& tokens, std::ostream& err) {
+    CheckedRun checked;
+    if (!CheckRun(programFiles, script, tokens, err, checked)) return false;
+    CalculatorSession& calculator = session.Calculator();
+    for (const auto& program : checked.programs) calculator.DefineProgram(program);
+    session.KeepHistory(checked.usesHistory);
+    std::vector<CliAction> actions;
+    bool going = true;
+    const auto run = [&](std::string_view word) {
+        actions.clear();
+        ParseToken(word, actions);
+        going = session.Run(actions);
+        session.Trace(word);
+        return going;
+    };
+    std::size_t nextProgram = 0;
+    ProgramTextReader reader([&](std::string_view word, std::size_t) { return run(word); },
+                             [&](Definition) { calculator.DefineProgram(checked.scriptPrograms[nextProgram++]); },
+                             [](ProgramProblem) {});
+    // A script without definitions (a long tape) is only words.
+    const bool defines = !checked.scriptPrograms.empty();
+    ForEachLine(script.text, [&](std::string_view text, std::size_t) {
+        if (defines) {
+            reader.ReadLine(text, 0);
+        } else {
+            ForEachWord(text, run);
         }
-        start = end + 1;
+        return going;
+    });
+    for (const std::string& token : tokens) {
+        if (!going || !run(token)) break;
     }
     return true;
 }
-
-}  // namespace
 
 bool RunScript(Session& session, std::string_view script, const std::string& name,
                const std::vector<std::string>& tokens, std::ostream& err) {
-    std::vector<CliAction> actions;
-    bool usesHistory = false;
-    auto check = [&](std::string_view word, int line) {
-        actions.clear();
-        if (ParseToken(word, actions)) {
-            usesHistory = usesHistory || UsesHistory(actions);
-            return true;
-        }
-        err << "tabrix-cli: " << (line > 0 ? name + ":" + std::to_string(line) + ": " : "") << "bad token '" << word
-            << "'\n";
-        return false;
-    };
-    if (!ForEachScriptWord(script, check)) return false;
-    for (const std::string& token : tokens) {
-        if (!check(token, 0)) return false;
-    }
-    session.KeepHistory(usesHistory);
-    auto run = [&](std::string_view word, int) {
-        actions.clear();
-        ParseToken(word, actions);
-        session.Run(actions);
-        session.Trace(word);
-        return true;
-    };
-    ForEachScriptWord(script, run);
-    for (const std::string& token : tokens) run(token, 0);
-    return true;
+    return RunScript(session, {}, NamedText{name, script}, tokens, err);
 }
 
 namespace {
+
+// The --program files as read.
+struct ProgramFiles {
+    std::vector<std::string> texts;
+    std::vector<NamedText> named;
+    bool Read(const std::vector<std::string>& paths, std::ostream& err) {
+        for (const std::string& path : paths) {
+            auto text = ReadScript(path, err);
+            if (!text) return false;
+            texts.push_back(std::move(*text));
+        }
+        for (std::size_t i = 0; i < texts.size(); ++i) named.push_back({paths[i], texts[i]});
+        return true;
+    }
+};
 
 // A script and tokens from the command line, checked before any runs, then
 // run; the state is printed once.
@@ -112,16 +125,23 @@ int RunProgram(Session& session, const Options& options, std::ostream& err) {
         if (!text) return kUsageError;
         script = std::move(*text);
     }
-    if (!RunScript(session, script, options.script.value_or(""), options.tokens, err)) return kUsageError;
+    ProgramFiles files;
+    if (!files.Read(options.programs, err)) return kUsageError;
+    if (!RunScript(session, files.named, NamedText{options.script.value_or(""), script}, options.tokens, err)) {
+        return kUsageError;
+    }
     if (options.save && !session.Save(*options.save)) return kUsageError;
     session.Print();
+    if (session.Halted()) return kProgramStopped;
     return session.FileFailed() ? kUsageError : 0;
 }
 
 // Tokens from standard input, line by line, with the state printed after
 // each line that held any. A bad token is reported, the rest of its line is
-// skipped, and the run goes on; the exit status is then 2. At a terminal,
-// "help" and "quit" are understood too.
+// skipped, and the run goes on; the exit status is then 2. A def block
+// defines its program when its end is read, replacing one of its name. A
+// program run that ends before its end ends the input too (exit status 3).
+// At a terminal, "help" and "quit" are understood too.
 int RunLines(Session& session, const Options& options, LineReader& lines, std::ostream& out, std::ostream& err,
              Terminal terminal) {
     if (terminal != Terminal::None) {
@@ -134,7 +154,36 @@ int RunLines(Session& session, const Options& options, LineReader& lines, std::o
     bool printed = terminal != Terminal::None;
     std::string line;
     std::vector<CliAction> actions;
-    while (out && lines.ReadLine(line)) {
+    bool any = false;
+    bool going = true;
+    std::size_t number = 0;
+    const auto problem = [&](std::size_t at, const std::string& reason) {
+        err << "tabrix-cli: <stdin>:" << at << ": " << reason << "\n";
+        status = kUsageError;
+    };
+    ProgramTextReader reader(
+        [&](std::string_view word, std::size_t) {
+            any = true;
+            actions.clear();
+            if (!ParseToken(word, actions)) {
+                err << "tabrix-cli: " << BadTokenText(word) << "\n";
+                status = kUsageError;
+                return false;  // the rest of the line is skipped
+            }
+            going = session.Run(actions);
+            session.Trace(word);
+            return going;
+        },
+        [&](Definition definition) {
+            // A program read here may call one defined later: a run checks
+            // that all it calls is there before it begins.
+            std::vector<ProgramProblem> problems;
+            auto program = CompileProgram(definition, [](std::string_view) { return true; }, problems);
+            for (const ProgramProblem& p : problems) problem(p.line, FillIn(p.reason.text, p.reason.values));
+            if (program) session.Calculator().DefineProgram(std::move(program));
+        },
+        [&](ProgramProblem p) { problem(p.line, FillIn(p.reason.text, p.reason.values)); });
+    while (going && out && lines.ReadLine(line)) {
         if (terminal == Terminal::InputOutput) {
             const Word word = TerminalWord(line);
             if (word == Word::Quit) break;
@@ -143,22 +192,16 @@ int RunLines(Session& session, const Options& options, LineReader& lines, std::o
                 continue;
             }
         }
-        bool any = false;
-        ForEachWord(line, [&](std::string_view word) {
-            any = true;
-            actions.clear();
-            if (!ParseToken(word, actions)) {
-                err << "tabrix-cli: bad token '" << word << "'\n";
-                status = kUsageError;
-                return false;  // the rest of the line is skipped
-            }
-            session.Run(actions);
-            session.Trace(word);
-            return true;
-        });
+        any = false;
+        reader.ReadLine(line, ++number);
         if (!any) continue;
         printed = true;
         session.Print();
+    }
+    reader.Finish();
+    if (!going) {
+        if (!printed) session.Print();
+        return kProgramStopped;
     }
     if (options.save && !session.Save(*options.save)) return kUsageError;
     // Input without a single token still ends with the final state, once.
@@ -172,9 +215,14 @@ int RunSession(const std::vector<std::string>& args, std::istream& in, std::ostr
     if (parsed.exitNow) return *parsed.exitNow;
     const Options& options = parsed.options;
 
-    Session session(options.seed, options.output, options.localeDecimal, out, err);
+    Session session(options.seed, options.output, options.localeDecimal, options.maxSteps, out, err);
     if (options.load && !session.Load(*options.load)) return kUsageError;
     if (options.script || !options.tokens.empty()) return RunProgram(session, options, err);
+    // Standard input: the programs first, checked as a whole.
+    ProgramFiles files;
+    CheckedRun checked;
+    if (!files.Read(options.programs, err) || !CheckRun(files.named, NamedText{}, {}, err, checked)) return kUsageError;
+    for (const auto& program : checked.programs) session.Calculator().DefineProgram(program);
     const auto lines = terminal == Terminal::InputOutput ? TerminalLines(out) : StreamLines(in);
     return RunLines(session, options, *lines, out, err, terminal);
 }

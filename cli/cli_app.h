@@ -1,5 +1,6 @@
 // tabrix-cli: the calculator driven by tokens on the command line or on
-// standard input, for scripts, batch use, tests and a terminal.
+// standard input, for scripts, batch use, tests and a terminal, with the
+// programs of --program files and def blocks.
 #pragma once
 
 #include <iosfwd>
@@ -18,7 +19,8 @@ enum class Terminal {
 
 // Runs the console front end. `args` are the command-line arguments without the
 // program name. Returns the exit status: 0 on success, 1 when the output could
-// not be written, 2 for a usage error or a bad token (one line on `err`).
+// not be written, 2 for a usage error or a bad token (one line on `err`), 3
+// when a program run ended before its end (the step limit, too many calls).
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
            Terminal terminal = Terminal::None);
 
@@ -29,6 +31,12 @@ class Session;
 // needs no memory of its own. Every token is checked first; a bad one is
 // reported on `err` (with `name` and its line) and nothing runs: false.
 bool RunScript(Session& session, std::string_view script, const std::string& name,
+               const std::vector<std::string>& tokens, std::ostream& err);
+// The same after the programs of `programFiles` (defined first, as
+// --program reads them). A program run that ends before its end stops the
+// rest; the session's Halted() says so.
+struct NamedText;
+bool RunScript(Session& session, const std::vector<NamedText>& programFiles, const NamedText& script,
                const std::vector<std::string>& tokens, std::ostream& err);
 
 }  // namespace tabrix::cli

@@ -47,6 +47,24 @@ The keys' words; a shifted function (right) presses F, then its key:
   draw:N              the next RAN# draws N (0..4294967295): a tape replays exactly
   state:HEX           the whole state at once, as a tape writes it where it
                       starts from a calculator not at its defaults
+  clip:TEXT           put TEXT on the clipboard (a tape writes it before a run
+                      that read the clipboard; clip-empty: no text on it)
+Programs (--program FILE, or def blocks in a script or on standard input):
+  def:NAME ... end    define program NAME (a letter, then letters, digits or _,
+                      32 at most); it does not run where it stands
+  run:NAME gsb:NAME   run NAME from its start; in a program, call it and go on
+                      after the step (at most 32 calls open at once)
+  cont                go on after the stop step where a run stopped
+  sst  sst:NAME       one step of the stopped run; of NAME begun stopped
+Only in a program:
+  lbl:L  gto:L        a label of the program, and a jump to it
+  rtn                 return, as reaching end does
+  x=0? x!=0? x<0? x>0? x<=0? x>=0?   test X: when false, skip the next step
+  x=y? x!=y? x<y? x>y? x<=y? x>=y?   test X against Y, the same way
+  dsz:N  isz:N        register N minus (plus) 1: when it is 0, skip the next step
+  stop                the run stops here (cont goes on)
+  pse                 pause: the desktop shows the calculator a moment
+A test, run: and gsb: first end a number being typed, as an operation key does.
 A TEXT or PATH in double quotes may hold blanks and '#' ("a b"), with \" and
 \\ for a quote and a backslash, and \n, \t, \xHH. In a script or on standard
 input, a '#' followed by a blank starts a comment.

@@ -23,7 +23,7 @@ constexpr int kUsageError = 2;
 
 constexpr const char* kUsage =
     "usage: tabrix-cli [--json | --value | --tape | --trace] [--seed N] [--locale NAME]\n"
-    "                  [--load FILE] [--save FILE]\n"
+    "                  [--load FILE] [--save FILE] [--program FILE ...] [--max-steps N]\n"
     "                  [--script FILE] [TOKEN ...]\n"
     "\n"
     "Runs the tokens on a calculator that starts from its defaults, then prints its\n"
@@ -36,7 +36,8 @@ constexpr const char* kUsage =
     "  --tape         print the run's tape instead of the state: its lines of tokens,\n"
     "                 each with the main line after it; --script replays it\n"
     "  --trace        print, for each token, one line of JSON: the token and the\n"
-    "                 state after it\n"
+    "                 state after it; and for each step of a program run, the\n"
+    "                 program, the step's number and token, and the state after it\n"
     "  --locale NAME  the locale whose decimal separator reads a lone \",\" or \".\"\n"
     "                 before three digits in paste-number:TEXT (default C: \".\")\n"
     "  --seed N       seed the random numbers of RAN# (repeatable runs)\n"
@@ -44,6 +45,11 @@ constexpr const char* kUsage =
     "  --save FILE    write the state file after the tokens\n"
     "  --script FILE  run the tokens of FILE (lines of tokens, # comments), then\n"
     "                 those of the command line, and print the state once\n"
+    "  --program FILE read the programs (def:NAME ... end blocks) of FILE; may be\n"
+    "                 given more than once\n"
+    "  --max-steps N  stop a program run after N steps (default 100000000); a run\n"
+    "                 stopped so, or by more than 32 open calls, ends tabrix-cli\n"
+    "                 with exit status 3 after printing the state\n"
     "  --help         this text;  --version  the version\n"
     "\n";
 
@@ -57,7 +63,7 @@ std::optional<char> LocaleDecimal(const std::string& name) {
     return decimal;
 }
 
-std::optional<std::uint64_t> ParseSeed(const std::string& value) {
+std::optional<std::uint64_t> ParseWholeNumber(const std::string& value) {
     std::uint64_t seed = 0;
     const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), seed);
     if (value.empty() || error != std::errc{} || end != value.data() + value.size()) return std::nullopt;
@@ -76,7 +82,15 @@ const ValueOption kValueOptions[] = {
     {"--load", [](Options& o, const std::string& v) { o.load = v; return true; }},
     {"--save", [](Options& o, const std::string& v) { o.save = v; return true; }},
     {"--script", [](Options& o, const std::string& v) { o.script = v; return true; }},
-    {"--seed", [](Options& o, const std::string& v) { return (o.seed = ParseSeed(v)).has_value(); },
+    {"--program", [](Options& o, const std::string& v) { o.programs.push_back(v); return true; }},
+    {"--max-steps",
+     [](Options& o, const std::string& v) {
+         const auto steps = ParseWholeNumber(v);
+         o.maxSteps = steps.value_or(0);
+         return steps.has_value() && *steps > 0;
+     },
+     "a whole number from 1 to 18446744073709551615"},
+    {"--seed", [](Options& o, const std::string& v) { return (o.seed = ParseWholeNumber(v)).has_value(); },
      "a whole number from 0 to 18446744073709551615"},
     {"--locale",
      [](Options& o, const std::string& v) {

@@ -21,6 +21,10 @@ struct Options {
     std::optional<std::string> load;
     std::optional<std::string> save;
     std::optional<std::string> script;
+    // Files of program definitions, read before the script and the tokens.
+    std::vector<std::string> programs;
+    // The most steps one program run may carry out.
+    std::uint64_t maxSteps = 100'000'000;
     std::vector<std::string> tokens;
 };
 

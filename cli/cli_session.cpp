@@ -7,8 +7,8 @@
 
 namespace tabrix::cli {
 
-Session::Session(std::optional<std::uint64_t> seed, Options::Output output, char localeDecimal, std::ostream& out,
-                 std::ostream& err)
+Session::Session(std::optional<std::uint64_t> seed, Options::Output output, char localeDecimal,
+                 std::uint64_t maxSteps, std::ostream& out, std::ostream& err)
     : m_random(seed ? *seed : MersenneRandomSource::UnpredictableSeed()),
       m_messageBox(err),
       m_calculator(SessionServices{{nullptr, &m_messageBox, nullptr, &m_clipboard}, &m_shell, &m_random}),
@@ -17,17 +17,51 @@ Session::Session(std::optional<std::uint64_t> seed, Options::Output output, char
       m_err(err) {
     m_calculator.SetLocaleDecimal(localeDecimal);
     m_calculator.KeepTape(output == Options::Output::Tape);
+    m_calculator.SetStepLimit(maxSteps);
+    if (output == Options::Output::Trace) {
+        m_calculator.SetStepObserver([this](const Program& program, std::size_t step) { TraceStep(program, step); });
+    }
 }
 
-void Session::Run(const std::vector<CliAction>& actions) {
+bool Session::Run(const std::vector<CliAction>& actions) {
+    using Kind = Action::Kind;
     for (const CliAction& action : actions) {
         const Outcome outcome = m_calculator.Perform(action);
-        if (outcome.failed && action.kind == Action::Kind::Load) m_fileFailed = true;
+        if (outcome.failed && action.kind == Kind::Load) m_fileFailed = true;
         // What Paste Number read is told only when it read nothing.
         if (outcome.refused) {
             m_err << "tabrix-cli: " << NoticeText(outcome.notice) << "\n";
+            if (action.kind == Kind::Run || action.kind == Kind::Continue || action.kind == Kind::Step) {
+                m_fileFailed = true;
+            }
+        }
+        if (outcome.run.Ended() && outcome.run.state != RunReport::State::Finished) {
+            m_err << "tabrix-cli: program " << outcome.run.program << " stopped: " << HaltReason(outcome.run) << "\n";
+            m_halted = true;
+            return false;
         }
     }
+    return true;
+}
+
+std::string Session::HaltReason(const RunReport& run) const {
+    const std::string at = "at step " + std::to_string(run.step) + " (" + run.token + ")";
+    switch (run.state) {
+        case RunReport::State::StepLimit:
+            return "it reached the step limit, " + std::to_string(run.steps) + " steps (--max-steps), " + at;
+        case RunReport::State::TooDeep:
+            return "more than " + std::to_string(kDeepestCall) + " calls would be open, " + at;
+        case RunReport::State::Missing: return "it called a program that is not defined, " + at;
+        default: return at;
+    }
+}
+
+void Session::TraceStep(const Program& program, std::size_t step) {
+    CTabrixDoc& doc = m_calculator.Doc();
+    doc.FlushDisplay();
+    m_out << "{\"program\":" << JsonText(program.name) << ",\"step\":" << step + 1
+          << ",\"token\":" << JsonText(std::string(program.Token(program.steps[step])))
+          << ",\"state\":" << StateToJson(doc, m_calculator.Commands(), m_clipboard) << "}\n";
 }
 
 bool Session::Load(const std::string& path) {

@@ -30,12 +30,18 @@ public:
     // `output` is what Print shows: the text LCD, one line of JSON, the value
     // Copy Exact would copy, the run's own tape, or nothing (a trace shows
     // each token instead). `localeDecimal` reads paste-number texts.
-    Session(std::optional<std::uint64_t> seed, Options::Output output, char localeDecimal, std::ostream& out,
-            std::ostream& err);
+    // `maxSteps` bounds every program run.
+    Session(std::optional<std::uint64_t> seed, Options::Output output, char localeDecimal, std::uint64_t maxSteps,
+            std::ostream& out, std::ostream& err);
 
     // Carries out the actions in order, each through the calculator session.
-    // A text Paste Number reads as no number is one line on standard error.
-    void Run(const std::vector<CliAction>& actions);
+    // A text Paste Number reads as no number is one line on standard error,
+    // and so is a run that cannot begin. Returns false when a program run
+    // ended before its end (the step limit, too many open calls): nothing
+    // more is to run, and it has been said why on standard error.
+    bool Run(const std::vector<CliAction>& actions);
+    // With a trace: `step` of `program` (from 0) was carried out.
+    void TraceStep(const Program& program, std::size_t step);
     // A run known in full that never undoes keeps no history: much faster.
     void KeepHistory(bool keep) { m_calculator.KeepHistory(keep); }
 
@@ -47,12 +53,17 @@ public:
     void Print();
     // With a trace: the token and the state after it, as one line of JSON.
     void Trace(std::string_view token);
-    // Whether a load: token failed; the run's exit status is then 2.
+    // Whether a load: token failed, or a run could not begin; the run's exit
+    // status is then 2.
     bool FileFailed() const { return m_fileFailed; }
+    // Whether a program run ended before its end; the exit status is then 3.
+    bool Halted() const { return m_halted; }
 
     CalculatorSession& Calculator() { return m_calculator; }
 
 private:
+    std::string HaltReason(const RunReport& run) const;
+
     MersenneRandomSource m_random;
     ConsoleShell m_shell;
     PrivateClipboard m_clipboard;
@@ -60,6 +71,7 @@ private:
     CalculatorSession m_calculator;
     Options::Output m_output;
     bool m_fileFailed = false;
+    bool m_halted = false;
     std::ostream& m_out;
     std::ostream& m_err;
 };

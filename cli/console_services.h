@@ -21,6 +21,7 @@ public:
         m_text = text;
         return true;
     }
+    void Empty() override { m_text.reset(); }
     const std::optional<std::string>& Text() const { return m_text; }
 
 private:

@@ -1,7 +1,12 @@
 #include "document/calculator_session.h"
 
+#include "document/command_tokens.h"
 #include "document/state_file.h"
 #include "document/tape_steps.h"
+#include "engine/key_codes.h"
+#include "engine/key_table.h"
+#include "engine/number_text.h"
+#include "engine/virtual_keys.h"
 
 namespace tabrix {
 
@@ -11,11 +16,6 @@ namespace {
 constexpr std::string_view kKeptHeader = "Tabrix session 1";
 constexpr std::string_view kKeptState = "state ";
 
-CalculatorState WithoutHeldKey(const CalculatorState& state) {
-    CalculatorState copy = state;
-    copy.m_nKey = 0;
-    return copy;
-}
 
 }  // namespace
 
@@ -27,7 +27,8 @@ CalculatorSession::CalculatorSession(const SessionServices& services)
       m_doc(&m_draws, services.shell),
       m_commands(m_doc, services.document),
       m_history(m_doc),
-      m_tape(m_doc, &m_draws) {}
+      m_tape(m_doc, &m_draws),
+      m_runner(m_doc, m_programs, [this](const Action& action) { ApplyInRun(action); }) {}
 
 bool CalculatorSession::Change(FunctionRef<void()> change) {
     if (m_keepHistory) return m_history.Record(change);
@@ -62,76 +63,29 @@ void CalculatorSession::Key(const Action& action, Outcome& outcome) {
     }
 }
 
+void CalculatorSession::Refuse(Outcome& outcome, const char* text, std::vector<std::string> values) {
+    outcome.refused = true;
+    outcome.notice.push_back({"Programs", text, std::move(values)});
+}
+
 Outcome CalculatorSession::Perform(const Action& action) {
     using Kind = Action::Kind;
     Outcome outcome;
+    // Escape stops a run where it stands, and clears nothing.
+    if (m_running && action.kind == Kind::KeyRelease && action.code == vk::kEscape) {
+        return Perform(Action::Command(Kind::Interrupt));
+    }
+    if (m_running && action.kind != Kind::Resume && action.kind != Kind::Interrupt) {
+        Refuse(outcome, QT_TRANSLATE_NOOP("Programs", "A program is running: Esc stops it"));
+        return outcome;
+    }
     const std::uint64_t tapeBefore = m_tape.Revision();
-    // A command that changes the calculator: one step for undo, and the line
-    // `step` gives for the tape (none when it says nothing happened).
-    const auto change = [&](FunctionRef<void()> run, FunctionRef<std::optional<TapeStep>()> step) {
-        Command([&] {
-            outcome.changed = Change(run);
-            return step();
-        });
-    };
+    const bool shiftedBefore = m_doc.m_bShift;
     switch (action.kind) {
         case Kind::Key:
-        case Kind::KeyRelease: Key(action, outcome); break;
-        case Kind::Copy:
-            Command([&] {
-                m_commands.OnEditCopy();
-                return std::optional(tape_steps::Copy());
-            });
-            break;
-        case Kind::CopyExact:
-            Command([&] {
-                m_commands.OnEditCopyExact();
-                return std::optional(tape_steps::CopyExact());
-            });
-            break;
-        case Kind::Cut: {
-            bool cut = false;
-            change([&] { cut = m_commands.OnEditCut(); },
-                   [&] { return cut ? std::optional(tape_steps::Cut()) : std::nullopt; });
-            break;
-        }
-        case Kind::Paste: {
-            // The line writes the text the paste read: a second look at the
-            // clipboard could find another.
-            std::optional<std::string> text;
-            change([&] { text = m_commands.OnEditPaste(); },
-                   [&] { return text ? std::optional(tape_steps::Paste(*text)) : std::nullopt; });
-            break;
-        }
-        case Kind::PasteNumber: {
-            PastedNumber reading;
-            change([&] { reading = m_commands.OnEditPasteNumber(m_localeDecimal); },
-                   [&] {
-                       return reading.outcome == PastedNumber::Outcome::Read
-                                  ? std::optional(tape_steps::PasteNumber(reading))
-                                  : std::nullopt;
-                   });
-            outcome.notice = PastedNumberSentences(reading);
-            outcome.refused = reading.outcome != PastedNumber::Outcome::Read;
-            break;
-        }
-        case Kind::PasteValue: {
-            // As a paste of the value's exact text, which is what the tape
-            // writes: a value no text of a number gives (an infinity from a
-            // tape file) becomes what its text gives.
-            const std::string text = ExactText(action.value);
-            change([&] { m_doc.ReplaceX(ParseLeadingDouble(text)); },
-                   [&] { return std::optional(tape_steps::Paste(text)); });
-            break;
-        }
-        case Kind::PutText: m_commands.PutOnClipboard(action.text); break;
-        case Kind::Store:
-            change([&] { m_commands.OnStoreRegister(static_cast<int>(action.code)); },
-                   [&] { return std::optional(tape_steps::Store(static_cast<int>(action.code))); });
-            break;
-        case Kind::Recall:
-            change([&] { m_commands.OnRecallRegister(static_cast<int>(action.code)); },
-                   [&] { return std::optional(tape_steps::Recall(static_cast<int>(action.code))); });
+        case Kind::KeyRelease:
+            Key(action, outcome);
+            if (m_recorder.On()) Record(action, std::nullopt, shiftedBefore, outcome.changed);
             break;
         case Kind::Undo:
         case Kind::Redo: {
@@ -147,30 +101,15 @@ Outcome CalculatorSession::Perform(const Action& action) {
                 }
                 return std::optional(undo ? tape_steps::Undo() : tape_steps::Redo());
             });
+            if (m_recorder.On()) undo ? m_recorder.Undo() : m_recorder.Redo();
             outcome.changed = true;
             break;
         }
-        case Kind::Reset:
-            change([&] { m_doc.OnResetState(); }, [] { return std::optional(tape_steps::Reset()); });
+        case Kind::PutText:
+            m_commands.PutOnClipboard(action.text);
+            Record(action, std::nullopt, shiftedBefore, false);
             break;
-        case Kind::New:
-            change([&] { m_doc.OnNewDocument(); }, [] { return std::optional(tape_steps::New()); });
-            break;
-        case Kind::Load: {
-            std::optional<std::string> loaded;
-            change(
-                [&] {
-                    if (action.text.empty()) {
-                        loaded = m_commands.OnLoadState();
-                    } else if (m_commands.LoadStateFile(action.text)) {
-                        loaded = action.text;
-                    } else {
-                        outcome.failed = true;
-                    }
-                },
-                [&] { return loaded ? std::optional(tape_steps::Load(*loaded)) : std::nullopt; });
-            break;
-        }
+        case Kind::EmptyClipboard: m_commands.EmptyClipboard(); break;
         case Kind::Save:
             if (action.text.empty()) {
                 m_commands.OnSaveState();
@@ -180,13 +119,18 @@ Outcome CalculatorSession::Perform(const Action& action) {
             break;
         case Kind::ClearTape: ClearTape(); break;
         case Kind::Draw: m_draws.Queue(action.code); break;
-        case Kind::SetState: {
-            const std::optional<CalculatorState> state = ReadSnapshotText(action.text);
-            if (!state) {
-                outcome.failed = true;
-                break;
-            }
-            change([&] { m_doc.SetState(*state); }, [&] { return std::optional(tape_steps::State(*state)); });
+        case Kind::Run:
+        case Kind::Continue:
+        case Kind::Step:
+        case Kind::Resume:
+        case Kind::Interrupt: Run(action, outcome); break;
+        default: {
+            std::optional<TapeStep> step;
+            Command([&] {
+                outcome.changed = Change([&] { step = Apply(action, outcome); });
+                return step;
+            });
+            Record(action, step, shiftedBefore, outcome.changed);
             break;
         }
     }
@@ -195,12 +139,84 @@ Outcome CalculatorSession::Perform(const Action& action) {
     return outcome;
 }
 
+std::optional<TapeStep> CalculatorSession::Apply(const Action& action, Outcome& outcome) {
+    using Kind = Action::Kind;
+    switch (action.kind) {
+        case Kind::Copy:
+            m_commands.OnEditCopy();
+            return tape_steps::Copy();
+        case Kind::CopyExact:
+            m_commands.OnEditCopyExact();
+            return tape_steps::CopyExact();
+        case Kind::Cut:
+            if (!m_commands.OnEditCut()) return std::nullopt;
+            return tape_steps::Cut();
+        case Kind::Paste: {
+            // The line writes the text the paste read: a second look at the
+            // clipboard could find another.
+            const std::optional<std::string> text = m_commands.OnEditPaste();
+            if (!text) return std::nullopt;
+            return tape_steps::Paste(*text);
+        }
+        case Kind::PasteNumber: {
+            const PastedNumber reading = m_commands.OnEditPasteNumber(m_localeDecimal);
+            outcome.notice = PastedNumberSentences(reading);
+            outcome.refused = reading.outcome != PastedNumber::Outcome::Read;
+            if (outcome.refused) return std::nullopt;
+            return tape_steps::PasteNumber(reading);
+        }
+        case Kind::PasteValue: {
+            // As a paste of the value's exact text, which is what the tape
+            // writes: a value no text of a number gives (an infinity from a
+            // tape file) becomes what its text gives.
+            const std::string text = ExactText(action.value);
+            m_doc.ReplaceX(ParseLeadingDouble(text));
+            return tape_steps::Paste(text);
+        }
+        case Kind::PutText: m_commands.PutOnClipboard(action.text); return std::nullopt;
+        case Kind::EmptyClipboard: m_commands.EmptyClipboard(); return std::nullopt;
+        case Kind::Store:
+            m_commands.OnStoreRegister(static_cast<int>(action.code));
+            return tape_steps::Store(static_cast<int>(action.code));
+        case Kind::Recall:
+            m_commands.OnRecallRegister(static_cast<int>(action.code));
+            return tape_steps::Recall(static_cast<int>(action.code));
+        case Kind::Reset: m_doc.OnResetState(); return tape_steps::Reset();
+        case Kind::New: m_doc.OnNewDocument(); return tape_steps::New();
+        case Kind::Load: {
+            if (action.text.empty()) {
+                const std::optional<std::string> loaded = m_commands.OnLoadState();
+                if (!loaded) return std::nullopt;
+                return tape_steps::Load(*loaded);
+            }
+            if (!m_commands.LoadStateFile(action.text)) {
+                outcome.failed = true;
+                return std::nullopt;
+            }
+            return tape_steps::Load(action.text);
+        }
+        case Kind::SetState: {
+            const std::optional<CalculatorState> state = ReadSnapshotText(action.text);
+            if (!state) {
+                outcome.failed = true;
+                return std::nullopt;
+            }
+            m_doc.SetState(*state);
+            return tape_steps::State(*state);
+        }
+        default: return std::nullopt;  // not a menu command
+    }
+}
+
 void CalculatorSession::ClearTape() {
     // The tape and what can be undone begin again together: an undo that
     // reached back before the tape began would write a line no replay of
     // the tape can follow.
     m_tape.Clear();
     m_history.Clear();
+    // A stopped run cannot go on: a replay of the new tape has none to go on with.
+    m_runner.Forget();
+    m_tapeDefinitions.clear();
     StartTapeHere();
 }
 
@@ -242,9 +258,15 @@ CalculatorSession::Restored CalculatorSession::RestoreKept(std::string_view text
 
 CalculatorSession::Restored CalculatorSession::Restore(const CalculatorState& state, std::string_view tapeLines) {
     Restored result;
+    if (m_running) {
+        result.why = "a program is running";
+        return result;
+    }
     m_doc.SetState(state);
     m_history.Clear();
     m_tape.Clear();
+    m_runner.Forget();
+    m_tapeDefinitions.clear();
     result.skippedLines = m_tape.Load(tapeLines);
     // Without all its lines the tape no longer leads to what is shown: it
     // ends where the calculator is now.

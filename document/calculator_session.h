@@ -1,21 +1,29 @@
 // CalculatorSession: the one calculator session every front end drives. It
 // owns the calculator, its document commands, the undo history, RAN#'s
-// draws and the tape, and it alone decides the rules that tie them together:
-// what one undo step is, how keys group into tape lines, what a paste or a
-// failed paste records, when a draw is written down. The console, the
+// draws, the tape and the programs, and it alone decides the rules that tie
+// them together: what one undo step is, how keys group into tape lines, what
+// a paste or a failed paste records, when a draw is written down, what a
+// program run records. The console, the
 // desktop program and the web page turn their input into Actions, call
 // Perform and show the result; none of them records anything itself.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "document/function_ref.h"
 #include "document/document_commands.h"
+#include "document/program.h"
+#include "document/program_recorder.h"
+#include "document/program_runner.h"
 #include "document/random_draws.h"
 #include "document/session_action.h"
 #include "document/tape.h"
@@ -45,8 +53,13 @@ public:
     // an action that changes nothing leaves the history as it is, and only
     // the commands a person reads on the tape (Copy, say) write a line. The
     // views are asked to redraw at the end.
+    //
+    // A program run is one action too: one undo step and one tape line, with
+    // the draws it made and, the first time the tape meets it, the program's
+    // definition. While a run has the front end's turn (RunReport::Running or
+    // Paused) only Resume and Interrupt are carried out (Escape interrupts);
+    // the rest is refused.
     Outcome Perform(const Action& action);
-
     CTabrixDoc& Doc() { return m_doc; }
     const CTabrixDoc& Doc() const { return m_doc; }
     CTape& Tape() { return m_tape; }
@@ -63,6 +76,35 @@ public:
     // is much faster; a run whose tape nobody reads keeps no tape.
     void KeepHistory(bool keep) { m_keepHistory = keep; }
     void KeepTape(bool keep) { m_keepTape = keep; }
+
+    // --- Programs ---------------------------------------------------------------
+    const ProgramLibrary& Programs() const { return m_programs; }
+    // Defines a program, replacing one of its name; removes and renames one.
+    // Refused (false) while a run is going on.
+    bool DefineProgram(std::shared_ptr<const Program> program);
+    bool RemoveProgram(std::string_view name);
+    // A program that calls a program the library lacks, directly or through
+    // others: that program's name (it cannot run); nothing when all are there.
+    std::optional<std::string> MissingCallee(const Program& program) const;
+    // A run is going on (it has the front end's turn, or is paused).
+    bool Running() const { return m_running; }
+    // Where the stopped or running run stands; a null program when there is none.
+    ProgramRunner::Position RunPosition() const { return m_runner.Where(); }
+    // The console's bound on the steps of each run (0: none), the desktop's
+    // slice of time between two turns of its window (0: a run goes on until
+    // it ends), and whether pse pauses (the desktop) or does nothing.
+    void SetStepLimit(std::uint64_t steps) { m_budget.maxSteps = steps; }
+    void SetTimeSlice(std::chrono::nanoseconds slice) { m_budget.slice = slice; }
+    void HonourPauses(bool honour) { m_runner.HonourPauses(honour); }
+    // Called after each step of a run with its program and step (from 0).
+    void SetStepObserver(ProgramRunner::Observe observe) { m_runner.SetObserver(std::move(observe)); }
+
+    // Record Program: from StartRecording on, every action carried out is also
+    // written down; StopRecording gives the body of program `name` it wrote.
+    void StartRecording(std::string name);
+    std::string StopRecording();
+    bool Recording() const { return m_recorder.On(); }
+    const std::string& RecordingName() const { return m_recorder.Name(); }
 
     // --- The session kept between runs ----------------------------------------
     // The calculator exactly as it is shown and the tape, as one text: what
@@ -86,10 +128,27 @@ private:
     bool Change(FunctionRef<void()> change);
     void Command(FunctionRef<std::optional<TapeStep>()> run);
     void Key(const Action& action, Outcome& outcome);
+    // What a menu command does to the calculator, and the line the tape
+    // writes for it (none when it did nothing worth one).
+    std::optional<TapeStep> Apply(const Action& action, Outcome& outcome);
+    // A menu command as a program's step: no undo step, no tape line.
+    void ApplyInRun(const Action& action);
+    void Record(const Action& action, const std::optional<TapeStep>& step, bool shiftedBefore, bool changed);
     void ClearTape();
     // The tape starts again from the state shown: a state line when that is
     // not the calculator's defaults.
     void StartTapeHere();
+
+    // Program runs: begin, go on, and settle how a part of a run ended.
+    void Run(const Action& action, Outcome& outcome);
+    void BeginPart(std::string tokens, std::string label, std::shared_ptr<const Program> started, bool endsEntry);
+    void GoOn(Outcome& outcome);
+    void Settle(ProgramRunner::End end, Outcome& outcome);
+    void EndPart(Outcome& outcome, bool replayable);
+    // Definitions of the programs a run may call that the tape has not
+    // written as they are now, written ahead of the run's line.
+    void WriteDefinitions();
+    void Refuse(Outcome& outcome, const char* text, std::vector<std::string> values = {});
 
     std::optional<MersenneRandomSource> m_ownRandom;
     RandomDraws m_draws;
@@ -97,6 +156,26 @@ private:
     DocumentCommands m_commands;
     CUndoHistory m_history;
     CTape m_tape;
+    ProgramLibrary m_programs;
+    ProgramRunner m_runner;
+    ProgramRunner::Budget m_budget;
+    ProgramRecorder m_recorder;
+    // The part of a run under way: the tape's words for it, the draws it
+    // made, the clipboard text it read before writing any.
+    struct Part {
+        std::string tokens;
+        std::string label;
+        std::string program;                                   // the program the run began with
+        std::shared_ptr<const Program> started;                // begun by name, when it was
+        std::vector<std::shared_ptr<const Program>> callers;   // the run's programs whose calls a replay follows
+        std::vector<std::uint32_t> draws;
+        bool clipboardSeen = false;               // it read the clipboard before writing it
+        std::optional<std::string> clipboardText; // what it found there
+        bool clipboardWritten = false;
+    } m_part;
+    bool m_running = false;
+    // The definition the tape last wrote for each program, by its key.
+    std::unordered_map<std::string, std::shared_ptr<const Program>> m_tapeDefinitions;
     char m_localeDecimal = '.';
     bool m_keepHistory = true;
     bool m_keepTape = true;

@@ -34,6 +34,17 @@ bool DocumentCommands::PutOnClipboard(const std::string& text) {
     return clipboard.IsOpen() && (*clipboard).SetText(text);
 }
 
+std::optional<std::string> DocumentCommands::ClipboardText() {
+    ClipboardSession clipboard(m_services.clipboard);
+    if (!clipboard.IsOpen() || !(*clipboard).HasText()) return std::nullopt;
+    return (*clipboard).GetText();
+}
+
+void DocumentCommands::EmptyClipboard() {
+    ClipboardSession clipboard(m_services.clipboard);
+    if (clipboard.IsOpen()) (*clipboard).Empty();
+}
+
 bool DocumentCommands::OnEditCopy() { return PutOnClipboard(FormatExponent(CopyValue(), 6)); }
 
 bool DocumentCommands::OnEditCopyExact() { return PutOnClipboard(ExactText(CopyValue())); }
@@ -58,11 +69,7 @@ std::optional<std::string> DocumentCommands::OnEditPaste() {
 }
 
 PastedNumber DocumentCommands::OnEditPasteNumber(char localeDecimal) {
-    std::optional<std::string> text;
-    {
-        ClipboardSession clipboard(m_services.clipboard);
-        if (clipboard.IsOpen() && (*clipboard).HasText()) text = (*clipboard).GetText();
-    }
+    const std::optional<std::string> text = ClipboardText();
     const PastedNumber reading = ReadPastedNumber(text.value_or(std::string()), localeDecimal);
     if (reading.outcome == PastedNumber::Outcome::Read) m_doc.ReplaceX(reading.value);
     return reading;

@@ -23,6 +23,11 @@ inline constexpr std::string_view kReset = "reset";            // Reset State (a
 inline constexpr std::string_view kLoad = "load";              // load:PATH, Load State
 inline constexpr std::string_view kDraw = "draw";              // draw:N, the number the next RAN# draws
 inline constexpr std::string_view kState = "state";            // state:HEX, the whole state at once
+inline constexpr std::string_view kClipboard = "clip";         // clip:TEXT, TEXT onto the clipboard
+inline constexpr std::string_view kEmptyClipboard = "clip-empty";
+inline constexpr std::string_view kRun = "run";                // run:NAME
+inline constexpr std::string_view kContinue = "cont";
+inline constexpr std::string_view kStep = "sst";               // sst, sst:NAME
 
 // `text` in double quotes, with \" \\ and the C escapes \n \r \t and \xHH
 // for the other control characters; every other byte (blanks, "#", UTF-8)

@@ -87,6 +87,11 @@ public:
 
     // Puts text on the clipboard for one command; false when it did not get there.
     bool PutOnClipboard(const std::string& text);
+    // The clipboard's text, without doing anything with it; nothing when it
+    // holds none or cannot be had.
+    std::optional<std::string> ClipboardText();
+    // Leaves the clipboard without text (a tape's replay of a run that found none).
+    void EmptyClipboard();
 
 private:
     void ShowMessage(const std::string& text, const std::string& details = {});

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <vector>
 
 #include "platform/services.h"
 
@@ -23,6 +24,7 @@ public:
             m_queued.pop_front();
         }
         ++m_count;
+        if (m_log != nullptr) m_log->push_back(m_last);
         return m_last;
     }
 
@@ -32,12 +34,15 @@ public:
     std::uint64_t Count() const { return m_count; }
     std::uint32_t Last() const { return m_last; }
     IRandomSource& Source() const { return *m_source; }
+    // Every number drawn from now on is added to `log` too, until LogInto(nullptr).
+    void LogInto(std::vector<std::uint32_t>* log) { m_log = log; }
 
 private:
     IRandomSource* m_source;
     std::deque<std::uint32_t> m_queued;
     std::uint64_t m_count = 0;
     std::uint32_t m_last = 0;
+    std::vector<std::uint32_t>* m_log = nullptr;
 };
 
 }  // namespace tabrix

@@ -58,6 +58,8 @@ public:
     virtual std::optional<std::string> GetText() = 0;
     // Empties the clipboard and puts `text` on it; false when that failed.
     virtual bool SetText(const std::string& text) = 0;
+    // Empties the clipboard: it holds no text afterwards.
+    virtual void Empty() = 0;
 };
 
 // A menu item or button being prepared for display (the STO/RCL items, Paste).

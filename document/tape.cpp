@@ -29,11 +29,6 @@ std::string ShiftedLabel(const KeyFunction& function) {
     return function.IsPrefix() ? std::string(function.label) : "f " + std::string(function.label);
 }
 
-CalculatorState WithoutHeldKey(const CalculatorState& state) {
-    CalculatorState copy = state;
-    copy.m_nKey = 0;
-    return copy;
-}
 
 }  // namespace
 
@@ -127,6 +122,11 @@ void CTape::RecordCommand(FunctionRef<std::optional<TapeStep>()> run) {
     m_endLine = false;
 }
 
+void CTape::AddLineAhead(std::string_view tokens, std::string_view label) {
+    StoreLine(tokens, label, std::string_view(), m_doc.m_dX);
+    Notify(m_lines.size() - 1);
+}
+
 void CTape::EndStep() {
     if (m_open.empty()) return;
     const std::size_t openLine = m_lines.size();
@@ -189,6 +189,7 @@ void CTape::Clear() {
 
 void CTape::AppendScriptLine(std::string& out, const TapeLine& line) {
     out += line.tokens;
+    if (line.shown.empty()) return;  // a line that shows nothing (a definition)
     out.append(line.tokens.size() < kCommentColumn ? kCommentColumn - line.tokens.size() : 1, ' ');
     out += "# ";
     out += line.shown;

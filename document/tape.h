@@ -58,6 +58,11 @@ public:
     // or nothing when it did nothing worth a line (a paste without text).
     void RecordCommand(FunctionRef<std::optional<TapeStep>()> run);
 
+    // A completed line of its own ahead of the open one (a program's
+    // definition, written before the run that continues the open line); it
+    // shows no main line.
+    void AddLineAhead(std::string_view tokens, std::string_view label);
+
     // The lines, oldest first; the last is the open one while keys are pending.
     std::size_t Size() const { return m_lines.size() + (m_open.empty() ? 0 : 1); }
     bool HasOpenLine() const { return !m_open.empty(); }
@@ -65,7 +70,8 @@ public:
     // Forgets every line, the open one too.
     void Clear();
 
-    // Lines as a script the console runs: "TOKENS    # SHOWN", one per line.
+    // Lines as a script the console runs: "TOKENS    # SHOWN", one per line
+    // ("TOKENS" alone for a line that shows nothing).
     static std::string ScriptLine(const TapeLine& line);
     std::string Script(std::size_t first, std::size_t count) const;
     std::string Script() const { return Script(0, Size()); }

@@ -54,4 +54,18 @@ TapeStep Load(std::string_view path) {
 
 TapeStep State(const CalculatorState& state) { return {With(tokens::kState, SnapshotText(state)), "Start"}; }
 
+TapeStep Run(std::string_view name) { return {With(tokens::kRun, name), "Run " + std::string(name)}; }
+TapeStep Continue() { return {std::string(tokens::kContinue), "Continue"}; }
+
+TapeStep Step(std::string_view name) {
+    if (name.empty()) return {std::string(tokens::kStep), "Step"};
+    return {With(tokens::kStep, name), "Step " + std::string(name)};
+}
+
+TapeStep Definition(const Program& program) { return {program.OneLine(), "Program " + program.name}; }
+
+TapeStep EndedRun(const CalculatorState& state, std::size_t step) {
+    return {With(tokens::kState, SnapshotText(state)), "Stopped at step " + std::to_string(step)};
+}
+
 }  // namespace tabrix::tape_steps

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "document/number_reading.h"
+#include "document/program.h"
 #include "document/tape.h"
 #include "engine/calculator_state.h"
 
@@ -30,5 +31,14 @@ TapeStep Load(std::string_view path);
 // is not at its defaults (after Clear Tape, or a kept session whose tape was
 // lost): a replay starts from the same state.
 TapeStep State(const CalculatorState& state);
+// Program runs: a run from the start, a continuation after a stop, a single
+// step (of `name` begun stopped, or of the stopped run), a program's
+// definition on one line, and a run that ended before its end (replayed by
+// the state it left).
+TapeStep Run(std::string_view name);
+TapeStep Continue();
+TapeStep Step(std::string_view name);
+TapeStep Definition(const Program& program);
+TapeStep EndedRun(const CalculatorState& state, std::size_t step);
 
 }  // namespace tabrix::tape_steps

@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "document/command_tokens.h"
+#include "document/program.h"
 #include "document/state_file.h"
 #include "engine/key_codes.h"
 #include "engine/key_table.h"
@@ -163,6 +164,28 @@ bool ParseCommand(std::string_view token, const std::string& upper, std::vector<
         const std::string_view snapshot = token.substr(tokens::kState.size() + 1);
         if (!ReadSnapshotText(snapshot)) return false;
         actions.push_back(Action::WithText(Kind::SetState, std::string(snapshot)));
+        return true;
+    }
+    // Programs: run:NAME (gsb:NAME, at the top, is the same), cont, sst and
+    // sst:NAME; the name keeps its case, as it is shown.
+    if (StartsWith(upper, "RUN:") || StartsWith(upper, "GSB:") || StartsWith(upper, "SST:")) {
+        const std::string_view name = token.substr(4);
+        if (!IsProgramName(name)) return false;
+        actions.push_back(Action::WithText(upper[0] == 'S' ? Kind::Step : Kind::Run, std::string(name)));
+        return true;
+    }
+    if (upper == Upper(tokens::kEmptyClipboard)) {
+        actions.push_back(Action::Command(Kind::EmptyClipboard));
+        return true;
+    }
+    if (upper == "CONT" || upper == "SST") {
+        actions.push_back(Action::Command(upper == "CONT" ? Kind::Continue : Kind::Step));
+        return true;
+    }
+    if (StartsWith(upper, Upper(tokens::kClipboard) + ":")) {
+        const std::optional<std::string> text = tokens::Unquoted(token.substr(tokens::kClipboard.size() + 1));
+        if (!text) return false;
+        actions.push_back(Action::WithText(Kind::PutText, *text));
         return true;
     }
     if (StartsWith(upper, "STO:") || StartsWith(upper, "RCL:")) {

@@ -14,21 +14,32 @@ bool CUndoHistory::Record(FunctionRef<void()> change) {
         change();
         return true;
     }
-    CalculatorState& before = m_undo.PushSlot();
-    TakeSnapshot(before);
+    BeginChange();
     // Whatever `change` does, even throw, the history records again afterwards;
     // a change that threw is not a step.
     struct Recording {
         CUndoHistory& history;
         bool done = false;
-        explicit Recording(CUndoHistory& h) : history(h) { history.m_recording = true; }
+        explicit Recording(CUndoHistory& h) : history(h) {}
         ~Recording() {
+            if (done) return;
             history.m_recording = false;
-            if (!done) history.m_undo.Pop();
+            history.m_undo.Pop();
         }
     } recording(*this);
     change();
     recording.done = true;
+    return EndChange();
+}
+
+void CUndoHistory::BeginChange() {
+    TakeSnapshot(m_undo.PushSlot());
+    m_recording = true;
+}
+
+bool CUndoHistory::EndChange() {
+    m_recording = false;
+    CalculatorState& before = m_undo.Top();
     before.m_nKey = m_doc.m_nKey;  // compared without the held key
     const bool changed = !(before == m_doc.State());
     before.m_nKey = 0;

@@ -24,6 +24,13 @@ public:
     // remembered, and the history goes on recording afterwards.
     bool Record(FunctionRef<void()> change);
 
+    // The same for a change that spans several calls (a program run that lets
+    // the window have its turn): everything between Begin and End is one step.
+    // End returns whether it changed anything.
+    void BeginChange();
+    bool EndChange();
+    bool Changing() const { return m_recording; }
+
     bool CanUndo() const { return !m_undo.Empty(); }
     bool CanRedo() const { return !m_redo.Empty(); }
     // Back to the state before the last change, or forward again, exactly as

@@ -96,6 +96,14 @@ inline constexpr std::size_t kStateMemberCount = 23;
 // {m_dX=1.5, m_bLift=false, ...}; "{defaults}" when none does.
 void PrintTo(const CalculatorState& state, std::ostream* out);
 
+// The state without the key being held: that is the pointer's business, not
+// part of what the calculator holds (a snapshot, a tape's start, a kept session).
+inline CalculatorState WithoutHeldKey(const CalculatorState& state) {
+    CalculatorState copy = state;
+    copy.m_nKey = 0;
+    return copy;
+}
+
 class CTabrixDoc : public CalculatorState {
 public:
     // Construction sets m_nKey to 0 and every other member to its default, so
@@ -112,7 +120,10 @@ public:
 
     // The state record alone, for snapshots and restores.
     const CalculatorState& State() const { return *this; }
-    void SetState(const CalculatorState& state) { static_cast<CalculatorState&>(*this) = state; }
+    void SetState(const CalculatorState& state) {
+        static_cast<CalculatorState&>(*this) = state;
+        m_displayPending = false;
+    }
 
     // --- Views -------------------------------------------------------------
     void AddView(IView* view);
@@ -208,6 +219,13 @@ public:
     // Rebuilds m_strDisplay and m_nPointPos; outside an entry it also catches a
     // NaN, an infinity, an overflow or an underflow in X.
     void UpdateDisplay();
+    // While a program runs, the main line's text is made only when the run
+    // ends, stops or pauses: with `defer`, UpdateDisplay does to X what it
+    // always does, and leaves the text for FlushDisplay; the views are not
+    // asked to redraw. Turning it off flushes.
+    void DeferDisplay(bool defer);
+    // Makes the main line's text the last UpdateDisplay left waiting.
+    void FlushDisplay();
 
     // --- Keyboard -----------------------------------------------------------
     // A hardware key was released; code is its virtual-key code. Mapped keys run
@@ -225,6 +243,12 @@ private:
     int DisplayDigits() const;
     // No entry, its flags off, its texts empty and its signs blank.
     void ResetEntry();
+    // What the display refresh does to X outside an entry: a NaN or an
+    // infinity becomes 0 and an overflow is clamped (the error text is
+    // returned, and lift and the entry end), a tiny number becomes 0.
+    const char* KeepXInRange();
+    // The main line's text: the entry, the error text, or X's.
+    void ShowText(const char* error);
     // The ending of every key but a prefix key: F toggles the shift (keeping
     // only a HYP prefix), any other key ends shift and prefix; then the
     // display refresh.
@@ -234,6 +258,9 @@ private:
     IRandomSource* m_pRandom = nullptr;
     IShellRequests* m_pShell = nullptr;
     std::vector<IView*> m_views;
+    bool m_deferDisplay = false;
+    bool m_displayPending = false;
+    const char* m_pendingError = nullptr;
 };
 
 }  // namespace tabrix

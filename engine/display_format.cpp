@@ -99,36 +99,59 @@ std::string CTabrixDoc::FormatEng(double x) const {
     return field + sign + newDigits;
 }
 
-void CTabrixDoc::UpdateDisplay() {
+const char* CTabrixDoc::KeepXInRange() {
+    const char* error = nullptr;
+    auto replace = [&](double replacement, const char* text) {
+        m_dX = replacement;
+        m_bLift = false;
+        m_bEntering = false;
+        error = text;
+    };
+    if (std::isnan(m_dX)) replace(0, "ERROR: NaN");
+    if (!std::isfinite(m_dX)) replace(0, "ERROR: Inf");
+    if (std::fabs(m_dX) > kOverflowLimit) replace(m_dX > 0 ? kOverflowClamp : -kOverflowClamp, "ERROR: OVR");
+    if (m_dX != 0 && std::fabs(m_dX) < kUnderflowLimit) {
+        m_dX = 0;
+        m_bEntering = false;
+    }
+    return error;
+}
+
+void CTabrixDoc::ShowText(const char* error) {
     if (m_bEntering) {
         m_strDisplay = GetEntryText();  // m_nPointPos is the entry's
-        return;
-    }
-
-    auto showX = [this] {
+    } else if (error != nullptr) {
+        m_strDisplay = error;
+        m_nPointPos = 0;
+    } else {
         // The number's text, with its point taken out of the cells.
         m_strDisplay = FormatNumber(m_dX);
         const std::size_t point = m_strDisplay.find('.');
         m_nPointPos = point == std::string::npos ? 0 : static_cast<std::int32_t>(point) + 1;
         if (point != std::string::npos) m_strDisplay.erase(point, 1);
-    };
-    auto showError = [this](double replacement, const char* text) {
-        m_dX = replacement;
-        m_bLift = false;
-        m_strDisplay = text;
-        m_nPointPos = 0;
-        m_bEntering = false;
-    };
-
-    showX();
-    if (std::isnan(m_dX)) showError(0, "ERROR: NaN");
-    if (!std::isfinite(m_dX)) showError(0, "ERROR: Inf");
-    if (std::fabs(m_dX) > kOverflowLimit) showError(m_dX > 0 ? kOverflowClamp : -kOverflowClamp, "ERROR: OVR");
-    if (m_dX != 0 && std::fabs(m_dX) < kUnderflowLimit) {
-        m_dX = 0;
-        showX();
-        m_bEntering = false;
     }
+}
+
+void CTabrixDoc::UpdateDisplay() {
+    const char* error = m_bEntering ? nullptr : KeepXInRange();
+    if (m_deferDisplay) {
+        // What the refresh does to X is done; its text waits until it is looked at.
+        m_pendingError = error;
+        m_displayPending = true;
+        return;
+    }
+    ShowText(error);
+}
+
+void CTabrixDoc::DeferDisplay(bool defer) {
+    if (!defer) FlushDisplay();
+    m_deferDisplay = defer;
+}
+
+void CTabrixDoc::FlushDisplay() {
+    if (!m_displayPending) return;
+    m_displayPending = false;
+    ShowText(m_pendingError);
 }
 
 }  // namespace tabrix

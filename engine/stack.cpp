@@ -32,6 +32,7 @@ void CTabrixDoc::AddView(IView* view) {
 void CTabrixDoc::RemoveView(IView* view) { std::erase(m_views, view); }
 
 void CTabrixDoc::UpdateAllViews() {
+    if (m_deferDisplay) return;  // a program runs: the views are told when it ends
     // A copy, so that a view may unregister itself while being told.
     const std::vector<IView*> views = m_views;
     for (IView* view : views) view->OnUpdate();
@@ -59,6 +60,7 @@ void CTabrixDoc::OnResetState() {
 }
 
 void CTabrixDoc::InitializeState() {
+    m_displayPending = false;
     const std::uint32_t key = m_nKey;
     SetState(CalculatorState{});
     m_nKey = key;
@@ -74,6 +76,7 @@ void CTabrixDoc::ResetEntry() {
 }
 
 void CTabrixDoc::ClearAll() {
+    m_displayPending = false;  // the main line is set here, whole
     ResetEntry();
     m_bShift = m_bSpare = false;
     m_bLift = true;
@@ -84,6 +87,7 @@ void CTabrixDoc::ClearAll() {
 }
 
 void CTabrixDoc::ClearX() {
+    FlushDisplay();  // the point stays where the last refresh put it
     ResetEntry();
     m_bLift = false;
     m_dX = 0;

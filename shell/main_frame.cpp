@@ -19,6 +19,7 @@
 #include "document/file_io.h"
 #include "shell/app_folders.h"
 #include "shell/command_ids.h"
+#include "shell/document_texts.h"
 #include "shell/toolbar_icons.h"
 #include "view/keypad_geometry.h"
 #include "view/picture_rect.h"
@@ -32,6 +33,7 @@ namespace {
 const std::pair<MenuId, const char*> kMenuTitles[] = {
     {MenuId::File, QT_TRANSLATE_NOOP("CMainFrame", "&File")}, {MenuId::Edit, QT_TRANSLATE_NOOP("CMainFrame", "&Edit")},
     {MenuId::Sto, QT_TRANSLATE_NOOP("CMainFrame", "&STO")},   {MenuId::Rcl, QT_TRANSLATE_NOOP("CMainFrame", "&RCL")},
+    {MenuId::Programs, QT_TRANSLATE_NOOP("CMainFrame", "&Programs")},
     {MenuId::View, QT_TRANSLATE_NOOP("CMainFrame", "&View")}, {MenuId::Help, QT_TRANSLATE_NOOP("CMainFrame", "&Help")},
 };
 
@@ -75,6 +77,7 @@ CMainFrame::CMainFrame(CalculatorSession& session, const FrameServices& services
     const QVariant remembered = QSettings().value(QStringLiteral("View/Zoom"));
     if (remembered.isValid()) m_view->DrawFirstPictureAhead(remembered.toInt() / 100.0);
 
+    CreatePrograms();
     CreateActions();
     CreateToolBar();
     // The tape's panel is made when it is first shown: a hidden one would
@@ -95,6 +98,7 @@ CMainFrame::CMainFrame(CalculatorSession& session, const FrameServices& services
 }
 
 CMainFrame::~CMainFrame() {
+    m_programs.reset();  // a recording still on is kept, and the programs saved
     m_store.reset();     // kept once more, while the window's panels still look on
     delete m_tapePanel;  // its list lets go of the tape, which goes before the window's children
     if (m_services.recentFiles != nullptr) m_services.recentFiles->SetChangedCallback(nullptr);
@@ -105,7 +109,7 @@ std::vector<CommandRow> CMainFrame::CommandTable() {
     std::vector<CommandRow> rows;
     using Part = std::vector<CommandRow> (CMainFrame::*)();
     for (Part part : {&CMainFrame::FileCommands, &CMainFrame::EditCommands, &CMainFrame::RegisterCommands,
-                      &CMainFrame::ViewAndHelpCommands}) {
+                      &CMainFrame::ProgramCommands, &CMainFrame::ViewAndHelpCommands}) {
         std::vector<CommandRow> more = (this->*part)();
         rows.insert(rows.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
     }
@@ -180,6 +184,50 @@ std::vector<CommandRow> CMainFrame::RegisterCommands() {
     return rows;
 }
 
+std::vector<CommandRow> CMainFrame::ProgramCommands() {
+    // Each program's item stands before these, put there by the controller.
+    const auto whenNotRunning = [this](ICommandUI& ui) { ui.Enable(!m_calculator.Running()); };
+    return {
+        {.menu = MenuId::Programs},
+        {cmd::kProgramsRecord, MenuId::Programs, tr("&Record Program\u2026"), {}, [this] { m_programs->Record(); },
+         [this](ICommandUI& ui) { ui.Enable(!m_programs->Recording() && !m_calculator.Running()); }},
+        {cmd::kProgramsStopRecording, MenuId::Programs, tr("&Stop Recording"), {}, [this] { m_programs->StopRecording(); },
+         [this](ICommandUI& ui) { ui.Enable(m_programs->Recording()); }},
+        {cmd::kProgramsContinue, MenuId::Programs, tr("&Continue"), {}, [this] { m_programs->Continue(); },
+         [this](ICommandUI& ui) { ui.Enable(m_programs->CanContinue()); }},
+        {.menu = MenuId::Programs},
+        {cmd::kProgramsEdit, MenuId::Programs, tr("&Edit Programs\u2026"), {}, [this] { m_programs->Edit(); }},
+        {cmd::kProgramsImport, MenuId::Programs, tr("&Import Programs\u2026"), {}, [this] { m_programs->Import(); },
+         whenNotRunning},
+        {cmd::kProgramsExport, MenuId::Programs, tr("E&xport Programs\u2026"), {}, [this] { m_programs->Export(); }},
+    };
+}
+
+void CMainFrame::CreatePrograms() {
+    CProgramsController::Window window;
+    window.widget = this;
+    window.perform = [this](const Action& action) { return Perform(action); };
+    window.notice = [this](const QString& text, int milliseconds) {
+        if (text.isEmpty()) {
+            if (m_notice != nullptr) m_notice->hide();
+            return;
+        }
+        ShowNotice(text, milliseconds);
+    };
+    window.fileDialog = m_services.fileDialog;
+    window.messageBox = m_services.messageBox;
+    window.windowShortcuts = [this] {
+        QList<QKeySequence> shortcuts;
+        for (const auto& [id, action] : m_actions) shortcuts += action->shortcuts();
+        return shortcuts;
+    };
+    window.calculatorKeys = [this] { return m_view->Keys(); };
+    window.askName = m_services.askName;
+    window.confirm = m_services.confirm;
+    m_programs = std::make_unique<CProgramsController>(
+        m_calculator, m_services.programFolder.isEmpty() ? DataFolder() : m_services.programFolder, std::move(window));
+}
+
 std::vector<CommandRow> CMainFrame::ViewAndHelpCommands() {
     return {
         {cmd::kViewZoomIn, MenuId::View, tr("Zoom &In"), {K(Qt::CTRL | Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)},
@@ -240,6 +288,9 @@ void CMainFrame::CreateActions() {
         m_actions[row.id] = action;
         m_rowOfId[row.id] = i;
     }
+    // The programs' items go in front of the menu's first separator.
+    QMenu* programs = menus[MenuId::Programs];
+    m_programs->SetMenu(programs, programs->actions().value(0));
     m_actions[cmd::kEditCut]->setIcon(CutIcon());
     m_actions[cmd::kEditCopy]->setIcon(CopyIcon());
     m_actions[cmd::kEditPaste]->setIcon(PasteIcon());
@@ -315,7 +366,9 @@ Outcome CMainFrame::Perform(const Action& action) {
 }
 
 void CMainFrame::AfterAction(const Outcome& outcome) {
-    if (!outcome.notice.empty()) ShowNotice(NoticeText(outcome.notice));
+    // While a program runs, its notice already says how to stop it.
+    if (!outcome.notice.empty() && !m_calculator.Running()) ShowNotice(TranslatedNotice(outcome.notice));
+    m_programs->Follow(outcome);
     if (outcome.changed && m_store) m_store->Changed();
     // An action changes what can be undone; the clipboard and the window,
     // which the other items follow, tell of their own changes.
@@ -407,16 +460,6 @@ void CMainFrame::OpenRecentFile(int index) {
     LoadFile(path);
 }
 
-QString CMainFrame::NoticeText(const Notice& notice) {
-    QStringList sentences;
-    for (const Sentence& sentence : notice) {
-        // The translated text, with the values put in as the document does.
-        const QByteArray text = QCoreApplication::translate(sentence.context, sentence.text).toUtf8();
-        sentences << QtText(FillIn(text.constData(), sentence.values));
-    }
-    return sentences.join(QLatin1Char(' '));
-}
-
 void CMainFrame::ShowNotice(const QString& text, int milliseconds) {
     // Under the LCD, for a few seconds; no box to dismiss. It wraps within
     // the window, from the LCD's left edge to the window's right edge.
@@ -497,7 +540,11 @@ void CMainFrame::ShowKeyboardKeys(bool shown) {
     QSettings().setValue(QStringLiteral("View/KeyboardKeys"), shown);
 }
 
-CPreferencesDialog::Values CMainFrame::Preferences() const { return {m_view->Keys(), m_store->Enabled()}; }
+CPreferencesDialog::Values CMainFrame::Preferences() const {
+    QStringList programs;
+    for (const ProgramBook::Entry& entry : m_programs->Book().Entries()) programs << QString::fromStdString(entry.name);
+    return {m_view->Keys(), m_store->Enabled(), m_programs->Keys(), programs};
+}
 
 void CMainFrame::ApplyPreferences(const CPreferencesDialog::Values& values) {
     QSettings settings;
@@ -509,6 +556,7 @@ void CMainFrame::ApplyPreferences(const CPreferencesDialog::Values& values) {
     // Turned on: kept from now, so that the next start finds this calculator.
     if (values.restoreAtStart && !wasOn) m_store->SaveNow();
     if (m_keysWindow != nullptr) m_keysWindow->SetKeyMap(values.keys);
+    if (!(values.programKeys == m_programs->Keys())) m_programs->SetKeys(values.programKeys);
 }
 
 QList<KeyboardKey> CMainFrame::ReservedKeys() const {
@@ -529,7 +577,9 @@ void CMainFrame::EditPreferences() {
     if (m_services.editPreferences) {
         chosen = m_services.editPreferences(Preferences());
     } else {
-        CPreferencesDialog dialog(Preferences(), ReservedKeys(), this);
+        QList<QKeySequence> shortcuts;
+        for (const auto& [id, action] : m_actions) shortcuts += action->shortcuts();
+        CPreferencesDialog dialog(Preferences(), ReservedKeys(), this, shortcuts);
         if (dialog.exec() == QDialog::Accepted) chosen = dialog.Result();
     }
     if (chosen) ApplyPreferences(*chosen);

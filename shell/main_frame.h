@@ -1,5 +1,5 @@
 // CMainFrame: the main window. It holds the calculator view, the menu bar
-// (File, Edit, STO, RCL, View, Help), the tool bar (Cut, Copy, Paste, About),
+// (File, Edit, STO, RCL, Programs, View, Help), the tool bar (Cut, Copy, Paste, About),
 // the shortcuts, the dialogs, the zoom and the tape's panel, and routes every
 // command id to its action: most of them to the calculator session, which
 // alone decides what is one undo step and what the tape writes.
@@ -20,6 +20,7 @@
 #include "shell/keys_window.h"
 #include "shell/notice.h"
 #include "shell/preferences_dialog.h"
+#include "shell/programs_controller.h"
 #include "shell/qt_services.h"
 #include "shell/recent_files.h"
 #include "shell/session_store.h"
@@ -45,6 +46,11 @@ struct FrameServices {
     // Where the calculator of the last session is kept; the program's data
     // folder (~/.local/share/tabrix) when empty.
     QString sessionFolder;
+    // Where programs.txt is kept; the program's data folder when empty.
+    QString programFolder;
+    // Asks for a program's name and a yes or no; dialogs when not given.
+    std::function<QString(const QString& title, const QString& label, const QString& current)> askName;
+    std::function<bool(const QString& title, const QString& question)> confirm;
     // Where the faces, once drawn, are kept for later starts (the program
     // gives ~/.cache/tabrix); none are kept when empty.
     QString faceFolder;
@@ -90,6 +96,7 @@ public:
     CNotice* NoticeLabel() const { return m_notice; }
     // The tape's panel, once it has been shown.
     CTapePanel* TapePanel() const { return m_tapePanel; }
+    CProgramsController& Programs() { return *m_programs; }
     // Help > Keys and Keyboard, once it has been opened.
     CKeysWindow* KeysWindow() const { return m_keysWindow; }
 
@@ -112,6 +119,8 @@ private:
     std::vector<CommandRow> FileCommands();
     std::vector<CommandRow> EditCommands();
     std::vector<CommandRow> RegisterCommands();
+    std::vector<CommandRow> ProgramCommands();
+    void CreatePrograms();
     std::vector<CommandRow> ViewAndHelpCommands();
     // The rows' actions, added to their menus and to the window (so that
     // their shortcuts work everywhere in it).
@@ -130,8 +139,6 @@ private:
     void LoadFile(const std::string& path);
     void RebuildRecentFiles();
     void OpenRecentFile(int index);
-    // A notice's sentences in the user's language.
-    static QString NoticeText(const Notice& notice);
     // A short message under the LCD that goes by itself after
     // `milliseconds` (0: when replaced).
     void ShowNotice(const QString& text, int milliseconds = 5000);
@@ -165,6 +172,7 @@ private:
     std::map<int, std::size_t> m_rowOfId;
     std::map<int, QAction*> m_actions;
     std::unique_ptr<SessionStore> m_store;
+    std::unique_ptr<CProgramsController> m_programs;
 };
 
 }  // namespace tabrix

@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "engine/key_codes.h"
 #include "engine/key_table.h"
@@ -29,8 +30,14 @@ constexpr int kShownRows = 12;
 
 }  // namespace
 
-CPreferencesDialog::CPreferencesDialog(const Values& values, QList<KeyboardKey> reserved, QWidget* parent)
-    : QDialog(parent), m_keys(values.keys), m_reserved(std::move(reserved)) {
+CPreferencesDialog::CPreferencesDialog(const Values& values, QList<KeyboardKey> reserved, QWidget* parent,
+                                       QList<QKeySequence> shortcuts)
+    : QDialog(parent),
+      m_keys(values.keys),
+      m_reserved(std::move(reserved)),
+      m_programKeys(values.programKeys),
+      m_programs(values.programs),
+      m_shortcuts(std::move(shortcuts)) {
     setWindowTitle(tr("Preferences"));
     auto* pages = new QTabWidget(this);
     pages->addTab(GeneralPage(), tr("&General"));
@@ -43,6 +50,7 @@ CPreferencesDialog::CPreferencesDialog(const Values& values, QList<KeyboardKey> 
     layout->addWidget(pages);
     layout->addWidget(buttons);
     FillTable();
+    FillPrograms();
     SelectCode(keys::kSeven);
     CContentTable::OpenAtContentSize(*this);
 }
@@ -96,8 +104,36 @@ QWidget* CPreferencesDialog::KeyboardPage() {
     connect(restore, &QPushButton::clicked, this, [this] { ChooseMap(kStandard); });
     m_keyButtons = {set, add, remove, restore};
 
+    // The keys that run programs: a function key, or one with Ctrl or Alt.
+    m_programTable = new CContentTable(2, std::max(2, static_cast<int>(m_programs.size())), page);
+    m_programTable->setObjectName(QStringLiteral("programKeys"));
+    m_programTable->setHorizontalHeaderLabels({tr("Program"), tr("Key that runs it")});
+    m_programTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_programTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_programTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto* setProgramKey = new QPushButton(tr("&Set Program Key\u2026"), page);
+    auto* clearProgramKey = new QPushButton(tr("&Clear Program Key"), page);
+    connect(setProgramKey, &QPushButton::clicked, this, [this] { BeginCapture(Capture::Program); });
+    connect(clearProgramKey, &QPushButton::clicked, this, [this] {
+        const QString program = SelectedProgram();
+        if (program.isEmpty()) return;
+        m_programKeys.Unbind(program);
+        m_status->setText(tr("No key runs %1.").arg(program));
+        FillPrograms();
+        SelectProgram(program);
+    });
+    auto* programButtons = new QHBoxLayout;
+    programButtons->addWidget(setProgramKey);
+    programButtons->addWidget(clearProgramKey);
+    programButtons->addStretch();
+    const bool anyProgram = !m_programs.isEmpty();
+    for (QWidget* widget : std::initializer_list<QWidget*>{m_programTable, setProgramKey, clearProgramKey}) {
+        widget->setVisible(anyProgram);
+    }
+
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : m_keyButtons) buttons->addWidget(button);
+    m_keyButtons << setProgramKey << clearProgramKey;
     auto* layout = new QVBoxLayout(page);
     auto* mapLabel = new QLabel(tr("&Map:"), page);
     mapLabel->setBuddy(m_map);
@@ -111,11 +147,56 @@ QWidget* CPreferencesDialog::KeyboardPage() {
     boundRow->addWidget(m_bound, 1);
     layout->addLayout(boundRow);
     layout->addLayout(buttons);
+    layout->addWidget(m_programTable);
+    layout->addLayout(programButtons);
     layout->addWidget(m_status);
     return page;
 }
 
-CPreferencesDialog::Values CPreferencesDialog::Result() const { return {m_keys, m_restore->isChecked()}; }
+CPreferencesDialog::Values CPreferencesDialog::Result() const {
+    return {m_keys, m_restore->isChecked(), m_programKeys, m_programs};
+}
+
+void CPreferencesDialog::FillPrograms() {
+    m_programTable->setRowCount(static_cast<int>(m_programs.size()));
+    for (int row = 0; row < m_programs.size(); ++row) {
+        const QKeySequence key = m_programKeys.KeyOf(m_programs[row]);
+        const QString texts[] = {m_programs[row], key.toString(QKeySequence::NativeText)};
+        for (int column = 0; column < 2; ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            item->setData(Qt::UserRole, m_programs[row]);
+            m_programTable->setItem(row, column, item);
+        }
+    }
+    m_programTable->FitColumns();
+    if (m_programTable->currentRow() < 0 && !m_programs.isEmpty()) m_programTable->setCurrentCell(0, 0);
+}
+
+QString CPreferencesDialog::SelectedProgram() const {
+    const QTableWidgetItem* item = m_programTable->item(m_programTable->currentRow(), 0);
+    return item != nullptr ? item->data(Qt::UserRole).toString() : QString();
+}
+
+void CPreferencesDialog::SelectProgram(const QString& name) {
+    const qsizetype row = m_programs.indexOf(name);
+    if (row >= 0) m_programTable->setCurrentCell(static_cast<int>(row), 0);
+}
+
+void CPreferencesDialog::CaptureProgramKey(const QKeySequence& key) {
+    EndCapture();
+    const QString program = SelectedProgram();
+    if (program.isEmpty()) return;
+    if (const auto why = ProgramKeys::WhyNot(key, m_keys, m_shortcuts)) {
+        m_status->setText(*why);
+        return;
+    }
+    const QString name = key.toString(QKeySequence::NativeText);
+    const QString before = m_programKeys.Bind(program, key);
+    m_status->setText(before.isEmpty() ? tr("%1 now runs %2.").arg(name, program)
+                                       : tr("%1 ran %2; it now runs %3.").arg(name, before, program));
+    FillPrograms();
+    SelectProgram(program);
+}
 
 void CPreferencesDialog::FillTable() {
     const QList<int> codes = CalculatorKeyCodes();
@@ -168,9 +249,16 @@ void CPreferencesDialog::ChooseMap(int index) {
 
 void CPreferencesDialog::BeginCapture(Capture capture) {
     const int code = SelectedCode();
-    if (code == 0) return;
+    if (capture == Capture::Program) {
+        if (SelectedProgram().isEmpty()) return;
+        m_status->setText(tr("Press the key that is to run %1 (Escape: no key).").arg(SelectedProgram()));
+    } else if (code == 0) {
+        return;
+    } else {
+        m_status->setText(
+            tr("Press the keyboard key for %1 (Escape: no key).").arg(QtText(KeyFunctionOf(code, false).label)));
+    }
     m_capture = capture;
-    m_status->setText(tr("Press the keyboard key for %1 (Escape: no key).").arg(QtText(KeyFunctionOf(code, false).label)));
     for (QPushButton* button : m_keyButtons) button->setEnabled(false);
     grabKeyboard();
 }
@@ -251,6 +339,11 @@ void CPreferencesDialog::keyPressEvent(QKeyEvent* event) {
     if (key == Qt::Key_Escape || key == Qt::Key_Delete) {  // these two keep their own work
         EndCapture();
         m_status->setText(tr("No key was changed."));
+        return;
+    }
+    if (m_capture == Capture::Program) {
+        const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+        CaptureProgramKey(QKeySequence(QKeyCombination(modifiers, static_cast<Qt::Key>(key))));
         return;
     }
     CaptureKey({key, event->modifiers().testFlag(Qt::KeypadModifier)});

@@ -1,11 +1,13 @@
 // Edit > Preferences: a General page (start where you left off) and a
-// Keyboard page (which keyboard keys press which calculator keys).
+// Keyboard page (which keyboard keys press which calculator keys, and which
+// keys run programs).
 #pragma once
 
 #include <QCoreApplication>
 #include <QDialog>
 
 #include "shell/content_table.h"
+#include "shell/program_keys.h"
 #include "view/key_map.h"
 
 class QCheckBox;
@@ -23,16 +25,20 @@ public:
     struct Values {
         KeyMap keys = KeyMap::Standard();
         bool restoreAtStart = false;
+        ProgramKeys programKeys = {};
+        QStringList programs = {};  // the programs there are, to give keys to
     };
 
     // `reserved`: keys the window takes as shortcuts (F1), which never reach
-    // the calculator and so cannot be bound.
-    CPreferencesDialog(const Values& values, QList<KeyboardKey> reserved = {}, QWidget* parent = nullptr);
+    // the calculator and so cannot be bound; `shortcuts`: all the window's
+    // shortcuts, which no program key may take.
+    CPreferencesDialog(const Values& values, QList<KeyboardKey> reserved = {}, QWidget* parent = nullptr,
+                       QList<QKeySequence> shortcuts = {});
     Values Result() const;
 
     // The key the dialog waits for, when it waits: the next key pressed is
     // bound to the selected calculator key, in place of its keys or besides.
-    enum class Capture { None, Replace, Add };
+    enum class Capture { None, Replace, Add, Program };
     void BeginCapture(Capture capture);
     // Binds a keyboard key as a pressed key would while the dialog waits.
     void CaptureKey(const KeyboardKey& key);
@@ -40,6 +46,10 @@ public:
     void SelectCode(int code);
     // Chooses the selected key's `index`th keyboard key for Remove a Key.
     void ChooseBoundKey(int index);
+    // The program whose key Set Program Key sets.
+    void SelectProgram(const QString& name);
+    // Gives the selected program `key`, as a key pressed after Set Program Key does.
+    void CaptureProgramKey(const QKeySequence& key);
     QString Status() const;
 
 protected:
@@ -54,6 +64,8 @@ private:
     void FillBoundKeys();
     void RemoveKey();
     void EndCapture();
+    void FillPrograms();
+    QString SelectedProgram() const;
 
     KeyMap m_keys;
     QList<KeyboardKey> m_reserved;
@@ -65,6 +77,10 @@ private:
     QLabel* m_boundLabel = nullptr;
     QLabel* m_status = nullptr;
     QList<QPushButton*> m_keyButtons;
+    ProgramKeys m_programKeys;
+    QStringList m_programs;
+    QList<QKeySequence> m_shortcuts;
+    CContentTable* m_programTable = nullptr;
 };
 
 }  // namespace tabrix

@@ -57,6 +57,8 @@ std::optional<std::string> QtClipboard::GetText() {
     return QGuiApplication::clipboard()->text().toStdString();
 }
 
+void QtClipboard::Empty() { QGuiApplication::clipboard()->clear(); }
+
 bool QtClipboard::SetText(const std::string& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->setText(QtText(text));

@@ -38,6 +38,7 @@ public:
     bool HasText() override;
     std::optional<std::string> GetText() override;
     bool SetText(const std::string& text) override;
+    void Empty() override;
 };
 
 // A menu item or tool bar action as the document's update handlers see it.

@@ -1,11 +1,11 @@
 #include "shell/session_store.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 
 #include "document/file_io.h"
 #include "document/state_file.h"
+#include "shell/file_aside.h"
 
 namespace tabrix {
 
@@ -17,21 +17,6 @@ constexpr int kSaveDelayMs = 2000;
 
 // No kept session comes near this (a million tape lines take about 60 MB).
 constexpr std::size_t kMaxSessionFile = std::size_t{1} << 30;
-
-// Moves a file that could not be read out of the way, keeping it; its new
-// name, or nothing when it could not be moved.
-QString KeepAside(const QString& path) {
-    const QString aside =
-        path + QStringLiteral(".damaged-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    return QFile::rename(path, aside) ? aside : QString();
-}
-
-// Keeps a copy of a file whose good part was read, as it was.
-QString CopyAside(const QString& path) {
-    const QString aside =
-        path + QStringLiteral(".damaged-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    return QFile::copy(path, aside) ? aside : QString();
-}
 
 }  // namespace
 

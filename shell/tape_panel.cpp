@@ -33,18 +33,24 @@ constexpr const char* kLabelWords[] = {
     QT_TRANSLATE_NOOP("Tape", "Cut"),          QT_TRANSLATE_NOOP("Tape", "Undo"),
     QT_TRANSLATE_NOOP("Tape", "Redo"),         QT_TRANSLATE_NOOP("Tape", "New"),
     QT_TRANSLATE_NOOP("Tape", "Del"),          QT_TRANSLATE_NOOP("Tape", "Esc"),
-    QT_TRANSLATE_NOOP("Tape", "Start"),
+    QT_TRANSLATE_NOOP("Tape", "Start"),        QT_TRANSLATE_NOOP("Tape", "Program"),
+    QT_TRANSLATE_NOOP("Tape", "Run"),          QT_TRANSLATE_NOOP("Tape", "Continue"),
+    QT_TRANSLATE_NOOP("Tape", "Step"),         QT_TRANSLATE_NOOP("Tape", "Stopped at step"),
 };
 
-// A line's label in the user's language: a command's name at its start, or
-// Delete or Escape at the end of a line of keys.
+// A line's label in the user's language: a command's name where it stands
+// as words of their own (at the start, after the keys that lead to it, as
+// "10 Run tri" has it), or Delete or Escape at the end of a line of keys.
+// A line holds one command at most; the longer names are looked for first.
 QString LabelText(std::string_view label) {
-    QString text = QtText(label);
+    const QString text = QtText(label);
+    const QString padded = QLatin1Char(' ') + text + QLatin1Char(' ');
     for (const char* word : kLabelWords) {
-        const QString english = QString::fromLatin1(word);
+        const QString english = QLatin1Char(' ') + QString::fromLatin1(word) + QLatin1Char(' ');
+        const qsizetype at = padded.indexOf(english);
+        if (at < 0) continue;
         const QString translated = QCoreApplication::translate("Tape", word);
-        if (text == english || text.startsWith(english + QLatin1Char(' '))) return translated + text.mid(english.size());
-        if (text.endsWith(QLatin1Char(' ') + english)) return text.chopped(english.size()) + translated;
+        return text.left(at) + translated + text.mid(at + english.size() - 2);
     }
     return text;
 }

@@ -212,6 +212,34 @@
         <source>&amp;Paste</source>
         <translation>&amp;Einfügen</translation>
     </message>
+    <message>
+        <source>&amp;Programs</source>
+        <translation>&amp;Programme</translation>
+    </message>
+    <message>
+        <source>&amp;Record Program…</source>
+        <translation>Programm &amp;aufzeichnen…</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Recording</source>
+        <translation>Aufzeichnung &amp;beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Fortsetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Programs…</source>
+        <translation>Programme b&amp;earbeiten…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Programs…</source>
+        <translation>Programme &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Programs…</source>
+        <translation>Programme e&amp;xportieren…</translation>
+    </message>
 </context>
 <context>
     <name>CNotice</name>
@@ -329,6 +357,176 @@
     <message>
         <source>%1 no longer presses %2: a key takes %3 keyboard keys at most.</source>
         <translation>%1 betätigt %2 nicht mehr: Eine Taste nimmt höchstens %3 Tastaturtasten.</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Key that runs it</source>
+        <translation>Taste, die es ausführt</translation>
+    </message>
+    <message>
+        <source>&amp;Set Program Key…</source>
+        <translation>Programmtaste &amp;festlegen…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Program Key</source>
+        <translation>Programmtaste &amp;löschen</translation>
+    </message>
+    <message>
+        <source>No key runs %1.</source>
+        <translation>Keine Taste führt %1 aus.</translation>
+    </message>
+    <message>
+        <source>%1 now runs %2.</source>
+        <translation>%1 führt jetzt %2 aus.</translation>
+    </message>
+    <message>
+        <source>%1 ran %2; it now runs %3.</source>
+        <translation>%1 führte %2 aus; jetzt führt sie %3 aus.</translation>
+    </message>
+    <message>
+        <source>Press the key that is to run %1 (Escape: no key).</source>
+        <translation>Die Taste drücken, die %1 ausführen soll (Escape: keine Taste).</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramEditor</name>
+    <message>
+        <source>Programs</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>&amp;Programs:</source>
+        <translation>&amp;Programme:</translation>
+    </message>
+    <message>
+        <source>&amp;Steps:</source>
+        <translation>&amp;Schritte:</translation>
+    </message>
+    <message>
+        <source>Pro&amp;blems:</source>
+        <translation>Pro&amp;bleme:</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Neu…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>S&amp;tep</source>
+        <translation>Schri&amp;tt</translation>
+    </message>
+    <message>
+        <source>%1 (has problems)</source>
+        <translation>%1 (hat Probleme)</translation>
+    </message>
+    <message>
+        <source>None: the program runs.</source>
+        <translation>Keine: das Programm läuft.</translation>
+    </message>
+    <message>
+        <source>New Program</source>
+        <translation>Neues Programm</translation>
+    </message>
+    <message>
+        <source>Rename Program</source>
+        <translation>Programm umbenennen</translation>
+    </message>
+    <message>
+        <source>There is a program %1 already.</source>
+        <translation>Es gibt schon ein Programm %1.</translation>
+    </message>
+    <message>
+        <source>Delete Program</source>
+        <translation>Programm löschen</translation>
+    </message>
+    <message>
+        <source>Delete the program %1?</source>
+        <translation>Das Programm %1 löschen?</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Umbenennen…</translation>
+    </message>
+    <message>
+        <source>R&amp;un</source>
+        <translation>&amp;Ausführen</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramsController</name>
+    <message>
+        <source>%1 (has problems)</source>
+        <translation>%1 (hat Probleme)</translation>
+    </message>
+    <message>
+        <source>Name of the program:</source>
+        <translation>Name des Programms:</translation>
+    </message>
+    <message>
+        <source>“%1” is no program name: a letter, then letters, digits or _, 32 at most.</source>
+        <translation>„%1“ ist kein Programmname: ein Buchstabe, dann Buchstaben, Ziffern oder _, höchstens 32.</translation>
+    </message>
+    <message>
+        <source>Record Program</source>
+        <translation>Programm aufzeichnen</translation>
+    </message>
+    <message>
+        <source>There is a program %1 already. Record a new one in its place?</source>
+        <translation>Es gibt schon ein Programm %1. Ein neues an seiner Stelle aufzeichnen?</translation>
+    </message>
+    <message>
+        <source>Recording %1: every key goes into it until Programs &gt; Stop Recording.</source>
+        <translation>%1 wird aufgezeichnet: jede Taste kommt hinein bis Programme &gt; Aufzeichnung beenden.</translation>
+    </message>
+    <message>
+        <source>%1 is recorded.</source>
+        <translation>%1 ist aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>%1 does not run: %2</source>
+        <translation>%1 läuft nicht: %2</translation>
+    </message>
+    <message>
+        <source>Running %1 — Esc stops</source>
+        <translation>%1 läuft – Esc hält an</translation>
+    </message>
+    <message>
+        <source>Stopped at step %1</source>
+        <translation>Angehalten bei Schritt %1</translation>
+    </message>
+    <message>
+        <source>%1 stopped at step %2: more than %3 calls were open.</source>
+        <translation>%1 bei Schritt %2 angehalten: mehr als %3 Aufrufe waren offen.</translation>
+    </message>
+    <message>
+        <source>%1 stopped at step %2: it calls a program that is not defined.</source>
+        <translation>%1 bei Schritt %2 angehalten: es ruft ein Programm auf, das nicht definiert ist.</translation>
+    </message>
+    <message>
+        <source>Import Programs</source>
+        <translation>Programme importieren</translation>
+    </message>
+    <message>
+        <source>Tabrix programs (*.txt)</source>
+        <translation>Tabrix-Programme (*.txt)</translation>
+    </message>
+    <message>
+        <source>%1 holds no programs Tabrix can read: %2</source>
+        <translation>%1 enthält keine Programme, die Tabrix lesen kann: %2</translation>
+    </message>
+    <message>
+        <source>The programs of %1 are imported.</source>
+        <translation>Die Programme aus %1 sind importiert.</translation>
+    </message>
+    <message>
+        <source>Export Programs</source>
+        <translation>Programme exportieren</translation>
     </message>
 </context>
 <context>
@@ -619,6 +817,135 @@
     </message>
 </context>
 <context>
+    <name>ProgramKeys</name>
+    <message>
+        <source>[ProgramKeys] %1: no program may have that name</source>
+        <translation>[ProgramKeys] %1: so darf kein Programm heißen</translation>
+    </message>
+    <message>
+        <source>[ProgramKeys] %1=%2: no key a program may have</source>
+        <translation>[ProgramKeys] %1=%2: keine Taste, die ein Programm haben darf</translation>
+    </message>
+    <message>
+        <source>A program key is one key, with Ctrl or Alt if you like.</source>
+        <translation>Eine Programmtaste ist eine Taste, wenn gewünscht mit Strg oder Alt.</translation>
+    </message>
+    <message>
+        <source>%1 is typed into the calculator; choose a function key (F5) or a key with Ctrl or Alt (Ctrl+1).</source>
+        <translation>%1 wird in den Rechner getippt; bitte eine Funktionstaste (F5) oder eine Taste mit Strg oder Alt (Strg+1) wählen.</translation>
+    </message>
+    <message>
+        <source>%1 keeps its own work; choose another key.</source>
+        <translation>%1 behält ihre eigene Aufgabe; bitte eine andere Taste wählen.</translation>
+    </message>
+    <message>
+        <source>%1 presses a key of the calculator; choose another key.</source>
+        <translation>%1 drückt eine Taste des Rechners; bitte eine andere Taste wählen.</translation>
+    </message>
+    <message>
+        <source>%1 is a shortcut of the window; choose another key.</source>
+        <translation>%1 ist ein Tastenkürzel des Fensters; bitte eine andere Taste wählen.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramStore</name>
+    <message>
+        <source>The programs could not be read: %1. They could not be moved aside either; Tabrix starts without programs and keeps none until it is started again.</source>
+        <translation>Die Programme konnten nicht gelesen werden: %1. Sie konnten auch nicht beiseitegelegt werden; Tabrix startet ohne Programme und speichert keine, bis es neu gestartet wird.</translation>
+    </message>
+    <message>
+        <source>The programs could not be read: %1. Tabrix starts without programs; the file is kept as %2.</source>
+        <translation>Die Programme konnten nicht gelesen werden: %1. Tabrix startet ohne Programme; die Datei ist als %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The programs cannot be kept: %1: %2. Tabrix tries again after the next change.</source>
+        <translation>Die Programme können nicht gespeichert werden: %1: %2. Tabrix versucht es nach der nächsten Änderung wieder.</translation>
+    </message>
+</context>
+<context>
+    <name>Programs</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>“%1” is no program name: a letter, then letters, digits or _, 32 at most</source>
+        <translation>„%1“ ist kein Programmname: ein Buchstabe, dann Buchstaben, Ziffern oder _, höchstens 32</translation>
+    </message>
+    <message>
+        <source>%1 is no step: a whole run is undone at once</source>
+        <translation>%1 ist kein Schritt: ein ganzer Lauf wird auf einmal rückgängig gemacht</translation>
+    </message>
+    <message>
+        <source>%1 goes on with a stopped run: it is no step</source>
+        <translation>%1 setzt einen angehaltenen Lauf fort: es ist kein Schritt</translation>
+    </message>
+    <message>
+        <source>%1 is for replaying a tape: a program draws with RAN#</source>
+        <translation>%1 dient dem Abspielen eines Protokolls: ein Programm zieht mit RAN#</translation>
+    </message>
+    <message>
+        <source>a def inside the definition of %1</source>
+        <translation>ein def innerhalb der Definition von %1</translation>
+    </message>
+    <message>
+        <source>an end without a def</source>
+        <translation>ein end ohne def</translation>
+    </message>
+    <message>
+        <source>the definition of %1 has no end</source>
+        <translation>die Definition von %1 hat kein end</translation>
+    </message>
+    <message>
+        <source>“%1” stands outside a definition</source>
+        <translation>„%1“ steht außerhalb einer Definition</translation>
+    </message>
+    <message>
+        <source>“%1” is no label: letters, digits or _</source>
+        <translation>„%1“ ist keine Marke: Buchstaben, Ziffern oder _</translation>
+    </message>
+    <message>
+        <source>the label %1 stands twice in %2</source>
+        <translation>die Marke %1 steht zweimal in %2</translation>
+    </message>
+    <message>
+        <source>no program %1 is defined</source>
+        <translation>kein Programm %1 ist definiert</translation>
+    </message>
+    <message>
+        <source>%1 takes a register, 0 to 9</source>
+        <translation>%1 braucht ein Register, 0 bis 9</translation>
+    </message>
+    <message>
+        <source>“%1” is no token</source>
+        <translation>„%1“ ist kein Wort der Sprache</translation>
+    </message>
+    <message>
+        <source>no label %1 in %2</source>
+        <translation>keine Marke %1 in %2</translation>
+    </message>
+    <message>
+        <source>%1 is defined twice</source>
+        <translation>%1 ist zweimal definiert</translation>
+    </message>
+    <message>
+        <source>A program is running: Esc stops it</source>
+        <translation>Ein Programm läuft: Esc hält es an</translation>
+    </message>
+    <message>
+        <source>No program %1 is defined</source>
+        <translation>Kein Programm %1 ist definiert</translation>
+    </message>
+    <message>
+        <source>%1 calls %2, which is not defined</source>
+        <translation>%1 ruft %2 auf, das nicht definiert ist</translation>
+    </message>
+    <message>
+        <source>No program is stopped</source>
+        <translation>Kein Programm ist angehalten</translation>
+    </message>
+</context>
+<context>
     <name>SessionStore</name>
     <message>
         <source>The calculator cannot be kept for the next start: %1: %2. Tabrix tries again after the next change.</source>
@@ -690,6 +1017,26 @@
     <message>
         <source>Start</source>
         <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ausführen</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Stopped at step</source>
+        <translation>Angehalten bei Schritt</translation>
     </message>
 </context>
 </TS>

@@ -212,6 +212,34 @@
         <source>&amp;Paste</source>
         <translation>&amp;Pegar</translation>
     </message>
+    <message>
+        <source>&amp;Programs</source>
+        <translation>&amp;Programas</translation>
+    </message>
+    <message>
+        <source>&amp;Record Program…</source>
+        <translation>&amp;Grabar programa…</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Recording</source>
+        <translation>&amp;Detener grabación</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continuar</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Programs…</source>
+        <translation>&amp;Editar programas…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Programs…</source>
+        <translation>&amp;Importar programas…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Programs…</source>
+        <translation>E&amp;xportar programas…</translation>
+    </message>
 </context>
 <context>
     <name>CNotice</name>
@@ -329,6 +357,176 @@
     <message>
         <source>%1 no longer presses %2: a key takes %3 keyboard keys at most.</source>
         <translation>%1 ya no pulsa %2: una tecla admite como máximo %3 teclas del teclado.</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Key that runs it</source>
+        <translation>Tecla que lo ejecuta</translation>
+    </message>
+    <message>
+        <source>&amp;Set Program Key…</source>
+        <translation>&amp;Definir tecla de programa…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Program Key</source>
+        <translation>&amp;Borrar tecla de programa</translation>
+    </message>
+    <message>
+        <source>No key runs %1.</source>
+        <translation>Ninguna tecla ejecuta %1.</translation>
+    </message>
+    <message>
+        <source>%1 now runs %2.</source>
+        <translation>%1 ahora ejecuta %2.</translation>
+    </message>
+    <message>
+        <source>%1 ran %2; it now runs %3.</source>
+        <translation>%1 ejecutaba %2; ahora ejecuta %3.</translation>
+    </message>
+    <message>
+        <source>Press the key that is to run %1 (Escape: no key).</source>
+        <translation>Pulse la tecla que ha de ejecutar %1 (Escape: ninguna tecla).</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramEditor</name>
+    <message>
+        <source>Programs</source>
+        <translation>Programas</translation>
+    </message>
+    <message>
+        <source>&amp;Programs:</source>
+        <translation>&amp;Programas:</translation>
+    </message>
+    <message>
+        <source>&amp;Steps:</source>
+        <translation>Pa&amp;sos:</translation>
+    </message>
+    <message>
+        <source>Pro&amp;blems:</source>
+        <translation>Pro&amp;blemas:</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Nuevo…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>S&amp;tep</source>
+        <translation>Paso a pas&amp;o</translation>
+    </message>
+    <message>
+        <source>%1 (has problems)</source>
+        <translation>%1 (tiene problemas)</translation>
+    </message>
+    <message>
+        <source>None: the program runs.</source>
+        <translation>Ninguno: el programa se ejecuta.</translation>
+    </message>
+    <message>
+        <source>New Program</source>
+        <translation>Nuevo programa</translation>
+    </message>
+    <message>
+        <source>Rename Program</source>
+        <translation>Renombrar programa</translation>
+    </message>
+    <message>
+        <source>There is a program %1 already.</source>
+        <translation>Ya hay un programa %1.</translation>
+    </message>
+    <message>
+        <source>Delete Program</source>
+        <translation>Eliminar programa</translation>
+    </message>
+    <message>
+        <source>Delete the program %1?</source>
+        <translation>¿Eliminar el programa %1?</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Renombrar…</translation>
+    </message>
+    <message>
+        <source>R&amp;un</source>
+        <translation>E&amp;jecutar</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramsController</name>
+    <message>
+        <source>%1 (has problems)</source>
+        <translation>%1 (tiene problemas)</translation>
+    </message>
+    <message>
+        <source>Name of the program:</source>
+        <translation>Nombre del programa:</translation>
+    </message>
+    <message>
+        <source>“%1” is no program name: a letter, then letters, digits or _, 32 at most.</source>
+        <translation>“%1” no es un nombre de programa: una letra, luego letras, cifras o _, 32 como máximo.</translation>
+    </message>
+    <message>
+        <source>Record Program</source>
+        <translation>Grabar programa</translation>
+    </message>
+    <message>
+        <source>There is a program %1 already. Record a new one in its place?</source>
+        <translation>Ya hay un programa %1. ¿Grabar uno nuevo en su lugar?</translation>
+    </message>
+    <message>
+        <source>Recording %1: every key goes into it until Programs &gt; Stop Recording.</source>
+        <translation>Grabando %1: cada tecla entra en él hasta Programas &gt; Detener grabación.</translation>
+    </message>
+    <message>
+        <source>%1 is recorded.</source>
+        <translation>%1 está grabado.</translation>
+    </message>
+    <message>
+        <source>%1 does not run: %2</source>
+        <translation>%1 no se ejecuta: %2</translation>
+    </message>
+    <message>
+        <source>Running %1 — Esc stops</source>
+        <translation>Ejecutando %1 — Esc lo detiene</translation>
+    </message>
+    <message>
+        <source>Stopped at step %1</source>
+        <translation>Detenido en el paso %1</translation>
+    </message>
+    <message>
+        <source>%1 stopped at step %2: more than %3 calls were open.</source>
+        <translation>%1 detenido en el paso %2: había más de %3 llamadas abiertas.</translation>
+    </message>
+    <message>
+        <source>%1 stopped at step %2: it calls a program that is not defined.</source>
+        <translation>%1 detenido en el paso %2: llama a un programa que no está definido.</translation>
+    </message>
+    <message>
+        <source>Import Programs</source>
+        <translation>Importar programas</translation>
+    </message>
+    <message>
+        <source>Tabrix programs (*.txt)</source>
+        <translation>Programas de Tabrix (*.txt)</translation>
+    </message>
+    <message>
+        <source>%1 holds no programs Tabrix can read: %2</source>
+        <translation>%1 no contiene programas que Tabrix pueda leer: %2</translation>
+    </message>
+    <message>
+        <source>The programs of %1 are imported.</source>
+        <translation>Los programas de %1 están importados.</translation>
+    </message>
+    <message>
+        <source>Export Programs</source>
+        <translation>Exportar programas</translation>
     </message>
 </context>
 <context>
@@ -619,6 +817,135 @@
     </message>
 </context>
 <context>
+    <name>ProgramKeys</name>
+    <message>
+        <source>[ProgramKeys] %1: no program may have that name</source>
+        <translation>[ProgramKeys] %1: ningún programa puede llamarse así</translation>
+    </message>
+    <message>
+        <source>[ProgramKeys] %1=%2: no key a program may have</source>
+        <translation>[ProgramKeys] %1=%2: no es una tecla que pueda tener un programa</translation>
+    </message>
+    <message>
+        <source>A program key is one key, with Ctrl or Alt if you like.</source>
+        <translation>Una tecla de programa es una sola tecla, con Ctrl o Alt si lo desea.</translation>
+    </message>
+    <message>
+        <source>%1 is typed into the calculator; choose a function key (F5) or a key with Ctrl or Alt (Ctrl+1).</source>
+        <translation>%1 se teclea en la calculadora; elija una tecla de función (F5) o una tecla con Ctrl o Alt (Ctrl+1).</translation>
+    </message>
+    <message>
+        <source>%1 keeps its own work; choose another key.</source>
+        <translation>%1 conserva su propia función; elija otra tecla.</translation>
+    </message>
+    <message>
+        <source>%1 presses a key of the calculator; choose another key.</source>
+        <translation>%1 pulsa una tecla de la calculadora; elija otra tecla.</translation>
+    </message>
+    <message>
+        <source>%1 is a shortcut of the window; choose another key.</source>
+        <translation>%1 es un atajo de la ventana; elija otra tecla.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramStore</name>
+    <message>
+        <source>The programs could not be read: %1. They could not be moved aside either; Tabrix starts without programs and keeps none until it is started again.</source>
+        <translation>No se pudieron leer los programas: %1. Tampoco se pudieron apartar; Tabrix empieza sin programas y no guarda ninguno hasta que se inicie de nuevo.</translation>
+    </message>
+    <message>
+        <source>The programs could not be read: %1. Tabrix starts without programs; the file is kept as %2.</source>
+        <translation>No se pudieron leer los programas: %1. Tabrix empieza sin programas; el archivo se conserva como %2.</translation>
+    </message>
+    <message>
+        <source>The programs cannot be kept: %1: %2. Tabrix tries again after the next change.</source>
+        <translation>No se pueden guardar los programas: %1: %2. Tabrix lo intenta de nuevo tras el próximo cambio.</translation>
+    </message>
+</context>
+<context>
+    <name>Programs</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>“%1” is no program name: a letter, then letters, digits or _, 32 at most</source>
+        <translation>“%1” no es un nombre de programa: una letra, luego letras, cifras o _, 32 como máximo</translation>
+    </message>
+    <message>
+        <source>%1 is no step: a whole run is undone at once</source>
+        <translation>%1 no es un paso: una ejecución entera se deshace de una vez</translation>
+    </message>
+    <message>
+        <source>%1 goes on with a stopped run: it is no step</source>
+        <translation>%1 continúa una ejecución detenida: no es un paso</translation>
+    </message>
+    <message>
+        <source>%1 is for replaying a tape: a program draws with RAN#</source>
+        <translation>%1 sirve para reproducir una cinta: un programa sortea con RAN#</translation>
+    </message>
+    <message>
+        <source>a def inside the definition of %1</source>
+        <translation>un def dentro de la definición de %1</translation>
+    </message>
+    <message>
+        <source>an end without a def</source>
+        <translation>un end sin def</translation>
+    </message>
+    <message>
+        <source>the definition of %1 has no end</source>
+        <translation>la definición de %1 no tiene end</translation>
+    </message>
+    <message>
+        <source>“%1” stands outside a definition</source>
+        <translation>“%1” está fuera de una definición</translation>
+    </message>
+    <message>
+        <source>“%1” is no label: letters, digits or _</source>
+        <translation>“%1” no es una etiqueta: letras, cifras o _</translation>
+    </message>
+    <message>
+        <source>the label %1 stands twice in %2</source>
+        <translation>la etiqueta %1 aparece dos veces en %2</translation>
+    </message>
+    <message>
+        <source>no program %1 is defined</source>
+        <translation>no hay ningún programa %1 definido</translation>
+    </message>
+    <message>
+        <source>%1 takes a register, 0 to 9</source>
+        <translation>%1 lleva un registro, de 0 a 9</translation>
+    </message>
+    <message>
+        <source>“%1” is no token</source>
+        <translation>“%1” no es una palabra del lenguaje</translation>
+    </message>
+    <message>
+        <source>no label %1 in %2</source>
+        <translation>no hay etiqueta %1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 is defined twice</source>
+        <translation>%1 está definido dos veces</translation>
+    </message>
+    <message>
+        <source>A program is running: Esc stops it</source>
+        <translation>Se está ejecutando un programa: Esc lo detiene</translation>
+    </message>
+    <message>
+        <source>No program %1 is defined</source>
+        <translation>No hay ningún programa %1 definido</translation>
+    </message>
+    <message>
+        <source>%1 calls %2, which is not defined</source>
+        <translation>%1 llama a %2, que no está definido</translation>
+    </message>
+    <message>
+        <source>No program is stopped</source>
+        <translation>No hay ningún programa detenido</translation>
+    </message>
+</context>
+<context>
     <name>SessionStore</name>
     <message>
         <source>The calculator cannot be kept for the next start: %1: %2. Tabrix tries again after the next change.</source>
@@ -690,6 +1017,26 @@
     <message>
         <source>Start</source>
         <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Ejecutar</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Paso</translation>
+    </message>
+    <message>
+        <source>Stopped at step</source>
+        <translation>Detenido en el paso</translation>
     </message>
 </context>
 </TS>

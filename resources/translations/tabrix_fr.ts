@@ -212,6 +212,34 @@
         <source>&amp;Paste</source>
         <translation>Co&amp;ller</translation>
     </message>
+    <message>
+        <source>&amp;Programs</source>
+        <translation>&amp;Programmes</translation>
+    </message>
+    <message>
+        <source>&amp;Record Program…</source>
+        <translation>&amp;Enregistrer un programme…</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Recording</source>
+        <translation>&amp;Arrêter l’enregistrement</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continuer</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Programs…</source>
+        <translation>&amp;Modifier les programmes…</translation>
+    </message>
+    <message>
+        <source>&amp;Import Programs…</source>
+        <translation>&amp;Importer des programmes…</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Programs…</source>
+        <translation>E&amp;xporter les programmes…</translation>
+    </message>
 </context>
 <context>
     <name>CNotice</name>
@@ -329,6 +357,176 @@
     <message>
         <source>%1 no longer presses %2: a key takes %3 keyboard keys at most.</source>
         <translation>%1 n’actionne plus %2&#xa0;: une touche prend au plus %3 touches du clavier.</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Key that runs it</source>
+        <translation>Touche qui l’exécute</translation>
+    </message>
+    <message>
+        <source>&amp;Set Program Key…</source>
+        <translation>&amp;Fixer la touche du programme…</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Program Key</source>
+        <translation>&amp;Effacer la touche du programme</translation>
+    </message>
+    <message>
+        <source>No key runs %1.</source>
+        <translation>Aucune touche n’exécute %1.</translation>
+    </message>
+    <message>
+        <source>%1 now runs %2.</source>
+        <translation>%1 exécute désormais %2.</translation>
+    </message>
+    <message>
+        <source>%1 ran %2; it now runs %3.</source>
+        <translation>%1 exécutait %2 ; elle exécute désormais %3.</translation>
+    </message>
+    <message>
+        <source>Press the key that is to run %1 (Escape: no key).</source>
+        <translation>Appuyez sur la touche qui doit exécuter %1 (Échap&#xa0;: aucune touche).</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramEditor</name>
+    <message>
+        <source>Programs</source>
+        <translation>Programmes</translation>
+    </message>
+    <message>
+        <source>&amp;Programs:</source>
+        <translation>&amp;Programmes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Steps:</source>
+        <translation>&amp;Étapes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pro&amp;blems:</source>
+        <translation>Pro&amp;blèmes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Nouveau…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>S&amp;tep</source>
+        <translation>Pas à p&amp;as</translation>
+    </message>
+    <message>
+        <source>%1 (has problems)</source>
+        <translation>%1 (a des problèmes)</translation>
+    </message>
+    <message>
+        <source>None: the program runs.</source>
+        <translation>Aucun&#xa0;: le programme s’exécute.</translation>
+    </message>
+    <message>
+        <source>New Program</source>
+        <translation>Nouveau programme</translation>
+    </message>
+    <message>
+        <source>Rename Program</source>
+        <translation>Renommer le programme</translation>
+    </message>
+    <message>
+        <source>There is a program %1 already.</source>
+        <translation>Il existe déjà un programme %1.</translation>
+    </message>
+    <message>
+        <source>Delete Program</source>
+        <translation>Supprimer le programme</translation>
+    </message>
+    <message>
+        <source>Delete the program %1?</source>
+        <translation>Supprimer le programme %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Renommer…</translation>
+    </message>
+    <message>
+        <source>R&amp;un</source>
+        <translation>E&amp;xécuter</translation>
+    </message>
+</context>
+<context>
+    <name>CProgramsController</name>
+    <message>
+        <source>%1 (has problems)</source>
+        <translation>%1 (a des problèmes)</translation>
+    </message>
+    <message>
+        <source>Name of the program:</source>
+        <translation>Nom du programme&#xa0;:</translation>
+    </message>
+    <message>
+        <source>“%1” is no program name: a letter, then letters, digits or _, 32 at most.</source>
+        <translation>« %1 » n’est pas un nom de programme&#xa0;: une lettre, puis des lettres, des chiffres ou _, 32 au plus.</translation>
+    </message>
+    <message>
+        <source>Record Program</source>
+        <translation>Enregistrer un programme</translation>
+    </message>
+    <message>
+        <source>There is a program %1 already. Record a new one in its place?</source>
+        <translation>Il existe déjà un programme %1. En enregistrer un nouveau à sa place&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Recording %1: every key goes into it until Programs &gt; Stop Recording.</source>
+        <translation>Enregistrement de %1&#xa0;: chaque touche y entre jusqu’à Programmes &gt; Arrêter l’enregistrement.</translation>
+    </message>
+    <message>
+        <source>%1 is recorded.</source>
+        <translation>%1 est enregistré.</translation>
+    </message>
+    <message>
+        <source>%1 does not run: %2</source>
+        <translation>%1 ne s’exécute pas&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Running %1 — Esc stops</source>
+        <translation>%1 s’exécute — Échap l’arrête</translation>
+    </message>
+    <message>
+        <source>Stopped at step %1</source>
+        <translation>Arrêté à l’étape %1</translation>
+    </message>
+    <message>
+        <source>%1 stopped at step %2: more than %3 calls were open.</source>
+        <translation>%1 arrêté à l’étape %2&#xa0;: plus de %3 appels étaient ouverts.</translation>
+    </message>
+    <message>
+        <source>%1 stopped at step %2: it calls a program that is not defined.</source>
+        <translation>%1 arrêté à l’étape %2&#xa0;: il appelle un programme qui n’est pas défini.</translation>
+    </message>
+    <message>
+        <source>Import Programs</source>
+        <translation>Importer des programmes</translation>
+    </message>
+    <message>
+        <source>Tabrix programs (*.txt)</source>
+        <translation>Programmes Tabrix (*.txt)</translation>
+    </message>
+    <message>
+        <source>%1 holds no programs Tabrix can read: %2</source>
+        <translation>%1 ne contient aucun programme que Tabrix sache lire&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The programs of %1 are imported.</source>
+        <translation>Les programmes de %1 sont importés.</translation>
+    </message>
+    <message>
+        <source>Export Programs</source>
+        <translation>Exporter les programmes</translation>
     </message>
 </context>
 <context>
@@ -619,6 +817,135 @@
     </message>
 </context>
 <context>
+    <name>ProgramKeys</name>
+    <message>
+        <source>[ProgramKeys] %1: no program may have that name</source>
+        <translation>[ProgramKeys] %1&#xa0;: aucun programme ne peut porter ce nom</translation>
+    </message>
+    <message>
+        <source>[ProgramKeys] %1=%2: no key a program may have</source>
+        <translation>[ProgramKeys] %1=%2&#xa0;: ce n’est pas une touche possible pour un programme</translation>
+    </message>
+    <message>
+        <source>A program key is one key, with Ctrl or Alt if you like.</source>
+        <translation>Une touche de programme est une seule touche, avec Ctrl ou Alt si vous voulez.</translation>
+    </message>
+    <message>
+        <source>%1 is typed into the calculator; choose a function key (F5) or a key with Ctrl or Alt (Ctrl+1).</source>
+        <translation>%1 est tapée dans la calculatrice&#xa0;; choisissez une touche de fonction (F5) ou une touche avec Ctrl ou Alt (Ctrl+1).</translation>
+    </message>
+    <message>
+        <source>%1 keeps its own work; choose another key.</source>
+        <translation>%1 garde son propre rôle&#xa0;; choisissez une autre touche.</translation>
+    </message>
+    <message>
+        <source>%1 presses a key of the calculator; choose another key.</source>
+        <translation>%1 appuie sur une touche de la calculatrice&#xa0;; choisissez une autre touche.</translation>
+    </message>
+    <message>
+        <source>%1 is a shortcut of the window; choose another key.</source>
+        <translation>%1 est un raccourci de la fenêtre&#xa0;; choisissez une autre touche.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramStore</name>
+    <message>
+        <source>The programs could not be read: %1. They could not be moved aside either; Tabrix starts without programs and keeps none until it is started again.</source>
+        <translation>Les programmes n’ont pas pu être lus&#xa0;: %1. Ils n’ont pas pu être mis de côté non plus&#xa0;; Tabrix démarre sans programmes et n’en garde aucun jusqu’au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>The programs could not be read: %1. Tabrix starts without programs; the file is kept as %2.</source>
+        <translation>Les programmes n’ont pas pu être lus&#xa0;: %1. Tabrix démarre sans programmes&#xa0;; le fichier est conservé sous %2.</translation>
+    </message>
+    <message>
+        <source>The programs cannot be kept: %1: %2. Tabrix tries again after the next change.</source>
+        <translation>Les programmes ne peuvent pas être conservés&#xa0;: %1&#xa0;: %2. Tabrix réessaie après la prochaine modification.</translation>
+    </message>
+</context>
+<context>
+    <name>Programs</name>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>“%1” is no program name: a letter, then letters, digits or _, 32 at most</source>
+        <translation>« %1 » n’est pas un nom de programme&#xa0;: une lettre, puis des lettres, des chiffres ou _, 32 au plus</translation>
+    </message>
+    <message>
+        <source>%1 is no step: a whole run is undone at once</source>
+        <translation>%1 n’est pas une étape&#xa0;: une exécution entière s’annule d’un coup</translation>
+    </message>
+    <message>
+        <source>%1 goes on with a stopped run: it is no step</source>
+        <translation>%1 reprend une exécution arrêtée&#xa0;: ce n’est pas une étape</translation>
+    </message>
+    <message>
+        <source>%1 is for replaying a tape: a program draws with RAN#</source>
+        <translation>%1 sert à rejouer une bande&#xa0;: un programme tire avec RAN#</translation>
+    </message>
+    <message>
+        <source>a def inside the definition of %1</source>
+        <translation>un def dans la définition de %1</translation>
+    </message>
+    <message>
+        <source>an end without a def</source>
+        <translation>un end sans def</translation>
+    </message>
+    <message>
+        <source>the definition of %1 has no end</source>
+        <translation>la définition de %1 n’a pas de end</translation>
+    </message>
+    <message>
+        <source>“%1” stands outside a definition</source>
+        <translation>« %1 » se trouve hors d’une définition</translation>
+    </message>
+    <message>
+        <source>“%1” is no label: letters, digits or _</source>
+        <translation>« %1 » n’est pas une étiquette&#xa0;: des lettres, des chiffres ou _</translation>
+    </message>
+    <message>
+        <source>the label %1 stands twice in %2</source>
+        <translation>l’étiquette %1 figure deux fois dans %2</translation>
+    </message>
+    <message>
+        <source>no program %1 is defined</source>
+        <translation>aucun programme %1 n’est défini</translation>
+    </message>
+    <message>
+        <source>%1 takes a register, 0 to 9</source>
+        <translation>%1 prend un registre, de 0 à 9</translation>
+    </message>
+    <message>
+        <source>“%1” is no token</source>
+        <translation>« %1 » n’est pas un mot du langage</translation>
+    </message>
+    <message>
+        <source>no label %1 in %2</source>
+        <translation>pas d’étiquette %1 dans %2</translation>
+    </message>
+    <message>
+        <source>%1 is defined twice</source>
+        <translation>%1 est défini deux fois</translation>
+    </message>
+    <message>
+        <source>A program is running: Esc stops it</source>
+        <translation>Un programme s’exécute&#xa0;: Échap l’arrête</translation>
+    </message>
+    <message>
+        <source>No program %1 is defined</source>
+        <translation>Aucun programme %1 n’est défini</translation>
+    </message>
+    <message>
+        <source>%1 calls %2, which is not defined</source>
+        <translation>%1 appelle %2, qui n’est pas défini</translation>
+    </message>
+    <message>
+        <source>No program is stopped</source>
+        <translation>Aucun programme n’est arrêté</translation>
+    </message>
+</context>
+<context>
     <name>SessionStore</name>
     <message>
         <source>The calculator cannot be kept for the next start: %1: %2. Tabrix tries again after the next change.</source>
@@ -690,6 +1017,26 @@
     <message>
         <source>Start</source>
         <translation>Début</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Run</source>
+        <translation>Exécuter</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>Stopped at step</source>
+        <translation>Arrêté à l’étape</translation>
     </message>
 </context>
 </TS>

@@ -11,22 +11,13 @@
 
 #include "cli/console_services.h"
 #include "cli/state_printer.h"
+#include "fakes/cli_run.h"
 
 namespace tabrix::cli {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunWith(const std::vector<std::string>& args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = RunCli(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
+using testing::CliRun;
+using testing::RunWith;
 
 nlohmann::json Json(const std::vector<std::string>& tokens) {
     std::vector<std::string> args = {"--json", "--seed", "1"};

@@ -59,7 +59,12 @@ INSTANTIATE_TEST_SUITE_P(
         TokenRow{"1.5e3", Keys({keys::kOne, keys::kPoint, keys::kFive, keys::kEex, keys::kThree})},
         TokenRow{"2e-3", Keys({keys::kTwo, keys::kEex, keys::kThree, keys::kChs})},
         TokenRow{"-2E+03", Keys({keys::kTwo, keys::kChs, keys::kEex, keys::kZero, keys::kThree})},
-        TokenRow{"-.5", Keys({keys::kPoint, keys::kFive, keys::kChs})}));
+        TokenRow{"-.5", Keys({keys::kPoint, keys::kFive, keys::kChs})},
+        // Programs at the top: the name keeps its case, as it is shown.
+        TokenRow{"run:Tri", {{Kind::Run, 0, "Tri"}}}, TokenRow{"GSB:tri", {{Kind::Run, 0, "tri"}}},
+        TokenRow{"Cont", {{Kind::Continue}}}, TokenRow{"sst", {{Kind::Step}}},
+        TokenRow{"SST:a_1", {{Kind::Step, 0, "a_1"}}}, TokenRow{"clip:\"a b\"", {{Kind::PutText, 0, "a b"}}},
+        TokenRow{"clip:", {{Kind::PutText, 0, ""}}}));
 
 // Every word of the key table presses its key, after F for a shifted one, in
 // any case; no two functions share a word.
@@ -87,7 +92,8 @@ TEST(Tokens, UnknownOrMalformedTokensAreRejected) {
                               "vk:12z", "vk:-1", "vk:4294967296", "sto:10", "rcl:a", "sto:", "ENTERR", "++",
                               "load", "load:", "load:\"x", "paste:\"a\"b", "paste:\"\\q\"", "draw:-1", "draw:",
                               "copy:x", "undo:1", "state:", "state:0g", "state:00",
-                              "--", ">", "pastes"}) {
+                              "--", ">", "pastes", "run:", "run:1x", "gsb:a-b", "sst:", "sst:_a", "cont:x",
+                              "clip:\"x", "lbl:x", "gto:x", "rtn", "x=0?", "dsz:1", "stop", "pse", "def:f", "end"}) {
         EXPECT_FALSE(ParseToken(token).has_value()) << "'" << token << "'";
     }
 }

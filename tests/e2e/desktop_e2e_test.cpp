@@ -324,5 +324,42 @@ TEST_F(DesktopTest, KeysReachTheCalculatorWhateverHasTheFocus) {
     EXPECT_EQ(CopiedX(), "9.000000e+00");
 }
 
+// A program that never ends, run by the key the settings file gives it: the
+// window still answers (Keys and Keyboard opens), and Escape ends the run
+// where it stands instead of clearing.
+TEST_F(DesktopTest, EscapeStopsARunawayProgramWhileTheWindowAnswers) {
+    WriteSettings("[ProgramKeys]\nFOREVER=F5\n");
+    std::ofstream(m_dir + "/tabrix/programs.txt") << "def:forever\n  lbl:a 1 + gto:a\nend\n";
+    Start();
+    Type("F5");
+    Settle();
+    Type("F1");  // the window takes its turn between the run's slices
+    EXPECT_FALSE(Shell("timeout 10 xdotool search --sync --onlyvisible --name '^Keys and Keyboard$'").empty());
+    Shell("timeout 10 xdotool windowfocus --sync " + m_window);
+    Type("Escape");
+    const std::string counted = CopiedX();
+    EXPECT_NE(counted, "0.000000e+00") << "Escape stopped the run, and cleared nothing";
+    EXPECT_EQ(counted.find('-'), std::string::npos) << counted;
+    EXPECT_EQ(CopiedX(), counted) << "the run has ended";
+}
+
+// Programs > Record Program: the keys typed are done and become the
+// program, which the menu then runs.
+TEST_F(DesktopTest, RecordProgramMakesAProgramTheMenuRuns) {
+    Start();
+    Type("alt+p r");
+    Shell("timeout 10 xdotool search --sync --onlyvisible --name '^Record Program$'");
+    Shell("timeout 10 xdotool type --delay 60 dbl");
+    Shell("timeout 10 xdotool key --delay 60 Return");
+    Shell("timeout 10 xdotool windowfocus --sync " + m_window);
+    Type("7 Return KP_Add");  // recorded: 7 ENTER +
+    Type("alt+p s");         // Stop Recording
+    EXPECT_EQ(CopiedX(), "1.400000e+01");
+    Type("Escape 1 alt+p Return");  // the menu's first item, dbl: the run ends the 1 typed, then 7 ENTER +
+    EXPECT_EQ(CopiedX(), "1.400000e+01");
+    Type("KP_Add");
+    EXPECT_EQ(CopiedX(), "1.500000e+01") << "the 1 typed before the run is under the result";
+}
+
 }  // namespace
 }  // namespace tabrix

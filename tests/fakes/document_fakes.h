@@ -80,6 +80,11 @@ public:
         return true;
     }
 
+    void Empty() override {
+        CheckOpen();
+        text.reset();
+    }
+
     bool failOpen = false;
     bool failSet = false;
     std::optional<std::string> text;

@@ -2,7 +2,8 @@
 // calculator, for the property tests of the calculator session: keys,
 // keyboard keys, every menu command, pastes of odd texts, Paste Number of
 // grouped and refused texts, draws, bursts of undo and redo, resets, loads
-// of a good and a bad file, Clear Tape.
+// of a good and a bad file, Clear Tape; and, given programs, runs of them,
+// continuations and single steps.
 #pragma once
 
 #include <cmath>
@@ -24,6 +25,8 @@ struct ActionMix {
     std::string badFile;   // one that does not
     bool clearTape = true;  // the console has no Clear Tape
     bool setState = true;   // nor does the desktop set a state by hand
+    // Programs the session knows: Run, Continue and Step of them come in too.
+    std::vector<std::string> programs = {};
 };
 
 class RandomActions {
@@ -47,6 +50,24 @@ private:
 
     void Add(std::vector<Action>& actions) {
         using Kind = Action::Kind;
+        // Without programs the sequences stay those they always were.
+        if (!m_mix.programs.empty() && Pick(0, 9) == 0) {
+            const std::string& name = m_mix.programs[static_cast<std::size_t>(
+                Pick(0, static_cast<int>(m_mix.programs.size()) - 1))];
+            const int roll = Pick(0, 9);
+            if (roll < 5) {
+                actions.push_back(Action::Run(name));
+                // Now and then it is gone on with at once, if it stopped.
+                if (Pick(0, 2) == 0) actions.push_back(Action::Command(Pick(0, 1) == 0 ? Kind::Continue : Kind::Step));
+            } else if (roll < 7) {
+                actions.push_back(Action::Command(Kind::Continue));
+            } else if (roll < 9) {
+                actions.push_back(Action::Command(Kind::Step));
+            } else {
+                actions.push_back(Action::WithText(Kind::Step, name));
+            }
+            return;
+        }
         static const char* const kPasteTexts[] = {
             "", "  12abc", "1e999", "-", "nan", "inf", "0x1p3", "1,234.5", "-12.5e-3", "\t\n", "\xE2\x82\xAC",
             "1e-400", "12345678901234567890", "+.5e-3", "say \"hi\" # not a comment", "9.999999999e99", "1e100"};
@@ -141,8 +162,14 @@ inline std::string ConsoleToken(const Action& action, const Action* next = nullp
         case Kind::Load: return "load:" + tokens::Quoted(action.text);
         case Kind::Draw: return "draw:" + std::to_string(action.code);
         case Kind::SetState: return "state:" + action.text;
+        case Kind::EmptyClipboard: return "clip-empty";
+        case Kind::Run: return "run:" + action.text;
+        case Kind::Continue: return "cont";
+        case Kind::Step: return action.text.empty() ? "sst" : "sst:" + action.text;
         case Kind::Save:
-        case Kind::ClearTape: break;
+        case Kind::ClearTape:
+        case Kind::Resume:
+        case Kind::Interrupt: break;
     }
     return {};
 }

@@ -114,7 +114,7 @@ protected:
     // The same actions as the console's tokens.
     static std::string ConsoleTape(std::uint64_t seed, const std::vector<Action>& actions) {
         std::ostringstream out, err;
-        cli::Session console(seed, cli::Options::Output::Tape, '.', out, err);
+        cli::Session console(seed, cli::Options::Output::Tape, '.', cli::Options{}.maxSteps, out, err);
         EXPECT_TRUE(cli::RunScript(console, "", "", testing::ConsoleTokens(actions), err)) << err.str();
         return console.Calculator().Tape().Script();
     }

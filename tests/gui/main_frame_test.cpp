@@ -87,7 +87,7 @@ TEST_F(MainFrameTest, WindowMenusAndToolBar) {
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tabrix"));
     QStringList titles;
     for (QAction* action : frame->menuBar()->actions()) titles << action->text();
-    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&STO", "&RCL", "&View", "&Help"}));
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&STO", "&RCL", "&Programs", "&View", "&Help"}));
     EXPECT_EQ(Texts(Menu("&File")), (QStringList{"&Save State", "&Load State", "-", "Recent File", "-",
                                                   "R&eset State", "E&xit\tCtrl+Q"}));
     EXPECT_EQ(Texts(Menu("&Edit")),
@@ -98,6 +98,10 @@ TEST_F(MainFrameTest, WindowMenusAndToolBar) {
                                                   "&Tape\tCtrl+T", "&Clear Tape",
                                                   "&Save Tape As\u2026\tCtrl+Shift+S", "-", "&Keyboard Keys"}));
     EXPECT_EQ(Texts(Menu("&Help")), (QStringList{"&Keys and Keyboard\tF1", "&About Tabrix..."}));
+    // No program yet: the menu begins with its own items.
+    EXPECT_EQ(Texts(Menu("&Programs")).mid(1),
+              (QStringList{"&Record Program\u2026", "&Stop Recording", "&Continue", "-", "&Edit Programs\u2026",
+                           "&Import Programs\u2026", "E&xport Programs\u2026"}));
 
     const QList<QToolBar*> bars = frame->findChildren<QToolBar*>();
     ASSERT_EQ(bars.size(), 1);

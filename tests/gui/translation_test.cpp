@@ -25,6 +25,7 @@
 #include "fakes/qt_printing.h"
 #include "shell/about_dlg.h"
 #include "shell/keys_window.h"
+#include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/preferences_dialog.h"
 #include "shell/translations.h"
@@ -86,7 +87,7 @@ std::map<QString, QStringList> MenuTexts(CMainFrame& frame) {
 
 struct Texts {
     std::map<QString, QStringList> menus;
-    QStringList preferences, keys, about;
+    QStringList preferences, keys, about, programs;
     QString keyHelp;
 };
 
@@ -100,11 +101,12 @@ Texts AllTexts() {
     services.messageBox = &messages;
     services.recentFiles = &recent;
     CMainFrame frame(t.session, services);
-    CPreferencesDialog preferences({KeyMap::Standard(), false});
+    CPreferencesDialog preferences({KeyMap::Standard(), false, {}, {QStringLiteral("tri")}});
     CKeysWindow keys(KeyMap::Standard());
     CAboutDlg about;
+    frame.OnCommand(cmd::kProgramsEdit);
     return {MenuTexts(frame), OwnTexts(preferences), OwnTexts(keys), OwnTexts(about),
-            KeyHelp(keys::kSeven, KeyMap::Standard())};
+            OwnTexts(*frame.Programs().Editor()), KeyHelp(keys::kSeven, KeyMap::Standard())};
 }
 
 class TranslationTest : public ::testing::TestWithParam<const char*> {
@@ -150,6 +152,8 @@ TEST_P(TranslationTest, MenusAndDialogsAreTranslatedWithUniqueMnemonics) {
     ExpectUniqueMnemonics(translated.preferences, "Preferences");
     ExpectTranslated(english.keys, translated.keys, "Keys and Keyboard");
     ExpectTranslated(english.about, translated.about, "About");
+    ExpectTranslated(english.programs, translated.programs, "Programs");
+    ExpectUniqueMnemonics(translated.programs, "Programs");
     EXPECT_NE(translated.keyHelp, english.keyHelp);
     EXPECT_TRUE(translated.keyHelp.startsWith(QStringLiteral("7 \u2014 "))) << "the labels are symbols and stay";
 }

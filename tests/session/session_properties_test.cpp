@@ -1,7 +1,9 @@
 // Properties of the one calculator session over thousands of random
 // sequences of actions: its tape replays in the console to the state it
 // shows, Undo takes back exactly one action and Redo brings it again, and
-// Clear Tape keeps both true. A failure prints its seed and its actions.
+// Clear Tape keeps both true. The actions run, continue and step a few
+// programs too, which are now and then defined anew between two runs. A
+// failure prints its seed and its actions.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,6 +13,7 @@
 #include "cli/cli_app.h"
 #include "cli/cli_session.h"
 #include "document/calculator_session.h"
+#include "document/program.h"
 #include "document/state_file.h"
 #include "fakes/document_fakes.h"
 #include "fakes/random_actions.h"
@@ -46,22 +49,62 @@ protected:
     }
     static void TearDownTestSuite() { std::filesystem::remove_all(s_folder); }
 
-    static testing::ActionMix Mix() { return {(s_folder / "good.rpn").string(), (s_folder / "bad.rpn").string()}; }
+    // The programs the sequences run, each in two versions: loops, calls,
+    // recursion, RAN#, stops, pauses, and pastes of what the clipboard holds.
+    struct Versions {
+        const char* name;
+        const char* bodies[2];
+    };
+    static constexpr Versions kPrograms[] = {
+        {"walk", {"3 sto:7 lbl:a RAN + dsz:7 gto:a", "2 sto:7 lbl:a 1 + x>0? gsb:coin dsz:7 gto:a"}},
+        {"coin", {"RAN 2 * 1 - x<0? CHS", "paste-number +"}},
+        {"pick", {"paste SQRT", "copy 5 paste + x<=y? stop"}},
+        {"nest", {"gsb:coin run:pick 1 +", "dsz:6 gsb:nest"}},
+        {"halt", {"10 ENTER stop + RAN stop *", "1 stop 2 + gsb:coin pse"}},
+    };
 
-    // The session with fake services, RAN# drawing from a seeded source.
+    static testing::ActionMix Mix() {
+        testing::ActionMix mix{(s_folder / "good.rpn").string(), (s_folder / "bad.rpn").string()};
+        for (const Versions& program : kPrograms) mix.programs.emplace_back(program.name);
+        return mix;
+    }
+
+    // The session with fake services, RAN# drawing from a seeded source, and
+    // the programs defined.
     struct Harness {
-        explicit Harness(std::uint64_t seed) : random(seed) {}
+        explicit Harness(std::uint64_t seed) : random(seed), edits(seed) {
+            for (const Versions& program : kPrograms) Define(program.name, program.bodies[0]);
+            // A loop that never ends is cut short, and written as the state it left.
+            session.SetStepLimit(2000);
+        }
         MersenneRandomSource random;
+        std::mt19937 edits;
         testing::FakeClipboard clipboard;
         testing::RecordingMessageBox messages;
         testing::CountingShell shell;
         CalculatorSession session{SessionServices{{nullptr, &messages, nullptr, &clipboard}, &shell, &random}};
+
+        void Define(const std::string& name, const std::string& body) {
+            std::vector<ProgramProblem> problems;
+            auto program = CompileProgram(Definition{name, body, 1, 1}, [](std::string_view) { return true; }, problems);
+            ASSERT_TRUE(program) << name;
+            session.DefineProgram(std::move(program));
+        }
+        // The action, after a program was now and then defined anew, as the
+        // desktop's editor does between runs.
+        Outcome Perform(const Action& action) {
+            if ((action.kind == Action::Kind::Run || action.kind == Action::Kind::Step) && edits() % 3 == 0) {
+                const Versions& program = kPrograms[edits() % std::size(kPrograms)];
+                Define(program.name, program.bodies[edits() % 2]);
+            }
+            return session.Perform(action);
+        }
     };
 
     // The tape's script run through the console, as --script runs it.
     static CalculatorState Replayed(const std::string& script) {
         std::ostringstream out, err;
-        cli::Session console(0, cli::Options::Output::Json, '.', out, err);
+        cli::Session console(0, cli::Options::Output::Json, '.', cli::Options{}.maxSteps, out, err);
         EXPECT_TRUE(cli::RunScript(console, script, "tape", {}, err)) << err.str();
         return Shown(console.Calculator().Doc().State());
     }
@@ -74,7 +117,7 @@ TEST_F(SessionProperties, TheTapeReplaysInTheConsoleToTheStateShown) {
         testing::RandomActions random(static_cast<std::uint64_t>(seed), Mix());
         const std::vector<Action> actions = random.Sequence(kLongest);
         Harness h(static_cast<std::uint64_t>(seed));
-        for (const Action& action : actions) h.session.Perform(action);
+        for (const Action& action : actions) h.Perform(action);
         const std::string script = h.session.Tape().Script();
         ASSERT_EQ(Replayed(script), Shown(h.session.Doc().State()))
             << "seed " << seed << ": " << testing::Describe(actions) << "\ntape:\n" << script;
@@ -97,7 +140,7 @@ TEST_F(SessionProperties, UndoTakesBackExactlyOneActionAndRedoBringsItAgain) {
             const Action& action = actions[i];
             const CalculatorState before = Shown(h.session.Doc().State());
             const std::size_t levels = h.session.UndoLevels();
-            h.session.Perform(action);
+            h.Perform(action);
             const CalculatorState after = Shown(h.session.Doc().State());
             if (action.kind == Action::Kind::Undo || action.kind == Action::Kind::Redo ||
                 action.kind == Action::Kind::ClearTape) {
@@ -117,7 +160,8 @@ TEST_F(SessionProperties, UndoTakesBackExactlyOneActionAndRedoBringsItAgain) {
             ASSERT_EQ(Shown(h.session.Doc().State()), after);
         }
         // The undo and redo the check added are on the tape too: it still replays.
-        ASSERT_EQ(Replayed(h.session.Tape().Script()), Shown(h.session.Doc().State())) << "seed " << seed;
+        ASSERT_EQ(Replayed(h.session.Tape().Script()), Shown(h.session.Doc().State()))
+            << "seed " << seed << ": " << testing::Describe(actions) << "\ntape:\n" << h.session.Tape().Script();
     }
 }
 
@@ -125,13 +169,13 @@ TEST_F(SessionProperties, AfterClearTapeUndoAndRedoStillReplay) {
     for (int seed = 1; seed <= kSequences / 5; ++seed) {
         testing::RandomActions random(static_cast<std::uint64_t>(seed) * 104729, Mix());
         Harness h(static_cast<std::uint64_t>(seed));
-        for (const Action& action : random.Sequence(kLongest)) h.session.Perform(action);
+        for (const Action& action : random.Sequence(kLongest)) h.Perform(action);
         h.session.Perform(Action::Command(Action::Kind::ClearTape));
         EXPECT_FALSE(h.session.CanUndo());
         std::vector<Action> after = random.Sequence(kLongest / 4);
         for (int i = 0; i < seed % 4; ++i) after.push_back(Action::Command(Action::Kind::Undo));
         for (int i = 0; i < seed % 3; ++i) after.push_back(Action::Command(Action::Kind::Redo));
-        for (const Action& action : after) h.session.Perform(action);
+        for (const Action& action : after) h.Perform(action);
         ASSERT_EQ(Replayed(h.session.Tape().Script()), Shown(h.session.Doc().State()))
             << "seed " << seed << ": " << testing::Describe(after) << "\ntape:\n" << h.session.Tape().Script();
     }

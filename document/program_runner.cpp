@@ -1,0 +1,156 @@
+#include "document/program_runner.h"
+
+#include <cmath>
+
+namespace tabrix {
+
+namespace {
+
+// How many steps run between two looks at the clock.
+constexpr std::uint64_t kStepsPerClockLook = 1024;
+
+}  // namespace
+
+ProgramRunner::ProgramRunner(CTabrixDoc& doc, const ProgramLibrary& library, Apply apply)
+    : m_doc(doc), m_library(library), m_apply(std::move(apply)) {}
+
+void ProgramRunner::Begin(std::shared_ptr<const Program> program) {
+    m_frames.clear();
+    m_frames.push_back({std::move(program), 0});
+    m_steps = 0;
+}
+
+ProgramRunner::Position ProgramRunner::Where() const {
+    if (m_frames.empty()) return {};
+    return {m_frames.back().program.get(), m_frames.back().next};
+}
+
+std::vector<std::shared_ptr<const Program>> ProgramRunner::Programs() const {
+    std::vector<std::shared_ptr<const Program>> programs;
+    for (const Frame& frame : m_frames) programs.push_back(frame.program);
+    return programs;
+}
+
+ProgramRunner::End ProgramRunner::Go(const Budget& budget) {
+    using Clock = std::chrono::steady_clock;
+    const bool timed = budget.slice.count() > 0;
+    const Clock::time_point until = timed ? Clock::now() + budget.slice : Clock::time_point{};
+    const std::uint64_t limit = budget.maxSteps > 0 ? budget.maxSteps : UINT64_MAX;
+    End end = End::Finished;
+    if (m_frames.empty()) return end;
+    while (true) {
+        if (m_steps >= limit) return End::StepLimit;
+        if (timed && m_steps % kStepsPerClockLook == 0 && m_steps > 0 && Clock::now() >= until) return End::OutOfTime;
+        if (Execute(end)) return end;
+    }
+}
+
+ProgramRunner::End ProgramRunner::StepOnce() {
+    End end = End::Finished;
+    if (m_frames.empty()) return end;
+    if (Execute(end)) return end;
+    // A step that leaves the run at its program's end has finished it.
+    while (!m_frames.empty() && m_frames.back().next >= m_frames.back().program->steps.size()) m_frames.pop_back();
+    return m_frames.empty() ? End::Finished : End::Stopped;
+}
+
+void ProgramRunner::EndEntry() {
+    if (!m_doc.m_bEntering) return;
+    m_doc.CommitEntry();
+    m_doc.m_bLift = true;
+    m_doc.UpdateDisplay();
+}
+
+bool ProgramRunner::Test(const ProgramStep& step) const {
+    const double x = m_doc.m_dX;
+    const double y = step.kind == ProgramStep::Kind::TestX ? 0.0 : m_doc.m_dY;
+    // Under a NaN every comparison but != is false, as IEEE has it.
+    switch (step.compare) {
+        case ProgramStep::Compare::Equal: return x == y;
+        case ProgramStep::Compare::NotEqual: return x != y;
+        case ProgramStep::Compare::Less: return x < y;
+        case ProgramStep::Compare::Greater: return x > y;
+        case ProgramStep::Compare::LessOrEqual: return x <= y;
+        case ProgramStep::Compare::GreaterOrEqual: return x >= y;
+    }
+    return false;
+}
+
+bool ProgramRunner::Execute(End& end) {
+    Frame* frame = &m_frames.back();
+    const Program* program = frame->program.get();
+    if (frame->next >= program->steps.size()) {
+        // The end of a program returns, as rtn does.
+        m_frames.pop_back();
+        if (!m_frames.empty()) return false;
+        end = End::Finished;
+        return true;
+    }
+    const std::size_t index = frame->next++;
+    // A return may drop the last hold on a program redefined while it ran;
+    // the observer still looks at it.
+    const std::shared_ptr<const Program> keep = m_observe ? frame->program : nullptr;
+    const ProgramStep& step = program->steps[index];
+    using Kind = ProgramStep::Kind;
+    bool ends = false;
+    switch (step.kind) {
+        case Kind::Keys:
+            for (std::uint32_t i = 0; i < step.count; ++i) m_doc.PressKey(program->keys[step.first + i]);
+            break;
+        case Kind::Actions:
+            for (std::uint32_t i = 0; i < step.count; ++i) m_apply(program->actions[step.first + i]);
+            break;
+        case Kind::Label: break;
+        case Kind::Goto: frame->next = step.first; break;
+        case Kind::Call: {
+            EndEntry();
+            const auto* called = m_library.Find(program->calls[step.first]);
+            if (called == nullptr) {
+                frame->next = index;  // it stands at the call
+                end = End::Missing;
+                return true;
+            }
+            if (m_frames.size() >= kDeepestCall) {
+                frame->next = index;
+                end = End::TooDeep;
+                return true;
+            }
+            m_frames.push_back({*called, 0});  // `frame` is not used after this
+            break;
+        }
+        case Kind::Return:
+            m_frames.pop_back();
+            if (m_frames.empty()) {
+                end = End::Finished;
+                ends = true;
+            }
+            break;
+        case Kind::TestX:
+        case Kind::TestXY:
+            EndEntry();
+            if (!Test(step)) ++frame->next;
+            break;
+        case Kind::Decrement:
+        case Kind::Increment: {
+            double& reg = m_doc.m_dReg[step.first];
+            reg += step.kind == Kind::Decrement ? -1.0 : 1.0;
+            if (reg == 0) ++frame->next;
+            break;
+        }
+        case Kind::Stop:
+            end = End::Stopped;
+            ends = true;
+            break;
+        case Kind::Pause:
+            if (m_honourPauses) {
+                end = End::Paused;
+                ends = true;
+            }
+            break;
+    }
+    ++m_steps;
+    if (m_observe) m_observe(*program, index);
+    return ends;
+}
+
+}  // namespace tabrix

@@ -104,6 +104,7 @@ case "$mode" in
     "$root/build-bench/bench/tabrix_view_bench" "${min_time[@]}"
     "$root/bench/startup.sh" build-bench "$runs"
     "$root/bench/batch.sh" build-bench "$runs"
+    "$root/bench/program.sh" build-bench "$runs"
     ;;
   package)
     setup

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# A program's speed in the console beside dc's: the tri loop (1 + 2 + ... + n
+# by a register counted down with dsz, ten steps a round) for n = 1,000,000,
+# about ten million steps, run by tabrix-cli --program; and the same loop as
+# a dc macro. Prints the best of RUNS interleaved runs of each, the ratio and
+# the time a step takes.
+#
+#   bench/program.sh [BUILD_DIR] [RUNS] [N]    (defaults: build-bench, 5, 1000000)
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${1:-build-bench}
+runs=${2:-5}
+n=${3:-1000000}
+case "$build" in /*) ;; *) build="$root/$build" ;; esac
+cli="$build/cli/tabrix-cli"
+[ -x "$cli" ] || { echo "missing $cli: tools/dev.sh bench builds it" >&2; exit 2; }
+command -v dc >/dev/null || { echo "dc is missing: tools/dev.sh setup installs it" >&2; exit 2; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cat >"$work/tri.txt" <<'PROGRAM'
+# n in X -> 1 + 2 + ... + n, by a loop
+def:tri
+  STO 1  0 STO 2
+  lbl:loop
+  RCL 2 RCL 1 + STO 2
+  dsz:1
+  gto:loop
+  RCL 2
+end
+PROGRAM
+macro="0sa $n [d la + sa 1 - d 0<L]sL lLx la p"
+
+ms() {
+  local start end
+  start=$(date +%s%N)
+  "$@" >/dev/null
+  end=$(date +%s%N)
+  echo $(( (end - start) / 1000000 ))
+}
+
+# Both must agree before their times mean anything.
+ours=$("$cli" --program "$work/tri.txt" --value "$n" run:tri)
+theirs=$(dc -e "$macro")
+echo "result: tabrix-cli $ours, dc $theirs"
+[ "$ours" = "$theirs" ] || { echo "the results differ" >&2; exit 1; }
+steps=$(( 10 * n + 6 ))  # 5 before the loop, 10 a round but 9 in the last, 2 after
+
+dc_ms=; tri_ms=
+lower() { if [ -z "$1" ] || [ "$2" -lt "$1" ]; then echo "$2"; else echo "$1"; fi; }
+for _ in $(seq "$runs"); do
+  dc_ms=$(lower "$dc_ms" "$(ms dc -e "$macro")")
+  tri_ms=$(lower "$tri_ms" "$(ms "$cli" --program "$work/tri.txt" "$n" run:tri)")
+done
+printf '%-34s %8s %8s %10s\n' "tri, n = $n" "ms" "x dc" "ns a step"
+printf '%-34s %8s %8s\n' "dc macro" "$dc_ms" "1.0"
+awk -v d="$dc_ms" -v t="$tri_ms" -v s="$steps" 'BEGIN {
+  printf "%-34s %8d %8.1f %10.1f\n", "tabrix-cli --program tri.txt", t, d / (t > 0 ? t : 1), t * 1e6 / s
+}'
+echo "(best of $runs interleaved runs each; $steps steps)"

@@ -5,19 +5,14 @@
 #include <string>
 
 #include "document/document_commands.h"
+#include "document/state_json.h"
 #include "engine/calculator_state.h"
 
 namespace tabrix::cli {
 
-// A JSON string, escaped by the JSON library; bytes that are not UTF-8 (a
-// damaged state could hold some) become U+FFFD instead of failing.
-std::string JsonText(const std::string& text);
-
-// One line of JSON: every member of the state record under its own name, then
-// "lcd", "stack_lines" (Y, Z, T as the LCD's small lines show them), the
-// console clipboard's text (null when it holds none), whether Paste would be
-// enabled, and the STO and RCL menu labels.
-std::string StateToJson(const CTabrixDoc& doc, DocumentCommands& commands, IClipboard& clipboard);
+// The JSON picture is the document's (document/state_json.h).
+using tabrix::JsonText;
+using tabrix::StateToJson;
 
 // The LCD as text: T, Z, Y, the main line, then the mode, the angle unit and
 // the shift and prefix indicators. Ends with a newline.

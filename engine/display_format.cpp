@@ -41,6 +41,9 @@ std::string CTabrixDoc::FormatNumber(double x) const {
     if (!std::isfinite(x)) return NonFiniteText(x);
     if (sci) return FormatSci(x);
     if (eng) return FormatEng(x);
+    // Twelve whole digits and a sign column are more than the line holds, so
+    // that a number this large is shown in SCI, whatever its decimals.
+    if (std::fabs(x) >= 1e11) return FormatSci(x);
     const std::string text = WithSignColumn(FormatFixed(x, DisplayDigits()));
     return text.size() > kMaxFixText ? FormatSci(x) : text;
 }
@@ -53,7 +56,8 @@ std::string CTabrixDoc::FormatSci(double x) const {
     // The conversion with a sign column in front: the blank, or its own "-".
     char conversion[kExponentTextSize + 1] = {' '};
     const char* end = FormatExponentTo(conversion + 1, x, std::min(digits, kMaxSciDecimals));
-    const std::string_view s(conversion[1] == '-' ? conversion + 1 : conversion, end);
+    const char* begin = conversion[1] == '-' ? conversion + 1 : conversion;
+    const std::string_view s(begin, static_cast<std::size_t>(end - begin));
     const std::size_t e = s.find('e');
 
     // The mantissa field: SCI 7 to 9 show six decimals, and SCI 0, whose

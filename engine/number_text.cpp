@@ -1,48 +1,60 @@
 #include "engine/number_text.h"
 
 #include <charconv>
-#include <clocale>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
-#include <locale.h>
+
+#include "engine/portable_number_text.h"
+
+// The standard library's floating-point <charconv> where it has it (the
+// desktop's: fast, and the text every version so far wrote); the portable
+// functions where it has not (the web page's), which give the same bytes.
+#if defined(__cpp_lib_to_chars)
+#define TABRIX_STANDARD_CHARCONV 1
+#else
+#define TABRIX_STANDARD_CHARCONV 0
+#endif
 
 namespace tabrix {
 
 namespace {
 
-std::string ToChars(double x, std::chars_format format, int decimals) {
-    // Enough for the longest fixed-point text of a double: 309 integer digits,
-    // a sign, the point and up to 9 decimals.
-    char buffer[400];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, format, decimals);
-    return std::string(buffer, result.ptr);
-}
-
-// The C locale as an object, made once: strtod_l reads with it whatever
-// locale the process has set.
-locale_t CLocale() {
-    static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return c_locale;
-}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 }  // namespace
 
 std::string ExactText(double value) {
+#if TABRIX_STANDARD_CHARCONV
     char buffer[32];
     return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, value).ptr);
+#else
+    return portable::ExactText(value);
+#endif
 }
 
 std::optional<double> ReadExactText(std::string_view text) {
+#if TABRIX_STANDARD_CHARCONV
     double value = 0;
     const auto [ptr, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc{} || ptr != text.data() + text.size()) return std::nullopt;
     return value;
+#else
+    return portable::ReadExactText(text);
+#endif
 }
 
-std::string FormatFixed(double x, int decimals) { return ToChars(x, std::chars_format::fixed, decimals); }
+std::string FormatFixed(double x, int decimals) {
+#if TABRIX_STANDARD_CHARCONV
+    // Enough for the longest fixed-point text of a double: 309 integer digits,
+    // a sign, the point and up to 9 decimals.
+    char buffer[400];
+    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals).ptr);
+#else
+    return portable::FormatFixed(x, decimals);
+#endif
+}
 
 std::string FormatExponent(double x, int decimals) {
     char buffer[kExponentTextSize];
@@ -50,7 +62,11 @@ std::string FormatExponent(double x, int decimals) {
 }
 
 char* FormatExponentTo(char* buffer, double x, int decimals) {
+#if TABRIX_STANDARD_CHARCONV
     return std::to_chars(buffer, buffer + kExponentTextSize, x, std::chars_format::scientific, decimals).ptr;
+#else
+    return portable::FormatExponentTo(buffer, kExponentTextSize, x, decimals);
+#endif
 }
 
 double ParseLeadingDouble(std::string_view text) {
@@ -78,17 +94,18 @@ double ParseLeadingDouble(std::string_view text) {
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
         if (digits() > 0) end = i;
     }
-    // from_chars reads the digits exactly as strtod does (both round
-    // correctly), without the locale and much faster; it takes no '+', and
-    // leaves numbers beyond the double range to strtod_l, which gives them
-    // their infinities, denormals and zeros.
     std::string_view number = text.substr(start, end - start);
     if (number.front() == '+') number.remove_prefix(1);
+#if TABRIX_STANDARD_CHARCONV
+    // from_chars reads the digits exactly as strtod does (both round
+    // correctly), without the locale and much faster; beyond the range of
+    // doubles it refuses, and the portable reading gives what strtod gives
+    // there: an infinity, a denormal or a zero.
     double value = 0;
     const auto [ptr, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error == std::errc{} && ptr == number.data() + number.size()) return value;
-    const std::string terminated(number);
-    return strtod_l(terminated.c_str(), nullptr, CLocale());
+#endif
+    return portable::ReadDecimal(number);
 }
 
 std::optional<double> ParseShortDecimal(std::string_view sign, std::string_view whole, std::string_view fraction) {

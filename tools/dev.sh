@@ -11,6 +11,8 @@
 #                                  start-up comparison (--quick: a short smoke run, as CI does)
 #   tools/dev.sh package           build the Debian package in build-package/ with Debian's
 #                                  hardening flags, and check it (lintian, appstreamcli, mandoc)
+#   tools/dev.sh web [--build-only]  build the web page in build-web/site/ with emscripten, then
+#                                  serve it at http://127.0.0.1:8765/ (--build-only: only build)
 #   tools/dev.sh setup             only install what is missing
 set -euo pipefail
 
@@ -50,6 +52,13 @@ build() {  # build DIR [cmake options...] [--target T]
   fi
   cmake -S "$root" -B "$root/$dir" "$@" >/dev/null
   cmake --build "$root/$dir" -j "$jobs" "${target[@]}"
+}
+
+# The web page: Debian's emcc finds acorn among Debian's shared node modules.
+build_web() {
+  export NODE_PATH=/usr/share/nodejs
+  emcmake cmake -S "$root" -B "$root/build-web" >/dev/null
+  cmake --build "$root/build-web" -j "$jobs"
 }
 
 mode=${1:-test}
@@ -106,6 +115,13 @@ case "$mode" in
     "$root/bench/batch.sh" build-bench "$runs"
     "$root/bench/program.sh" build-bench "$runs"
     ;;
+  web)
+    setup
+    build_web
+    [ "${1:-}" = "--build-only" ] && exit 0
+    echo "Tabrix on the web: http://127.0.0.1:8765/ (Ctrl+C stops the server)"
+    exec python3 -m http.server 8765 --bind 127.0.0.1 --directory "$root/build-web/site"
+    ;;
   package)
     setup
     # The flags Debian builds its packages with: optimisation, _FORTIFY_SOURCE,
@@ -123,7 +139,7 @@ case "$mode" in
     mandoc -T lint -W warning "$root"/build-package/docs/man/*.1
     ;;
   *)
-    echo "usage: tools/dev.sh run|cli|test|sanitize|fuzz|bench|package|setup" >&2
+    echo "usage: tools/dev.sh run|cli|test|sanitize|fuzz|bench|package|web|setup" >&2
     exit 2
     ;;
 esac

@@ -26,12 +26,8 @@ struct KeyColors {
 };
 
 KeyColors ColorsOf(KeyFamily family) {
-    switch (family) {
-        case KeyFamily::Digit: return {QColor(44, 44, 252), QColor(132, 132, 255), Qt::white};
-        case KeyFamily::Shift: return {QColor(247, 247, 44), QColor(255, 255, 133), Qt::black};
-        case KeyFamily::Function: break;
-    }
-    return {QColor(93, 93, 91), QColor(213, 213, 210), Qt::white};
+    const face::KeyColors colors = face::ColorsOf(family);
+    return {ToQColor(colors.resting), ToQColor(colors.lit), ToQColor(colors.text)};
 }
 
 // Dark grey speckles between RGB(44, 44, 45) and RGB(76, 76, 75), from a fixed
@@ -49,12 +45,12 @@ void PaintBackground(QImage& image) {
 }
 
 void PaintLcdPanel(QPainter& painter) {
-    painter.fillRect(QRect(QPoint(7, 4), QPoint(232, 73)), kBezelColor);
+    painter.fillRect(PictureRect(face::kBezel), kBezelColor);
     painter.fillRect(PictureRect(kLcdWindow), kLcdColor);
 }
 
 QFont LabelFont(int pixelSize, bool bold) {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(QString::fromLatin1(face::kLabelFamily));
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     font.setHintingPreference(QFont::PreferFullHinting);
@@ -82,7 +78,7 @@ void PaintKey(QPainter& painter, int code, FaceState state) {
     const QString face = QtText(faceLabel);
     if (code == static_cast<int>(keys::kEnter)) {
         // ENTER is two rows tall: its letters stand one above the other.
-        painter.setFont(LabelFont(10, true));
+        painter.setFont(LabelFont(face::kLongLabelSize, true));
         const int step = rect.height() / (face.size() + 1);
         for (int i = 0; i < face.size(); ++i) {
             painter.drawText(QRect(rect.left(), rect.top() + step * i + step / 2, rect.width(), step),
@@ -90,7 +86,9 @@ void PaintKey(QPainter& painter, int code, FaceState state) {
         }
     } else {
         const bool digit = family == KeyFamily::Digit && face.size() == 1;
-        painter.setFont(LabelFont(digit ? 15 : (face.size() > 2 ? 10 : 13), true));
+        painter.setFont(LabelFont(digit ? face::kDigitLabelSize
+                                        : (face.size() > 2 ? face::kLongLabelSize : face::kShortLabelSize),
+                                  true));
         painter.drawText(rect, Qt::AlignCenter, face);
     }
 }

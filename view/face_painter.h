@@ -7,6 +7,8 @@
 #include <QString>
 #include <array>
 
+#include "view/face_layout.h"
+
 namespace tabrix {
 
 enum class FaceState { Resting, Lit };
@@ -23,7 +25,7 @@ QImage PaintFace(FaceState state, qreal scale = 1.0, const KeyCaptions* captions
 
 // The height, in picture pixels, of the band above each key that holds its
 // shifted function: between two rows it is the whole gap.
-inline constexpr int kShiftedBand = 5;
+inline constexpr int kShiftedBand = face::kShiftedBand;
 
 // The colour around the picture when the window is larger than it.
 inline const QColor kSurroundColor(60, 60, 60);

@@ -6,6 +6,7 @@
 #include <QSettings>
 
 #include "engine/key_codes.h"
+#include "view/standard_keys.h"
 
 namespace tabrix {
 
@@ -15,8 +16,10 @@ namespace {
 constexpr quint32 kX11TopRowOne = 10;
 constexpr quint32 kX11TopRowZero = 19;
 
-KeyboardKey Main(int key) { return {key, false}; }
-KeyboardKey Pad(int key) { return {key, true}; }
+// A default key as Qt names it.
+KeyboardKey FromDefault(const DefaultKey& key) {
+    return {QKeySequence::fromString(QString::fromLatin1(key.key), QKeySequence::PortableText)[0].key(), key.keypad};
+}
 
 }  // namespace
 
@@ -42,32 +45,13 @@ QString KeyboardKey::Spoken() const {
 
 KeyMap KeyMap::Standard() {
     KeyMap map;
-    const int digitKeys[10] = {Qt::Key_0, Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,
-                               Qt::Key_5, Qt::Key_6, Qt::Key_7, Qt::Key_8, Qt::Key_9};
-    for (int digit = 0; digit < 10; ++digit) {
-        map.m_keys[keys::kDigitKeys[digit]] = {Main(digitKeys[digit]), Pad(digitKeys[digit])};
-    }
-    map.m_keys[keys::kEnter] = {Main(Qt::Key_Return), Main(Qt::Key_Enter), Pad(Qt::Key_Enter)};
-    map.m_keys[keys::kPlus] = {Pad(Qt::Key_Plus)};
-    map.m_keys[keys::kMinus] = {Pad(Qt::Key_Minus)};
-    map.m_keys[keys::kMultiply] = {Pad(Qt::Key_Asterisk)};
-    map.m_keys[keys::kDivide] = {Pad(Qt::Key_Slash)};
-    map.m_keys[keys::kShift] = {Main(Qt::Key_F)};
-    map.m_keys[keys::kEex] = {Main(Qt::Key_E)};
-    // The keypad's separator is a comma on many layouts.
-    map.m_keys[keys::kPoint] = {Main(Qt::Key_Period), Pad(Qt::Key_Period), Pad(Qt::Key_Comma)};
-    map.m_keys[keys::kBackspace] = {Main(Qt::Key_Backspace)};
-    map.m_keys[keys::kChs] = {Main(Qt::Key_Space)};
+    for (const DefaultKey& key : kStandardKeys) map.m_keys[key.code].append(FromDefault(key));
     return map;
 }
 
 KeyMap KeyMap::Laptop() {
     KeyMap map = Standard();
-    map.Bind(keys::kPlus, Main(Qt::Key_Plus), false);
-    map.Bind(keys::kMinus, Main(Qt::Key_Minus), false);
-    map.Bind(keys::kMultiply, Main(Qt::Key_Asterisk), false);
-    map.Bind(keys::kDivide, Main(Qt::Key_Slash), false);
-    map.Bind(keys::kEnter, Main(Qt::Key_Equal), false);
+    for (const DefaultKey& key : kLaptopExtraKeys) map.Bind(static_cast<int>(key.code), FromDefault(key), false);
     return map;
 }
 
@@ -110,7 +94,7 @@ int KeyMap::CodeOf(const QKeyEvent& event) const {
     const quint32 scanCode = event.nativeScanCode();
     if (keypad || scanCode < kX11TopRowOne || scanCode > kX11TopRowZero) return 0;
     const int digit = scanCode == kX11TopRowZero ? 0 : static_cast<int>(scanCode - kX11TopRowOne) + 1;
-    return CodeOf(Main(Qt::Key_0 + digit));
+    return CodeOf(KeyboardKey{Qt::Key_0 + digit, false});
 }
 
 QString KeyMap::KeysText(int code) const {

@@ -1,14 +1,19 @@
-// Colours of the calculator picture that the face and the LCD text share.
+// Colours of the calculator picture that the face and the LCD text share,
+// as Qt's, from the picture's layout.
 #pragma once
 
 #include <QColor>
 
+#include "view/face_layout.h"
+
 namespace tabrix {
 
-inline const QColor kLcdColor(180, 241, 235);
-inline const QColor kBezelColor(252, 254, 255);
-inline const QColor kShiftedLabelColor(211, 211, 42);
-inline const QColor kLcdTextColor(0, 0, 0);
-inline const QColor kLcdStackColor(128, 128, 128);
+inline QColor ToQColor(face::Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
+
+inline const QColor kLcdColor = ToQColor(face::kLcd);
+inline const QColor kBezelColor = ToQColor(face::kBezelColor);
+inline const QColor kShiftedLabelColor = ToQColor(face::kShiftedLabel);
+inline const QColor kLcdTextColor = ToQColor(face::kLcdText);
+inline const QColor kLcdStackColor = ToQColor(face::kLcdStack);
 
 }  // namespace tabrix

@@ -32,11 +32,17 @@ void BeginLayer(QPainter& painter, const QFont& font, const QColor& color) {
     painter.setBackground(kLcdColor);
 }
 
+QFont FontOf(const face::Font& font) {
+    return FontWithCellHeight(QString::fromLatin1(font.family), font.cellHeight, static_cast<QFont::Weight>(font.weight));
+}
+
+void DrawAt(QPainter& painter, face::Place place, const QString& text) { DrawCellText(painter, place.x, place.y, text); }
+
 }  // namespace
 
-QFont MainLineFont() { return FontWithCellHeight(QStringLiteral("Liberation Sans Narrow"), 26, QFont::ExtraLight); }
-QFont StackFont() { return FontWithCellHeight(QStringLiteral("DejaVu Sans"), 11, QFont::Thin); }
-QFont IndicatorFont() { return FontWithCellHeight(QStringLiteral("DejaVu Sans"), 14, QFont::Thin); }
+QFont MainLineFont() { return FontOf(face::kMainLineFont); }
+QFont StackFont() { return FontOf(face::kStackFont); }
+QFont IndicatorFont() { return FontOf(face::kIndicatorFont); }
 
 void DrawMainLine(QPainter& painter, const CTabrixDoc& doc) {
     painter.save();
@@ -44,10 +50,12 @@ void DrawMainLine(QPainter& painter, const CTabrixDoc& doc) {
     const int pointCell = PointCellOf(doc);
     const std::string& display = doc.m_strDisplay;
     for (std::size_t i = 0; i < display.size(); ++i) {
-        const int x = 28 + 17 * static_cast<int>(i);
-        if (static_cast<int>(i) == pointCell) DrawCellText(painter, x + 11, 11, QStringLiteral("."));
+        const int x = face::kMainLineLeft + face::kMainLineStep * static_cast<int>(i);
+        if (static_cast<int>(i) == pointCell) {
+            DrawCellText(painter, x + face::kPointOffset, face::kMainLineTop, QStringLiteral("."));
+        }
         const char c = display[i];
-        DrawCellText(painter, c == '-' ? x + 5 : x, 11, QString(QLatin1Char(c)));
+        DrawCellText(painter, c == '-' ? x + face::kMinusOffset : x, face::kMainLineTop, QString(QLatin1Char(c)));
     }
     painter.restore();
 }
@@ -55,22 +63,22 @@ void DrawMainLine(QPainter& painter, const CTabrixDoc& doc) {
 void DrawStackLines(QPainter& painter, const CTabrixDoc& doc) {
     painter.save();
     BeginLayer(painter, StackFont(), kLcdStackColor);
-    DrawCellText(painter, 92, 37, QtText(doc.FormatNumber(doc.m_dY)));
-    DrawCellText(painter, 92, 47, QtText(doc.FormatNumber(doc.m_dZ)));
-    DrawCellText(painter, 92, 57, QtText(doc.FormatNumber(doc.m_dT)));
+    DrawAt(painter, face::kStackY, QtText(doc.FormatNumber(doc.m_dY)));
+    DrawAt(painter, face::kStackZ, QtText(doc.FormatNumber(doc.m_dZ)));
+    DrawAt(painter, face::kStackT, QtText(doc.FormatNumber(doc.m_dT)));
     // The digit count as one character, as the LCD has room for; a count no key
     // can set (from a damaged file) shows as "?".
     const QChar digit = doc.m_nDigits >= 0 && doc.m_nDigits <= 9 ? QChar('0' + doc.m_nDigits) : QChar('?');
-    DrawCellText(painter, 190, 57, QtText(doc.m_strFormat) + QLatin1Char('.') + digit);
-    DrawCellText(painter, 190, 45, QtText(doc.m_strAngle));
+    DrawAt(painter, face::kFormat, QtText(doc.m_strFormat) + QLatin1Char('.') + digit);
+    DrawAt(painter, face::kAngle, QtText(doc.m_strAngle));
     painter.restore();
 }
 
 void DrawIndicators(QPainter& painter, const CTabrixDoc& doc) {
     painter.save();
     BeginLayer(painter, IndicatorFont(), kLcdTextColor);
-    if (doc.m_bShift) DrawCellText(painter, 24, 52, QStringLiteral("f"));
-    if (!doc.m_strPrefix.empty()) DrawCellText(painter, 45, 52, QtText(doc.m_strPrefix));
+    if (doc.m_bShift) DrawAt(painter, face::kShiftIndicator, QStringLiteral("f"));
+    if (!doc.m_strPrefix.empty()) DrawAt(painter, face::kPrefixIndicator, QtText(doc.m_strPrefix));
     painter.restore();
 }
 

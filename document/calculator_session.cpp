@@ -195,6 +195,20 @@ std::optional<TapeStep> CalculatorSession::Apply(const Action& action, Outcome& 
             }
             return tape_steps::Load(action.text);
         }
+        case Kind::LoadBytes: {
+            // As Load State reads a file, from bytes the front end read.
+            std::string why;
+            const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(action.text.data()),
+                                                      action.text.size());
+            const std::optional<CalculatorState> state = DecodeState(bytes, m_doc.State(), &why);
+            if (!state) {
+                outcome.failed = true;
+                m_commands.ShowFileError(action.name + ": " + why);
+                return std::nullopt;
+            }
+            ApplyLoadedState(m_doc, *state);
+            return tape_steps::LoadedBytes(WithoutHeldKey(m_doc.State()), action.name);
+        }
         case Kind::SetState: {
             const std::optional<CalculatorState> state = ReadSnapshotText(action.text);
             if (!state) {

@@ -85,6 +85,9 @@ public:
     std::string StoreLabel(int n) const;
     std::string RecallLabel(int n) const;
 
+    // "File Error", with `details` for whoever asks.
+    void ShowFileError(const std::string& details) { ShowMessage(kFileError, details); }
+
     // Puts text on the clipboard for one command; false when it did not get there.
     bool PutOnClipboard(const std::string& text);
     // The clipboard's text, without doing anything with it; nothing when it

@@ -33,6 +33,7 @@ struct Action {
         Reset,        // File > Reset State
         New,          // New (Ctrl+N)
         Load,         // load the state file `text`; with no text, Load State asks for one
+        LoadBytes,    // Load State of a file's bytes `text` (where there is no path: the web page), called `name`
         Save,         // save the state file `text`; with no text, Save State asks for one
         ClearTape,    // View > Clear Tape
         Draw,         // the next RAN# draws `code`
@@ -48,6 +49,7 @@ struct Action {
     std::uint32_t code = 0;
     std::string text = {};
     double value = 0;
+    std::string name = {};
 
     static Action Key(std::uint32_t code) { return {Kind::Key, code}; }
     static Action KeyRelease(std::uint32_t virtualKey) { return {Kind::KeyRelease, virtualKey}; }

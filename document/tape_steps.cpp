@@ -52,6 +52,10 @@ TapeStep Load(std::string_view path) {
     return {With(tokens::kLoad, tokens::Quoted(path)), "Load State " + Glance(name)};
 }
 
+TapeStep LoadedBytes(const CalculatorState& state, std::string_view name) {
+    return {With(tokens::kState, SnapshotText(state)), "Load State " + Glance(name)};
+}
+
 TapeStep State(const CalculatorState& state) { return {With(tokens::kState, SnapshotText(state)), "Start"}; }
 
 TapeStep Run(std::string_view name) { return {With(tokens::kRun, name), "Run " + std::string(name)}; }

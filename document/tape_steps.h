@@ -27,6 +27,9 @@ TapeStep Redo();
 TapeStep Reset();
 TapeStep New();
 TapeStep Load(std::string_view path);
+// A Load State of bytes with no file behind them: replayed as the state it
+// gave, which is what a replay elsewhere can have.
+TapeStep LoadedBytes(const CalculatorState& state, std::string_view name);
 // The whole state set at once, where the tape starts from a calculator that
 // is not at its defaults (after Clear Tape, or a kept session whose tape was
 // lost): a replay starts from the same state.

@@ -14,7 +14,8 @@ for ts in "$root"/resources/translations/*.ts; do
   cp "$ts" "$copy"
   "$lupdate" -silent -locations none -extensions cpp,h "$root/shell" "$root/view" \
     "$root/engine/key_table.cpp" "$root/document/number_reading.cpp" "$root/document/program.cpp" \
-    "$root/document/calculator_session.cpp" "$root/document/calculator_session_programs.cpp" -ts "$copy" >/dev/null
+    "$root/document/calculator_session.cpp" "$root/document/calculator_session_programs.cpp" \
+    "$root/web/page_texts.cpp" -ts "$copy" >/dev/null
   if grep -q 'type="\(unfinished\|vanished\|obsolete\)"' "$copy"; then
     echo "$(basename "$ts"): texts without a translation:" >&2
     grep -B2 'type="\(unfinished\|vanished\|obsolete\)"' "$copy" | grep '<source>' >&2

@@ -61,6 +61,17 @@ build_web() {
   cmake --build "$root/build-web" -j "$jobs"
 }
 
+# The web page's browser tests (tests/web): Debian's Chromium driven by
+# playwright-core, which downloads no browser.
+web_tests() {
+  if ! command -v npm >/dev/null; then
+    as_root apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y -qq --no-install-recommends npm >&2
+  fi
+  export PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1
+  (cd "$root/tests/web" && npm ci --no-audit --no-fund && node --test)
+}
+
 mode=${1:-test}
 shift || true
 case "$mode" in
@@ -79,6 +90,8 @@ case "$mode" in
     setup
     build build
     ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
+    build_web
+    web_tests
     ;;
   sanitize)
     setup
@@ -105,15 +118,19 @@ case "$mode" in
     if [ "${1:-}" = "--quick" ]; then
       min_time=(--benchmark_min_time=0.01)
       runs=1
+      quick=--quick
     else
       min_time=()
       runs=10
+      quick=
     fi
     "$root/build-bench/bench/tabrix_engine_bench" "${min_time[@]}"
     "$root/build-bench/bench/tabrix_view_bench" "${min_time[@]}"
     "$root/bench/startup.sh" build-bench "$runs"
     "$root/bench/batch.sh" build-bench "$runs"
     "$root/bench/program.sh" build-bench "$runs"
+    build_web
+    "$root/bench/web.sh" "$runs" $quick
     ;;
   web)
     setup

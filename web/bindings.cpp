@@ -22,9 +22,9 @@ val SavedStateFile(const WebSession& session) {
     return array;
 }
 
-std::string LoadStateFile(WebSession& session, val bytes) {
+std::string LoadStateFile(WebSession& session, val bytes, const std::string& name) {
     const std::vector<std::uint8_t> data = convertJSArrayToNumberVector<std::uint8_t>(bytes);
-    return session.LoadStateFile(std::string(data.begin(), data.end()));
+    return session.LoadStateFile(std::string(data.begin(), data.end()), name);
 }
 
 }  // namespace
@@ -51,5 +51,6 @@ EMSCRIPTEN_BINDINGS(tabrix) {
         .function("setPrograms", &WebSession::SetPrograms)
         .function("setProgram", &WebSession::SetProgram)
         .function("removeProgram", &WebSession::RemoveProgram)
+        .function("setLocaleDecimal", &WebSession::SetLocaleDecimal)
         .function("programs", &WebSession::Programs);
 }

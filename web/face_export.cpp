@@ -9,6 +9,7 @@
 
 #include "document/session_action.h"
 #include "document/state_json.h"
+#include "engine/calculator_state.h"
 #include "engine/key_codes.h"
 #include "engine/key_table.h"
 #include "engine/main_line.h"
@@ -86,7 +87,8 @@ std::string Actions() {
         {"PasteNumber", Kind::PasteNumber}, {"PasteValue", Kind::PasteValue}, {"PutText", Kind::PutText},
         {"EmptyClipboard", Kind::EmptyClipboard}, {"Store", Kind::Store}, {"Recall", Kind::Recall},
         {"Undo", Kind::Undo},         {"Redo", Kind::Redo},               {"Reset", Kind::Reset},
-        {"New", Kind::New},           {"Load", Kind::Load},               {"Save", Kind::Save},
+        {"New", Kind::New},           {"Load", Kind::Load},               {"LoadBytes", Kind::LoadBytes},
+        {"Save", Kind::Save},
         {"ClearTape", Kind::ClearTape}, {"Draw", Kind::Draw},             {"SetState", Kind::SetState},
         {"Run", Kind::Run},           {"Continue", Kind::Continue},       {"Step", Kind::Step},
         {"Resume", Kind::Resume},     {"Interrupt", Kind::Interrupt},
@@ -97,6 +99,17 @@ std::string Actions() {
         json += "\"" + std::string(name) + "\":" + std::to_string(static_cast<int>(kind));
     }
     return json + "}";
+}
+
+// The LCD of a calculator at its defaults, for the page to show before the
+// engine has loaded.
+std::string FirstDisplay() {
+    const CTabrixDoc doc;
+    return "{\"main\":" + Text(doc.m_strDisplay) + ",\"point\":" + std::to_string(PointCellOf(doc)) +
+           ",\"stack\":[" + Text(doc.FormatNumber(doc.m_dY)) + "," + Text(doc.FormatNumber(doc.m_dZ)) + "," +
+           Text(doc.FormatNumber(doc.m_dT)) + "],\"format\":" + Text(doc.m_strFormat + "." + std::to_string(doc.m_nDigits)) +
+           ",\"angle\":" + Text(doc.m_strAngle) + ",\"shift\":false,\"prefix\":\"\",\"lcd\":" +
+           Text(MainLineAsRead(doc)) + "}";
 }
 
 std::string Face() {
@@ -123,6 +136,7 @@ std::string Face() {
             DefaultKeys(kLaptopExtraKeys) + ",\"delete\":" + std::to_string(vk::kDelete) +
             ",\"escape\":" + std::to_string(vk::kEscape) + "}";
     json += ",\"actions\":" + Actions();
+    json += ",\"firstDisplay\":" + FirstDisplay();
     return json + "}\n";
 }
 

@@ -1,6 +1,5 @@
 #include "web/web_session.h"
 
-#include <fstream>
 
 #include "document/state_file.h"
 #include "document/state_json.h"
@@ -60,7 +59,7 @@ std::string ProblemsJson(const std::vector<ProgramProblem>& problems) {
 WebSession::WebSession(std::optional<std::uint64_t> seed)
     : m_random(seed ? std::make_unique<MersenneRandomSource>(*seed) : nullptr),
       m_session(std::make_unique<CalculatorSession>(
-          SessionServices{{nullptr, &m_messages, nullptr, &m_clipboard}, nullptr, m_random.get()})),
+          SessionServices{{nullptr, &m_messages, nullptr, &m_clipboard}, &m_shell, m_random.get()})),
       m_book(*m_session) {
     // The page runs a program in slices between its frames, as the desktop
     // does between events; pse shows the calculator a moment.
@@ -70,9 +69,10 @@ WebSession::WebSession(std::optional<std::uint64_t> seed)
 }
 
 std::string WebSession::Perform(int kind, std::uint32_t code, const std::string& text, double value) {
-    Action action{static_cast<Action::Kind>(kind), code, text, value};
+    Action action{static_cast<Action::Kind>(kind), code, text, value, m_pendingName};
     const std::uint64_t writes = m_clipboard.Writes();
     m_messages.m_text.clear();
+    m_shell.asked = false;
     const Outcome outcome = m_session->Perform(action);
     const RunReport& run = outcome.run;
     std::string json = "{\"changed\":" + Bool(outcome.changed) + ",\"failed\":" + Bool(outcome.failed) +
@@ -82,7 +82,8 @@ std::string WebSession::Perform(int kind, std::uint32_t code, const std::string&
             ",\"steps\":" + std::to_string(run.steps) + "}";
     json += ",\"message\":" + (m_messages.m_text.empty() ? std::string("null") : JsonText(m_messages.m_text));
     const bool copied = m_clipboard.Writes() != writes && m_clipboard.HasText() && action.kind != Action::Kind::PutText;
-    json += ",\"copied\":" + (copied ? JsonText(*m_clipboard.GetText()) : std::string("null")) + "}";
+    json += ",\"copied\":" + (copied ? JsonText(*m_clipboard.GetText()) : std::string("null"));
+    json += ",\"about\":" + Bool(m_shell.asked) + ",\"deepestCall\":" + std::to_string(kDeepestCall) + "}";
     return json;
 }
 
@@ -178,11 +179,12 @@ std::string WebSession::SavedStateFile() const {
     return std::string(bytes.begin(), bytes.end());
 }
 
-std::string WebSession::LoadStateFile(const std::string& bytes) {
+std::string WebSession::LoadStateFile(const std::string& bytes, const std::string& name) {
     // Loaded as the desktop loads a file: one undo step, one tape line.
-    const std::string path = "/loaded.rpn";
-    std::ofstream(path, std::ios::binary) << bytes;
-    return Perform(static_cast<int>(Action::Kind::Load), 0, path, 0);
+    m_pendingName = name;
+    const std::string outcome = Perform(static_cast<int>(Action::Kind::LoadBytes), 0, bytes, 0);
+    m_pendingName.clear();
+    return outcome;
 }
 
 std::string WebSession::SetPrograms(const std::string& text) { return ProblemsJson(m_book.Read(text, true)); }

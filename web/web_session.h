@@ -48,6 +48,13 @@ public:
     std::string m_text, m_details;
 };
 
+// The ? key's About request, for the page to show its About box after the action.
+class PageShell final : public IShellRequests {
+public:
+    void RequestAbout() override { asked = true; }
+    bool asked = false;
+};
+
 class WebSession {
 public:
     // With a seed, RAN# draws as tabrix-cli --seed SEED does; without, it is
@@ -81,22 +88,27 @@ public:
 
     // State files: the bytes Save State writes; Load State of such bytes.
     std::string SavedStateFile() const;
-    std::string LoadStateFile(const std::string& bytes);
+    std::string LoadStateFile(const std::string& bytes, const std::string& name);
 
     // Programs, as a file of def blocks keeps them.
     std::string ProgramsText() const { return m_book.Text(); }
     std::string SetPrograms(const std::string& text);
     std::string SetProgram(const std::string& name, const std::string& body);
     bool RemoveProgram(const std::string& name) { return m_book.Remove(name); }
+    // The reader's decimal separator, for Paste Number's lone "," or ".".
+    void SetLocaleDecimal(const std::string& decimal) {
+        m_session->SetLocaleDecimal(decimal == "," ? ',' : '.');
+    }
     std::string Programs() const;  // [{name,body,problems:[{line,context,text,values}]}]
 
 private:
     std::unique_ptr<MersenneRandomSource> m_random;
     PageClipboard m_clipboard;
     PageMessages m_messages;
+    PageShell m_shell;
     std::unique_ptr<CalculatorSession> m_session;
     ProgramBook m_book;
-    std::string m_lastPerformed;
+    std::string m_pendingName;  // the name of the file LoadStateFile loads
 };
 
 }  // namespace tabrix::web

@@ -1039,4 +1039,59 @@
         <translation>Angehalten bei Schritt</translation>
     </message>
 </context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installieren</translation>
+    </message>
+    <message>
+        <source>Save as text</source>
+        <translation>Als Text speichern</translation>
+    </message>
+    <message>
+        <source>Keep the calculator after a reload</source>
+        <translation>Rechner nach dem Neuladen behalten</translation>
+    </message>
+    <message>
+        <source>Vibrate on key press</source>
+        <translation>Beim Tastendruck vibrieren</translation>
+    </message>
+    <message>
+        <source>Delete clears X; Escape clears the stack and the registers and keeps the modes. Menu &gt; Settings changes the keyboard keys.</source>
+        <translation>Entf löscht X; Escape löscht den Stapel und die Register und behält die Modi. Menü &gt; Einstellungen ändert die Tastaturtasten.</translation>
+    </message>
+    <message>
+        <source>The browser does not let the page read the clipboard: paste the text here.</source>
+        <translation>Der Browser lässt die Seite die Zwischenablage nicht lesen: den Text hier einfügen.</translation>
+    </message>
+    <message>
+        <source>The browser did not let the page copy.</source>
+        <translation>Der Browser hat die Seite nicht kopieren lassen.</translation>
+    </message>
+    <message>
+        <source>The calculator of the last visit could not be read; it is kept aside as %1.</source>
+        <translation>Der Rechner des letzten Besuchs konnte nicht gelesen werden; er ist als %1 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>The calculator could not start: %1</source>
+        <translation>Der Rechner konnte nicht starten: %1</translation>
+    </message>
+</context>
 </TS>

@@ -1039,4 +1039,59 @@
         <translation>Detenido en el paso</translation>
     </message>
 </context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>Save as text</source>
+        <translation>Guardar como texto</translation>
+    </message>
+    <message>
+        <source>Keep the calculator after a reload</source>
+        <translation>Conservar la calculadora al recargar</translation>
+    </message>
+    <message>
+        <source>Vibrate on key press</source>
+        <translation>Vibrar al pulsar una tecla</translation>
+    </message>
+    <message>
+        <source>Delete clears X; Escape clears the stack and the registers and keeps the modes. Menu &gt; Settings changes the keyboard keys.</source>
+        <translation>Supr borra X; Escape borra la pila y los registros y conserva los modos. Menú &gt; Ajustes cambia las teclas del teclado.</translation>
+    </message>
+    <message>
+        <source>The browser does not let the page read the clipboard: paste the text here.</source>
+        <translation>El navegador no deja que la página lea el portapapeles: pegue el texto aquí.</translation>
+    </message>
+    <message>
+        <source>The browser did not let the page copy.</source>
+        <translation>El navegador no dejó que la página copiara.</translation>
+    </message>
+    <message>
+        <source>The calculator of the last visit could not be read; it is kept aside as %1.</source>
+        <translation>No se pudo leer la calculadora de la última visita; se conserva aparte como %1.</translation>
+    </message>
+    <message>
+        <source>The calculator could not start: %1</source>
+        <translation>La calculadora no pudo iniciarse: %1</translation>
+    </message>
+</context>
 </TS>

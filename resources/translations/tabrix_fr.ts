@@ -1039,4 +1039,59 @@
         <translation>Arrêté à l’étape</translation>
     </message>
 </context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Save as text</source>
+        <translation>Enregistrer en texte</translation>
+    </message>
+    <message>
+        <source>Keep the calculator after a reload</source>
+        <translation>Garder la calculatrice après un rechargement</translation>
+    </message>
+    <message>
+        <source>Vibrate on key press</source>
+        <translation>Vibrer à l’appui d’une touche</translation>
+    </message>
+    <message>
+        <source>Delete clears X; Escape clears the stack and the registers and keeps the modes. Menu &gt; Settings changes the keyboard keys.</source>
+        <translation>Suppr efface X ; Échap efface la pile et les registres et garde les modes. Menu &gt; Réglages change les touches du clavier.</translation>
+    </message>
+    <message>
+        <source>The browser does not let the page read the clipboard: paste the text here.</source>
+        <translation>Le navigateur ne laisse pas la page lire le presse-papiers : collez le texte ici.</translation>
+    </message>
+    <message>
+        <source>The browser did not let the page copy.</source>
+        <translation>Le navigateur n’a pas laissé la page copier.</translation>
+    </message>
+    <message>
+        <source>The calculator of the last visit could not be read; it is kept aside as %1.</source>
+        <translation>La calculatrice de la dernière visite n’a pas pu être lue ; elle est mise de côté sous %1.</translation>
+    </message>
+    <message>
+        <source>The calculator could not start: %1</source>
+        <translation>La calculatrice n’a pas pu démarrer : %1</translation>
+    </message>
+</context>
 </TS>

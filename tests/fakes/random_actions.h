@@ -167,6 +167,7 @@ inline std::string ConsoleToken(const Action& action, const Action* next = nullp
         case Kind::Continue: return "cont";
         case Kind::Step: return action.text.empty() ? "sst" : "sst:" + action.text;
         case Kind::Save:
+        case Kind::LoadBytes:
         case Kind::ClearTape:
         case Kind::Resume:
         case Kind::Interrupt: break;

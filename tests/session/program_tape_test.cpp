@@ -10,6 +10,9 @@
 #include "cli/cli_session.h"
 #include "document/calculator_session.h"
 #include "document/program.h"
+#include "document/state_file.h"
+#include "engine/key_codes.h"
+#include "engine/mode_words.h"
 #include "document/token_reader.h"
 #include "fakes/document_fakes.h"
 
@@ -133,6 +136,33 @@ TEST(ProgramTape, RunLinesCarryTheDefinitionsDrawsAndClipboardTheyNeed) {
         const std::string text = std::string(line.tokens) + "\t" + std::string(line.label) + "\t" + std::string(line.shown);
         EXPECT_TRUE(std::regex_match(text, expected[i])) << text;
     }
+}
+
+// Load State of a file's bytes (the web page has no path for the console to
+// open): the tape replays it as the state it gave; bytes that are no state
+// file change nothing and say so.
+TEST(LoadBytesTape, ALoadedStateReplaysWithoutItsFile) {
+    Harness h(5);
+    CTabrixDoc saved;
+    for (std::uint32_t key : {keys::kOne, keys::kPoint, keys::kFive}) saved.PressKey(key);  // 1.5 being typed
+    saved.m_dReg[4] = 2;
+    saved.m_strFormat = words::kFix;
+    const std::vector<std::uint8_t> bytes = EncodeState(saved.State());
+    h.Do("7 ENTER");
+    Action load{Action::Kind::LoadBytes, 0, std::string(bytes.begin(), bytes.end()), 0, "work.rpn"};
+    EXPECT_FALSE(h.session.Perform(load).failed);
+    h.Do("RCL 4 +");
+    EXPECT_EQ(h.session.Doc().m_dX, 3.5);
+    EXPECT_NE(h.session.Tape().Script().find("state:"), std::string::npos);
+    EXPECT_TRUE(std::string(h.session.Tape().Line(1).label).starts_with("Load State work.rpn"));
+    EXPECT_EQ(Replayed(h.session.Tape().Script()), Shown(h.session.Doc().State()));
+
+    const CalculatorState before = Shown(h.session.Doc().State());
+    Action junk{Action::Kind::LoadBytes, 0, "junk", 0, "junk.rpn"};
+    EXPECT_TRUE(h.session.Perform(junk).failed);
+    EXPECT_EQ(Shown(h.session.Doc().State()), before);
+    ASSERT_FALSE(h.messages.messages.empty());
+    EXPECT_EQ(h.messages.messages.back(), "File Error");
 }
 
 }  // namespace

@@ -57,6 +57,16 @@ def main():
     out = args.out
 
     shutil.copytree(args.page, out, dirs_exist_ok=True, ignore=shutil.ignore_patterns('sw.js'))
+    # The page knows its version.
+    for folder, _, names in os.walk(out):
+        for name in names:
+            if name.endswith(('.js', '.html')) and name != 'tabrix.js':
+                path = os.path.join(folder, name)
+                with open(path, encoding='utf-8') as f:
+                    text = f.read()
+                if '__TABRIX_VERSION__' in text:
+                    with open(path, 'w', encoding='utf-8') as f:
+                        f.write(text.replace('__TABRIX_VERSION__', args.version))
 
     os.makedirs(os.path.join(out, 'i18n'), exist_ok=True)
     for name in sorted(os.listdir(args.translations)):

@@ -1,0 +1,83 @@
+// The face for people: every key a named button, no accessibility violation
+// that axe-core finds, and on a phone and on a desktop a page that fits its
+// window whole, with keys a finger can hit.
+import assert from 'node:assert/strict';
+import { createRequire } from 'node:module';
+import { after, before, test } from 'node:test';
+import { desktop, face, launch, open, phone, serve } from './helpers.mjs';
+
+const axePath = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
+const menuItems = ['Undo', 'Redo', 'Copy', 'Copy Exact', 'Paste', 'Paste Number', 'Reset State', 'Save State',
+  'Load State', 'Tape', 'Keys and Keyboard', 'About', 'Programs', 'Settings'];
+
+let server, browser;
+before(async () => { [server, browser] = await Promise.all([serve(), launch()]); });
+after(async () => { await browser?.close(); await server?.close(); });
+
+async function violations(page) {
+  await page.addScriptTag({ path: axePath });
+  const found = await page.evaluate(async () => (await window.axe.run(document, { resultTypes: ['violations'] })).violations
+    .map((v) => `${v.id} (${v.impact}): ${v.help} at ${v.nodes.slice(0, 3).map((n) => n.target.join(' ')).join(', ')}`));
+  return found;
+}
+
+test('every key is a button named by its labels, and the menu has its items', async () => {
+  const page = await open(browser, server.url, desktop);
+  for (const key of face.keys) {
+    const name = key.plain.label + (key.shifted.label ? `, shifted ${key.shifted.label}` : '');
+    const button = page.getByRole('button', { name, exact: true });
+    assert.equal(await button.count(), 1, `one button named "${name}"`);
+    assert.equal(await button.getAttribute('data-code'), String(key.code), `"${name}" is key ${key.code}`);
+  }
+  await page.locator('#menu-button').click();
+  for (const name of menuItems) {
+    assert.ok(await page.getByRole('button', { name, exact: true }).isVisible(), `the menu item "${name}"`);
+  }
+  await page.context().close();
+});
+
+test('axe-core finds no violation on the face or in the open menu', async () => {
+  const page = await open(browser, server.url, desktop);
+  assert.deepEqual(await violations(page), [], 'the face');
+  await page.locator('#menu-button').click();
+  await page.getByRole('button', { name: 'Undo', exact: true }).waitFor();
+  assert.deepEqual(await violations(page), [], 'the menu');
+  await page.context().close();
+});
+
+// The window, the page's size, the keys' boxes and every visible button.
+const measure = (page) => page.evaluate(() => {
+  const box = (e) => { const r = e.getBoundingClientRect(); return { left: r.left, top: r.top, right: r.right, bottom: r.bottom, width: r.width, height: r.height }; };
+  const visible = (e) => e.checkVisibility({ visibilityProperty: true }) && e.getBoundingClientRect().width > 0;
+  return {
+    width: innerWidth, height: innerHeight,
+    scrollWidth: document.documentElement.scrollWidth, scrollHeight: document.documentElement.scrollHeight,
+    keys: [...document.querySelectorAll('button[data-code]')].map((e) => ({ code: e.dataset.code, ...box(e) })),
+    buttons: [...document.querySelectorAll('button')].filter(visible)
+      .map((e) => ({ name: e.getAttribute('aria-label') ?? e.textContent.trim(), touch: getComputedStyle(e).touchAction, ...box(e) })),
+  };
+});
+
+const landscape = { ...phone, viewport: { width: 640, height: 360 } };
+for (const [name, options] of [['phone', phone], ['phone held sideways', landscape], ['desktop', desktop]]) {
+  test(`on a ${name} (${options.viewport.width} x ${options.viewport.height}) the whole face fits without scrolling`, async () => {
+    const page = await open(browser, server.url, options);
+    const layout = await measure(page);
+    assert.ok(layout.scrollWidth <= layout.width && layout.scrollHeight <= layout.height,
+      `the page scrolls: ${layout.scrollWidth} x ${layout.scrollHeight} in ${layout.width} x ${layout.height}`);
+    assert.equal(layout.keys.length, face.keys.length);
+    const outside = layout.keys.filter((k) => k.left < 0 || k.top < 0 || k.right > layout.width + 0.5 || k.bottom > layout.height + 0.5);
+    assert.deepEqual(outside.map((k) => k.code), [], 'keys outside the window');
+    if (options === phone) {
+      // A finger's size, and no wait for a double tap: on the face and in the menu.
+      await page.locator('#menu-button').click();
+      await page.getByRole('button', { name: 'Undo', exact: true }).waitFor();
+      const buttons = [...layout.buttons, ...(await measure(page)).buttons];
+      const small = buttons.filter((b) => b.width < 40 || b.height < 40).map((b) => `${b.name} ${b.width.toFixed(1)} x ${b.height.toFixed(1)}`);
+      assert.deepEqual(small, [], 'buttons smaller than 40 x 40');
+      const slow = buttons.filter((b) => !b.touch.includes('manipulation')).map((b) => `${b.name}: ${b.touch}`);
+      assert.deepEqual(slow, [], 'buttons without touch-action: manipulation');
+    }
+    await page.context().close();
+  });
+}

@@ -1,0 +1,517 @@
+// The page: the calculator session (WebAssembly) behind the face. Taps,
+// keyboard keys and menu items become the session's actions; what comes
+// back is shown. The page keeps the calculator and the programs in the
+// browser's storage, runs programs in slices between frames, and carries
+// texts between the session's clipboard and the browser's.
+
+import { chooseLanguage, loadLanguage, tr, web, sentences, fillIn } from './i18n.js';
+import { Face } from './face.js';
+import { buildKeyMap, codeOf } from './keyboard.js';
+import { Panels } from './panels.js';
+
+const STORE = { session: 'tabrix.session', damaged: 'tabrix.session.damaged', programs: 'tabrix.programs',
+    settings: 'tabrix.settings', display: 'tabrix.display' };
+const DEFAULT_SETTINGS = { keep: true, laptop: false, vibrate: false };
+const PAUSE_MS = 1000;   // a pse step shows the calculator this long
+const NOTICE_MS = 5000;
+const CLICK_AFTER_TAP_MS = 600; // the browser's click after a tap comes within this
+
+// The browser's storage may be refused outright (blocked cookies): the
+// calculator then works and keeps nothing.
+function read(key) {
+    try {
+        return localStorage.getItem(key);
+    } catch {
+        return null;
+    }
+}
+
+function readSettings() {
+    try {
+        return { ...DEFAULT_SETTINGS, ...JSON.parse(read(STORE.settings) || '{}') };
+    } catch {
+        return { ...DEFAULT_SETTINGS };
+    }
+}
+
+function isTextField(element) {
+    if (!element) return false;
+    if (element.isContentEditable) return true;
+    const name = element.tagName;
+    if (name === 'TEXTAREA' || name === 'SELECT') return true;
+    return name === 'INPUT' && !['button', 'checkbox', 'radio', 'submit', 'reset', 'file', 'range', 'color']
+        .includes(element.type);
+}
+
+class App {
+    constructor() {
+        this.settings = readSettings();
+        this.session = null;
+        this.display = null;
+        this.held = new Map();     // keyboard key → what its release does
+        this.pressed = new Map();  // pointer → the key it went down on
+        this.runShown = false;
+        this.runTimer = 0;
+        this.noticeTimer = 0;
+        this.pasteNumberNext = false;
+        this.tapClickUntil = 0;
+    }
+
+    async start() {
+        const language = chooseLanguage(navigator.languages || [navigator.language], location.search);
+        document.documentElement.lang = language;
+        const [face] = await Promise.all([
+            fetch('face.json').then((r) => r.json()),
+            loadLanguage(language),
+        ]);
+        this.faceData = face;
+        this.actions = face.actions;
+        this.words = [tr('Accessibility', 'times ten to the'), tr('Accessibility', 'shift'),
+            tr('Accessibility', 'shifted')];
+        this.faceElement = document.getElementById('face');
+        this.faceElement.setAttribute('aria-label', tr('Accessibility', 'Tabrix calculator'));
+        this.face = new Face(this.faceElement, face);
+        // The LCD as it was last shown (or at the defaults) while the engine
+        // loads: the picture is whole at once.
+        this.face.show(this.lastDisplay() || face.firstDisplay, '');
+        this.panels = new Panels(this);
+        this.panels.translatePage();
+        this.keyMap = buildKeyMap(face.keyboard, this.settings.laptop);
+        this.fit();
+        new ResizeObserver(() => this.fit()).observe(document.getElementById('stage'));
+        performance.mark('tabrix-face');
+
+        // The engine, the largest part of the page, loads once the face is
+        // on screen: the picture comes first on a slow network.
+        await new Promise((painted) => requestAnimationFrame(() => setTimeout(painted, 0)));
+        this.Module = await import('./tabrix.js').then((engine) => engine.default());
+        this.session = this.newSession(null);
+        this.restore();
+        for (const [code, button] of this.face.keys) {
+            button.setAttribute('aria-label', this.session.keyName(code, this.words[2]));
+            button.title = this.panels.keyHelp(code);
+        }
+        this.repaint();
+        this.listen();
+        this.panels.ready();
+        this.registerWorker();
+    }
+
+    // The face as large as the stage allows, never larger. Where the face
+    // leaves room beside it for the menu button, the bar gives its height
+    // to the face.
+    fit() {
+        const body = document.body;
+        const box = getComputedStyle(body);
+        const outerWidth = body.clientWidth - parseFloat(box.paddingLeft) - parseFloat(box.paddingRight);
+        const outerHeight = body.clientHeight - parseFloat(box.paddingTop) - parseFloat(box.paddingBottom);
+        const tallest = Math.min(outerWidth / this.faceData.width, outerHeight / this.faceData.height);
+        const beside = (outerWidth - this.faceData.width * tallest) / 2;
+        body.classList.toggle('bar-aside', beside >= document.getElementById('menu-button').offsetWidth + 24);
+        const stage = document.getElementById('stage');
+        const style = getComputedStyle(stage);
+        const width = stage.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+        const height = stage.clientHeight - parseFloat(style.paddingTop) - parseFloat(style.paddingBottom);
+        const scale = Math.min(width / this.faceData.width, height / this.faceData.height);
+        this.face.layout(Math.max(0.5, Math.floor(scale * 1000) / 1000));
+    }
+
+    restore() {
+        const programs = read(STORE.programs);
+        if (programs) this.session.setPrograms(programs);
+        if (!this.settings.keep) return;
+        const kept = read(STORE.session);
+        if (kept && !this.session.restore(kept)) {
+            // Kept aside, not overwritten by the next change.
+            this.store(STORE.damaged, kept);
+            this.showNotice(web('The calculator of the last visit could not be read; it is kept aside as %1.',
+                STORE.damaged), NOTICE_MS);
+        }
+    }
+
+    store(key, text) {
+        try {
+            localStorage.setItem(key, text);
+            return null;
+        } catch (error) {
+            return error;
+        }
+    }
+
+    lastDisplay() {
+        if (!this.settings.keep) return null;
+        try {
+            return JSON.parse(read(STORE.display));
+        } catch {
+            return null;
+        }
+    }
+
+    keep() {
+        if (!this.settings.keep || !this.session) return;
+        const error = this.store(STORE.session, this.session.kept());
+        if (!error && this.display) {
+            const { spoken, ...shown } = this.display;
+            this.store(STORE.display, JSON.stringify(shown));
+        }
+        // Told once, tried again at the next change.
+        if (error && !this.keepFailed) {
+            this.showNotice(fillIn(tr('SessionStore',
+                'The calculator cannot be kept for the next start: %1: %2. Tabrix tries again after the next change.'),
+            [STORE.session, error.message]), NOTICE_MS);
+        }
+        this.keepFailed = Boolean(error);
+    }
+
+    keepPrograms() {
+        const error = this.store(STORE.programs, this.session.programsText());
+        if (error && !this.programsFailed) {
+            this.showNotice(fillIn(tr('ProgramStore',
+                'The programs cannot be kept: %1: %2. Tabrix tries again after the next change.'),
+            [STORE.programs, error.message]), NOTICE_MS);
+        }
+        this.programsFailed = Boolean(error);
+    }
+
+    saveSettings() {
+        this.store(STORE.settings, JSON.stringify(this.settings));
+        this.keyMap = buildKeyMap(this.faceData.keyboard, this.settings.laptop);
+        if (this.settings.keep) this.keep();
+        else {
+            try {
+                localStorage.removeItem(STORE.session);
+                localStorage.removeItem(STORE.display);
+            } catch {
+                // Nothing was kept, then.
+            }
+        }
+    }
+
+    repaint() {
+        this.display = JSON.parse(this.session.display(...this.words));
+        this.face.show(this.display, this.display.spoken);
+        this.panels.follow(this.display);
+    }
+
+    // An action by its name in face.json's actions; the outcome is shown.
+    perform(kind, code = 0, text = '', value = 0, options = {}) {
+        if (!this.session) return null;
+        return this.handle(JSON.parse(this.session.perform(this.actions[kind], code, text, value)), options);
+    }
+
+    handle(outcome, options = {}) {
+        this.deepestCall = outcome.deepestCall;
+        this.repaint();
+        if (outcome.changed) this.keep();
+        if (outcome.copied !== null && !options.clipboard) this.writeClipboard(outcome.copied);
+        if (options.clipboard && outcome.copied !== null) options.clipboard.setData('text/plain', outcome.copied);
+        if (outcome.message) this.panels.message(tr('Document', outcome.message));
+        if (outcome.about) this.panels.open(document.getElementById('about-dialog'));
+        if (outcome.notice.length && !this.display.running) this.showNotice(sentences(outcome.notice), NOTICE_MS);
+        this.follow(outcome.run);
+        return outcome;
+    }
+
+    // A run goes on in slices, the page answering between them.
+    follow(run) {
+        if (run.state === 'none') return;
+        if (run.state === 'running' || run.state === 'paused') {
+            if (!this.runShown) this.showNotice(fillIn(tr('CProgramsController', 'Running %1 \u2014 Esc stops'), [run.program]), 0);
+            this.runShown = true;
+            clearTimeout(this.runTimer);
+            this.runTimer = setTimeout(() => {
+                if (this.display?.running) this.perform('Resume');
+            }, run.state === 'paused' ? PAUSE_MS : 0);
+            return;
+        }
+        clearTimeout(this.runTimer);
+        if (this.runShown) this.hideNotice();
+        this.runShown = false;
+        const step = String(run.step);
+        const said = {
+            stopped: () => fillIn(tr('CProgramsController', 'Stopped at step %1'), [step]),
+            interrupted: () => fillIn(tr('CProgramsController', 'Stopped at step %1'), [step]),
+            'too-deep': () => fillIn(tr('CProgramsController', '%1 stopped at step %2: more than %3 calls were open.'),
+                [run.program, step, String(this.deepestCall)]),
+            missing: () => fillIn(tr('CProgramsController', '%1 stopped at step %2: it calls a program that is not defined.'),
+                [run.program, step]),
+        }[run.state];
+        if (said) this.showNotice(said(), NOTICE_MS);
+    }
+
+    showNotice(text, milliseconds) {
+        const notice = this.face.notice;
+        clearTimeout(this.noticeTimer);
+        notice.textContent = text;
+        notice.classList.add('shown');
+        if (milliseconds > 0) this.noticeTimer = setTimeout(() => this.hideNotice(), milliseconds);
+    }
+
+    hideNotice() {
+        clearTimeout(this.noticeTimer);
+        this.face.notice.classList.remove('shown');
+        this.face.notice.textContent = '';
+    }
+
+    pressKey(code) {
+        this.perform('Key', code);
+    }
+
+    // The browser's clipboard takes what a command copied; where the page may
+    // not write it, the older way is tried.
+    writeClipboard(text) {
+        const fallback = () => {
+            const field = document.createElement('textarea');
+            field.value = text;
+            field.setAttribute('readonly', '');
+            field.className = 'offscreen';
+            document.body.append(field);
+            field.select();
+            let done = false;
+            try {
+                done = document.execCommand('copy');
+            } catch {
+                done = false;
+            }
+            field.remove();
+            if (!done) this.showNotice(web('The browser did not let the page copy.'), NOTICE_MS);
+        };
+        if (navigator.clipboard?.writeText) navigator.clipboard.writeText(text).catch(fallback);
+        else fallback();
+    }
+
+    // Paste and Paste Number read the browser's clipboard; where the browser
+    // will not let the page read it, the paste field takes the text.
+    async paste(kind) {
+        let text = null;
+        try {
+            if (navigator.clipboard?.readText) text = await navigator.clipboard.readText();
+        } catch {
+            text = null;
+        }
+        if (text === null) this.panels.askPaste(kind);
+        else this.pasteText(kind, text);
+    }
+
+    pasteText(kind, text) {
+        if (text === '') this.perform('EmptyClipboard');
+        else this.perform('PutText', 0, text);
+        this.perform(kind);
+    }
+
+    // Keys that reach the calculator whatever has the focus, except a text
+    // field or an open dialog.
+    blocked(event) {
+        return Boolean(document.querySelector('dialog[open]')) || isTextField(event.target) ||
+            isTextField(document.activeElement);
+    }
+
+    onKeyDown(event) {
+        if (!this.session || this.blocked(event)) return;
+        const id = event.code || `key:${event.key}`;
+        const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
+        if ((event.key === 'F10' && !event.shiftKey) || event.key === 'ContextMenu') {
+            event.preventDefault();
+            this.panels.openMenu();
+            return;
+        }
+        if (event.key === 'F1') {
+            event.preventDefault();
+            this.panels.openKeys();
+            return;
+        }
+        if ((event.ctrlKey || event.metaKey) && !event.altKey) {
+            const key = event.key.toLowerCase();
+            if (key === 'z' || key === 'y') {
+                event.preventDefault();
+                if (!event.repeat) this.perform(key === 'y' || event.shiftKey ? 'Redo' : 'Undo');
+            } else if (key === 'v') {
+                // The paste event that follows brings the text.
+                this.pasteNumberNext = event.shiftKey;
+            }
+            return;
+        }
+        if (plain && (event.key === 'Escape' || event.key === 'Delete' || event.key === 'Del')) {
+            event.preventDefault();
+            const vk = event.key === 'Escape' ? this.faceData.keyboard.escape : this.faceData.keyboard.delete;
+            if (!this.held.has(id)) this.held.set(id, { vk });
+            return;
+        }
+        const code = codeOf(this.keyMap, event);
+        if (!code) return;
+        // Enter and Space press the calculator's key, never a focused button.
+        event.preventDefault();
+        if (event.repeat || this.held.has(id)) return;
+        this.held.set(id, { code });
+        this.face.light(code, true);
+    }
+
+    // A key acts once, on its release, as the key that went down.
+    onKeyUp(event) {
+        const id = event.code || `key:${event.key}`;
+        const held = this.held.get(id);
+        if (!held) return;
+        this.held.delete(id);
+        event.preventDefault();
+        if (held.code) {
+            this.face.light(held.code, false);
+            this.pressKey(held.code);
+        } else {
+            this.perform('KeyRelease', held.vk);
+        }
+    }
+
+    letGoOfKeys() {
+        for (const held of this.held.values()) if (held.code) this.face.light(held.code, false);
+        this.held.clear();
+    }
+
+    keyAt(target) {
+        const button = target instanceof Element ? target.closest('button.key') : null;
+        return button && this.faceElement.contains(button) ? button : null;
+    }
+
+    // A tap lights its key while held, and acts when let go over it.
+    onPointerDown(event) {
+        if (!this.session || event.button !== 0) return;
+        const button = this.keyAt(event.target);
+        this.pressed.set(event.pointerId, button);
+        if (!button) return;
+        try {
+            button.setPointerCapture(event.pointerId);
+        } catch {
+            // A pointer the browser no longer tracks: the release finds its key by place.
+        }
+        this.face.light(Number(button.dataset.code), true);
+        if (this.settings.vibrate) navigator.vibrate?.(12);
+    }
+
+    onPointerMove(event) {
+        const button = this.pressed.get(event.pointerId);
+        if (button) this.face.light(Number(button.dataset.code), this.over(button, event));
+    }
+
+    onPointerUp(event) {
+        if (!this.pressed.has(event.pointerId)) return;
+        this.tapClickUntil = performance.now() + CLICK_AFTER_TAP_MS;
+        const button = this.pressed.get(event.pointerId);
+        this.pressed.delete(event.pointerId);
+        if (!button) {
+            // A tap beside the keys, as the desktop has it.
+            if (!this.keyAt(event.target) && this.faceElement.contains(event.target)) this.pressKey(0);
+            return;
+        }
+        const code = Number(button.dataset.code);
+        this.face.light(code, false);
+        if (this.over(button, event)) this.pressKey(code);
+    }
+
+    onPointerCancel(event) {
+        this.tapClickUntil = performance.now() + CLICK_AFTER_TAP_MS;
+        const button = this.pressed.get(event.pointerId);
+        this.pressed.delete(event.pointerId);
+        if (button) this.face.light(Number(button.dataset.code), false);
+    }
+
+    over(button, event) {
+        const r = button.getBoundingClientRect();
+        return event.clientX >= r.left && event.clientX < r.right && event.clientY >= r.top && event.clientY < r.bottom;
+    }
+
+    listen() {
+        window.addEventListener('keydown', (e) => this.onKeyDown(e), true);
+        window.addEventListener('keyup', (e) => this.onKeyUp(e), true);
+        window.addEventListener('blur', () => this.letGoOfKeys());
+        const face = this.faceElement;
+        face.addEventListener('pointerdown', (e) => this.onPointerDown(e));
+        face.addEventListener('pointermove', (e) => this.onPointerMove(e));
+        face.addEventListener('pointerup', (e) => this.onPointerUp(e));
+        face.addEventListener('pointercancel', (e) => this.onPointerCancel(e));
+        // A screen reader presses a key with a click and no pointer; the
+        // click that ends a tap was already dealt with on release.
+        face.addEventListener('click', (e) => {
+            const button = this.keyAt(e.target);
+            if (button && performance.now() > this.tapClickUntil) this.pressKey(Number(button.dataset.code));
+        });
+        face.addEventListener('contextmenu', (e) => e.preventDefault());
+        face.addEventListener('gesturestart', (e) => e.preventDefault());
+        face.addEventListener('dblclick', (e) => e.preventDefault());
+        document.addEventListener('copy', (e) => this.onClipboardEvent(e, 'Copy'));
+        document.addEventListener('cut', (e) => this.onClipboardEvent(e, 'Cut'));
+        document.addEventListener('paste', (e) => {
+            if (this.blocked(e)) return;
+            e.preventDefault();
+            const kind = this.pasteNumberNext ? 'PasteNumber' : 'Paste';
+            this.pasteNumberNext = false;
+            this.pasteText(kind, e.clipboardData?.getData('text/plain') ?? '');
+        });
+        window.addEventListener('pagehide', () => this.keep());
+    }
+
+    onClipboardEvent(event, kind) {
+        if (this.blocked(event) || String(window.getSelection?.() || '') !== '') return;
+        event.preventDefault();
+        this.perform(kind, 0, '', 0, { clipboard: event.clipboardData });
+    }
+
+    registerWorker() {
+        if (!('serviceWorker' in navigator) || !window.isSecureContext) return;
+        navigator.serviceWorker.register('./sw.js').catch(() => {
+            // Without it the page still works; it only needs the network.
+        });
+    }
+
+    // The test hook: a fresh calculator, console tokens, the state and the tape.
+    // A session that reads a lone "," or "." in Paste Number as the
+    // reader's language writes a decimal separator.
+    newSession(seed) {
+        const session = new this.Module.Session(seed);
+        const decimal = new Intl.NumberFormat(navigator.language || 'en').formatToParts(1.5)
+            .find((part) => part.type === 'decimal');
+        session.setLocaleDecimal(decimal ? decimal.value : '.');
+        return session;
+    }
+
+    reset(options = {}) {
+        clearTimeout(this.runTimer);
+        this.runShown = false;
+        this.hideNotice();
+        this.session?.delete();
+        this.session = this.newSession(typeof options.seed === 'number' ? options.seed : null);
+        this.face.shown = {};
+        this.repaint();
+        this.keep();
+        this.keepPrograms();
+    }
+
+    run(text) {
+        const result = JSON.parse(this.session.run(String(text)));
+        this.repaint();
+        this.keep();
+        this.keepPrograms();
+        return result;
+    }
+}
+
+const app = new App();
+let markReady;
+const ready = new Promise((resolve) => { markReady = resolve; });
+window.tabrix = {
+    ready,
+    reset: (options) => app.reset(options),
+    run: (text) => app.run(text),
+    state: () => JSON.parse(app.session.state()),
+    tape: () => app.session.tapeSaved(),
+};
+app.start().then(() => {
+    document.documentElement.dataset.ready = 'true';
+    markReady();
+}, (error) => {
+    console.error(error);
+    const face = document.getElementById('face');
+    const note = document.createElement('p');
+    note.className = 'failure';
+    note.setAttribute('role', 'alert');
+    note.textContent = web('The calculator could not start: %1', error?.message || String(error));
+    face.append(note);
+});

@@ -1,0 +1,437 @@
+// The menu and the windows it opens: tape, keys and keyboard, about,
+// programs, settings, and the boxes for a message and for a paste the
+// browser would not hand over. Each is a modal <dialog>: Escape or Close
+// ends it, and the keyboard goes back to the calculator.
+
+import { tr, label, web, fillIn, sentences, tapeLabel } from './i18n.js';
+import { keysByCode } from './keyboard.js';
+
+const $ = (id) => document.getElementById(id);
+
+function download(name, data, type) {
+    const url = URL.createObjectURL(new Blob([data], { type }));
+    const link = document.createElement('a');
+    link.href = url;
+    link.download = name;
+    document.body.append(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(url), 10000);
+}
+
+// A key's function as the help writes it: its label, and what it does.
+function functionHelp(f) {
+    if (!f.label) return '';
+    return f.description ? `${f.label} (${tr('KeyHelp', f.description)})` : f.label;
+}
+
+function problemLine(problem) {
+    return fillIn(tr('Programs', 'line %1: %2'), [String(problem.line), sentences(problem.sentence)]);
+}
+
+export class Panels {
+    constructor(app) {
+        this.app = app;
+        this.menu = $('menu');
+        this.menuButton = $('menu-button');
+        this.installPrompt = null;
+        this.selected = null; // the program in the editor
+        for (const dialog of document.querySelectorAll('dialog')) {
+            dialog.addEventListener('close', () => setTimeout(() => this.dialogClosed(), 0));
+            dialog.addEventListener('click', (e) => {
+                if (e.target.closest('button.close')) dialog.close();
+                // A tap on the backdrop closes it too.
+                else if (e.target === dialog && this.outside(dialog, e)) dialog.close();
+            });
+        }
+        this.wireMenu();
+        this.wireTape();
+        this.wirePrograms();
+        this.wireSettings();
+        this.wirePaste();
+        $('load-file').addEventListener('change', (e) => this.loadState(e.target));
+        window.addEventListener('beforeinstallprompt', (e) => {
+            e.preventDefault();
+            this.installPrompt = e;
+            this.menu.querySelector('[data-command="install"]').hidden = false;
+        });
+    }
+
+    outside(dialog, event) {
+        const r = dialog.getBoundingClientRect();
+        return event.clientX < r.left || event.clientX > r.right || event.clientY < r.top || event.clientY > r.bottom;
+    }
+
+    // The page's static texts in the reader's language.
+    translatePage() {
+        for (const element of document.querySelectorAll('[data-tr]')) {
+            const [context, text] = element.dataset.tr.split('|');
+            element.textContent = label(context, text);
+        }
+        for (const element of document.querySelectorAll('[data-web]')) element.textContent = web(element.dataset.web);
+    }
+
+    ready() {
+        this.menuButton.disabled = false;
+        this.menuButton.addEventListener('click', () => this.openMenu());
+    }
+
+    get session() {
+        return this.app.session;
+    }
+
+    open(dialog) {
+        for (const other of document.querySelectorAll('dialog[open]')) if (other !== dialog) other.close();
+        if (!dialog.open) dialog.showModal();
+    }
+
+    dialogClosed() {
+        if (!document.querySelector('dialog[open]')) this.app.faceElement.focus({ preventScroll: true });
+    }
+
+    // What the menu's items can do now.
+    follow(display) {
+        const set = (command, enabled) => {
+            const item = this.menu.querySelector(`[data-command="${command}"]`);
+            if (item.disabled === enabled) item.disabled = !enabled;
+        };
+        set('undo', display.canUndo);
+        set('redo', display.canRedo);
+        set('continue', display.stopped);
+        if (this.menu.open) this.fillRegisters();
+    }
+
+    openMenu() {
+        if (!this.session) return;
+        for (const item of this.menu.querySelectorAll('[aria-expanded]')) this.expand(item, false);
+        this.open(this.menu);
+    }
+
+    wireMenu() {
+        const commands = {
+            undo: () => this.app.perform('Undo'),
+            redo: () => this.app.perform('Redo'),
+            cut: () => this.app.perform('Cut'),
+            copy: () => this.app.perform('Copy'),
+            'copy-exact': () => this.app.perform('CopyExact'),
+            paste: () => this.app.paste('Paste'),
+            'paste-number': () => this.app.paste('PasteNumber'),
+            'save-state': () => download('tabrix.rpn', this.session.savedStateFile(), 'application/octet-stream'),
+            'load-state': () => $('load-file').click(),
+            'reset-state': () => this.app.perform('Reset'),
+            tape: () => this.openTape(),
+            programs: () => this.openPrograms(),
+            continue: () => this.app.perform('Continue'),
+            keys: () => this.openKeys(),
+            about: () => this.open($('about-dialog')),
+            settings: () => this.openSettings(),
+            install: () => this.install(),
+        };
+        this.menu.addEventListener('click', (e) => {
+            const item = e.target.closest('button');
+            if (!item || item.disabled) return;
+            if (item.dataset.register !== undefined) {
+                this.menu.close();
+                this.app.perform(item.dataset.kind, Number(item.dataset.register));
+                return;
+            }
+            const command = item.dataset.command;
+            if (command === 'sto' || command === 'rcl') {
+                this.expand(item, item.getAttribute('aria-expanded') !== 'true');
+                return;
+            }
+            if (!commands[command]) return;
+            this.menu.close();
+            commands[command]();
+        });
+        // Up and Down move through the items.
+        this.menu.addEventListener('keydown', (e) => {
+            if (e.key !== 'ArrowDown' && e.key !== 'ArrowUp') return;
+            const items = [...this.menu.querySelectorAll('button')].filter((b) => !b.disabled && b.offsetParent);
+            const at = items.indexOf(document.activeElement);
+            const next = items[(at + (e.key === 'ArrowDown' ? 1 : items.length - 1)) % items.length];
+            if (next) {
+                e.preventDefault();
+                next.focus();
+            }
+        });
+    }
+
+    // STO and RCL open their ten registers, each shown as the desktop's menu shows it.
+    expand(item, open) {
+        item.setAttribute('aria-expanded', String(open));
+        $(item.getAttribute('aria-controls')).hidden = !open;
+        if (open) this.fillRegisters();
+    }
+
+    fillRegisters() {
+        const labels = JSON.parse(this.session.registerLabels());
+        for (const [kind, list, texts] of [['Store', $('sto-list'), labels.sto], ['Recall', $('rcl-list'), labels.rcl]]) {
+            if (list.hidden) continue;
+            if (list.children.length !== texts.length) {
+                list.replaceChildren(...texts.map((_, n) => {
+                    const button = document.createElement('button');
+                    button.type = 'button';
+                    button.dataset.kind = kind;
+                    button.dataset.register = String(n);
+                    return button;
+                }));
+            }
+            texts.forEach((text, n) => {
+                if (list.children[n].textContent !== text) list.children[n].textContent = text;
+            });
+        }
+    }
+
+    async install() {
+        const prompt = this.installPrompt;
+        this.installPrompt = null;
+        this.menu.querySelector('[data-command="install"]').hidden = true;
+        if (prompt) await prompt.prompt();
+    }
+
+    async loadState(input) {
+        const file = input.files?.[0];
+        input.value = '';
+        if (!file) return;
+        const bytes = new Uint8Array(await file.arrayBuffer());
+        this.app.handle(JSON.parse(this.session.loadStateFile(bytes, file.name)));
+    }
+
+    message(text) {
+        $('message-text').textContent = text;
+        const dialog = $('message-dialog');
+        if (!dialog.open) dialog.showModal();
+    }
+
+    // The tape: each line's label and the X it showed.
+    wireTape() {
+        $('tape-copy').addEventListener('click', () => this.app.writeClipboard(this.session.tapeScript()));
+        $('tape-save').addEventListener('click', () => download('tape.txt', this.session.tapeScript(), 'text/plain;charset=utf-8'));
+        $('tape-clear').addEventListener('click', () => {
+            this.app.perform('ClearTape');
+            this.fillTape();
+        });
+    }
+
+    openTape() {
+        this.fillTape();
+        this.open($('tape-dialog'));
+        const list = $('tape-lines');
+        list.scrollTop = list.scrollHeight;
+    }
+
+    fillTape() {
+        const lines = JSON.parse(this.session.tapeLines());
+        $('tape-lines').replaceChildren(...lines.map((line) => {
+            const item = document.createElement('li');
+            const name = document.createElement('span');
+            name.className = 'tape-label';
+            name.textContent = tapeLabel(line.label);
+            const shown = document.createElement('span');
+            shown.className = 'tape-shown';
+            shown.textContent = line.shown;
+            item.append(name, shown);
+            return item;
+        }));
+    }
+
+    // The keyboard keys of a calculator key, as the help names them.
+    keyboardHelp(code) {
+        const keys = keysByCode(this.app.faceData.keyboard, this.app.settings.laptop).get(code) || [];
+        if (!keys.length) return tr('KeyHelp', 'none');
+        return keys.map((k) => (k.keypad ? fillIn(tr('KeyMap', 'keypad %1'), [k.key]) : k.key)).join(', ');
+    }
+
+    keyOf(code) {
+        return this.app.faceData.keys.find((k) => k.code === code);
+    }
+
+    // A key's tooltip, as the desktop's.
+    keyHelp(code) {
+        const key = this.keyOf(code);
+        let help = functionHelp(key.plain);
+        if (key.shifted.label) help += fillIn(tr('KeyHelp', ' \u2014 shifted: %1'), [functionHelp(key.shifted)]);
+        return help + fillIn(tr('KeyHelp', ' \u2014 keyboard: %1'), [this.keyboardHelp(code)]);
+    }
+
+    openKeys() {
+        const headings = [...document.querySelectorAll('.keys-table th')].map((th) => th.textContent);
+        $('keys-rows').replaceChildren(...this.app.faceData.keys.map((key) => {
+            const row = document.createElement('tr');
+            const texts = [functionHelp(key.plain), functionHelp(key.shifted), this.keyboardHelp(key.code)];
+            texts.forEach((text, i) => {
+                const cell = document.createElement('td');
+                cell.textContent = text;
+                cell.dataset.label = headings[i]; // a narrow screen writes the column before it
+                row.append(cell);
+            });
+            return row;
+        }));
+        this.open($('keys-dialog'));
+    }
+
+    openSettings() {
+        $('setting-keep').checked = this.app.settings.keep;
+        $('setting-laptop').checked = this.app.settings.laptop;
+        $('setting-vibrate').checked = this.app.settings.vibrate;
+        this.open($('settings-dialog'));
+    }
+
+    wireSettings() {
+        for (const [id, name] of [['setting-keep', 'keep'], ['setting-laptop', 'laptop'], ['setting-vibrate', 'vibrate']]) {
+            $(id).addEventListener('change', (e) => {
+                this.app.settings[name] = e.target.checked;
+                this.app.saveSettings();
+                if (name === 'laptop') this.retitleKeys();
+            });
+        }
+        if (!navigator.vibrate) $('setting-vibrate').closest('label').hidden = true;
+    }
+
+    retitleKeys() {
+        for (const [code, button] of this.app.face.keys) button.title = this.keyHelp(code);
+    }
+
+    // The text field that takes a paste the browser keeps from the page.
+    wirePaste() {
+        const field = $('paste-field');
+        const go = () => {
+            const kind = this.pasteKind;
+            const text = field.value;
+            $('paste-dialog').close();
+            this.app.pasteText(kind, text);
+        };
+        $('paste-go').addEventListener('click', go);
+        field.addEventListener('paste', (e) => {
+            const text = e.clipboardData?.getData('text/plain');
+            if (text === undefined) return;
+            e.preventDefault();
+            field.value = text;
+            go();
+        });
+    }
+
+    askPaste(kind) {
+        this.pasteKind = kind;
+        const name = label('CMainFrame', kind === 'Paste' ? '&Paste' : 'Paste &Number');
+        $('paste-title').textContent = name;
+        $('paste-go').textContent = name;
+        $('paste-field').value = '';
+        this.open($('paste-dialog'));
+        $('paste-field').focus();
+    }
+
+    // Programs: the list, the selected one's steps as text, and the
+    // checker's problems as you type.
+    wirePrograms() {
+        $('program-list').addEventListener('change', (e) => this.selectProgram(e.target.value));
+        $('program-steps').addEventListener('input', (e) => {
+            if (!this.selected) return;
+            const problems = JSON.parse(this.session.setProgram(this.selected, e.target.value));
+            this.app.keepPrograms();
+            this.showProblems(problems || []);
+            // A change may mend or break the calls of the others.
+            const byName = new Map(this.programs().map((p) => [p.name, p.problems]));
+            for (const option of $('program-list').options) {
+                const text = this.listName(option.value, byName.get(option.value) || []);
+                if (option.textContent !== text) option.textContent = text;
+            }
+        });
+        $('program-new').addEventListener('click', () => this.newProgram());
+        $('program-name').addEventListener('keydown', (e) => {
+            if (e.key === 'Enter') {
+                e.preventDefault();
+                this.newProgram();
+            }
+        });
+        $('program-delete').addEventListener('click', () => this.deleteProgram());
+        $('program-run').addEventListener('click', () => this.runProgram());
+    }
+
+    programs() {
+        return JSON.parse(this.session.programs());
+    }
+
+    listName(name, problems) {
+        return problems.length ? fillIn(tr('CProgramEditor', '%1 (has problems)'), [name]) : name;
+    }
+
+    openPrograms() {
+        this.fillPrograms(this.selected);
+        this.open($('programs-dialog'));
+    }
+
+    fillPrograms(selected) {
+        const programs = this.programs();
+        $('program-list').replaceChildren(...programs.map((p) => new Option(this.listName(p.name, p.problems), p.name)));
+        const chosen = programs.find((p) => p.name === selected) || programs[0];
+        this.selectProgram(chosen ? chosen.name : null);
+    }
+
+    selectProgram(name) {
+        const entry = this.programs().find((p) => p.name === name);
+        this.selected = entry ? entry.name : null;
+        $('program-list').value = this.selected ?? '';
+        $('program-steps').value = entry ? entry.body : '';
+        $('program-steps').disabled = !entry;
+        $('program-run').disabled = !entry;
+        $('program-delete').disabled = !entry;
+        this.showProblems(entry ? entry.problems : null);
+    }
+
+    showProblems(problems) {
+        const list = $('program-problems');
+        if (!problems) {
+            list.replaceChildren();
+            return;
+        }
+        const texts = problems.length ? problems.map(problemLine) : [tr('CProgramEditor', 'None: the program runs.')];
+        list.replaceChildren(...texts.map((text) => {
+            const item = document.createElement('li');
+            item.textContent = text;
+            return item;
+        }));
+    }
+
+    newProgram() {
+        const field = $('program-name');
+        const name = field.value.trim();
+        if (!name) {
+            field.focus();
+            return;
+        }
+        if (this.programs().some((p) => p.name.toLowerCase() === name.toLowerCase())) {
+            this.message(fillIn(tr('CProgramEditor', 'There is a program %1 already.'), [name]));
+            return;
+        }
+        if (JSON.parse(this.session.setProgram(name, '')) === null) {
+            this.message(fillIn(tr('CProgramsController',
+                '\u201C%1\u201D is no program name: a letter, then letters, digits or _, 32 at most.'), [name]));
+            return;
+        }
+        this.app.keepPrograms();
+        field.value = '';
+        this.fillPrograms(name);
+        $('program-steps').focus();
+    }
+
+    deleteProgram() {
+        const name = this.selected;
+        if (!name || !window.confirm(fillIn(tr('CProgramEditor', 'Delete the program %1?'), [name]))) return;
+        this.session.removeProgram(name);
+        this.app.keepPrograms();
+        this.fillPrograms(null);
+    }
+
+    runProgram() {
+        const entry = this.programs().find((p) => p.name === this.selected);
+        if (!entry) return;
+        if (entry.problems.length) {
+            this.message(fillIn(tr('CProgramsController', '%1 does not run: %2'), [entry.name, problemLine(entry.problems[0])]));
+            return;
+        }
+        $('programs-dialog').close();
+        this.app.perform('Run', 0, entry.name);
+    }
+}

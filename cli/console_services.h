@@ -5,28 +5,13 @@
 #include <ostream>
 #include <string>
 
+#include "document/private_clipboard.h"
 #include "document/services.h"
 
 namespace tabrix::cli {
 
-// A clipboard private to one run: it starts with no text, Copy and Cut put
-// their text there, Paste reads it. It can always be opened.
-class PrivateClipboard final : public IClipboard {
-public:
-    bool Open() override { return true; }
-    void Close() override {}
-    bool HasText() override { return m_text.has_value(); }
-    std::optional<std::string> GetText() override { return m_text; }
-    bool SetText(const std::string& text) override {
-        m_text = text;
-        return true;
-    }
-    void Empty() override { m_text.reset(); }
-    const std::optional<std::string>& Text() const { return m_text; }
-
-private:
-    std::optional<std::string> m_text;
-};
+// A clipboard private to one run (the document's PrivateClipboard).
+using tabrix::PrivateClipboard;
 
 // A message box is one line on standard error: the message's own text, or
 // with details "tabrix-cli: File Error: s.rpn: Permission denied".

@@ -11,32 +11,12 @@
 #include <string>
 
 #include "document/calculator_session.h"
+#include "document/private_clipboard.h"
 #include "document/program_book.h"
 #include "platform/random_source.h"
 
 namespace tabrix::web {
 
-// The page's clipboard: the text the page last gave it, or that Copy put
-// there for the page to hand on to the browser.
-class PageClipboard final : public IClipboard {
-public:
-    bool Open() override { return true; }
-    void Close() override {}
-    bool HasText() override { return m_text.has_value(); }
-    std::optional<std::string> GetText() override { return m_text; }
-    bool SetText(const std::string& text) override {
-        m_text = text;
-        ++m_writes;
-        return true;
-    }
-    void Empty() override { m_text.reset(); }
-    // Goes up whenever a command put text there.
-    std::uint64_t Writes() const { return m_writes; }
-
-private:
-    std::optional<std::string> m_text;
-    std::uint64_t m_writes = 0;
-};
 
 // A message box the page shows: the last message, until the page takes it.
 class PageMessages final : public IMessageBox {
@@ -103,7 +83,9 @@ public:
 
 private:
     std::unique_ptr<MersenneRandomSource> m_random;
-    PageClipboard m_clipboard;
+    // The text the page last gave it, or that Copy put there for the page
+    // to hand on to the browser.
+    PrivateClipboard m_clipboard;
     PageMessages m_messages;
     PageShell m_shell;
     std::unique_ptr<CalculatorSession> m_session;

@@ -10,27 +10,13 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${1:-build-bench}
 runs=${2:-5}
-case "$build" in /*) ;; *) build="$root/$build" ;; esac
-cli="$build/cli/tabrix-cli"
-[ -x "$cli" ] || { echo "missing $cli: tools/dev.sh bench builds it" >&2; exit 2; }
-command -v dc >/dev/null || { echo "dc is missing: tools/dev.sh setup installs it" >&2; exit 2; }
+# shellcheck source=bench/console_timing.sh
+source "$root/bench/console_timing.sh"
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 repeats=50000
 { printf '1'; for _ in $(seq "$repeats"); do printf ' 3 + 2 * 5 - 4 /'; done; echo; } >"$work/program.txt"
 { printf '10k 1'; for _ in $(seq "$repeats"); do printf ' 3+2*5-4/'; done; echo ' p'; } >"$work/program.dc"
-
-# ms COMMAND...: the wall time of one run, in milliseconds.
-ms() {
-  local start end
-  start=$(date +%s%N)
-  "$@" >/dev/null
-  end=$(date +%s%N)
-  echo $(( (end - start) / 1000000 ))
-}
 
 # Both must agree on the result before their times mean anything.
 ours=$("$cli" --json --script "$work/program.txt" | sed 's/.*"m_dX":\([^,]*\),.*/\1/')
@@ -40,7 +26,6 @@ echo "result: tabrix-cli $ours, dc $theirs"
 # The three take turns, run by run, so that all see the same machine; the
 # shortest time of each counts.
 dc_ms=; script_ms=; pipe_ms=; tape_ms=
-lower() { if [ -z "$1" ] || [ "$2" -lt "$1" ]; then echo "$2"; else echo "$1"; fi; }
 for _ in $(seq "$runs"); do
   dc_ms=$(lower "$dc_ms" "$(ms dc "$work/program.dc")")
   script_ms=$(lower "$script_ms" "$(ms "$cli" --script "$work/program.txt")")

@@ -9,16 +9,11 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=${1:-build-bench}
 runs=${2:-5}
 n=${3:-1000000}
-case "$build" in /*) ;; *) build="$root/$build" ;; esac
-cli="$build/cli/tabrix-cli"
-[ -x "$cli" ] || { echo "missing $cli: tools/dev.sh bench builds it" >&2; exit 2; }
-command -v dc >/dev/null || { echo "dc is missing: tools/dev.sh setup installs it" >&2; exit 2; }
+# shellcheck source=bench/console_timing.sh
+source "$root/bench/console_timing.sh"
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 cat >"$work/tri.txt" <<'PROGRAM'
 # n in X -> 1 + 2 + ... + n, by a loop
 def:tri
@@ -32,14 +27,6 @@ end
 PROGRAM
 macro="0sa $n [d la + sa 1 - d 0<L]sL lLx la p"
 
-ms() {
-  local start end
-  start=$(date +%s%N)
-  "$@" >/dev/null
-  end=$(date +%s%N)
-  echo $(( (end - start) / 1000000 ))
-}
-
 # Both must agree before their times mean anything.
 ours=$("$cli" --program "$work/tri.txt" --value "$n" run:tri)
 theirs=$(dc -e "$macro")
@@ -48,10 +35,9 @@ echo "result: tabrix-cli $ours, dc $theirs"
 steps=$(( 10 * n + 6 ))  # 5 before the loop, 10 a round but 9 in the last, 2 after
 
 dc_ms=; tri_ms=
-lower() { if [ -z "$1" ] || [ "$2" -lt "$1" ]; then echo "$2"; else echo "$1"; fi; }
 for _ in $(seq "$runs"); do
   dc_ms=$(lower "$dc_ms" "$(ms dc -e "$macro")")
-  tri_ms=$(lower "$tri_ms" "$(ms "$cli" --program "$work/tri.txt" "$n" run:tri)")
+  tri_ms=$(lower "$tri_ms" "$(ms "$cli" --program "$work/tri.txt" --value "$n" run:tri)")
 done
 printf '%-34s %8s %8s %10s\n' "tri, n = $n" "ms" "x dc" "ns a step"
 printf '%-34s %8s %8s\n' "dc macro" "$dc_ms" "1.0"

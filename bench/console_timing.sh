@@ -1,0 +1,24 @@
+# shellcheck shell=bash disable=SC2154  # $root comes from the script that sources this
+# What the console-against-dc scripts share, sourced by them: the build's
+# tabrix-cli in $cli, a work folder in $work removed at exit, and the timing
+# helpers. Expects $root, and the build folder as $1.
+build=${1:-build-bench}
+case "$build" in /*) ;; *) build="$root/$build" ;; esac
+cli="$build/cli/tabrix-cli"
+[ -x "$cli" ] || { echo "missing $cli: tools/dev.sh bench builds it" >&2; exit 2; }
+command -v dc >/dev/null || { echo "dc is missing: tools/dev.sh setup installs it" >&2; exit 2; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# ms COMMAND...: the wall time of one run, in milliseconds.
+ms() {
+  local start end
+  start=$(date +%s%N)
+  "$@" >/dev/null
+  end=$(date +%s%N)
+  echo $(( (end - start) / 1000000 ))
+}
+
+# lower BEST TIME: the smaller of the two; BEST may still be empty.
+lower() { if [ -z "$1" ] || [ "$2" -lt "$1" ]; then echo "$2"; else echo "$1"; fi; }

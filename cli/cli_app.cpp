@@ -12,10 +12,11 @@
 #include "cli/cli_options.h"
 #include "cli/cli_session.h"
 #include "cli/cli_help.h"
-#include "cli/cli_tokens.h"
 #include "cli/line_reader.h"
 #include "cli/script_check.h"
 #include "document/program.h"
+#include "document/token_reader.h"
+#include "document/token_runner.h"
 
 namespace tabrix::cli {
 
@@ -58,38 +59,47 @@ std::optional<std::string> ReadScript(const std::string& path, std::ostream& err
 
 }  // namespace
 
+namespace {
+
+// What every run of lines tells: the actions' outcomes and, with a trace, each token.
+class ConsoleLines : public TokenRunner::Handler {
+public:
+    explicit ConsoleLines(Session& session) : m_session(session) {}
+    bool Performed(const Action& action, const Outcome& outcome) override { return m_session.Told(action, outcome); }
+    void TokenDone(std::string_view word) override { m_session.Trace(word); }
+
+protected:
+    Session& m_session;
+};
+
+// A script checked before it runs: each def block is the program checked
+// for it, defined where the script reaches its end.
+class ScriptLines final : public ConsoleLines {
+public:
+    ScriptLines(Session& session, const CheckedRun& checked) : ConsoleLines(session), m_checked(checked) {}
+    bool BadToken(std::string_view, std::size_t) override { return false; }
+    void Defined(Definition) override { m_session.Calculator().DefineProgram(m_checked.scriptPrograms[m_next++]); }
+    void Problem(const ProgramProblem&) override {}
+
+private:
+    const CheckedRun& m_checked;
+    std::size_t m_next = 0;
+};
+
+}  // namespace
+
 bool RunScript(Session& session, const std::vector<NamedText>& programFiles, const NamedText& script,
                const std::vector<std::string>& tokens, std::ostream& err) {
     CheckedRun checked;
     if (!CheckRun(programFiles, script, tokens, err, checked)) return false;
-    CalculatorSession& calculator = session.Calculator();
-    for (const auto& program : checked.programs) calculator.DefineProgram(program);
+    for (const auto& program : checked.programs) session.Calculator().DefineProgram(program);
     session.KeepHistory(checked.usesHistory);
-    std::vector<CliAction> actions;
-    bool going = true;
-    const auto run = [&](std::string_view word) {
-        actions.clear();
-        ParseToken(word, actions);
-        going = session.Run(actions);
-        session.Trace(word);
-        return going;
-    };
-    std::size_t nextProgram = 0;
-    ProgramTextReader reader([&](std::string_view word, std::size_t) { return run(word); },
-                             [&](Definition) { calculator.DefineProgram(checked.scriptPrograms[nextProgram++]); },
-                             [](ProgramProblem) {});
+    ScriptLines handler(session, checked);
     // A script without definitions (a long tape) is only words.
-    const bool defines = !checked.scriptPrograms.empty();
-    ForEachLine(script.text, [&](std::string_view text, std::size_t) {
-        if (defines) {
-            reader.ReadLine(text, 0);
-        } else {
-            ForEachWord(text, run);
-        }
-        return going;
-    });
+    TokenRunner runner(session.Calculator(), handler, !checked.scriptPrograms.empty());
+    ForEachLine(script.text, [&](std::string_view text, std::size_t number) { return runner.Line(text, number); });
     for (const std::string& token : tokens) {
-        if (!going || !run(token)) break;
+        if (!runner.Word(token)) break;
     }
     return true;
 }
@@ -136,12 +146,39 @@ int RunProgram(Session& session, const Options& options, std::ostream& err) {
     return session.FileFailed() ? kUsageError : 0;
 }
 
+// Standard input's lines: a bad token is reported and the rest of its line
+// skipped; a def block defines its program when its end is read, replacing
+// one of its name (a program read here may call one defined later: a run
+// checks that all it calls is there before it begins).
+class InputLines final : public ConsoleLines {
+public:
+    InputLines(Session& session, std::ostream& err) : ConsoleLines(session), m_err(err) {}
+    bool BadToken(std::string_view word, std::size_t) override {
+        m_err << "tabrix-cli: " << BadTokenText(word) << "\n";
+        m_status = kUsageError;
+        return true;  // the next line runs
+    }
+    void Defined(Definition definition) override {
+        std::vector<ProgramProblem> problems;
+        auto program = CompileProgram(definition, [](std::string_view) { return true; }, problems);
+        for (const ProgramProblem& p : problems) Problem(p);
+        if (program) m_session.Calculator().DefineProgram(std::move(program));
+    }
+    void Problem(const ProgramProblem& problem) override {
+        m_err << "tabrix-cli: <stdin>:" << problem.line << ": " << NoticeText({problem.reason}) << "\n";
+        m_status = kUsageError;
+    }
+    int Status() const { return m_status; }
+
+private:
+    std::ostream& m_err;
+    int m_status = 0;
+};
+
 // Tokens from standard input, line by line, with the state printed after
-// each line that held any. A bad token is reported, the rest of its line is
-// skipped, and the run goes on; the exit status is then 2. A def block
-// defines its program when its end is read, replacing one of its name. A
-// program run that ends before its end ends the input too (exit status 3).
-// At a terminal, "help" and "quit" are understood too.
+// each line that held any. A program run that ends before its end ends the
+// input too (exit status 3). At a terminal, "help" and "quit" are
+// understood too.
 int RunLines(Session& session, const Options& options, LineReader& lines, std::ostream& out, std::ostream& err,
              Terminal terminal) {
     if (terminal != Terminal::None) {
@@ -150,40 +187,12 @@ int RunLines(Session& session, const Options& options, LineReader& lines, std::o
                                                   : "tabrix-cli --help lists them; Ctrl+D quits.\n");
         session.Print();
     }
-    int status = 0;
     bool printed = terminal != Terminal::None;
+    InputLines handler(session, err);
+    TokenRunner runner(session.Calculator(), handler);
     std::string line;
-    std::vector<CliAction> actions;
-    bool any = false;
-    bool going = true;
     std::size_t number = 0;
-    const auto problem = [&](std::size_t at, const std::string& reason) {
-        err << "tabrix-cli: <stdin>:" << at << ": " << reason << "\n";
-        status = kUsageError;
-    };
-    ProgramTextReader reader(
-        [&](std::string_view word, std::size_t) {
-            any = true;
-            actions.clear();
-            if (!ParseToken(word, actions)) {
-                err << "tabrix-cli: " << BadTokenText(word) << "\n";
-                status = kUsageError;
-                return false;  // the rest of the line is skipped
-            }
-            going = session.Run(actions);
-            session.Trace(word);
-            return going;
-        },
-        [&](Definition definition) {
-            // A program read here may call one defined later: a run checks
-            // that all it calls is there before it begins.
-            std::vector<ProgramProblem> problems;
-            auto program = CompileProgram(definition, [](std::string_view) { return true; }, problems);
-            for (const ProgramProblem& p : problems) problem(p.line, FillIn(p.reason.text, p.reason.values));
-            if (program) session.Calculator().DefineProgram(std::move(program));
-        },
-        [&](ProgramProblem p) { problem(p.line, FillIn(p.reason.text, p.reason.values)); });
-    while (going && out && lines.ReadLine(line)) {
+    while (runner.Going() && out && lines.ReadLine(line)) {
         if (terminal == Terminal::InputOutput) {
             const Word word = TerminalWord(line);
             if (word == Word::Quit) break;
@@ -192,21 +201,20 @@ int RunLines(Session& session, const Options& options, LineReader& lines, std::o
                 continue;
             }
         }
-        any = false;
-        reader.ReadLine(line, ++number);
-        if (!any) continue;
+        runner.Line(line, ++number);
+        if (!runner.LineHadTokens()) continue;
         printed = true;
         session.Print();
     }
-    reader.Finish();
-    if (!going) {
+    runner.Finish();
+    if (!runner.Going()) {
         if (!printed) session.Print();
         return kProgramStopped;
     }
     if (options.save && !session.Save(*options.save)) return kUsageError;
     // Input without a single token still ends with the final state, once.
     if (!printed) session.Print();
-    return session.FileFailed() ? kUsageError : status;
+    return session.FileFailed() ? kUsageError : handler.Status();
 }
 
 int RunSession(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,

@@ -9,7 +9,8 @@
 #include <string_view>
 
 #include "cli/cli_help.h"
-#include "cli/cli_tokens.h"
+#include "document/catalogue_json.h"
+#include "engine/function_catalogue.h"
 
 #ifndef TABRIX_VERSION
 #define TABRIX_VERSION "unknown"
@@ -50,6 +51,8 @@ constexpr const char* kUsage =
     "  --max-steps N  stop a program run after N steps (default 100000000); a run\n"
     "                 stopped so, or by more than 32 open calls, ends tabrix-cli\n"
     "                 with exit status 3 after printing the state\n"
+    "  --functions    print every function the calculator has, one line of JSON\n"
+    "                 each: its token, label, family, description and key\n"
     "  --help         this text;  --version  the version\n"
     "\n";
 
@@ -136,6 +139,11 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
             tokensOnly = true;
         } else if (arg == "--help") {
             out << kUsage << TokenHelp();
+            parsed.exitNow = 0;
+        } else if (arg == "--functions") {
+            for (const catalogue::Function& function : catalogue::All()) {
+                if (function.Exists()) out << CatalogueJson(function) << "\n";
+            }
             parsed.exitNow = 0;
         } else if (arg == "--version") {
             out << "tabrix-cli " << TABRIX_VERSION << "\n";

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "document/program.h"
+
 namespace tabrix::cli {
 
 struct Options {
@@ -24,7 +26,7 @@ struct Options {
     // Files of program definitions, read before the script and the tokens.
     std::vector<std::string> programs;
     // The most steps one program run may carry out.
-    std::uint64_t maxSteps = 100'000'000;
+    std::uint64_t maxSteps = kDefaultStepLimit;
     std::vector<std::string> tokens;
 };
 

@@ -1,6 +1,5 @@
 #include "cli/cli_session.h"
 
-#include <algorithm>
 #include <ostream>
 
 #include "cli/state_printer.h"
@@ -23,37 +22,29 @@ Session::Session(std::optional<std::uint64_t> seed, Options::Output output, char
     }
 }
 
-bool Session::Run(const std::vector<CliAction>& actions) {
-    using Kind = Action::Kind;
-    for (const CliAction& action : actions) {
-        const Outcome outcome = m_calculator.Perform(action);
-        if (outcome.failed && action.kind == Kind::Load) m_fileFailed = true;
-        // What Paste Number read is told only when it read nothing.
-        if (outcome.refused) {
-            m_err << "tabrix-cli: " << NoticeText(outcome.notice) << "\n";
-            if (action.kind == Kind::Run || action.kind == Kind::Continue || action.kind == Kind::Step) {
-                m_fileFailed = true;
-            }
-        }
-        if (outcome.run.Ended() && outcome.run.state != RunReport::State::Finished) {
-            m_err << "tabrix-cli: program " << outcome.run.program << " stopped: " << HaltReason(outcome.run) << "\n";
-            m_halted = true;
-            return false;
-        }
+bool Session::Run(const std::vector<Action>& actions) {
+    for (const Action& action : actions) {
+        if (!Told(action, m_calculator.Perform(action))) return false;
     }
     return true;
 }
 
-std::string Session::HaltReason(const RunReport& run) const {
-    const std::string at = "at step " + std::to_string(run.step) + " (" + run.token + ")";
-    switch (run.state) {
-        case RunReport::State::StepLimit:
-            return "it reached the step limit, " + std::to_string(run.steps) + " steps (--max-steps), " + at;
-        case RunReport::State::TooDeep:
-            return "more than " + std::to_string(kDeepestCall) + " calls would be open, " + at;
-        case RunReport::State::Missing: return "it called a program that is not defined, " + at;
-        default: return at;
+bool Session::Told(const Action& action, const Outcome& outcome) {
+    using Kind = Action::Kind;
+    if (outcome.failed && action.kind == Kind::Load) m_fileFailed = true;
+    // What Paste Number read is told only when it read nothing.
+    if (outcome.refused) {
+        m_err << "tabrix-cli: " << NoticeText(outcome.notice) << "\n";
+        if (action.kind == Kind::Run || action.kind == Kind::Continue || action.kind == Kind::Step) {
+            m_fileFailed = true;
+        }
     }
+    if (outcome.run.Ended() && outcome.run.state != RunReport::State::Finished) {
+        m_err << "tabrix-cli: " << NoticeText(outcome.notice) << "\n";
+        m_halted = true;
+        return false;
+    }
+    return true;
 }
 
 void Session::TraceStep(const Program& program, std::size_t step) {
@@ -89,12 +80,6 @@ void Session::Trace(std::string_view token) {
     if (m_output != Options::Output::Trace) return;
     m_out << "{\"token\":" << JsonText(std::string(token))
           << ",\"state\":" << StateToJson(m_calculator.Doc(), m_calculator.Commands(), m_clipboard) << "}\n";
-}
-
-bool UsesHistory(const std::vector<CliAction>& actions) {
-    return std::any_of(actions.begin(), actions.end(), [](const CliAction& action) {
-        return action.kind == Action::Kind::Undo || action.kind == Action::Kind::Redo;
-    });
 }
 
 }  // namespace tabrix::cli

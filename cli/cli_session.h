@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "cli/cli_options.h"
-#include "cli/cli_tokens.h"
 #include "cli/console_services.h"
 #include "document/calculator_session.h"
 #include "platform/random_source.h"
@@ -34,12 +33,15 @@ public:
     Session(std::optional<std::uint64_t> seed, Options::Output output, char localeDecimal, std::uint64_t maxSteps,
             std::ostream& out, std::ostream& err);
 
-    // Carries out the actions in order, each through the calculator session.
-    // A text Paste Number reads as no number is one line on standard error,
-    // and so is a run that cannot begin. Returns false when a program run
-    // ended before its end (the step limit, too many open calls): nothing
-    // more is to run, and it has been said why on standard error.
-    bool Run(const std::vector<CliAction>& actions);
+    // Carries out the actions in order, each through the calculator session,
+    // and tells what they did (Told).
+    bool Run(const std::vector<Action>& actions);
+    // What an action carried out did, as far as the console tells it: a
+    // refusal (a text Paste Number reads as no number, a run that cannot
+    // begin) is one line on standard error, and so is a run that ended
+    // before its end (the step limit, too many open calls), which ends the
+    // console's work: false, nothing more is to run.
+    bool Told(const Action& action, const Outcome& outcome);
     // With a trace: `step` of `program` (from 0) was carried out.
     void TraceStep(const Program& program, std::size_t step);
     // A run known in full that never undoes keeps no history: much faster.
@@ -62,8 +64,6 @@ public:
     CalculatorSession& Calculator() { return m_calculator; }
 
 private:
-    std::string HaltReason(const RunReport& run) const;
-
     MersenneRandomSource m_random;
     ConsoleShell m_shell;
     PrivateClipboard m_clipboard;
@@ -75,8 +75,5 @@ private:
     std::ostream& m_out;
     std::ostream& m_err;
 };
-
-// Whether running `actions` could ever look at the undo history.
-bool UsesHistory(const std::vector<CliAction>& actions);
 
 }  // namespace tabrix::cli

@@ -1,7 +1,6 @@
 // The console's own implementations of the document's services.
 #pragma once
 
-#include <optional>
 #include <ostream>
 #include <string>
 
@@ -28,15 +27,6 @@ public:
 
 private:
     std::ostream& m_err;
-};
-
-// Records what a menu item would be set to.
-class RecordingCommandUI final : public ICommandUI {
-public:
-    void Enable(bool enabled) override { this->enabled = enabled; }
-    void SetText(const std::string& text) override { this->text = text; }
-    std::optional<bool> enabled;
-    std::string text;
 };
 
 }  // namespace tabrix::cli

@@ -49,114 +49,136 @@ bool MayDefine(std::string_view text) {
 
 }  // namespace
 
-std::string BadTokenText(std::string_view token) {
-    if (IsProgramOnlyToken(token)) {
-        return "'" + std::string(token) + "' stands only in a program (def:NAME ... end)";
-    }
-    return "bad token '" + std::string(token) + "'";
-}
+namespace {
 
-bool CheckRun(const std::vector<NamedText>& programFiles, const NamedText& script,
-              const std::vector<std::string>& tokens, std::ostream& err, CheckedRun& checked) {
-    bool good = true;
-    const auto report = [&](const std::string& name, std::size_t line, const std::string& reason) {
-        err << "tabrix-cli: " << (line > 0 ? name + ":" + std::to_string(line) + ": " : "") << reason << "\n";
-        good = false;
-    };
-    const auto reportAll = [&](const std::string& name, const std::vector<ProgramProblem>& problems) {
-        for (const ProgramProblem& problem : problems) {
-            report(name, problem.line, FillIn(problem.reason.text, problem.reason.values));
-        }
-    };
+// One check of a whole run: its problems go to `err`, one line each.
+class RunCheck {
+public:
+    RunCheck(std::ostream& err, CheckedRun& checked) : m_err(err), m_checked(checked) {}
 
     // Every name defined anywhere: a definition may call one defined later.
-    struct FileDefinitions {
-        const NamedText* file;
-        std::vector<Definition> definitions;
-    };
-    std::vector<FileDefinitions> files;
-    std::unordered_map<std::string, std::string> fileNames;  // key -> where it was first defined
-    std::unordered_set<std::string> anywhere;
-    for (const NamedText& file : programFiles) {
-        ReadProgramText read = ReadDefinitions(file.text, false);
-        reportAll(file.name, read.problems);
-        for (const Definition& definition : read.definitions) {
-            const std::string key = ProgramKey(definition.name);
-            const std::string where = file.name + ":" + std::to_string(definition.line);
-            const auto [first, fresh] = fileNames.emplace(key, where);
-            if (!fresh) report(file.name, definition.line, definition.name + " is defined twice (also at " + first->second + ")");
-            anywhere.insert(key);
-        }
-        files.push_back({&file, std::move(read.definitions)});
-    }
-    // A script without a def (a long tape, say) is read once less.
-    const bool defines = MayDefine(script.text);
-    ReadProgramText scriptRead = defines ? ReadDefinitions(script.text, true) : ReadProgramText{};
-    reportAll(script.name, scriptRead.problems);
-    for (const Definition& definition : scriptRead.definitions) anywhere.insert(ProgramKey(definition.name));
-    const auto known = [&](std::string_view key) { return anywhere.contains(std::string(key)); };
-
-    DefinedNow defined;
-    for (const FileDefinitions& file : files) {
-        for (const Definition& definition : file.definitions) {
-            std::vector<ProgramProblem> problems;
-            if (auto program = CompileProgram(definition, known, problems)) {
-                defined.Add(*program);
-                checked.programs.push_back(std::move(program));
+    void LearnNames(const std::vector<NamedText>& programFiles, const NamedText& script, bool scriptDefines) {
+        for (const NamedText& file : programFiles) {
+            for (const Definition& definition : ReadDefinitions(file.text, false).definitions) {
+                m_anywhere.insert(ProgramKey(definition.name));
             }
-            reportAll(file.file->name, problems);
+        }
+        m_script = scriptDefines ? ReadDefinitions(script.text, true) : ReadProgramText{};
+        for (const Definition& definition : m_script.definitions) m_anywhere.insert(ProgramKey(definition.name));
+    }
+
+    // A --program file, as every front end checks one; a name a file before
+    // it defined is refused too.
+    void ProgramFile(const NamedText& file) {
+        const CheckedFile read = CheckProgramFile(file.text, [&](std::string_view key) { return Known(key); });
+        ReportAll(file.name, read.Problems());
+        for (std::size_t i = 0; i < read.definitions.size(); ++i) {
+            const Definition& definition = read.definitions[i];
+            const std::string where = file.name + ":" + std::to_string(definition.line);
+            const auto [first, fresh] = m_fileNames.emplace(ProgramKey(definition.name), where);
+            if (!fresh && !first->second.starts_with(file.name + ":")) {
+                Report(file.name, definition.line,
+                       definition.name + " is defined twice (also at " + first->second + ")");
+            }
+            if (read.programs[i]) {
+                m_defined.Add(*read.programs[i]);
+                m_checked.programs.push_back(read.programs[i]);
+            }
         }
     }
-    for (const Definition& definition : scriptRead.definitions) {
-        std::vector<ProgramProblem> problems;
-        auto program = CompileProgram(definition, known, problems);
-        reportAll(script.name, problems);
-        checked.scriptPrograms.push_back(std::move(program));  // null after a problem
-    }
-    if (!good) return false;
 
-    // The script in order: a token may run only what is defined by then.
-    std::vector<Action> actions;
-    const auto checkToken = [&](std::string_view word, const std::string& name, std::size_t line) {
-        if (!good) return false;  // the first refusal is enough
-        actions.clear();
-        if (!ParseToken(word, actions)) {
-            report(name, line, BadTokenText(word));
+    // The script's definitions, each defined where the script reaches it.
+    void ScriptDefinitions(const NamedText& script) {
+        ReportAll(script.name, m_script.problems);
+        for (const Definition& definition : m_script.definitions) {
+            std::vector<ProgramProblem> problems;
+            auto program = CompileProgram(definition, [&](std::string_view key) { return Known(key); }, problems);
+            ReportAll(script.name, problems);
+            m_checked.scriptPrograms.push_back(std::move(program));  // null after a problem
+        }
+    }
+
+    // The script's tokens in order, then the command line's: a token may
+    // run only what is defined by then.
+    void Tokens(const NamedText& script, bool scriptDefines, const std::vector<std::string>& tokens) {
+        std::size_t nextProgram = 0;
+        ProgramTextReader reader(
+            [&](std::string_view word, std::size_t line) { return Token(word, script.name, line); },
+            [&](Definition) { m_defined.Add(*m_checked.scriptPrograms[nextProgram++]); },
+            [&](ProgramProblem problem) {
+                // Read and told already, unless the script was taken to hold no def.
+                if (!scriptDefines) Report(script.name, problem.line, NoticeText({problem.reason}));
+            });
+        ForEachLine(script.text, [&](std::string_view text, std::size_t line) {
+            if (scriptDefines) {
+                reader.ReadLine(text, line);
+            } else {
+                ForEachWord(text, [&](std::string_view word) { return Token(word, script.name, line); });
+            }
+            return m_good;
+        });
+        for (const std::string& token : tokens) {
+            if (!m_good || !Token(token, {}, 0)) break;
+        }
+    }
+
+    bool Good() const { return m_good; }
+
+private:
+    bool Known(std::string_view key) const { return m_anywhere.contains(std::string(key)); }
+
+    void Report(const std::string& name, std::size_t line, const std::string& reason) {
+        m_err << "tabrix-cli: " << (line > 0 ? name + ":" + std::to_string(line) + ": " : "") << reason << "\n";
+        m_good = false;
+    }
+    void ReportAll(const std::string& name, const std::vector<ProgramProblem>& problems) {
+        for (const ProgramProblem& problem : problems) Report(name, problem.line, NoticeText({problem.reason}));
+    }
+
+    bool Token(std::string_view word, const std::string& name, std::size_t line) {
+        if (!m_good) return false;  // the first refusal is enough
+        m_actions.clear();
+        if (!ParseToken(word, m_actions)) {
+            Report(name, line, BadTokenText(word));
             return false;
         }
-        for (const Action& action : actions) {
-            checked.usesHistory = checked.usesHistory || action.kind == Action::Kind::Undo ||
-                                  action.kind == Action::Kind::Redo;
+        for (const Action& action : m_actions) {
+            m_checked.usesHistory = m_checked.usesHistory || action.kind == Action::Kind::Undo ||
+                                    action.kind == Action::Kind::Redo;
             if ((action.kind == Action::Kind::Run || action.kind == Action::Kind::Step) && !action.text.empty()) {
-                const std::string why = defined.WhyNot(ProgramKey(action.text), action.text);
+                const std::string why = m_defined.WhyNot(ProgramKey(action.text), action.text);
                 if (!why.empty()) {
-                    report(name, line, why);
+                    Report(name, line, why);
                     return false;
                 }
             }
         }
         return true;
-    };
-    std::size_t nextProgram = 0;
-    ProgramTextReader reader(
-        [&](std::string_view word, std::size_t line) { return checkToken(word, script.name, line); },
-        [&](Definition) { defined.Add(*checked.scriptPrograms[nextProgram++]); },
-        [&](ProgramProblem problem) {
-            // Read and told already, unless the script was taken to hold no def.
-            if (!defines) report(script.name, problem.line, FillIn(problem.reason.text, problem.reason.values));
-        });
-    ForEachLine(script.text, [&](std::string_view text, std::size_t line) {
-        if (defines) {
-            reader.ReadLine(text, line);
-        } else {
-            ForEachWord(text, [&](std::string_view word) { return checkToken(word, script.name, line); });
-        }
-        return good;
-    });
-    for (const std::string& token : tokens) {
-        if (!good || !checkToken(token, {}, 0)) break;
     }
-    return good;
+
+    std::ostream& m_err;
+    CheckedRun& m_checked;
+    bool m_good = true;
+    std::unordered_set<std::string> m_anywhere;
+    std::unordered_map<std::string, std::string> m_fileNames;  // key -> where a file first defined it
+    ReadProgramText m_script;
+    DefinedNow m_defined;
+    std::vector<Action> m_actions;
+};
+
+}  // namespace
+
+bool CheckRun(const std::vector<NamedText>& programFiles, const NamedText& script,
+              const std::vector<std::string>& tokens, std::ostream& err, CheckedRun& checked) {
+    // A script without a def (a long tape, say) is read once less.
+    const bool defines = MayDefine(script.text);
+    RunCheck check(err, checked);
+    check.LearnNames(programFiles, script, defines);
+    for (const NamedText& file : programFiles) check.ProgramFile(file);
+    check.ScriptDefinitions(script);
+    if (!check.Good()) return false;
+    check.Tokens(script, defines, tokens);
+    return check.Good();
 }
 
 }  // namespace tabrix::cli

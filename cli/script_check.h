@@ -47,8 +47,5 @@ void ForEachLine(std::string_view text, OnLine onLine) {
 bool CheckRun(const std::vector<NamedText>& programFiles, const NamedText& script,
               const std::vector<std::string>& tokens, std::ostream& err, CheckedRun& checked);
 
-// Why a token outside any definition is refused: a program's own token
-// (lbl:, gto:, the tests ...) or an unknown one.
-std::string BadTokenText(std::string_view token);
 
 }  // namespace tabrix::cli

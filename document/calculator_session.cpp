@@ -3,6 +3,7 @@
 #include "document/command_tokens.h"
 #include "document/state_file.h"
 #include "document/tape_steps.h"
+#include "engine/function_catalogue.h"
 #include "engine/key_codes.h"
 #include "engine/key_table.h"
 #include "engine/number_text.h"
@@ -16,6 +17,16 @@ namespace {
 constexpr std::string_view kKeptHeader = "Tabrix session 1";
 constexpr std::string_view kKeptState = "state ";
 
+// What a loaded file held that this version leaves out, said once loaded.
+Notice LeftOutSentences(const std::vector<std::string>& leftOut) {
+    if (leftOut.empty()) return {};
+    std::string names;
+    for (const std::string& name : leftOut) names += (names.empty() ? "" : ", ") + name;
+    return {{"Document",
+             QT_TRANSLATE_NOOP("Document", "The file holds more than this version of Tabrix knows; it was loaded "
+                                           "without: %1."),
+             {names}}};
+}
 
 }  // namespace
 
@@ -63,6 +74,43 @@ void CalculatorSession::Key(const Action& action, Outcome& outcome) {
     }
 }
 
+void CalculatorSession::PerformFunction(const Action& action, Outcome& outcome) {
+    const catalogue::Function& function = catalogue::At(static_cast<FunctionId>(action.code));
+    if (!function.Calculates()) return;  // the programs' own words are steps, not actions
+    const auto key = catalogue::KeyOf(function.id);
+    if (!key) {
+        outcome.changed = Change([&] {
+            const auto run = [&] { m_doc.ExecuteFunction(function, static_cast<int>(action.argument)); };
+            if (m_keepTape) {
+                m_tape.RecordFunction(function, action.argument, run);
+            } else {
+                run();
+            }
+        });
+        RecordFunction(function, action.argument, outcome.changed);
+        return;
+    }
+    // A function on a key is that key, pressed as a person would: F first
+    // where the shift is not as the function needs it. One undo step.
+    std::uint32_t presses[2];
+    std::size_t count = 0;
+    if (key->shifted != m_doc.m_bShift) presses[count++] = keys::kShift;
+    presses[count++] = key->code;
+    std::vector<bool> shiftedBefore;
+    outcome.changed = Change([&] {
+        for (std::size_t i = 0; i < count; ++i) {
+            shiftedBefore.push_back(m_doc.m_bShift);
+            const auto press = [&] { m_doc.PressKey(presses[i]); };
+            if (m_keepTape) {
+                m_tape.RecordKey(presses[i], press);
+            } else {
+                press();
+            }
+        }
+    });
+    for (std::size_t i = 0; i < count; ++i) Record(Action::Key(presses[i]), std::nullopt, shiftedBefore[i], outcome.changed);
+}
+
 void CalculatorSession::Refuse(Outcome& outcome, const char* text, std::vector<std::string> values) {
     outcome.refused = true;
     outcome.notice.push_back({"Programs", text, std::move(values)});
@@ -87,6 +135,7 @@ Outcome CalculatorSession::Perform(const Action& action) {
             Key(action, outcome);
             if (m_recorder.On()) Record(action, std::nullopt, shiftedBefore, outcome.changed);
             break;
+        case Kind::Function: PerformFunction(action, outcome); break;
         case Kind::Undo:
         case Kind::Redo: {
             // An undo with nothing to undo does nothing and writes nothing: a
@@ -189,24 +238,28 @@ std::optional<TapeStep> CalculatorSession::Apply(const Action& action, Outcome& 
                 if (!loaded) return std::nullopt;
                 return tape_steps::Load(*loaded);
             }
-            if (!m_commands.LoadStateFile(action.text)) {
+            std::vector<std::string> leftOut;
+            if (!m_commands.LoadStateFile(action.text, &leftOut)) {
                 outcome.failed = true;
                 return std::nullopt;
             }
+            outcome.notice = LeftOutSentences(leftOut);
             return tape_steps::Load(action.text);
         }
         case Kind::LoadBytes: {
             // As Load State reads a file, from bytes the front end read.
             std::string why;
+            std::vector<std::string> leftOut;
             const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(action.text.data()),
                                                       action.text.size());
-            const std::optional<CalculatorState> state = DecodeState(bytes, m_doc.State(), &why);
+            const std::optional<CalculatorState> state = DecodeState(bytes, m_doc.State(), &why, &leftOut);
             if (!state) {
                 outcome.failed = true;
                 m_commands.ShowFileError(action.name + ": " + why);
                 return std::nullopt;
             }
             ApplyLoadedState(m_doc, *state);
+            outcome.notice = LeftOutSentences(leftOut);
             return tape_steps::LoadedBytes(WithoutHeldKey(m_doc.State()), action.name);
         }
         case Kind::SetState: {

@@ -79,9 +79,12 @@ public:
 
     // --- Programs ---------------------------------------------------------------
     const ProgramLibrary& Programs() const { return m_programs; }
-    // Defines a program, replacing one of its name; removes and renames one.
-    // Refused (false) while a run is going on.
+    // Defines a program, replacing one of its name; removes one. Refused
+    // (false) while a run is going on. A program kept with a problem (the
+    // desktop's and the page's programs keep what was typed) is known by
+    // its name and that problem: running it says why it does not run.
     bool DefineProgram(std::shared_ptr<const Program> program);
+    bool DefineBroken(std::string_view name, ProgramProblem problem);
     bool RemoveProgram(std::string_view name);
     // A program that calls a program the library lacks, directly or through
     // others: that program's name (it cannot run); nothing when all are there.
@@ -128,12 +131,17 @@ private:
     bool Change(FunctionRef<void()> change);
     void Command(FunctionRef<std::optional<TapeStep>()> run);
     void Key(const Action& action, Outcome& outcome);
+    // A catalogue function, as a key with it would be pressed: the keys that
+    // give it, or the function itself where no key does.
+    void PerformFunction(const Action& action, Outcome& outcome);
     // What a menu command does to the calculator, and the line the tape
     // writes for it (none when it did nothing worth one).
     std::optional<TapeStep> Apply(const Action& action, Outcome& outcome);
     // A menu command as a program's step: no undo step, no tape line.
     void ApplyInRun(const Action& action);
     void Record(const Action& action, const std::optional<TapeStep>& step, bool shiftedBefore, bool changed);
+    // Record Program of a function no key gives.
+    void RecordFunction(const catalogue::Function& function, std::uint32_t argument, bool changed);
     void ClearTape();
     // The tape starts again from the state shown: a state line when that is
     // not the calculator's defaults.
@@ -145,6 +153,8 @@ private:
     void GoOn(Outcome& outcome);
     void Settle(ProgramRunner::End end, Outcome& outcome);
     void EndPart(Outcome& outcome, bool replayable);
+    // What the run's outcome says: running (once), stopped, or why it ended.
+    void TellRun(Outcome& outcome);
     // Definitions of the programs a run may call that the tape has not
     // written as they are now, written ahead of the run's line.
     void WriteDefinitions();
@@ -172,8 +182,15 @@ private:
         bool clipboardSeen = false;               // it read the clipboard before writing it
         std::optional<std::string> clipboardText; // what it found there
         bool clipboardWritten = false;
+        bool told = false;                        // "Running NAME" has been said
     } m_part;
     bool m_running = false;
+    // Programs kept with a problem, by their keys: the name and the first problem.
+    struct Broken {
+        std::string name;
+        ProgramProblem problem;
+    };
+    std::unordered_map<std::string, Broken> m_broken;
     // The definition the tape last wrote for each program, by its key.
     std::unordered_map<std::string, std::shared_ptr<const Program>> m_tapeDefinitions;
     char m_localeDecimal = '.';

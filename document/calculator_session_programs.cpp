@@ -17,6 +17,9 @@ void CalculatorSession::ApplyInRun(const Action& action) {
     m_doc.FlushDisplay();
     switch (action.kind) {
         case Kind::Key: m_doc.PressKey(action.code); return;
+        case Kind::Function:
+            m_doc.ExecuteFunction(catalogue::At(static_cast<FunctionId>(action.code)), static_cast<int>(action.argument));
+            return;
         case Kind::KeyRelease: m_doc.OnHardwareKeyUp(action.code); return;
         case Kind::Paste:
         case Kind::PasteNumber:
@@ -57,8 +60,8 @@ void CalculatorSession::Record(const Action& action, const std::optional<TapeSte
         }
     }
     if (action.kind == Kind::Key || action.kind == Kind::KeyRelease) {
-        const KeyFunction& plain = KeyFunctionOf(code, false);
-        const KeyFunction& function = KeyFunctionOf(code, shiftedBefore);
+        const catalogue::Function& plain = KeyFunctionOf(code, false);
+        const catalogue::Function& function = KeyFunctionOf(code, shiftedBefore);
         if (code != keys::kShift && function.label.empty()) return;
         if (shiftedBefore && code != keys::kShift && !function.token.empty() &&
             m_recorder.LastIsLoneShift(KeyFunctionOf(keys::kShift, false).token)) {
@@ -83,13 +86,31 @@ void CalculatorSession::Record(const Action& action, const std::optional<TapeSte
     }
 }
 
+void CalculatorSession::RecordFunction(const catalogue::Function& function, std::uint32_t argument, bool changed) {
+    if (!m_recorder.On()) return;
+    const bool lineEnds = !m_doc.m_bEntering && !m_doc.m_bShift && m_doc.m_strPrefix.empty();
+    m_recorder.Add(catalogue::TokenWith(function, argument), changed, lineEnds);
+}
+
 bool CalculatorSession::DefineProgram(std::shared_ptr<const Program> program) {
     if (m_running) return false;
+    m_broken.erase(program->key);
     m_programs.Define(std::move(program));
     return true;
 }
 
-bool CalculatorSession::RemoveProgram(std::string_view name) { return !m_running && m_programs.Remove(name); }
+bool CalculatorSession::DefineBroken(std::string_view name, ProgramProblem problem) {
+    if (m_running) return false;
+    m_programs.Remove(name);
+    m_broken[ProgramKey(name)] = Broken{std::string(name), std::move(problem)};
+    return true;
+}
+
+bool CalculatorSession::RemoveProgram(std::string_view name) {
+    if (m_running) return false;
+    const bool broken = m_broken.erase(ProgramKey(name)) > 0;
+    return m_programs.Remove(name) || broken;
+}
 
 std::optional<std::string> CalculatorSession::MissingCallee(const Program& program) const {
     std::vector<const Program*> todo{&program};
@@ -118,6 +139,13 @@ void CalculatorSession::Run(const Action& action, Outcome& outcome) {
     using Kind = Action::Kind;
     const auto startable = [&](const std::string& name) -> std::shared_ptr<const Program> {
         const auto* program = m_programs.Find(name);
+        if (const auto broken = m_broken.find(ProgramKey(name)); program == nullptr && broken != m_broken.end()) {
+            // A program with problems does not run; the first says why.
+            outcome.refused = true;
+            outcome.notice.push_back({"Programs", QT_TRANSLATE_NOOP("Programs", "%1 does not run: %2"),
+                                      {broken->second.name, ProblemSentence(broken->second.problem)}});
+            return nullptr;
+        }
         if (program == nullptr) {
             Refuse(outcome, QT_TRANSLATE_NOOP("Programs", "No program %1 is defined"), {name});
             return nullptr;
@@ -177,6 +205,8 @@ void CalculatorSession::Run(const Action& action, Outcome& outcome) {
             if (!m_running) return;
             Settle(ProgramRunner::End::StepLimit, outcome);
             outcome.run.state = RunReport::State::Interrupted;
+            outcome.notice.clear();
+            TellRun(outcome);
             return;
         default: return;
     }
@@ -232,14 +262,19 @@ void CalculatorSession::Settle(ProgramRunner::End end, Outcome& outcome) {
             report.step = where.step;  // the stop step, just carried out
             report.token = tokenOf(where.step - 1);
             EndPart(outcome, true);
+            TellRun(outcome);
             return;
         case End::Paused:
             // The calculator is shown as it stands, and the run waits.
             report.state = State::Paused;
             m_doc.DeferDisplay(false);
             m_doc.UpdateAllViews();
+            TellRun(outcome);
             return;
-        case End::OutOfTime: report.state = State::Running; return;
+        case End::OutOfTime:
+            report.state = State::Running;
+            TellRun(outcome);
+            return;
         case End::StepLimit: report.state = State::StepLimit; break;
         case End::TooDeep: report.state = State::TooDeep; break;
         case End::Missing: report.state = State::Missing; break;
@@ -248,6 +283,42 @@ void CalculatorSession::Settle(ProgramRunner::End end, Outcome& outcome) {
     // the state it left, which no replay of the run could stop at.
     EndPart(outcome, false);
     m_runner.Forget();
+    TellRun(outcome);
+}
+
+void CalculatorSession::TellRun(Outcome& outcome) {
+    using State = RunReport::State;
+    const RunReport& run = outcome.run;
+    const std::string step = std::to_string(run.step);
+    const auto tell = [&](const char* text, std::vector<std::string> values) {
+        outcome.notice.push_back({"Programs", text, std::move(values)});
+    };
+    switch (run.state) {
+        case State::Running:
+        case State::Paused:
+            // Said once, at the run's first turn; it stays while the run goes on.
+            if (m_part.told) return;
+            m_part.told = true;
+            outcome.noticeLasts = true;
+            tell(QT_TRANSLATE_NOOP("Programs", "Running %1 \u2014 Esc stops"), {run.program});
+            return;
+        case State::Stopped:
+        case State::Interrupted: tell(QT_TRANSLATE_NOOP("Programs", "Stopped at step %1"), {step}); return;
+        case State::StepLimit:
+            tell(QT_TRANSLATE_NOOP("Programs", "%1 stopped at step %2 (%3): it reached the step limit of %4 steps."),
+                 {run.program, step, run.token, std::to_string(run.steps)});
+            return;
+        case State::TooDeep:
+            tell(QT_TRANSLATE_NOOP("Programs", "%1 stopped at step %2 (%3): more than %4 calls were open."),
+                 {run.program, step, run.token, std::to_string(kDeepestCall)});
+            return;
+        case State::Missing:
+            tell(QT_TRANSLATE_NOOP("Programs", "%1 stopped at step %2 (%3): it calls a program that is not defined."),
+                 {run.program, step, run.token});
+            return;
+        case State::None:
+        case State::Finished: return;
+    }
 }
 
 void CalculatorSession::EndPart(Outcome& outcome, bool replayable) {

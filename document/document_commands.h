@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "document/number_reading.h"
 #include "document/services.h"
@@ -41,8 +42,9 @@ public:
     bool SaveStateFile(const std::string& path);
     // Replaces the state by the file's, then refreshes and redraws. A file that
     // cannot be read or is not a whole state file shows "File Error", changes
-    // nothing and returns false.
-    bool LoadStateFile(std::string path);
+    // nothing and returns false. What a newer version wrote and this one
+    // leaves out is named in `leftOut`, when given.
+    bool LoadStateFile(std::string path, std::vector<std::string>* leftOut = nullptr);
     // Opening a document (recent file, Open, a path at start-up): loads it and
     // reports success in every case, after a "File Error" too.
     bool OnOpenDocument(const std::string& path);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "document/token_reader.h"
+#include "engine/function_catalogue.h"
 
 namespace tabrix {
 
@@ -28,6 +29,19 @@ bool IsWordChar(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
 
+// A token taken apart at its first colon, and the catalogue's function of
+// its word (null for none): "dsz:3" is dsz with "3".
+struct WordOfToken {
+    const catalogue::Function* function;
+    std::string_view argument;
+};
+WordOfToken SplitToken(std::string_view token) {
+    const std::size_t colon = token.find(':');
+    const bool withArgument = colon != std::string_view::npos && colon > 0;
+    return {catalogue::Find(withArgument ? token.substr(0, colon) : token, withArgument),
+            withArgument ? token.substr(colon + 1) : std::string_view()};
+}
+
 // A label: letters, digits or _, at most as long as a name.
 bool IsLabel(std::string_view label) {
     return !label.empty() && label.size() <= kLongestProgramName && std::all_of(label.begin(), label.end(), IsWordChar);
@@ -41,39 +55,10 @@ std::optional<std::string_view> Argument(std::string_view upper, std::string_vie
     return upper.substr(word.size() + 1);
 }
 
-struct Test {
-    std::string_view token;
-    ProgramStep::Kind kind;
-    ProgramStep::Compare compare;
-};
-
 using Kind = ProgramStep::Kind;
-using Compare = ProgramStep::Compare;
-
-constexpr std::array<Test, 12> kTests = {{
-    {"X=0?", Kind::TestX, Compare::Equal},        {"X!=0?", Kind::TestX, Compare::NotEqual},
-    {"X<0?", Kind::TestX, Compare::Less},         {"X>0?", Kind::TestX, Compare::Greater},
-    {"X<=0?", Kind::TestX, Compare::LessOrEqual}, {"X>=0?", Kind::TestX, Compare::GreaterOrEqual},
-    {"X=Y?", Kind::TestXY, Compare::Equal},       {"X!=Y?", Kind::TestXY, Compare::NotEqual},
-    {"X<Y?", Kind::TestXY, Compare::Less},        {"X>Y?", Kind::TestXY, Compare::Greater},
-    {"X<=Y?", Kind::TestXY, Compare::LessOrEqual}, {"X>=Y?", Kind::TestXY, Compare::GreaterOrEqual},
-}};
-
-const Test* FindTest(std::string_view upper) {
-    for (const Test& test : kTests) {
-        if (test.token == upper) return &test;
-    }
-    return nullptr;
-}
 
 constexpr const char* kNoName = QT_TRANSLATE_NOOP(
     "Programs", "\u201C%1\u201D is no program name: a letter, then letters, digits or _, 32 at most");
-
-// The name a gsb: or run: step calls, upper-cased.
-std::optional<std::string_view> CalledName(std::string_view upper) {
-    if (auto called = Argument(upper, "GSB")) return called;
-    return Argument(upper, "RUN");
-}
 
 // Why a token's actions cannot be a step of a program, or null when they can.
 const char* WhyNoStep(const std::vector<Action>& actions) {
@@ -93,12 +78,6 @@ const char* WhyNoStep(const std::vector<Action>& actions) {
         }
     }
     return nullptr;
-}
-
-// The register of "dsz:N" or "isz:N": one digit.
-std::optional<std::uint32_t> RegisterOf(std::string_view argument) {
-    if (argument.size() != 1 || argument[0] < '0' || argument[0] > '9') return std::nullopt;
-    return static_cast<std::uint32_t>(argument[0] - '0');
 }
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -173,9 +152,8 @@ bool IsProgramName(std::string_view name) {
 std::string ProgramKey(std::string_view name) { return Upper(name); }
 
 bool IsProgramOnlyToken(std::string_view token) {
-    const std::string upper = Upper(token);
-    return Argument(upper, "LBL") || Argument(upper, "GTO") || Argument(upper, "DSZ") || Argument(upper, "ISZ") ||
-           upper == "RTN" || upper == "STOP" || upper == "PSE" || FindTest(upper) != nullptr;
+    const WordOfToken word = SplitToken(token);
+    return word.function != nullptr && !word.function->AtTopLevel();
 }
 
 // --- Reading def blocks -------------------------------------------------------
@@ -256,111 +234,171 @@ ReadProgramText ReadDefinitions(std::string_view text, bool tokensAllowed) {
 
 // --- Compiling ------------------------------------------------------------------
 
-std::shared_ptr<const Program> CompileProgram(const Definition& definition,
-                                              const std::function<bool(std::string_view key)>& known,
-                                              std::vector<ProgramProblem>& problems) {
-    auto program = std::make_shared<Program>();
-    program->name = definition.name;
-    program->key = ProgramKey(definition.name);
-    program->body = definition.body;
-    const std::size_t problemsBefore = problems.size();
-    std::unordered_map<std::string, std::uint32_t> labels;
+namespace {
+
+// Turns one definition's words into steps, one word at a time; the jumps are
+// resolved once every label is known.
+class Compiler {
+public:
+    Compiler(const Definition& definition, const std::function<bool(std::string_view key)>& known,
+             std::vector<ProgramProblem>& problems)
+        : m_program(std::make_shared<Program>()), m_known(known), m_problems(problems) {
+        m_program->name = definition.name;
+        m_program->key = ProgramKey(definition.name);
+        m_program->body = definition.body;
+    }
+
+    // The word that stands at `offset` of the body, on `line` of the text.
+    void Add(std::string_view word, std::size_t offset, std::size_t line, std::size_t bodyLine) {
+        ProgramStep step;
+        step.line = static_cast<std::uint32_t>(line - bodyLine + 1);
+        step.tokenStart = static_cast<std::uint32_t>(offset);
+        step.tokenLength = static_cast<std::uint32_t>(word.size());
+        m_line = line;
+        const WordOfToken parts = SplitToken(word);
+        if (parts.function != nullptr && parts.function->word != ProgramWord::None) {
+            ProgramWordStep(word, parts, step);
+        } else {
+            TokenStep(word, step);
+        }
+        m_program->steps.push_back(step);
+    }
+
+    std::shared_ptr<const Program> Finish(std::size_t problemsBefore) {
+        for (const PendingGoto& jump : m_gotos) {
+            const auto found = m_labels.find(jump.label);
+            if (found == m_labels.end()) {
+                m_problems.push_back(Problem(jump.line, QT_TRANSLATE_NOOP("Programs", "no label %1 in %2"),
+                                             {jump.written, m_program->name}));
+            } else {
+                m_program->steps[jump.step].first = found->second;
+            }
+        }
+        if (m_problems.size() != problemsBefore) return nullptr;
+        return m_program;
+    }
+
+    std::string_view Body() const { return m_program->body; }
+
+private:
     struct PendingGoto {
         std::size_t step;
         std::string label;    // as looked up
         std::string written;  // as the problem names it
         std::size_t line;
     };
-    std::vector<PendingGoto> gotos;
-    std::vector<Action> actions;
 
-    const std::string_view body = program->body;
-    std::size_t lineOffset = 0;
+    void Refuse(const char* reason, std::vector<std::string> values = {}) {
+        m_problems.push_back(Problem(m_line, reason, std::move(values)));
+    }
+
+    // lbl:, gto:, gsb: and run:, rtn, the tests, dsz: and isz:, stop and pse.
+    void ProgramWordStep(std::string_view word, const WordOfToken& parts, ProgramStep& step) {
+        const catalogue::Function& function = *parts.function;
+        const std::string argument(parts.argument);
+        switch (function.word) {
+            case ProgramWord::Label: step.kind = Kind::Label; AddLabel(argument); return;
+            case ProgramWord::Goto:
+                step.kind = Kind::Goto;
+                m_gotos.push_back({m_program->steps.size(), Upper(argument), argument, m_line});
+                return;
+            case ProgramWord::Call: step.kind = Kind::Call; AddCall(argument, step); return;
+            case ProgramWord::Return: step.kind = Kind::Return; return;
+            case ProgramWord::Stop: step.kind = Kind::Stop; return;
+            case ProgramWord::Pause: step.kind = Kind::Pause; return;
+            case ProgramWord::TestX:
+            case ProgramWord::TestXY:
+                step.kind = function.word == ProgramWord::TestX ? Kind::TestX : Kind::TestXY;
+                step.compare = function.compare;
+                return;
+            case ProgramWord::Decrement:
+            case ProgramWord::Increment: {
+                step.kind = function.word == ProgramWord::Decrement ? Kind::Decrement : Kind::Increment;
+                const std::optional<int> reg = catalogue::RegisterArgument(argument);
+                if (!reg) Refuse(QT_TRANSLATE_NOOP("Programs", "%1 takes a register, 0 to 9"), {std::string(word)});
+                step.first = static_cast<std::uint32_t>(reg.value_or(0));
+                return;
+            }
+            case ProgramWord::Continue:
+            case ProgramWord::Step:
+                Refuse(QT_TRANSLATE_NOOP("Programs", "%1 goes on with a stopped run: it is no step"),
+                       {std::string(word)});
+                return;
+            case ProgramWord::None: return;
+        }
+    }
+
+    void AddLabel(const std::string& label) {
+        if (!IsLabel(label)) {
+            Refuse(QT_TRANSLATE_NOOP("Programs", "\u201C%1\u201D is no label: letters, digits or _"), {label});
+        } else if (!m_labels.emplace(Upper(label), static_cast<std::uint32_t>(m_program->steps.size())).second) {
+            Refuse(QT_TRANSLATE_NOOP("Programs", "the label %1 stands twice in %2"), {label, m_program->name});
+        }
+    }
+
+    void AddCall(const std::string& name, ProgramStep& step) {
+        const std::string key = ProgramKey(name);
+        if (!IsProgramName(name)) {
+            Refuse(kNoName, {name});
+        } else if (key != m_program->key && !m_known(key)) {
+            Refuse(QT_TRANSLATE_NOOP("Programs", "no program %1 is defined"), {name});
+        }
+        step.first = static_cast<std::uint32_t>(m_program->calls.size());
+        m_program->calls.push_back(key);
+    }
+
+    // Any other token: the keys it presses, one function, or the commands it gives.
+    void TokenStep(std::string_view word, ProgramStep& step) {
+        m_actions.clear();
+        if (!ParseToken(word, m_actions)) {
+            Refuse(QT_TRANSLATE_NOOP("Programs", "\u201C%1\u201D is no token"), {std::string(word)});
+        } else if (const char* why = WhyNoStep(m_actions)) {
+            Refuse(why, {std::string(word)});
+        } else if (m_actions.size() == 1 && m_actions.front().kind == Action::Kind::Function) {
+            step.kind = Kind::Function;
+            step.first = m_actions.front().code;
+            step.count = m_actions.front().argument;
+        } else if (std::all_of(m_actions.begin(), m_actions.end(),
+                               [](const Action& a) { return a.kind == Action::Kind::Key; })) {
+            step.kind = Kind::Keys;
+            step.first = static_cast<std::uint32_t>(m_program->keys.size());
+            step.count = static_cast<std::uint32_t>(m_actions.size());
+            for (const Action& action : m_actions) m_program->keys.push_back(action.code);
+        } else {
+            step.kind = Kind::Actions;
+            step.first = static_cast<std::uint32_t>(m_program->actions.size());
+            step.count = static_cast<std::uint32_t>(m_actions.size());
+            m_program->actions.insert(m_program->actions.end(), m_actions.begin(), m_actions.end());
+        }
+    }
+
+    std::shared_ptr<Program> m_program;
+    const std::function<bool(std::string_view key)>& m_known;
+    std::vector<ProgramProblem>& m_problems;
+    std::unordered_map<std::string, std::uint32_t> m_labels;
+    std::vector<PendingGoto> m_gotos;
+    std::vector<Action> m_actions;
+    std::size_t m_line = 0;
+};
+
+}  // namespace
+
+std::shared_ptr<const Program> CompileProgram(const Definition& definition,
+                                              const std::function<bool(std::string_view key)>& known,
+                                              std::vector<ProgramProblem>& problems) {
+    const std::size_t problemsBefore = problems.size();
+    Compiler compiler(definition, known, problems);
+    const std::string_view body = compiler.Body();
     for (std::size_t start = 0, line = definition.bodyLine; start <= body.size(); ++line) {
         const std::size_t end = std::min(body.find('\n', start), body.size());
         const std::string_view text = body.substr(start, end - start);
-        lineOffset = start;
         ForEachWord(text, [&](std::string_view word) {
-            ProgramStep step;
-            step.line = static_cast<std::uint32_t>(line - definition.bodyLine + 1);
-            step.tokenStart = static_cast<std::uint32_t>(lineOffset + static_cast<std::size_t>(word.data() - text.data()));
-            step.tokenLength = static_cast<std::uint32_t>(word.size());
-            const std::string upper = Upper(word);
-            const auto refuse = [&](const char* reason, std::vector<std::string> values = {}) {
-                problems.push_back(Problem(line, reason, std::move(values)));
-            };
-            if (const auto label = Argument(upper, "LBL")) {
-                step.kind = Kind::Label;
-                if (!IsLabel(*label)) {
-                    refuse(QT_TRANSLATE_NOOP("Programs", "\u201C%1\u201D is no label: letters, digits or _"),
-                           {std::string(word.substr(4))});
-                } else if (!labels.emplace(std::string(*label), static_cast<std::uint32_t>(program->steps.size())).second) {
-                    refuse(QT_TRANSLATE_NOOP("Programs", "the label %1 stands twice in %2"),
-                           {std::string(word.substr(4)), program->name});
-                }
-            } else if (const auto target = Argument(upper, "GTO")) {
-                step.kind = Kind::Goto;
-                gotos.push_back({program->steps.size(), std::string(*target), std::string(word.substr(4)), line});
-            } else if (const auto called = CalledName(upper)) {
-                step.kind = Kind::Call;
-                const std::string name(word.substr(4));
-                if (!IsProgramName(name)) {
-                    refuse(kNoName, {name});
-                } else if (*called != program->key && !known(*called)) {
-                    refuse(QT_TRANSLATE_NOOP("Programs", "no program %1 is defined"), {name});
-                }
-                step.first = static_cast<std::uint32_t>(program->calls.size());
-                program->calls.emplace_back(*called);
-            } else if (upper == "RTN") {
-                step.kind = Kind::Return;
-            } else if (upper == "STOP") {
-                step.kind = Kind::Stop;
-            } else if (upper == "PSE") {
-                step.kind = Kind::Pause;
-            } else if (const Test* test = FindTest(upper)) {
-                step.kind = test->kind;
-                step.compare = test->compare;
-            } else if (const auto counter = Argument(upper, "DSZ"), increment = Argument(upper, "ISZ");
-                       counter || increment) {
-                step.kind = counter ? Kind::Decrement : Kind::Increment;
-                const auto reg = RegisterOf(counter ? *counter : *increment);
-                if (!reg) refuse(QT_TRANSLATE_NOOP("Programs", "%1 takes a register, 0 to 9"), {std::string(word)});
-                step.first = reg.value_or(0);
-            } else {
-                actions.clear();
-                if (!ParseToken(word, actions)) {
-                    refuse(QT_TRANSLATE_NOOP("Programs", "\u201C%1\u201D is no token"), {std::string(word)});
-                } else if (const char* why = WhyNoStep(actions)) {
-                    refuse(why, {std::string(word)});
-                } else if (std::all_of(actions.begin(), actions.end(),
-                                       [](const Action& a) { return a.kind == Action::Kind::Key; })) {
-                    step.kind = Kind::Keys;
-                    step.first = static_cast<std::uint32_t>(program->keys.size());
-                    step.count = static_cast<std::uint32_t>(actions.size());
-                    for (const Action& action : actions) program->keys.push_back(action.code);
-                } else {
-                    step.kind = Kind::Actions;
-                    step.first = static_cast<std::uint32_t>(program->actions.size());
-                    step.count = static_cast<std::uint32_t>(actions.size());
-                    program->actions.insert(program->actions.end(), actions.begin(), actions.end());
-                }
-            }
-            program->steps.push_back(step);
+            compiler.Add(word, start + static_cast<std::size_t>(word.data() - text.data()), line, definition.bodyLine);
             return true;
         });
         start = end + 1;
     }
-    for (const PendingGoto& jump : gotos) {
-        const auto found = labels.find(jump.label);
-        if (found == labels.end()) {
-            problems.push_back(Problem(jump.line, QT_TRANSLATE_NOOP("Programs", "no label %1 in %2"),
-                                       {jump.written, program->name}));
-        } else {
-            program->steps[jump.step].first = found->second;
-        }
-    }
-    if (problems.size() != problemsBefore) return nullptr;
-    return program;
+    return compiler.Finish(problemsBefore);
 }
 
 std::string Program::OneLine() const {
@@ -369,12 +407,9 @@ std::string Program::OneLine() const {
     return line + " end";
 }
 
-std::string Program::Text() const { return "def:" + name + "\n" + IndentedBody(body) + "end\n"; }
-
 // --- The library ------------------------------------------------------------------
 
 void ProgramLibrary::Define(std::shared_ptr<const Program> program) {
-    ++m_revision;
     const auto [found, fresh] = m_index.emplace(program->key, m_programs.size());
     if (fresh) {
         m_programs.push_back(std::move(program));
@@ -394,46 +429,48 @@ bool ProgramLibrary::Remove(std::string_view name) {
     m_programs.erase(m_programs.begin() + static_cast<std::ptrdiff_t>(found->second));
     m_index.clear();
     for (std::size_t i = 0; i < m_programs.size(); ++i) m_index.emplace(m_programs[i]->key, i);
-    ++m_revision;
     return true;
 }
 
-void ProgramLibrary::Clear() {
-    m_programs.clear();
-    m_index.clear();
-    ++m_revision;
+std::vector<ProgramProblem> CheckedFile::Problems() const {
+    std::vector<ProgramProblem> all = fileProblems;
+    for (const auto& problems : programProblems) all.insert(all.end(), problems.begin(), problems.end());
+    std::stable_sort(all.begin(), all.end(),
+                     [](const ProgramProblem& a, const ProgramProblem& b) { return a.line < b.line; });
+    return all;
 }
 
-std::string ProgramLibrary::Text() const {
-    std::string text;
-    for (const auto& program : m_programs) text += (text.empty() ? "" : "\n") + program->Text();
-    return text;
-}
-
-ReadPrograms ReadProgramFile(std::string_view text, const std::function<bool(std::string_view key)>& alsoKnown) {
-    ReadPrograms read;
-    ReadProgramText definitions = ReadDefinitions(text, false);
-    read.problems = std::move(definitions.problems);
+CheckedFile CheckProgramFile(std::string_view text, const std::function<bool(std::string_view key)>& alsoKnown) {
+    CheckedFile checked;
+    ReadProgramText read = ReadDefinitions(text, false);
+    checked.fileProblems = std::move(read.problems);
+    checked.definitions = std::move(read.definitions);
     std::unordered_map<std::string, std::size_t> names;
-    for (const Definition& definition : definitions.definitions) {
-        if (!names.emplace(ProgramKey(definition.name), definition.line).second) {
-            read.problems.push_back(
-                Problem(definition.line, QT_TRANSLATE_NOOP("Programs", "%1 is defined twice"), {definition.name}));
+    for (const Definition& definition : checked.definitions) {
+        const auto [first, fresh] = names.emplace(ProgramKey(definition.name), definition.line);
+        if (!fresh) {
+            checked.fileProblems.push_back(
+                Problem(definition.line, QT_TRANSLATE_NOOP("Programs", "%1 is defined twice (also on line %2)"),
+                        {definition.name, std::to_string(first->second)}));
         }
     }
     const auto known = [&](std::string_view key) {
         return names.count(std::string(key)) > 0 || (alsoKnown && alsoKnown(key));
     };
-    for (const Definition& definition : definitions.definitions) {
-        if (auto program = CompileProgram(definition, known, read.problems)) read.programs.push_back(std::move(program));
+    for (const Definition& definition : checked.definitions) {
+        checked.programProblems.emplace_back();
+        checked.programs.push_back(CompileProgram(definition, known, checked.programProblems.back()));
     }
-    std::stable_sort(read.problems.begin(), read.problems.end(),
-                     [](const ProgramProblem& a, const ProgramProblem& b) { return a.line < b.line; });
-    return read;
+    return checked;
 }
 
 std::string ProblemText(const ProgramProblem& problem) {
-    return std::to_string(problem.line) + ": " + FillIn(problem.reason.text, problem.reason.values);
+    return std::to_string(problem.line) + ": " + NoticeText({problem.reason});
+}
+
+std::string ProblemSentence(const ProgramProblem& problem) {
+    return Marked(kContext, QT_TRANSLATE_NOOP("Programs", "line %1: %2"),
+                  {std::to_string(problem.line), Marked(problem.reason)});
 }
 
 }  // namespace tabrix

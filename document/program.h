@@ -28,12 +28,16 @@
 
 #include "document/notice.h"
 #include "document/session_action.h"
+#include "engine/function_catalogue.h"
 
 namespace tabrix {
 
 inline constexpr std::size_t kLongestProgramName = 32;
 // Calls open at once, the run itself counting as the first.
 inline constexpr std::size_t kDeepestCall = 32;
+// The steps a run given as tokens may carry out by default (the console's
+// --max-steps, the web page's scripting hook).
+inline constexpr std::uint64_t kDefaultStepLimit = 100'000'000;
 
 // A problem found in a text, on its `line` (counted from 1).
 struct ProgramProblem {
@@ -98,6 +102,7 @@ std::string ProgramKey(std::string_view name);
 struct ProgramStep {
     enum class Kind : std::uint8_t {
         Keys,      // keys[first .. first+count) pressed in turn
+        Function,  // catalogue function `first` (a FunctionId) with argument `count`
         Actions,   // actions[first .. first+count) carried out in turn
         Label,     // lbl:L, nothing to do
         Goto,      // gto:L, to step `first`
@@ -110,7 +115,7 @@ struct ProgramStep {
         Stop,      // stop
         Pause,     // pse
     };
-    enum class Compare : std::uint8_t { Equal, NotEqual, Less, Greater, LessOrEqual, GreaterOrEqual };
+    using Compare = tabrix::Compare;
     Kind kind = Kind::Keys;
     Compare compare = Compare::Equal;
     std::uint32_t first = 0;
@@ -135,8 +140,6 @@ struct Program {
     // The definition on one line, tokens parted by one blank, as a tape
     // writes it: "def:tri STO 1 0 STO 2 ... end".
     std::string OneLine() const;
-    // The definition as a file keeps it: "def:tri", the body, "end".
-    std::string Text() const;
 };
 
 // Turns a definition into steps. Problems (an unknown token, a gto to a
@@ -159,30 +162,32 @@ public:
     const std::shared_ptr<const Program>* Find(std::string_view name) const;
     bool Remove(std::string_view name);
     const std::vector<std::shared_ptr<const Program>>& All() const { return m_programs; }
-    bool Empty() const { return m_programs.empty(); }
-    void Clear();
-    // Every program as a file of def blocks keeps them, one after another.
-    std::string Text() const;
-    // Goes up with every change.
-    std::uint64_t Revision() const { return m_revision; }
 
 private:
     std::vector<std::shared_ptr<const Program>> m_programs;
     std::unordered_map<std::string, std::size_t> m_index;
-    std::uint64_t m_revision = 0;
 };
 
-// Reads a file of programs (programs.txt, an imported file, --program) into
-// programs, checking each against the others and `alsoKnown`. Problems come
-// with their lines; the programs without problems are returned all the same.
-struct ReadPrograms {
-    std::vector<std::shared_ptr<const Program>> programs;
-    std::vector<ProgramProblem> problems;
+// The one checker of a file of programs (programs.txt, an imported file,
+// a --program file, the web page's programs): its def blocks read, a name
+// defined twice refused with its line, each program compiled against the
+// others and `alsoKnown`. The file's own problems (its form, a name twice)
+// and each program's come apart: a front end that keeps programs as written
+// keeps one with problems all the same, and refuses a file with problems of
+// its own.
+struct CheckedFile {
+    std::vector<Definition> definitions;
+    std::vector<std::shared_ptr<const Program>> programs;       // one per definition, null for one with problems
+    std::vector<std::vector<ProgramProblem>> programProblems;   // one list per definition
+    std::vector<ProgramProblem> fileProblems;
+    // Every problem, by line.
+    std::vector<ProgramProblem> Problems() const;
 };
-ReadPrograms ReadProgramFile(std::string_view text,
-                             const std::function<bool(std::string_view key)>& alsoKnown = {});
+CheckedFile CheckProgramFile(std::string_view text, const std::function<bool(std::string_view key)>& alsoKnown = {});
 
 // A problem's line and reason in English ("12: no label “loop” in tri").
 std::string ProblemText(const ProgramProblem& problem);
+// The same as a marked sentence ("line 12: no label “loop” in tri").
+std::string ProblemSentence(const ProgramProblem& problem);
 
 }  // namespace tabrix

@@ -58,8 +58,9 @@ std::string ProgramBook::Text() const {
 }
 
 std::vector<ProgramProblem> ProgramBook::Read(std::string_view text, bool replaceAll) {
-    ReadProgramText read = ReadDefinitions(text, false);
-    if (!read.problems.empty()) return read.problems;
+    // The one checker of a file: the programs' own problems stay with them.
+    CheckedFile read = CheckProgramFile(text);
+    if (!read.fileProblems.empty()) return read.fileProblems;
     if (replaceAll) {
         for (const Entry& entry : m_entries) m_session.RemoveProgram(entry.name);
         m_entries.clear();
@@ -91,9 +92,14 @@ void ProgramBook::Sync() {
         if (program) {
             m_session.DefineProgram(std::move(program));
         } else {
-            m_session.RemoveProgram(entry.name);
+            m_session.DefineBroken(entry.name, entry.problems.front());
         }
     }
+}
+
+std::string ProgramBook::Entry::ListLabel() const {
+    if (problems.empty()) return name;
+    return Marked("Programs", QT_TRANSLATE_NOOP("Programs", "%1 (has problems)"), {name});
 }
 
 }  // namespace tabrix

@@ -21,6 +21,10 @@ public:
         std::string name;  // as written
         std::string body;
         std::vector<ProgramProblem> problems;  // lines counted in the body
+
+        // How a list of programs names it: "tri", or "tri (has problems)",
+        // as a marked text (document/notice.h).
+        std::string ListLabel() const;
     };
 
     explicit ProgramBook(CalculatorSession& session) : m_session(session) {}
@@ -39,15 +43,15 @@ public:
     std::string Text() const;
     // Reads such a file: each of its programs is added, or replaces the one
     // of its name (`replaceAll`: the book holds the file's programs alone).
-    // Problems of the file's form (a def without an end, a token outside a
-    // definition) come back with their lines in the file; such a file adds
-    // nothing. Problems inside a program stay with it.
+    // Problems of the file itself (a def without an end, a token outside a
+    // definition, a name defined twice) come back with their lines in the
+    // file; such a file adds nothing. Problems inside a program stay with it.
     std::vector<ProgramProblem> Read(std::string_view text, bool replaceAll);
 
     // Goes up with every change.
     std::uint64_t Revision() const { return m_revision; }
     // Defines the programs in the session again, after a run that kept it
-    // from taking a change.
+    // from taking a change: those with problems as programs that do not run.
     void Sync();
 
 private:

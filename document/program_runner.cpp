@@ -97,6 +97,9 @@ bool ProgramRunner::Execute(End& end) {
         case Kind::Keys:
             for (std::uint32_t i = 0; i < step.count; ++i) m_doc.PressKey(program->keys[step.first + i]);
             break;
+        case Kind::Function:
+            m_doc.ExecuteFunction(catalogue::At(static_cast<FunctionId>(step.first)), static_cast<int>(step.count));
+            break;
         case Kind::Actions:
             for (std::uint32_t i = 0; i < step.count; ++i) m_apply(program->actions[step.first + i]);
             break;

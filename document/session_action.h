@@ -7,42 +7,52 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <utility>
 
 #include "document/notice.h"
+#include "engine/function_catalogue.h"
 
 namespace tabrix {
 
+// The kinds of action, one list: the enum and the names the web page's
+// face.json gives them are made from it.
+#define TABRIX_ACTION_KINDS(X)                                                                         \
+    X(Key)            /* keypad key `code` pressed and released (0: a tap beside the keys) */           \
+    X(KeyRelease)     /* a keyboard key released, by its virtual-key code `code` */                     \
+    X(Copy)           /* Edit > Copy */                                                                 \
+    X(CopyExact)      /* Edit > Copy Exact */                                                           \
+    X(Cut)            /* Edit > Cut */                                                                  \
+    X(Paste)          /* Edit > Paste */                                                                \
+    X(PasteNumber)    /* Edit > Paste Number */                                                         \
+    X(PasteValue)     /* `value` into X as a paste of its exact text puts it there (a tape line's) */   \
+    X(PutText)        /* `text` onto the clipboard (the console's paste:TEXT, before its paste) */      \
+    X(EmptyClipboard) /* no text on the clipboard (a replayed run that found none) */                   \
+    X(Store)          /* STO menu, register `code` */                                                   \
+    X(Recall)         /* RCL menu, register `code` */                                                   \
+    X(Undo)           /* Edit > Undo */                                                                 \
+    X(Redo)           /* Edit > Redo */                                                                 \
+    X(Reset)          /* File > Reset State */                                                          \
+    X(New)            /* New (Ctrl+N) */                                                                \
+    X(Load)           /* load the state file `text`; with no text, Load State asks for one */           \
+    X(LoadBytes)      /* Load State of a file's bytes `text` (no path: the web page), called `name` */  \
+    X(Save)           /* save the state file `text`; with no text, Save State asks for one */           \
+    X(ClearTape)      /* View > Clear Tape */                                                           \
+    X(Draw)           /* the next RAN# draws `code` */                                                  \
+    X(SetState)       /* the whole state of the snapshot text `text` (a tape's state line) */           \
+    X(Run)            /* run program `text` from its start */                                           \
+    X(Continue)       /* go on with the run a stop step stopped */                                      \
+    X(Step)           /* one step of the stopped run; with `text`, begin program `text` stopped first */ \
+    X(Resume)         /* go on with a run that paused or gave the front end its turn */                 \
+    X(Interrupt)      /* end the run in progress where it stands (Escape while a program runs) */       \
+    X(Function)       /* catalogue function `code` (a FunctionId) with `argument`, as a key would */
+
 struct Action {
     enum class Kind : std::uint8_t {
-        Key,          // keypad key `code` pressed and released (0: a tap beside the keys)
-        KeyRelease,   // a keyboard key released, by its virtual-key code `code`
-        Copy,         // Edit > Copy
-        CopyExact,    // Edit > Copy Exact
-        Cut,          // Edit > Cut
-        Paste,        // Edit > Paste
-        PasteNumber,  // Edit > Paste Number
-        PasteValue,   // `value` into X as a paste of its exact text puts it there (a tape line's value)
-        PutText,      // `text` onto the clipboard (the console's paste:TEXT, before its paste)
-        EmptyClipboard,  // no text on the clipboard (a replayed run that found none)
-        Store,        // STO menu, register `code`
-        Recall,       // RCL menu, register `code`
-        Undo,         // Edit > Undo
-        Redo,         // Edit > Redo
-        Reset,        // File > Reset State
-        New,          // New (Ctrl+N)
-        Load,         // load the state file `text`; with no text, Load State asks for one
-        LoadBytes,    // Load State of a file's bytes `text` (where there is no path: the web page), called `name`
-        Save,         // save the state file `text`; with no text, Save State asks for one
-        ClearTape,    // View > Clear Tape
-        Draw,         // the next RAN# draws `code`
-        SetState,     // the whole state of the snapshot text `text` (a tape's state line)
-        Run,          // run program `text` from its start
-        Continue,     // go on with the run a stop step stopped
-        Step,         // carry out one step of the stopped run; with `text`, begin program `text` stopped first
-        Resume,       // go on with a run that paused or gave the front end its turn (Outcome::run says which)
-        Interrupt,    // end the run in progress where it stands (Escape while a program runs)
+#define TABRIX_ACTION_KIND(name) name,
+        TABRIX_ACTION_KINDS(TABRIX_ACTION_KIND)
+#undef TABRIX_ACTION_KIND
     };
 
     Kind kind;
@@ -50,6 +60,7 @@ struct Action {
     std::string text = {};
     double value = 0;
     std::string name = {};
+    std::uint32_t argument = 0;  // a Function's argument (the register of sto+:N)
 
     static Action Key(std::uint32_t code) { return {Kind::Key, code}; }
     static Action KeyRelease(std::uint32_t virtualKey) { return {Kind::KeyRelease, virtualKey}; }
@@ -59,9 +70,24 @@ struct Action {
     static Action PasteValue(double value) { return {Kind::PasteValue, 0, {}, value}; }
     static Action Draw(std::uint32_t number) { return {Kind::Draw, number}; }
     static Action Run(std::string name) { return {Kind::Run, 0, std::move(name)}; }
+    static Action Function(FunctionId id, std::uint32_t argument = 0) {
+        return {Kind::Function, static_cast<std::uint32_t>(id), {}, 0, {}, argument};
+    }
 
     friend bool operator==(const Action&, const Action&) = default;
 };
+
+// The kinds' names, in the enum's order ("Key", "KeyRelease", ...).
+inline constexpr const char* kActionKindNames[] = {
+#define TABRIX_ACTION_KIND(name) #name,
+    TABRIX_ACTION_KINDS(TABRIX_ACTION_KIND)
+#undef TABRIX_ACTION_KIND
+};
+
+#define TABRIX_ACTION_KIND(name) +1
+inline constexpr std::size_t kActionKindCount = 0 TABRIX_ACTION_KINDS(TABRIX_ACTION_KIND);
+#undef TABRIX_ACTION_KIND
+static_assert(std::size(kActionKindNames) == kActionKindCount, "every kind of action has its name");
 
 // How a program run went, when the action ran one.
 struct RunReport {
@@ -97,8 +123,12 @@ struct Outcome {
     // The command found nothing to do what it was asked (Paste Number read
     // no number); the notice says why.
     bool refused = false;
-    // A short message to show for a moment (what Paste Number read).
+    // A short message to show for a moment (what Paste Number read, how a
+    // run ended), as sentences the front end translates.
     Notice notice;
+    // The notice stays until the next one (a program running): a run's
+    // outcomes after it bring none until the run ends, stops or pauses.
+    bool noticeLasts = false;
     // What the program run this action began or went on with did.
     RunReport run;
 };

@@ -73,6 +73,7 @@ public:
         }
         for (char16_t unit : units) U16(unit);
     }
+    void Bytes(std::span<const std::uint8_t> bytes) { m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end()); }
     std::vector<std::uint8_t> Take() { return std::move(m_bytes); }
 
 private:
@@ -90,6 +91,17 @@ public:
 
     bool Ok() const { return m_ok; }
     bool AtEnd() const { return m_pos == m_bytes.size(); }
+    std::size_t Left() const { return m_bytes.size() - m_pos; }
+    // The next `size` bytes, or nothing (and the reader failed) when fewer are left.
+    std::span<const std::uint8_t> Take(std::size_t size) {
+        if (!m_ok || Left() < size) {
+            m_ok = false;
+            return {};
+        }
+        const auto taken = m_bytes.subspan(m_pos, size);
+        m_pos += size;
+        return taken;
+    }
 
     std::uint64_t Little(int size) {
         if (!m_ok || m_bytes.size() - m_pos < static_cast<std::size_t>(size)) {
@@ -170,6 +182,40 @@ void ForEachFileField(Field&& field, State& s) {
     field("m_strAngle", s.m_strAngle);
 }
 
+// --- The extension block -------------------------------------------------------
+//
+// State beyond the fields above follows them as one block, written only when
+// some of it is not at its default (so that every state those fields hold
+// alone keeps exactly their bytes):
+//
+//   "TBX" 0            the block's mark
+//   u16 version        kExtensionVersion; a newer one is left out whole
+//   u32 size           of the entries, which end the data
+//   entries            each: u8 name length, the name (ASCII), u32 payload
+//                      length, the payload
+//
+// The frame stays as it is in every version, so that any reader can tell
+// which entries it leaves out. An entry this version does not know is left
+// out; one it knows with a payload of the wrong size is damage.
+
+constexpr std::uint8_t kExtensionMark[4] = {'T', 'B', 'X', 0};
+constexpr std::uint16_t kExtensionVersion = 1;
+
+// The state's members beyond the file's fields: each an entry of the block,
+// by its name there and by the member's.
+template <typename Field, typename... States>
+void ForEachExtensionField(Field&& field, States&... s) {
+    field("last_x", "m_dLastX", s.m_dLastX...);
+}
+
+bool ExtensionAtDefaults(const CalculatorState& state) {
+    const CalculatorState defaults;
+    bool same = true;
+    ForEachExtensionField([&](const char*, const char*, double a, double b) { same = same && SameBits(a, b); }, state,
+                          defaults);
+    return same;
+}
+
 void Put(Writer& w, bool value) { w.Flag(value); }
 void Put(Writer& w, const std::string& value) { w.String(value); }
 void Put(Writer& w, double value) { w.Double(value); }
@@ -187,6 +233,86 @@ void Get(Reader& r, std::array<double, 10>& values) {
     for (double& value : values) value = r.Double();
 }
 
+// The extension block of `state`, when it needs one.
+void PutExtension(Writer& w, const CalculatorState& state) {
+    if (ExtensionAtDefaults(state)) return;
+    Writer entries;
+    ForEachExtensionField(
+        [&](const char* name, const char*, double value) {
+            const std::string_view text(name);
+            entries.U8(static_cast<std::uint8_t>(text.size()));
+            entries.Bytes({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+            entries.U32(8);
+            entries.Double(value);
+        },
+        state);
+    const std::vector<std::uint8_t> body = entries.Take();
+    w.Bytes(kExtensionMark);
+    w.U16(kExtensionVersion);
+    w.U32(static_cast<std::uint32_t>(body.size()));
+    w.Bytes(body);
+}
+
+// One entry of a block this version reads: put into its member, or named
+// in `leftOut`. False for an entry of a member with the wrong size.
+bool GetExtensionEntry(std::string_view name, std::span<const std::uint8_t> payload, CalculatorState& s,
+                       std::vector<std::string>& leftOut) {
+    bool known = false;
+    bool good = true;
+    ForEachExtensionField(
+        [&](const char* field, const char*, double& value) {
+            if (name != field) return;
+            known = true;
+            Reader r(payload);
+            value = r.Double();
+            good = r.Ok() && r.AtEnd();
+        },
+        s);
+    if (!known) leftOut.emplace_back(name);
+    return good;
+}
+
+// The block after the file's fields, if any: the members beyond them are at
+// their defaults without one. Entries a newer version wrote, and entries
+// this one does not know, are named in `leftOut`. False (with `why`) for
+// damage.
+bool GetExtension(Reader& r, CalculatorState& s, std::vector<std::string>& leftOut, std::string& why) {
+    const CalculatorState defaults;
+    ForEachExtensionField([](const char*, const char*, double& value, const double& fallback) { value = fallback; }, s,
+                          defaults);
+    if (r.AtEnd()) return true;
+    const auto mark = r.Take(sizeof kExtensionMark);
+    if (!r.Ok() || !std::equal(mark.begin(), mark.end(), std::begin(kExtensionMark))) {
+        why = "not a state file (it goes on after its last field)";
+        return false;
+    }
+    const auto version = static_cast<std::uint16_t>(r.Little(2));
+    const auto size = static_cast<std::uint32_t>(r.Little(4));
+    if (!r.Ok() || version == 0 || size != r.Left()) {
+        why = "its extension block is damaged (its size is not that of what follows)";
+        return false;
+    }
+    std::vector<std::string> names;
+    while (!r.AtEnd()) {
+        const auto nameSize = static_cast<std::size_t>(r.Little(1));
+        const auto name = r.Take(nameSize);
+        const auto payloadSize = static_cast<std::size_t>(r.Little(4));
+        const auto payload = r.Take(payloadSize);
+        if (!r.Ok()) {
+            why = "its extension block is damaged (an entry ends early)";
+            return false;
+        }
+        const std::string_view text(reinterpret_cast<const char*>(name.data()), name.size());
+        if (version > kExtensionVersion) {
+            leftOut.emplace_back(text);
+        } else if (!GetExtensionEntry(text, payload, s, leftOut)) {
+            why = "its extension block is damaged (" + std::string(text) + " has the wrong size)";
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> EncodeString(const std::string& text) {
@@ -202,21 +328,32 @@ std::vector<std::string_view> StateFileFieldNames() {
     return names;
 }
 
+std::vector<std::string_view> ExtensionFieldMembers() {
+    std::vector<std::string_view> names;
+    const CalculatorState state;
+    ForEachExtensionField([&](const char*, const char* member, const auto&) { names.push_back(member); }, state);
+    return names;
+}
+
 std::vector<std::uint8_t> EncodeState(const CalculatorState& s) {
     Writer w;
     ForEachFileField([&](const char*, const auto& value) { Put(w, value); }, s);
+    PutExtension(w, s);
     return w.Take();
 }
 
 std::optional<CalculatorState> DecodeState(std::span<const std::uint8_t> bytes, const CalculatorState& base,
-                                           std::string* why) {
+                                           std::string* why, std::vector<std::string>* leftOut) {
     Reader r(bytes);
     CalculatorState s = base;
     ForEachFileField([&](const char*, auto& value) { Get(r, value); }, s);
-    if (!r.Ok() || !r.AtEnd()) {
-        if (why != nullptr) *why = r.Ok() ? "not a state file (it goes on after its last field)" : "not a state file (it ends early)";
+    std::string reason = "not a state file (it ends early)";
+    std::vector<std::string> left;
+    if (!r.Ok() || !GetExtension(r, s, left, reason)) {
+        if (why != nullptr) *why = reason;
         return std::nullopt;
     }
+    if (leftOut != nullptr) *leftOut = std::move(left);
     return s;
 }
 
@@ -225,6 +362,7 @@ std::vector<std::uint8_t> EncodeSnapshot(const CalculatorState& state) {
     ForEachFileField([&](const char*, const auto& value) { Put(w, value); }, state);
     w.String(state.m_strDisplay);
     w.I32(state.m_nPointPos);
+    PutExtension(w, state);
     return w.Take();
 }
 
@@ -234,7 +372,9 @@ std::optional<CalculatorState> DecodeSnapshot(std::span<const std::uint8_t> byte
     ForEachFileField([&](const char*, auto& value) { Get(r, value); }, s);
     s.m_strDisplay = r.String();
     s.m_nPointPos = r.I32();
-    if (!r.Ok() || !r.AtEnd()) return std::nullopt;
+    std::string why;
+    std::vector<std::string> leftOut;
+    if (!r.Ok() || !GetExtension(r, s, leftOut, why)) return std::nullopt;
     return s;
 }
 

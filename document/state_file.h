@@ -18,22 +18,31 @@
 
 namespace tabrix {
 
-// The file's bytes for `state` (the main line and m_nKey are not stored).
+// The file's bytes for `state` (the main line and m_nKey are not stored):
+// the fields, then, only when state beyond them is not at its defaults (LAST
+// X), the extension block that holds it.
 std::vector<std::uint8_t> EncodeState(const CalculatorState& state);
 
-// The state held by `bytes`, with the members the file does not store taken
-// from `base`. Nothing when the data is short, malformed, or has bytes left
-// after the last field; then `why`, when given, says which ("not a state
-// file (it ends early)"). A digit count outside 0..9 is held to that range.
+// The state held by `bytes`, with the main line and m_nKey taken from
+// `base`, and the members beyond the fields at their defaults unless the
+// extension block holds them. Nothing when the data is short, malformed, or
+// has bytes after the last field that are no extension block, or a damaged
+// one; then `why`, when given, says which ("not a state file (it ends
+// early)"). A block of a newer version is left out whole, and so is an
+// entry this version does not know: `leftOut`, when given, names them. A
+// digit count outside 0..9 is held to that range.
 std::optional<CalculatorState> DecodeState(std::span<const std::uint8_t> bytes, const CalculatorState& base,
-                                           std::string* why = nullptr);
+                                           std::string* why = nullptr, std::vector<std::string>* leftOut = nullptr);
 
 // The members the file stores, by name, in the file's order (for the test
 // that every member of the state record is stored or knowingly not).
 std::vector<std::string_view> StateFileFieldNames();
+// The members the extension block keeps, by their names in the record.
+std::vector<std::string_view> ExtensionFieldMembers();
 
 // The whole state as the calculator shows it: the file's fields, then the
-// main line and its point column (the key being held is not kept). For the
+// main line and its point column (the key being held is not kept), then the
+// extension block as the file has it. For the
 // tape's state lines and the kept session, which must come back exactly as
 // they were shown; nothing when the bytes are not such a snapshot.
 std::vector<std::uint8_t> EncodeSnapshot(const CalculatorState& state);

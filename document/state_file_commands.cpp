@@ -46,11 +46,11 @@ bool DocumentCommands::SaveStateFile(const std::string& path) {
     return false;
 }
 
-bool DocumentCommands::LoadStateFile(std::string path) {
+bool DocumentCommands::LoadStateFile(std::string path, std::vector<std::string>* leftOut) {
     std::string why;
     const auto bytes = ReadStateBytes(path, &why);
     std::optional<CalculatorState> state;
-    if (bytes) state = DecodeState(*bytes, m_doc.State(), &why);
+    if (bytes) state = DecodeState(*bytes, m_doc.State(), &why, leftOut);
     if (!state) {
         ShowMessage(kFileError, path + ": " + why);
         return false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "document/notice.h"
 #include "engine/key_codes.h"
 #include "engine/key_table.h"
 #include "engine/virtual_keys.h"
@@ -25,7 +26,7 @@ std::string_view KeyCodeToken(std::uint32_t code, char (&buffer)[16]) {
 
 // What a shifted function reads as after F: a prefix by its word ("FIX"),
 // anything else after an "f" ("f SIN⁻¹").
-std::string ShiftedLabel(const KeyFunction& function) {
+std::string ShiftedLabel(const catalogue::Function& function) {
     return function.IsPrefix() ? std::string(function.label) : "f " + std::string(function.label);
 }
 
@@ -67,12 +68,24 @@ void CTape::DropLastItem() {
     m_open.pop_back();
 }
 
-void CTape::AddKeyItem(std::uint32_t code, bool shifted, std::uint64_t drawsBefore) {
-    const KeyFunction& plain = KeyFunctionOf(code, false);
-    const KeyFunction& function = KeyFunctionOf(code, shifted);
+std::string CTape::DrawnSince(std::uint64_t drawsBefore) const {
     // The number RAN# drew goes before the key, so that a replay draws it again.
-    std::string draw;
-    if (m_draws != nullptr && m_draws->Count() != drawsBefore) draw = "draw:" + std::to_string(m_draws->Last()) + " ";
+    if (m_draws == nullptr || m_draws->Count() == drawsBefore) return {};
+    return "draw:" + std::to_string(m_draws->Last()) + " ";
+}
+
+void CTape::RecordFunction(const catalogue::Function& function, std::uint32_t argument, FunctionRef<void()> run) {
+    const std::uint64_t drawsBefore = m_draws != nullptr ? m_draws->Count() : 0;
+    run();
+    AddItem(ItemKind::Key, DrawnSince(drawsBefore) + catalogue::TokenWith(function, argument),
+            catalogue::LabelWith(function, argument));
+    EndStep();
+}
+
+void CTape::AddKeyItem(std::uint32_t code, bool shifted, std::uint64_t drawsBefore) {
+    const catalogue::Function& plain = KeyFunctionOf(code, false);
+    const catalogue::Function& function = KeyFunctionOf(code, shifted);
+    const std::string draw = DrawnSince(drawsBefore);
     char codeToken[16];
     if (code == keys::kShift) {
         AddItem(shifted ? ItemKind::Key : ItemKind::Shift, plain.token, "f");
@@ -109,7 +122,8 @@ void CTape::RecordKeyRelease(std::uint32_t virtualKey, FunctionRef<void()> run) 
     run();
     if (virtualKey != vk::kDelete && virtualKey != vk::kEscape) return;  // a key the calculator does not know
     const bool del = virtualKey == vk::kDelete;
-    AddItem(ItemKind::Key, del ? "vk:0x2E" : "vk:0x1B", del ? "Del" : "Esc");
+    AddItem(ItemKind::Key, del ? "vk:0x2E" : "vk:0x1B",
+            Marked("Tape", del ? QT_TRANSLATE_NOOP("Tape", "Del") : QT_TRANSLATE_NOOP("Tape", "Esc")));
     EndStep();
 }
 

@@ -26,6 +26,7 @@
 #include "document/function_ref.h"
 #include "document/random_draws.h"
 #include "engine/calculator_state.h"
+#include "engine/function_catalogue.h"
 
 namespace tabrix {
 
@@ -52,6 +53,9 @@ public:
 
     // A keypad key pressed: `run` executes it (code as ExecuteKey takes it).
     void RecordKey(std::uint32_t code, FunctionRef<void()> run);
+    // A function no key gives (abs, sto+:3, with its register in
+    // `argument`): `run` carries it out.
+    void RecordFunction(const catalogue::Function& function, std::uint32_t argument, FunctionRef<void()> run);
     // A keyboard key released: `run` passes its virtual-key code on.
     void RecordKeyRelease(std::uint32_t virtualKey, FunctionRef<void()> run);
     // A command: `run` carries it out and returns what the tape writes for it,
@@ -116,6 +120,8 @@ private:
 
     void EndStep();
     void AddKeyItem(std::uint32_t code, bool shifted, std::uint64_t drawsBefore);
+    // "draw:N " for the number RAN# drew since `drawsBefore`, when it drew one.
+    std::string DrawnSince(std::uint64_t drawsBefore) const;
     void AddItem(ItemKind kind, std::string_view token, std::string_view label);
     void DropLastItem();
     // A completed line into the packed buffer: its words, then the main line

@@ -1,6 +1,7 @@
 #include "document/tape_steps.h"
 
 #include "document/command_tokens.h"
+#include "document/notice.h"
 #include "document/state_file.h"
 
 namespace tabrix::tape_steps {
@@ -24,52 +25,68 @@ std::string Glance(std::string_view text) {
     return shown;
 }
 
+// The tape's words are translated under this context.
+constexpr const char* kContext = "Tape";
+
+std::string LoadLabel(std::string_view name) {
+    return Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Load State %1"), {Glance(name)});
+}
+
 }  // namespace
 
-TapeStep Copy() { return {std::string(tokens::kCopy), "Copy"}; }
-TapeStep CopyExact() { return {std::string(tokens::kCopyExact), "Copy Exact"}; }
-TapeStep Cut() { return {std::string(tokens::kCut), "Cut"}; }
+TapeStep Copy() { return {std::string(tokens::kCopy), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Copy"))}; }
+TapeStep CopyExact() {
+    return {std::string(tokens::kCopyExact), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Copy Exact"))};
+}
+TapeStep Cut() { return {std::string(tokens::kCut), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Cut"))}; }
 
 TapeStep Paste(std::string_view text) {
-    return {With(tokens::kPaste, tokens::Quoted(text)), "Paste " + Glance(text)};
+    return {With(tokens::kPaste, tokens::Quoted(text)), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Paste %1"), {Glance(text)})};
 }
 
 TapeStep PasteNumber(const PastedNumber& reading) {
     return {With(tokens::kPaste, tokens::Quoted(ExactText(reading.value))),
-            "Paste Number \u201C" + Glance(reading.match) + "\u201D"};
+            Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Paste Number \u201C%1\u201D"), {Glance(reading.match)})};
 }
 
 TapeStep Store(int reg) { return {With(tokens::kStore, std::to_string(reg)), "STO " + std::to_string(reg)}; }
 TapeStep Recall(int reg) { return {With(tokens::kRecall, std::to_string(reg)), "RCL " + std::to_string(reg)}; }
-TapeStep Undo() { return {std::string(tokens::kUndo), "Undo", true}; }
-TapeStep Redo() { return {std::string(tokens::kRedo), "Redo", true}; }
-TapeStep Reset() { return {std::string(tokens::kReset), "Reset State"}; }
-TapeStep New() { return {std::string(tokens::kReset), "New"}; }
+TapeStep Undo() { return {std::string(tokens::kUndo), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Undo")), true}; }
+TapeStep Redo() { return {std::string(tokens::kRedo), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Redo")), true}; }
+TapeStep Reset() { return {std::string(tokens::kReset), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Reset State"))}; }
+TapeStep New() { return {std::string(tokens::kReset), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "New"))}; }
 
 TapeStep Load(std::string_view path) {
     const std::size_t slash = path.rfind('/');
     const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-    return {With(tokens::kLoad, tokens::Quoted(path)), "Load State " + Glance(name)};
+    return {With(tokens::kLoad, tokens::Quoted(path)), LoadLabel(name)};
 }
 
 TapeStep LoadedBytes(const CalculatorState& state, std::string_view name) {
-    return {With(tokens::kState, SnapshotText(state)), "Load State " + Glance(name)};
+    return {With(tokens::kState, SnapshotText(state)), LoadLabel(name)};
 }
 
-TapeStep State(const CalculatorState& state) { return {With(tokens::kState, SnapshotText(state)), "Start"}; }
+TapeStep State(const CalculatorState& state) {
+    return {With(tokens::kState, SnapshotText(state)), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Start"))};
+}
 
-TapeStep Run(std::string_view name) { return {With(tokens::kRun, name), "Run " + std::string(name)}; }
-TapeStep Continue() { return {std::string(tokens::kContinue), "Continue"}; }
+TapeStep Run(std::string_view name) {
+    return {With(tokens::kRun, name), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Run %1"), {std::string(name)})};
+}
+TapeStep Continue() { return {std::string(tokens::kContinue), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Continue"))}; }
 
 TapeStep Step(std::string_view name) {
-    if (name.empty()) return {std::string(tokens::kStep), "Step"};
-    return {With(tokens::kStep, name), "Step " + std::string(name)};
+    if (name.empty()) return {std::string(tokens::kStep), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Step"))};
+    return {With(tokens::kStep, name), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Step %1"), {std::string(name)})};
 }
 
-TapeStep Definition(const Program& program) { return {program.OneLine(), "Program " + program.name}; }
+TapeStep Definition(const Program& program) {
+    return {program.OneLine(), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Program %1"), {program.name})};
+}
 
 TapeStep EndedRun(const CalculatorState& state, std::size_t step) {
-    return {With(tokens::kState, SnapshotText(state)), "Stopped at step " + std::to_string(step)};
+    return {With(tokens::kState, SnapshotText(state)),
+            Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Stopped at step %1"), {std::to_string(step)})};
 }
 
 }  // namespace tabrix::tape_steps

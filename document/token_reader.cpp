@@ -9,8 +9,8 @@
 #include "document/command_tokens.h"
 #include "document/program.h"
 #include "document/state_file.h"
+#include "engine/function_catalogue.h"
 #include "engine/key_codes.h"
-#include "engine/key_table.h"
 
 namespace tabrix {
 
@@ -57,26 +57,6 @@ std::optional<std::uint32_t> ParseKeyCode(std::string_view digits) {
 std::optional<std::uint32_t> ParseVirtualKey(std::string_view text) {
     if (StartsWith(text, "0X")) return ParseWhole<std::uint32_t>(text.substr(2), 16);
     return ParseWhole<std::uint32_t>(text);
-}
-
-// A key word of the key table: the key, pressed after F when shifted.
-struct KeyWord {
-    std::uint32_t code;
-    bool shifted;
-};
-
-// The words of the key table, looked up in one step.
-const KeyWord* FindKeyWord(std::string_view upper) {
-    static const std::unordered_map<std::string_view, KeyWord> words = [] {
-        std::unordered_map<std::string_view, KeyWord> table;
-        for (const KeyRow& row : KeyTable()) {
-            if (!row.plain.token.empty()) table.emplace(row.plain.token, KeyWord{row.code, false});
-            if (!row.shifted.token.empty()) table.emplace(row.shifted.token, KeyWord{row.code, true});
-        }
-        return table;
-    }();
-    const auto found = words.find(upper);
-    return found == words.end() ? nullptr : &found->second;
 }
 
 using Kind = Action::Kind;
@@ -166,20 +146,8 @@ bool ParseCommand(std::string_view token, const std::string& upper, std::vector<
         actions.push_back(Action::WithText(Kind::SetState, std::string(snapshot)));
         return true;
     }
-    // Programs: run:NAME (gsb:NAME, at the top, is the same), cont, sst and
-    // sst:NAME; the name keeps its case, as it is shown.
-    if (StartsWith(upper, "RUN:") || StartsWith(upper, "GSB:") || StartsWith(upper, "SST:")) {
-        const std::string_view name = token.substr(4);
-        if (!IsProgramName(name)) return false;
-        actions.push_back(Action::WithText(upper[0] == 'S' ? Kind::Step : Kind::Run, std::string(name)));
-        return true;
-    }
     if (upper == Upper(tokens::kEmptyClipboard)) {
         actions.push_back(Action::Command(Kind::EmptyClipboard));
-        return true;
-    }
-    if (upper == "CONT" || upper == "SST") {
-        actions.push_back(Action::Command(upper == "CONT" ? Kind::Continue : Kind::Step));
         return true;
     }
     if (StartsWith(upper, Upper(tokens::kClipboard) + ":")) {
@@ -197,6 +165,48 @@ bool ParseCommand(std::string_view token, const std::string& upper, std::vector<
     return false;
 }
 
+// A function of the catalogue: the keys that give it where a key does (F
+// first for a shifted one), else the function itself; run:, gsb:, sst: and
+// cont as the session's commands. The programs' other words are no token
+// here (a program's compiler reads them).
+bool ParseFunction(std::string_view token, std::vector<Action>& actions) {
+    const std::size_t colon = token.find(':');
+    const bool withArgument = colon != std::string_view::npos && colon > 0;
+    const std::string_view word = withArgument ? token.substr(0, colon) : token;
+    const std::string_view argument = withArgument ? token.substr(colon + 1) : std::string_view();
+    const catalogue::Function* function = catalogue::Find(word, withArgument);
+    if (function == nullptr || !function->AtTopLevel()) return false;
+    switch (function->word) {
+        case ProgramWord::Call:
+        case ProgramWord::Step: {
+            const Kind kind = function->word == ProgramWord::Call ? Kind::Run : Kind::Step;
+            if (!withArgument) {
+                actions.push_back(Action::Command(kind));
+                return true;
+            }
+            // The name keeps its case, as it is shown.
+            if (!IsProgramName(argument)) return false;
+            actions.push_back(Action::WithText(kind, std::string(argument)));
+            return true;
+        }
+        case ProgramWord::Continue: actions.push_back(Action::Command(Kind::Continue)); return true;
+        default: break;
+    }
+    if (function->argument == ArgumentKind::Register) {
+        const std::optional<int> n = catalogue::RegisterArgument(argument);
+        if (!n) return false;
+        actions.push_back(Action::Function(function->id, static_cast<std::uint32_t>(*n)));
+        return true;
+    }
+    if (const auto key = catalogue::KeyOf(function->id)) {
+        if (key->shifted) actions.push_back(Action::Key(keys::kShift));
+        actions.push_back(Action::Key(key->code));
+        return true;
+    }
+    actions.push_back(Action::Function(function->id));
+    return true;
+}
+
 }  // namespace
 
 bool ParseToken(std::string_view token, std::vector<Action>& actions) {
@@ -207,13 +217,15 @@ bool ParseToken(std::string_view token, std::vector<Action>& actions) {
         return true;
     }
     if (ParseNumberToken(token, actions)) return true;
-    const std::string upper = Upper(token);
-    if (const KeyWord* word = FindKeyWord(upper)) {
-        if (word->shifted) actions.push_back(Action::Key(keys::kShift));
-        actions.push_back(Action::Key(word->code));
-        return true;
+    if (ParseFunction(token, actions)) return true;
+    return ParseCommand(token, Upper(token), actions);
+}
+
+std::string BadTokenText(std::string_view token) {
+    if (IsProgramOnlyToken(token)) {
+        return "'" + std::string(token) + "' stands only in a program (def:NAME ... end)";
     }
-    return ParseCommand(token, upper, actions);
+    return "bad token '" + std::string(token) + "'";
 }
 
 std::optional<std::vector<Action>> ParseToken(std::string_view token) {

@@ -22,6 +22,10 @@ bool ParseToken(std::string_view token, std::vector<Action>& actions);
 // The same for one token alone: its actions, or nothing.
 std::optional<std::vector<Action>> ParseToken(std::string_view token);
 
+// Why a token outside any definition is refused, in English: a program's
+// own word (lbl:, gto:, the tests ...) or an unknown one.
+std::string BadTokenText(std::string_view token);
+
 // The words of one input line, with a comment (a '#' followed by a blank or at
 // the end of the line) removed. A double-quoted part of a word ("paste:\"a #b\"")
 // keeps its blanks and "#"s, with \" and \\ inside it. The words are views

@@ -23,6 +23,10 @@
 
 namespace tabrix {
 
+namespace catalogue {
+struct Function;
+}
+
 // The main line of a freshly reset calculator: zero as SCI 6 shows it, with the
 // point drawn after the first digit.
 inline constexpr const char* kZeroDisplay = " 0000000 00";
@@ -53,6 +57,8 @@ struct CalculatorState {
     std::int32_t m_nDigits = 6;       // display digit count 0..9
     std::string m_strPrefix;          // "" or a format, STO, RCL or HYP word
     std::string m_strAngle{words::kDeg};   // an angle-unit word
+    // Beyond the state file's fields (kept in its extension block):
+    double m_dLastX = 0;              // LAST X: X as the last operation found it
 
     // Equal when every member is equal; doubles compare by their bits, so a
     // snapshot holding a NaN equals its own copy and -0 differs from +0.
@@ -89,8 +95,9 @@ void ForEachMember(Visit&& visit, States&... states) {
     visit("m_nDigits", states.m_nDigits...);
     visit("m_strPrefix", states.m_strPrefix...);
     visit("m_strAngle", states.m_strAngle...);
+    visit("m_dLastX", states.m_dLastX...);
 }
-inline constexpr std::size_t kStateMemberCount = 23;
+inline constexpr std::size_t kStateMemberCount = 24;
 
 // GoogleTest and debugging: the members that differ from the defaults, as
 // {m_dX=1.5, m_bLift=false, ...}; "{defaults}" when none does.
@@ -115,7 +122,6 @@ public:
     CTabrixDoc& operator=(const CTabrixDoc&) = delete;
 
     void SetRandomSource(IRandomSource* random);
-    IRandomSource* RandomSource() const { return m_pRandom; }
     void SetShellRequests(IShellRequests* shell);
 
     // The state record alone, for snapshots and restores.
@@ -161,6 +167,10 @@ public:
     // T = old Z. Neither touches the lift flag.
     void RollDown();
     void RollUp();
+    // LAST X into X, the stack lifted first whatever m_bLift says (as RCL).
+    void RecallLastX();
+    // Register n = op(register n, X); registers outside 0..9 are ignored.
+    void CombineRegister(int n, double (*op)(double reg, double x));
     // X = value as Paste puts it there: a number being typed is abandoned, not
     // committed, nothing is lifted and the lift flag keeps its value; then
     // Refresh.
@@ -171,6 +181,11 @@ public:
     // key without function) by the key table. The caller resets m_nKey and
     // redraws.
     void ExecuteKey();
+    // Carries out `function` (a catalogue row; `argument` for one that takes
+    // one) as a key with that function would: its rules for the entry, LAST
+    // X and stack lift, then the common ending of every key. ExecuteKey runs
+    // the function of the key in m_nKey this way.
+    void ExecuteFunction(const catalogue::Function& function, int argument = 0);
     // A key pressed and released at once, for front ends that hold no key
     // (the console, a replayed tape, tests): m_nKey = code, ExecuteKey, m_nKey
     // back to 0. Redraws nothing.
@@ -216,6 +231,9 @@ public:
     std::string FormatNumber(double x) const;
     std::string FormatSci(double x) const;
     std::string FormatEng(double x) const;
+    // x as the display shows it, read back: rounded to the format's digits
+    // (a NaN, an infinity, or x under an unknown format word, as it is).
+    double RoundToDisplay(double x) const;
     // Rebuilds m_strDisplay and m_nPointPos; outside an entry it also catches a
     // NaN, an infinity, an overflow or an underflow in X.
     void UpdateDisplay();
@@ -232,10 +250,6 @@ public:
     // through ExecuteKey, Delete clears X, Escape clears all; m_nKey ends at 0
     // and every view is asked to redraw.
     void OnHardwareKeyUp(std::uint32_t code);
-    // A keyboard key that presses keypad key `key` was released (the desktop
-    // program maps its keys itself): the key runs as a tap on it would, m_nKey
-    // ends at 0 and every view is asked to redraw.
-    void OnKeyboardKey(std::uint32_t key);
 
 private:
     // The digit count the formatting uses: m_nDigits held to 0..9, so that a

@@ -103,6 +103,25 @@ std::string CTabrixDoc::FormatEng(double x) const {
     return field + sign + newDigits;
 }
 
+double CTabrixDoc::RoundToDisplay(double x) const {
+    const bool known = m_strFormat == words::kFix || m_strFormat == words::kSci || m_strFormat == words::kEng;
+    if (!std::isfinite(x) || !known) return x;
+    const std::string shown = FormatNumber(x);
+    const NumberTextParts parts = SplitNumberText(shown);
+    // The digits as shown (the padding of ENG's field taken out), and the
+    // power of ten the exponent cells give.
+    std::string number;
+    for (char c : parts.mantissa) {
+        if (c != ' ') number += c;
+    }
+    if (parts.hasExponent) {
+        number += 'e';
+        if (parts.exponentSign == '-') number += '-';
+        number += parts.exponentDigits;
+    }
+    return ParseLeadingDouble(number);
+}
+
 const char* CTabrixDoc::KeepXInRange() {
     const char* error = nullptr;
     auto replace = [&](double replacement, const char* text) {

@@ -1,15 +1,17 @@
-// ExecuteKey: runs the key table's function for the key in m_nKey, then the
+// ExecuteKey: runs the catalogue's function of the key in m_nKey, then the
 // ending every key shares, which settles the shift and the prefix; and the
 // two-key prefix commands that a digit completes.
 #include "engine/calculator_state.h"
+#include "engine/function_catalogue.h"
 #include "engine/key_codes.h"
 #include "engine/key_table.h"
 #include "engine/mode_words.h"
 
 namespace tabrix {
 
-void CTabrixDoc::ExecuteKey() {
-    const KeyFunction& function = KeyFunctionOf(m_nKey, m_bShift);
+void CTabrixDoc::ExecuteKey() { ExecuteFunction(KeyFunctionOf(m_nKey, m_bShift)); }
+
+void CTabrixDoc::ExecuteFunction(const catalogue::Function& function, int argument) {
     if (function.IsPrefix()) {
         // The word waits for the next key; the common ending does not run.
         m_bShift = false;
@@ -18,6 +20,7 @@ void CTabrixDoc::ExecuteKey() {
         return;
     }
     if (function.entry == EntryRule::Commits) CommitEntry();
+    if (function.savesLastX) m_dLastX = m_dX;
     if (function.digit >= 0) OnDigit(function.digit);
     if (function.unary != nullptr) m_dX = function.unary(*this, m_dX);
     if (function.binary != nullptr) {
@@ -25,6 +28,7 @@ void CTabrixDoc::ExecuteKey() {
         DropStack();
     }
     if (function.act != nullptr) function.act(*this);
+    if (function.actOn != nullptr) function.actOn(*this, argument);
     if (function.lift != LiftRule::Untouched) m_bLift = function.lift == LiftRule::Enables;
     FinishKey();
 }

@@ -81,6 +81,7 @@ void CTabrixDoc::ClearAll() {
     m_bShift = m_bSpare = false;
     m_bLift = true;
     m_dX = m_dY = m_dZ = m_dT = 0;
+    m_dLastX = 0;  // it belongs to the stack that is cleared
     m_dReg.fill(0);
     m_strDisplay = kZeroDisplay;
     m_nPointPos = kZeroPointPos;
@@ -111,6 +112,17 @@ void CTabrixDoc::RecallRegister(int n) {
     CommitEntry();
     LiftStack();
     m_dX = m_dReg[static_cast<std::size_t>(n)];
+}
+
+void CTabrixDoc::RecallLastX() {
+    LiftStack();
+    m_dX = m_dLastX;
+}
+
+void CTabrixDoc::CombineRegister(int n, double (*op)(double reg, double x)) {
+    if (n < 0 || n > 9) return;
+    double& reg = m_dReg[static_cast<std::size_t>(n)];
+    reg = op(reg, m_dX);
 }
 
 void CTabrixDoc::DropStack() {

@@ -1,11 +1,9 @@
 #include "shell/document_texts.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 #include <string_view>
 
 #include "document/document_commands.h"
-#include "view/qt_text.h"
 
 namespace tabrix {
 
@@ -27,22 +25,6 @@ static_assert(std::string_view(kStateFileFilter).starts_with(kDocumentTexts[2]))
 
 QString DocumentText(const std::string& text) {
     return QCoreApplication::translate("Document", text.c_str());
-}
-
-QString TranslatedNotice(const Notice& notice) {
-    QStringList sentences;
-    for (const Sentence& sentence : notice) {
-        // The translated text, with the values put in as the document does.
-        const QByteArray text = QCoreApplication::translate(sentence.context, sentence.text).toUtf8();
-        sentences << QtText(FillIn(text.constData(), sentence.values));
-    }
-    return sentences.join(QLatin1Char(' '));
-}
-
-QString ProblemLine(const ProgramProblem& problem) {
-    return QCoreApplication::translate("Programs", "line %1: %2")
-        .arg(problem.line)
-        .arg(TranslatedNotice({problem.reason}));
 }
 
 }  // namespace tabrix

@@ -6,16 +6,11 @@
 #include <QString>
 #include <string>
 
-#include "document/notice.h"
-#include "document/program.h"
 
 namespace tabrix {
 
 // The translation of one of the document's texts; any other text as it is.
+// (Sentences and marked texts: view/translated_text.h.)
 QString DocumentText(const std::string& text);
-// A notice's sentences in the user's language, the values put in.
-QString TranslatedNotice(const Notice& notice);
-// A problem of a program's text: "line 3: no label “loop” in tri".
-QString ProblemLine(const ProgramProblem& problem);
 
 }  // namespace tabrix

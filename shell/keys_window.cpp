@@ -45,8 +45,8 @@ void CKeysWindow::SetKeyMap(const KeyMap& keys) {
     m_table->setRowCount(static_cast<int>(codes.size()));
     for (int row = 0; row < codes.size(); ++row) {
         const auto code = static_cast<std::uint32_t>(codes[row]);
-        const QString texts[kColumns] = {FunctionHelp(KeyFunctionOf(code, false)),
-                                         FunctionHelp(KeyFunctionOf(code, true)), KeyboardHelp(codes[row], keys)};
+        const QString texts[kColumns] = {FunctionHelpText(KeyFunctionOf(code, false)),
+                                         FunctionHelpText(KeyFunctionOf(code, true)), KeyboardHelpText(codes[row], keys)};
         for (int column = 0; column < kColumns; ++column) {
             m_table->setItem(row, column, new QTableWidgetItem(texts[column]));
         }

@@ -24,6 +24,7 @@
 #include "view/keypad_geometry.h"
 #include "view/picture_rect.h"
 #include "view/qt_text.h"
+#include "view/translated_text.h"
 
 namespace tabrix {
 
@@ -207,13 +208,7 @@ void CMainFrame::CreatePrograms() {
     CProgramsController::Window window;
     window.widget = this;
     window.perform = [this](const Action& action) { return Perform(action); };
-    window.notice = [this](const QString& text, int milliseconds) {
-        if (text.isEmpty()) {
-            if (m_notice != nullptr) m_notice->hide();
-            return;
-        }
-        ShowNotice(text, milliseconds);
-    };
+    window.notice = [this](const QString& text, int milliseconds) { ShowNotice(text, milliseconds); };
     window.fileDialog = m_services.fileDialog;
     window.messageBox = m_services.messageBox;
     window.windowShortcuts = [this] {
@@ -366,8 +361,14 @@ Outcome CMainFrame::Perform(const Action& action) {
 }
 
 void CMainFrame::AfterAction(const Outcome& outcome) {
-    // While a program runs, its notice already says how to stop it.
-    if (!outcome.notice.empty() && !m_calculator.Running()) ShowNotice(TranslatedNotice(outcome.notice));
+    // While a program runs, its lasting notice says how to stop it, and what
+    // is refused meanwhile says nothing; the run's end takes the notice away
+    // or says how it ended.
+    if (!outcome.notice.empty() && (outcome.noticeLasts || !m_calculator.Running())) {
+        ShowNotice(Translated(outcome.notice), outcome.noticeLasts ? 0 : 5000);
+    } else if (outcome.run.state != RunReport::State::None && !m_calculator.Running()) {
+        ShowNotice({}, 0);
+    }
     m_programs->Follow(outcome);
     if (outcome.changed && m_store) m_store->Changed();
     // An action changes what can be undone; the clipboard and the window,
@@ -462,7 +463,12 @@ void CMainFrame::OpenRecentFile(int index) {
 
 void CMainFrame::ShowNotice(const QString& text, int milliseconds) {
     // Under the LCD, for a few seconds; no box to dismiss. It wraps within
-    // the window, from the LCD's left edge to the window's right edge.
+    // the window, from the LCD's left edge to the window's right edge. An
+    // empty text takes the notice away.
+    if (text.isEmpty()) {
+        if (m_notice != nullptr) m_notice->hide();
+        return;
+    }
     if (m_notice == nullptr) m_notice = new CNotice(this);
     const QPoint below = m_view->mapToGlobal(
         (m_view->PictureOrigin() + QPointF(kLcdWindow.left, kLcdWindow.bottom + 1) * m_view->PictureScale()).toPoint());

@@ -140,7 +140,7 @@ private:
     void RebuildRecentFiles();
     void OpenRecentFile(int index);
     // A short message under the LCD that goes by itself after
-    // `milliseconds` (0: when replaced).
+    // `milliseconds` (0: when replaced); an empty text takes it away.
     void ShowNotice(const QString& text, int milliseconds = 5000);
     void OpenDocument();
     void CreateSessionStore();

@@ -204,11 +204,11 @@ void CPreferencesDialog::FillTable() {
     for (int row = 0; row < codes.size(); ++row) {
         const auto code = static_cast<std::uint32_t>(codes[row]);
         const QString texts[] = {QtText(KeyFunctionOf(code, false).label), QtText(KeyFunctionOf(code, true).label),
-                                 KeyboardHelp(codes[row], m_keys)};
+                                 KeyboardHelpText(codes[row], m_keys)};
         for (int column = 0; column < 3; ++column) {
             auto* item = new QTableWidgetItem(texts[column]);
             item->setData(Qt::UserRole, codes[row]);
-            if (column < 2) item->setToolTip(KeyHelp(codes[row], m_keys));
+            if (column < 2) item->setToolTip(KeyHelpText(codes[row], m_keys));
             m_table->setItem(row, column, item);
         }
     }

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "shell/document_texts.h"
+#include "view/translated_text.h"
 
 namespace tabrix {
 
@@ -131,7 +132,7 @@ void CProgramEditor::Refresh() {
     for (const ProgramBook::Entry& entry : m_book.Entries()) {
         const QString name = FromUtf8(entry.name);
         // A program with a problem says so in the list, for eyes and ears.
-        auto* item = new QListWidgetItem(entry.problems.empty() ? name : tr("%1 (has problems)").arg(name), m_list);
+        auto* item = new QListWidgetItem(Translated(entry.ListLabel()), m_list);
         item->setData(Qt::UserRole, name);
     }
     m_filling = false;
@@ -172,8 +173,7 @@ void CProgramEditor::CheckNow() {
         QListWidgetItem* item = m_list->currentItem();
         if (item != nullptr) {
             m_filling = true;
-            item->setText(m_book.Find(m_shown.toStdString())->problems.empty() ? m_shown
-                                                                               : tr("%1 (has problems)").arg(m_shown));
+            item->setText(Translated(m_book.Find(m_shown.toStdString())->ListLabel()));
             m_filling = false;
         }
     }
@@ -185,7 +185,7 @@ void CProgramEditor::ShowProblems() {
     const ProgramBook::Entry* entry = m_book.Find(m_shown.toStdString());
     if (entry == nullptr) return;
     for (const ProgramProblem& problem : entry->problems) {
-        auto* item = new QListWidgetItem(ProblemLine(problem), m_problems);
+        auto* item = new QListWidgetItem(Translated(ProblemSentence(problem)), m_problems);
         item->setData(Qt::UserRole, static_cast<int>(problem.line));
     }
     if (entry->problems.empty()) new QListWidgetItem(tr("None: the program runs."), m_problems);

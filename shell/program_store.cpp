@@ -5,6 +5,7 @@
 
 #include "document/file_io.h"
 #include "shell/document_texts.h"
+#include "view/translated_text.h"
 #include "shell/file_aside.h"
 
 namespace tabrix {
@@ -40,7 +41,7 @@ void ProgramStore::Load() {
             m_savedRevision = m_book.Revision();
             return;
         }
-        why = ProblemLine(problems.front()).toStdString();
+        why = Translated(ProblemSentence(problems.front())).toStdString();
     }
     const QString aside = KeepAside(File());
     if (aside.isEmpty()) {

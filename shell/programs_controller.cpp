@@ -11,6 +11,7 @@
 #include "document/file_io.h"
 #include "document/program.h"
 #include "shell/document_texts.h"
+#include "view/translated_text.h"
 
 namespace tabrix {
 
@@ -67,7 +68,7 @@ void CProgramsController::Rebuild() {
     const KeyMap calculatorKeys = m_window.calculatorKeys ? m_window.calculatorKeys() : KeyMap::Standard();
     for (const ProgramBook::Entry& entry : m_book.Entries()) {
         const QString name = FromUtf8(entry.name);
-        auto* action = new QAction(entry.problems.empty() ? name : tr("%1 (has problems)").arg(name), m_window.widget);
+        auto* action = new QAction(Translated(entry.ListLabel()), m_window.widget);
         action->setData(name);
         const QKeySequence key = m_keys.KeyOf(name);
         if (!key.isEmpty()) {
@@ -145,14 +146,7 @@ bool CProgramsController::CanContinue() const {
 
 void CProgramsController::Continue() { m_window.perform(Action::Command(Action::Kind::Continue)); }
 
-void CProgramsController::Run(const QString& name) {
-    const ProgramBook::Entry* entry = m_book.Find(name.toStdString());
-    if (entry != nullptr && !entry->problems.empty()) {
-        m_window.notice(tr("%1 does not run: %2").arg(name, ProblemLine(entry->problems.front())), 5000);
-        return;
-    }
-    m_window.perform(Action::Run(name.toStdString()));
-}
+void CProgramsController::Run(const QString& name) { m_window.perform(Action::Run(name.toStdString())); }
 
 void CProgramsController::Step(const QString& name) {
     const ProgramRunner::Position where = m_session.RunPosition();
@@ -166,36 +160,14 @@ void CProgramsController::Follow(const Outcome& outcome) {
     const RunReport& run = outcome.run;
     if (m_editor != nullptr) m_editor->ShowPosition();
     if (run.state == State::None) return;
-    const auto resume = [this] {
-        if (m_session.Running()) m_window.perform(Action::Command(Action::Kind::Resume));
-    };
     if (run.state == State::Running || run.state == State::Paused) {
-        if (!m_runShown) m_window.notice(tr("Running %1 \u2014 Esc stops").arg(FromUtf8(run.program)), 0);
-        m_runShown = true;
-        QTimer::singleShot(run.state == State::Paused ? kPauseMs : 0, this, resume);
+        QTimer::singleShot(run.state == State::Paused ? kPauseMs : 0, this, [this] {
+            if (m_session.Running()) m_window.perform(Action::Command(Action::Kind::Resume));
+        });
         return;
     }
-    if (m_runShown) m_window.notice({}, 0);
-    m_runShown = false;
     // Edits made while it ran reach the programs now.
     m_book.Sync();
-    const QString step = QString::number(run.step);
-    switch (run.state) {
-        case State::Stopped:
-        case State::Interrupted: m_window.notice(tr("Stopped at step %1").arg(step), 5000); break;
-        case State::TooDeep:
-            m_window.notice(tr("%1 stopped at step %2: more than %3 calls were open.")
-                                .arg(FromUtf8(run.program), step)
-                                .arg(kDeepestCall),
-                            5000);
-            break;
-        case State::Missing:
-            m_window.notice(
-                tr("%1 stopped at step %2: it calls a program that is not defined.").arg(FromUtf8(run.program), step),
-                5000);
-            break;
-        default: break;
-    }
 }
 
 void CProgramsController::Edit() {
@@ -241,7 +213,8 @@ void CProgramsController::Import() {
     }
     const std::vector<ProgramProblem> problems = m_book.Read(*text, false);
     if (!problems.empty()) {
-        Tell(tr("%1 holds no programs Tabrix can read: %2").arg(QString::fromStdString(*path), ProblemLine(problems.front())));
+        Tell(tr("%1 holds no programs Tabrix can read: %2")
+                 .arg(QString::fromStdString(*path), Translated(ProblemSentence(problems.front()))));
         return;
     }
     BookChanged();

@@ -96,7 +96,6 @@ private:
     QAction* m_fixed = nullptr;
     std::vector<QAction*> m_programActions;
     QPointer<CProgramEditor> m_editor;
-    bool m_runShown = false;  // "Running NAME" is shown
 };
 
 }  // namespace tabrix

@@ -14,6 +14,7 @@
 
 #include "document/number_reading.h"
 #include "view/qt_text.h"
+#include "view/translated_text.h"
 
 namespace tabrix {
 
@@ -24,36 +25,10 @@ constexpr int kLabelColumn = 14;
 // Pixels left and right of a row's text.
 constexpr int kTextMargin = 4;
 
-// The names of commands and of the keys Delete and Escape in the tape's
-// labels, longest first; the calculator keys' labels are symbols and stay.
-constexpr const char* kLabelWords[] = {
-    QT_TRANSLATE_NOOP("Tape", "Paste Number"), QT_TRANSLATE_NOOP("Tape", "Reset State"),
-    QT_TRANSLATE_NOOP("Tape", "Load State"),   QT_TRANSLATE_NOOP("Tape", "Copy Exact"),
-    QT_TRANSLATE_NOOP("Tape", "Paste"),        QT_TRANSLATE_NOOP("Tape", "Copy"),
-    QT_TRANSLATE_NOOP("Tape", "Cut"),          QT_TRANSLATE_NOOP("Tape", "Undo"),
-    QT_TRANSLATE_NOOP("Tape", "Redo"),         QT_TRANSLATE_NOOP("Tape", "New"),
-    QT_TRANSLATE_NOOP("Tape", "Del"),          QT_TRANSLATE_NOOP("Tape", "Esc"),
-    QT_TRANSLATE_NOOP("Tape", "Start"),        QT_TRANSLATE_NOOP("Tape", "Program"),
-    QT_TRANSLATE_NOOP("Tape", "Run"),          QT_TRANSLATE_NOOP("Tape", "Continue"),
-    QT_TRANSLATE_NOOP("Tape", "Step"),         QT_TRANSLATE_NOOP("Tape", "Stopped at step"),
-};
-
-// A line's label in the user's language: a command's name where it stands
-// as words of their own (at the start, after the keys that lead to it, as
-// "10 Run tri" has it), or Delete or Escape at the end of a line of keys.
-// A line holds one command at most; the longer names are looked for first.
-QString LabelText(std::string_view label) {
-    const QString text = QtText(label);
-    const QString padded = QLatin1Char(' ') + text + QLatin1Char(' ');
-    for (const char* word : kLabelWords) {
-        const QString english = QLatin1Char(' ') + QString::fromLatin1(word) + QLatin1Char(' ');
-        const qsizetype at = padded.indexOf(english);
-        if (at < 0) continue;
-        const QString translated = QCoreApplication::translate("Tape", word);
-        return text.left(at) + translated + text.mid(at + english.size() - 2);
-    }
-    return text;
-}
+// A line's label in the user's language: the session's sentences in it
+// (the commands' words, Delete and Escape) translated, the keys' labels
+// and the values (a program's name, a pasted text) as they are.
+QString LabelText(std::string_view label) { return Translated(label); }
 
 void AnnounceLine(TapeView* view, int row) {
     if (!QAccessible::isActive() || row < 0) return;

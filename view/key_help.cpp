@@ -1,13 +1,24 @@
 #include "view/key_help.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 #include <string>
+#include <vector>
 
+#include "document/function_help.h"
 #include "engine/key_codes.h"
-#include "view/qt_text.h"
+#include "view/translated_text.h"
 
 namespace tabrix {
+
+namespace {
+
+std::string KeyboardKeys(int code, const KeyMap& map) {
+    std::vector<std::string> names;
+    for (const KeyboardKey& key : map.KeysOf(code)) names.push_back(key.Spoken().toStdString());
+    return KeyboardHelp(names);
+}
+
+}  // namespace
 
 QList<int> CalculatorKeyCodes() {
     QList<int> codes;
@@ -17,29 +28,17 @@ QList<int> CalculatorKeyCodes() {
     return codes;
 }
 
-QString FunctionDescription(const KeyFunction& function) {
+QString FunctionDescription(const catalogue::Function& function) {
     if (function.description.empty()) return {};
-    return QCoreApplication::translate("KeyHelp", std::string(function.description).c_str());
+    return QCoreApplication::translate("Functions", std::string(function.description).c_str());
 }
 
-QString FunctionHelp(const KeyFunction& function) {
-    const QString description = FunctionDescription(function);
-    return description.isEmpty() ? QtText(function.label) : QtText(function.label) + QStringLiteral(" (") + description + ')';
-}
+QString FunctionHelpText(const catalogue::Function& function) { return Translated(FunctionHelp(function)); }
 
-QString KeyboardHelp(int code, const KeyMap& map) {
-    QStringList names;
-    for (const KeyboardKey& key : map.KeysOf(code)) names << key.Spoken();
-    return names.isEmpty() ? QCoreApplication::translate("KeyHelp", "none") : names.join(QStringLiteral(", "));
-}
+QString KeyboardHelpText(int code, const KeyMap& map) { return Translated(KeyboardKeys(code, map)); }
 
-QString KeyHelp(int code, const KeyMap& map) {
-    const auto key = static_cast<std::uint32_t>(code);
-    QString help = FunctionHelp(KeyFunctionOf(key, false));
-    if (const KeyFunction& shifted = KeyFunctionOf(key, true); !shifted.label.empty()) {
-        help += QCoreApplication::translate("KeyHelp", " \u2014 shifted: %1").arg(FunctionHelp(shifted));
-    }
-    return help + QCoreApplication::translate("KeyHelp", " \u2014 keyboard: %1").arg(KeyboardHelp(code, map));
+QString KeyHelpText(int code, const KeyMap& map) {
+    return Translated(KeyHelp(static_cast<std::uint32_t>(code), KeyboardKeys(code, map)));
 }
 
 }  // namespace tabrix

@@ -1,14 +1,14 @@
 // What each key does, in words, for tooltips, screen readers and the Keys
 // and Keyboard window: "7 — shifted: FIX (display digits) — keyboard: 7,
-// keypad 7". The words are translated; the labels are the keys' symbols.
+// keypad 7", in the user's language. The texts are the document's
+// (document/function_help.h); the keyboard keys' names are the key map's.
 #pragma once
 
+#include <QList>
 #include <QString>
 
-#include "engine/key_table.h"
+#include "engine/function_catalogue.h"
 #include "view/key_map.h"
-
-#include <QList>
 
 namespace tabrix {
 
@@ -17,16 +17,16 @@ namespace tabrix {
 QList<int> CalculatorKeyCodes();
 
 // A function in words ("sine"), translated; empty for a digit.
-QString FunctionDescription(const KeyFunction& function);
+QString FunctionDescription(const catalogue::Function& function);
 
 // A function as a person reads it: "SIN⁻¹ (arc sine)", or "7".
-QString FunctionHelp(const KeyFunction& function);
+QString FunctionHelpText(const catalogue::Function& function);
 
 // The keyboard keys that press key `code`: "7, keypad 7", or "none".
-QString KeyboardHelp(int code, const KeyMap& map);
+QString KeyboardHelpText(int code, const KeyMap& map);
 
 // The whole help of key `code`: its function, its shifted function and its
 // keyboard keys.
-QString KeyHelp(int code, const KeyMap& map);
+QString KeyHelpText(int code, const KeyMap& map);
 
 }  // namespace tabrix

@@ -6,7 +6,7 @@
 #include <QSettings>
 
 #include "engine/key_codes.h"
-#include "view/standard_keys.h"
+#include "engine/keyboard_keys.h"
 
 namespace tabrix {
 
@@ -17,8 +17,8 @@ constexpr quint32 kX11TopRowOne = 10;
 constexpr quint32 kX11TopRowZero = 19;
 
 // A default key as Qt names it.
-KeyboardKey FromDefault(const DefaultKey& key) {
-    return {QKeySequence::fromString(QString::fromLatin1(key.key), QKeySequence::PortableText)[0].key(), key.keypad};
+KeyboardKey FromDefault(const KeyboardKeyRow& key) {
+    return {QKeySequence::fromString(QString::fromLatin1(key.name), QKeySequence::PortableText)[0].key(), key.keypad};
 }
 
 }  // namespace
@@ -45,13 +45,17 @@ QString KeyboardKey::Spoken() const {
 
 KeyMap KeyMap::Standard() {
     KeyMap map;
-    for (const DefaultKey& key : kStandardKeys) map.m_keys[key.code].append(FromDefault(key));
+    for (const KeyboardKeyRow& key : KeyboardKeys()) {
+        if (!key.laptop) map.m_keys[key.code].append(FromDefault(key));
+    }
     return map;
 }
 
 KeyMap KeyMap::Laptop() {
     KeyMap map = Standard();
-    for (const DefaultKey& key : kLaptopExtraKeys) map.Bind(static_cast<int>(key.code), FromDefault(key), false);
+    for (const KeyboardKeyRow& key : KeyboardKeys()) {
+        if (key.laptop) map.Bind(static_cast<int>(key.code), FromDefault(key), false);
+    }
     return map;
 }
 

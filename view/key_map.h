@@ -1,6 +1,6 @@
 // The desktop program's keyboard map, which people can change: which
 // keyboard keys (Qt's keys) press which calculator keys. The standard map is
-// the calculator's own (engine/virtual_keys.h has it by virtual-key code):
+// the calculator's own (engine/keyboard_keys.h, the one table of them):
 // the digits (top row and numeric keypad), the keypad's + - * /, Return and
 // Enter, F, E, both period keys, Backspace and Space. People may change it;
 // Delete (clear X) and Escape (clear all) stay as they are. Modifiers are

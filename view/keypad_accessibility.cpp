@@ -90,7 +90,7 @@ public:
     QString text(QAccessible::Text t) const override {
         // The name is the key's label; the description says all a tooltip does.
         if (t == QAccessible::Name) return QtText(KeyAccessibleName(m_code, Words()));
-        if (t == QAccessible::Description) return KeyHelp(m_code, m_view->Keys());
+        if (t == QAccessible::Description) return KeyHelpText(m_code, m_view->Keys());
         return {};
     }
     void* interface_cast(QAccessible::InterfaceType type) override {

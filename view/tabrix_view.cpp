@@ -72,7 +72,7 @@ bool CTabrixView::event(QEvent* event) {
             const QRectF r = PictureRect(GetKeyRect(key));
             const qreal scale = PictureScale();
             const QRect area = QRectF(PictureOrigin() + r.topLeft() * scale, r.size() * scale).toAlignedRect();
-            QToolTip::showText(help->globalPos(), KeyHelp(key, m_keyMap), this, area);
+            QToolTip::showText(help->globalPos(), KeyHelpText(key, m_keyMap), this, area);
         } else {
             QToolTip::hideText();
         }

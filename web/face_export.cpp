@@ -1,48 +1,42 @@
 // Writes the web page's face.json at build time from the same tables the
-// desktop draws with: the keys' rectangles, labels, words, descriptions and
-// colours, the LCD's layout and fonts, the default keyboard keys, and the
-// numbers of the session's actions. Run under Node: face_export OUT.json
+// desktop draws with: the keys' rectangles, their functions, colours, the
+// LCD's layout and fonts, the catalogue of every function, the keyboard's
+// default keys, and the names of the session's actions. Run under Node:
+// face_export OUT.json
 #include <cstdio>
 #include <fstream>
 #include <string>
-#include <utility>
 
+#include <nlohmann/json.hpp>
+
+#include "document/catalogue_json.h"
 #include "document/session_action.h"
-#include "document/state_json.h"
 #include "engine/calculator_state.h"
+#include "engine/function_catalogue.h"
 #include "engine/key_codes.h"
 #include "engine/key_table.h"
+#include "engine/keyboard_keys.h"
 #include "engine/main_line.h"
-#include "engine/virtual_keys.h"
 #include "view/face_layout.h"
 #include "view/key_labels.h"
 #include "view/keypad_geometry.h"
-#include "view/standard_keys.h"
 
 namespace tabrix {
 namespace {
 
-std::string Text(std::string_view text) { return JsonText(std::string(text)); }
+using Json = nlohmann::ordered_json;
 
-std::string Rect(const KeyRect& r) {
-    return "{\"left\":" + std::to_string(r.left) + ",\"top\":" + std::to_string(r.top) +
-           ",\"right\":" + std::to_string(r.right) + ",\"bottom\":" + std::to_string(r.bottom) + "}";
-}
+Json Rect(const KeyRect& r) { return {{"left", r.left}, {"top", r.top}, {"right", r.right}, {"bottom", r.bottom}}; }
+Json Color(face::Rgb c) { return Json::array({c.r, c.g, c.b}); }
+Json Place(face::Place p) { return Json::array({p.x, p.y}); }
+Json Font(const face::Font& f) { return {{"family", f.family}, {"cellHeight", f.cellHeight}, {"weight", f.weight}}; }
 
-std::string Color(face::Rgb c) {
-    return "[" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + "]";
-}
-
-std::string Place(face::Place p) { return "[" + std::to_string(p.x) + "," + std::to_string(p.y) + "]"; }
-
-std::string Font(const face::Font& f) {
-    return "{\"family\":" + Text(f.family) + ",\"cellHeight\":" + std::to_string(f.cellHeight) +
-           ",\"weight\":" + std::to_string(f.weight) + "}";
-}
-
-std::string Function(const KeyFunction& f) {
-    return "{\"label\":" + Text(f.label) + ",\"token\":" + Text(f.token) + ",\"description\":" + Text(f.description) +
-           ",\"digit\":" + std::to_string(f.digit) + "}";
+Json Function(const catalogue::Function& f) {
+    return {{"id", static_cast<int>(f.id)},
+            {"label", std::string(f.label)},
+            {"token", std::string(f.token)},
+            {"description", std::string(f.description)},
+            {"digit", f.digit}};
 }
 
 const char* FamilyName(KeyFamily family) {
@@ -54,90 +48,103 @@ const char* FamilyName(KeyFamily family) {
     return "function";
 }
 
-std::string Keys() {
-    std::string json = "[";
+Json Keys() {
+    Json keys = Json::array();
     for (const KeyRow& row : KeyTable()) {
-        const int code = static_cast<int>(row.code);
         if (row.code == keys::kUnderEnter) continue;
+        const int code = static_cast<int>(row.code);
         const face::KeyColors colors = face::ColorsOf(KeyFamilyOf(code));
-        if (json.size() > 1) json += ',';
-        json += "{\"code\":" + std::to_string(code) + ",\"rect\":" + Rect(GetKeyRect(code)) +
-                ",\"family\":\"" + FamilyName(KeyFamilyOf(code)) + "\",\"plain\":" + Function(row.plain) +
-                ",\"shifted\":" + Function(row.shifted) + ",\"colors\":{\"resting\":" + Color(colors.resting) +
-                ",\"lit\":" + Color(colors.lit) + ",\"text\":" + Color(colors.text) + "}}";
+        keys.push_back({{"code", code},
+                        {"rect", Rect(GetKeyRect(code))},
+                        {"family", FamilyName(KeyFamilyOf(code))},
+                        {"plain", Function(row.Plain())},
+                        {"shifted", Function(row.Shifted())},
+                        {"colors", {{"resting", Color(colors.resting)}, {"lit", Color(colors.lit)}, {"text", Color(colors.text)}}}});
     }
-    return json + "]";
+    return keys;
 }
 
-std::string DefaultKeys(std::span<const DefaultKey> list) {
-    std::string json = "[";
-    for (const DefaultKey& key : list) {
-        if (json.size() > 1) json += ',';
-        json += "{\"code\":" + std::to_string(key.code) + ",\"key\":" + Text(key.key) +
-                ",\"keypad\":" + (key.keypad ? "true" : "false") + "}";
+// Every function of the catalogue, as tabrix-cli --functions prints it, with its id.
+Json Functions() {
+    Json functions = Json::array();
+    for (const catalogue::Function& f : catalogue::All()) {
+        if (f.Exists()) functions.push_back(Json::parse(CatalogueJson(f, true)));
     }
-    return json + "]";
+    return functions;
 }
 
-std::string Actions() {
-    using Kind = Action::Kind;
-    const std::pair<const char*, Kind> kinds[] = {
-        {"Key", Kind::Key},           {"KeyRelease", Kind::KeyRelease},   {"Copy", Kind::Copy},
-        {"CopyExact", Kind::CopyExact}, {"Cut", Kind::Cut},               {"Paste", Kind::Paste},
-        {"PasteNumber", Kind::PasteNumber}, {"PasteValue", Kind::PasteValue}, {"PutText", Kind::PutText},
-        {"EmptyClipboard", Kind::EmptyClipboard}, {"Store", Kind::Store}, {"Recall", Kind::Recall},
-        {"Undo", Kind::Undo},         {"Redo", Kind::Redo},               {"Reset", Kind::Reset},
-        {"New", Kind::New},           {"Load", Kind::Load},               {"LoadBytes", Kind::LoadBytes},
-        {"Save", Kind::Save},
-        {"ClearTape", Kind::ClearTape}, {"Draw", Kind::Draw},             {"SetState", Kind::SetState},
-        {"Run", Kind::Run},           {"Continue", Kind::Continue},       {"Step", Kind::Step},
-        {"Resume", Kind::Resume},     {"Interrupt", Kind::Interrupt},
-    };
-    std::string json = "{";
-    for (const auto& [name, kind] : kinds) {
-        if (json.size() > 1) json += ',';
-        json += "\"" + std::string(name) + "\":" + std::to_string(static_cast<int>(kind));
+Json Keyboard() {
+    Json standard = Json::array();
+    Json laptop = Json::array();
+    for (const KeyboardKeyRow& key : KeyboardKeys()) {
+        (key.laptop ? laptop : standard).push_back({{"code", key.code}, {"key", key.name}, {"keypad", key.keypad}});
     }
-    return json + "}";
+    return {{"standard", standard}, {"laptopExtra", laptop}, {"delete", vk::kDelete}, {"escape", vk::kEscape}};
+}
+
+// The session's actions by name, as the page performs them.
+Json Actions() {
+    Json actions = Json::object();
+    for (std::size_t kind = 0; kind < std::size(kActionKindNames); ++kind) actions[kActionKindNames[kind]] = kind;
+    return actions;
 }
 
 // The LCD of a calculator at its defaults, for the page to show before the
 // engine has loaded.
-std::string FirstDisplay() {
+Json FirstDisplay() {
     const CTabrixDoc doc;
-    return "{\"main\":" + Text(doc.m_strDisplay) + ",\"point\":" + std::to_string(PointCellOf(doc)) +
-           ",\"stack\":[" + Text(doc.FormatNumber(doc.m_dY)) + "," + Text(doc.FormatNumber(doc.m_dZ)) + "," +
-           Text(doc.FormatNumber(doc.m_dT)) + "],\"format\":" + Text(doc.m_strFormat + "." + std::to_string(doc.m_nDigits)) +
-           ",\"angle\":" + Text(doc.m_strAngle) + ",\"shift\":false,\"prefix\":\"\",\"lcd\":" +
-           Text(MainLineAsRead(doc)) + "}";
+    return {{"main", doc.m_strDisplay},
+            {"point", PointCellOf(doc)},
+            {"stack", {doc.FormatNumber(doc.m_dY), doc.FormatNumber(doc.m_dZ), doc.FormatNumber(doc.m_dT)}},
+            {"format", doc.m_strFormat + "." + std::to_string(doc.m_nDigits)},
+            {"angle", doc.m_strAngle},
+            {"shift", false},
+            {"prefix", ""},
+            {"lcd", MainLineAsRead(doc)}};
 }
 
-std::string Face() {
+Json Face() {
     using namespace face;
-    std::string json = "{";
-    json += "\"width\":" + std::to_string(kFaceWidth) + ",\"height\":" + std::to_string(kFaceHeight);
-    json += ",\"bezel\":" + Rect(kBezel) + ",\"lcdWindow\":" + Rect(kLcdWindow);
-    json += ",\"colors\":{\"lcd\":" + Color(kLcd) + ",\"bezel\":" + Color(kBezelColor) + ",\"lcdText\":" +
-            Color(kLcdText) + ",\"lcdStack\":" + Color(kLcdStack) + ",\"shiftedLabel\":" + Color(kShiftedLabel) + "}";
-    json += ",\"fonts\":{\"mainLine\":" + Font(kMainLineFont) + ",\"stack\":" + Font(kStackFont) +
-            ",\"indicator\":" + Font(kIndicatorFont) + ",\"label\":{\"family\":" + Text(kLabelFamily) +
-            ",\"digit\":" + std::to_string(kDigitLabelSize) + ",\"short\":" + std::to_string(kShortLabelSize) +
-            ",\"long\":" + std::to_string(kLongLabelSize) + "}}";
-    json += ",\"mainLine\":{\"left\":" + std::to_string(kMainLineLeft) + ",\"step\":" + std::to_string(kMainLineStep) +
-            ",\"top\":" + std::to_string(kMainLineTop) + ",\"pointOffset\":" + std::to_string(kPointOffset) +
-            ",\"minusOffset\":" + std::to_string(kMinusOffset) + ",\"cells\":" + std::to_string(kMainLineCells) + "}";
-    json += ",\"places\":{\"stackY\":" + Place(kStackY) + ",\"stackZ\":" + Place(kStackZ) +
-            ",\"stackT\":" + Place(kStackT) + ",\"angle\":" + Place(kAngle) + ",\"format\":" + Place(kFormat) +
-            ",\"shift\":" + Place(kShiftIndicator) + ",\"prefix\":" + Place(kPrefixIndicator) + "}";
-    json += ",\"shiftedBand\":" + std::to_string(kShiftedBand);
-    json += ",\"enterCode\":" + std::to_string(keys::kEnter);
-    json += ",\"keys\":" + Keys();
-    json += ",\"keyboard\":{\"standard\":" + DefaultKeys(kStandardKeys) + ",\"laptopExtra\":" +
-            DefaultKeys(kLaptopExtraKeys) + ",\"delete\":" + std::to_string(vk::kDelete) +
-            ",\"escape\":" + std::to_string(vk::kEscape) + "}";
-    json += ",\"actions\":" + Actions();
-    json += ",\"firstDisplay\":" + FirstDisplay();
-    return json + "}\n";
+    return {
+        {"width", kFaceWidth},
+        {"height", kFaceHeight},
+        {"bezel", Rect(kBezel)},
+        {"lcdWindow", Rect(kLcdWindow)},
+        {"colors",
+         {{"lcd", Color(kLcd)},
+          {"bezel", Color(kBezelColor)},
+          {"lcdText", Color(kLcdText)},
+          {"lcdStack", Color(kLcdStack)},
+          {"shiftedLabel", Color(kShiftedLabel)}}},
+        {"fonts",
+         {{"mainLine", Font(kMainLineFont)},
+          {"stack", Font(kStackFont)},
+          {"indicator", Font(kIndicatorFont)},
+          {"label",
+           {{"family", kLabelFamily}, {"digit", kDigitLabelSize}, {"short", kShortLabelSize}, {"long", kLongLabelSize}}}}},
+        {"mainLine",
+         {{"left", kMainLineLeft},
+          {"step", kMainLineStep},
+          {"top", kMainLineTop},
+          {"pointOffset", kPointOffset},
+          {"minusOffset", kMinusOffset},
+          {"cells", kMainLineCells}}},
+        {"places",
+         {{"stackY", Place(kStackY)},
+          {"stackZ", Place(kStackZ)},
+          {"stackT", Place(kStackT)},
+          {"angle", Place(kAngle)},
+          {"format", Place(kFormat)},
+          {"shift", Place(kShiftIndicator)},
+          {"prefix", Place(kPrefixIndicator)}}},
+        {"shiftedBand", kShiftedBand},
+        {"enterCode", keys::kEnter},
+        {"keys", Keys()},
+        {"functions", Functions()},
+        {"keyboard", Keyboard()},
+        {"actions", Actions()},
+        {"firstDisplay", FirstDisplay()},
+    };
 }
 
 }  // namespace
@@ -149,6 +156,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::ofstream out(argv[1], std::ios::binary);
-    out << tabrix::Face();
+    out << tabrix::Face().dump() << "\n";
     return out ? 0 : 1;
 }

@@ -25,6 +25,10 @@ namespace tabrix::web {
     QT_TRANSLATE_NOOP("Web", "The browser did not let the page copy."),
     QT_TRANSLATE_NOOP("Web", "The calculator of the last visit could not be read; it is kept aside as %1."),
     QT_TRANSLATE_NOOP("Web", "The calculator could not start: %1"),
+    QT_TRANSLATE_NOOP("Web", "None: the program runs."),
+    QT_TRANSLATE_NOOP("Web", "There is a program %1 already."),
+    QT_TRANSLATE_NOOP("Web", "\u201C%1\u201D is no program name: a letter, then letters, digits or _, 32 at most."),
+    QT_TRANSLATE_NOOP("Web", "Delete the program %1?"),
 };
 
 }  // namespace tabrix::web

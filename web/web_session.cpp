@@ -1,9 +1,14 @@
 #include "web/web_session.h"
 
+#include <cmath>
 
+#include <nlohmann/json.hpp>
+
+#include "document/function_help.h"
 #include "document/state_file.h"
 #include "document/state_json.h"
 #include "document/token_reader.h"
+#include "document/token_runner.h"
 #include "engine/main_line.h"
 #include "engine/number_text.h"
 #include "view/spoken_lcd.h"
@@ -12,22 +17,24 @@ namespace tabrix::web {
 
 namespace {
 
-std::string Bool(bool value) { return value ? "true" : "false"; }
+using Json = nlohmann::ordered_json;
 
-std::string Number(double value) {
-    if (std::isnan(value) || std::isinf(value)) return JsonText(ExactText(value));
-    return ExactText(value);
+// Texts as JSON: bytes that are not UTF-8 (a damaged state could hold some)
+// become U+FFFD instead of failing.
+std::string Dump(const Json& json) { return json.dump(-1, ' ', false, Json::error_handler_t::replace); }
+
+// JSON has no NaN or infinities: those are strings, as the console writes them.
+Json Number(double value) {
+    if (std::isnan(value) || std::isinf(value)) return ExactText(value);
+    return value;
 }
 
-std::string SentencesJson(const Notice& notice) {
-    std::string json = "[";
+Json Sentences(const Notice& notice) {
+    Json list = Json::array();
     for (const Sentence& sentence : notice) {
-        if (json.size() > 1) json += ',';
-        json += "{\"context\":" + JsonText(sentence.context) + ",\"text\":" + JsonText(sentence.text) + ",\"values\":[";
-        for (std::size_t i = 0; i < sentence.values.size(); ++i) json += (i > 0 ? "," : "") + JsonText(sentence.values[i]);
-        json += "]}";
+        list.push_back({{"context", sentence.context}, {"text", sentence.text}, {"values", sentence.values}});
     }
-    return json + "]";
+    return list;
 }
 
 const char* RunStateName(RunReport::State state) {
@@ -45,14 +52,44 @@ const char* RunStateName(RunReport::State state) {
     return "none";
 }
 
-std::string ProblemsJson(const std::vector<ProgramProblem>& problems) {
-    std::string json = "[";
+Json Problems(const std::vector<ProgramProblem>& problems) {
+    Json list = Json::array();
     for (const ProgramProblem& problem : problems) {
-        if (json.size() > 1) json += ',';
-        json += "{\"line\":" + std::to_string(problem.line) + ",\"sentence\":" + SentencesJson({problem.reason}) + "}";
+        list.push_back({{"line", problem.line}, {"sentence", ProblemSentence(problem)}});
     }
-    return json + "]";
+    return list;
 }
+
+// The page's scripting hook: lines as the console reads them on standard
+// input, whose first refusal ends them; def blocks kept with the page's
+// programs, as Edit Programs would keep them.
+class HookLines final : public TokenRunner::Handler {
+public:
+    explicit HookLines(ProgramBook& book) : m_book(book) {}
+    bool BadToken(std::string_view word, std::size_t) override {
+        Refuse(BadTokenText(word));
+        return false;
+    }
+    void Defined(Definition definition) override {
+        m_book.Set(definition.name, definition.body);
+        const ProgramBook::Entry* entry = m_book.Find(definition.name);
+        if (entry != nullptr && !entry->problems.empty()) Refuse(NoticeText({entry->problems.front().reason}));
+    }
+    void Problem(const ProgramProblem& problem) override { Refuse(NoticeText({problem.reason})); }
+    bool Performed(const Action&, const Outcome& outcome) override {
+        // A run cut short (the step limit, too many calls) ends the lines, as in the console.
+        if (outcome.run.Ended() && outcome.run.state != RunReport::State::Finished) Refuse(NoticeText(outcome.notice));
+        return m_error.empty();
+    }
+    const std::string& Error() const { return m_error; }
+
+private:
+    void Refuse(const std::string& error) {
+        if (m_error.empty()) m_error = error;
+    }
+    ProgramBook& m_book;
+    std::string m_error;
+};
 
 }  // namespace
 
@@ -70,93 +107,104 @@ WebSession::WebSession(std::optional<std::uint64_t> seed)
 
 std::string WebSession::Perform(int kind, std::uint32_t code, const std::string& text, double value) {
     Action action{static_cast<Action::Kind>(kind), code, text, value, m_pendingName};
+    if (action.kind == Action::Kind::Function) action.argument = static_cast<std::uint32_t>(value);
     const std::uint64_t writes = m_clipboard.Writes();
     m_messages.m_text.clear();
     m_shell.asked = false;
     const Outcome outcome = m_session->Perform(action);
     const RunReport& run = outcome.run;
-    std::string json = "{\"changed\":" + Bool(outcome.changed) + ",\"failed\":" + Bool(outcome.failed) +
-                       ",\"refused\":" + Bool(outcome.refused) + ",\"notice\":" + SentencesJson(outcome.notice);
-    json += ",\"run\":{\"state\":\"" + std::string(RunStateName(run.state)) + "\",\"program\":" + JsonText(run.program) +
-            ",\"step\":" + std::to_string(run.step) + ",\"token\":" + JsonText(run.token) +
-            ",\"steps\":" + std::to_string(run.steps) + "}";
-    json += ",\"message\":" + (m_messages.m_text.empty() ? std::string("null") : JsonText(m_messages.m_text));
     const bool copied = m_clipboard.Writes() != writes && m_clipboard.HasText() && action.kind != Action::Kind::PutText;
-    json += ",\"copied\":" + (copied ? JsonText(*m_clipboard.GetText()) : std::string("null"));
-    json += ",\"about\":" + Bool(m_shell.asked) + ",\"deepestCall\":" + std::to_string(kDeepestCall) + "}";
-    return json;
+    const Json json = {
+        {"changed", outcome.changed},
+        {"failed", outcome.failed},
+        {"refused", outcome.refused},
+        {"notice", Sentences(outcome.notice)},
+        {"noticeLasts", outcome.noticeLasts},
+        {"run",
+         {{"state", RunStateName(run.state)},
+          {"program", run.program},
+          {"step", run.step},
+          {"token", run.token},
+          {"steps", run.steps}}},
+        {"message", m_messages.m_text.empty() ? Json(nullptr) : Json(m_messages.m_text)},
+        {"copied", copied ? Json(*m_clipboard.GetText()) : Json(nullptr)},
+        {"about", m_shell.asked},
+    };
+    return Dump(json);
 }
 
 std::string WebSession::Run(const std::string& tokens) {
-    std::vector<Action> actions;
-    std::string error;
-    ProgramTextReader reader(
-        [&](std::string_view word, std::size_t) {
-            actions.clear();
-            if (!ParseToken(word, actions)) {
-                error = "bad token '" + std::string(word) + "'";
-                return false;
-            }
-            for (const Action& action : actions) m_session->Perform(action);
-            // A run given as tokens goes on to its end, as in the console.
-            while (m_session->Running()) m_session->Perform(Action::Command(Action::Kind::Resume));
-            return true;
-        },
-        [&](Definition definition) {
-            // Kept with the page's programs, as Edit Programs would keep it.
-            m_book.Set(definition.name, definition.body);
-            const ProgramBook::Entry* entry = m_book.Find(definition.name);
-            if (entry != nullptr && !entry->problems.empty() && error.empty()) {
-                error = FillIn(entry->problems.front().reason.text, entry->problems.front().reason.values);
-            }
-        },
-        [&](ProgramProblem problem) {
-            if (error.empty()) error = FillIn(problem.reason.text, problem.reason.values);
-        });
+    HookLines handler(m_book);
+    TokenRunner runner(*m_session, handler);
+    // Bounded as the console bounds a run, in one go: an endless program
+    // comes back at the step limit.
+    m_session->SetStepLimit(kDefaultStepLimit);
+    m_session->SetTimeSlice(std::chrono::nanoseconds(0));
     std::size_t line = 1;
-    for (std::size_t start = 0; start <= tokens.size() && error.empty(); ++line) {
+    for (std::size_t start = 0; start <= tokens.size() && runner.Going(); ++line) {
         const std::size_t end = std::min(tokens.find('\n', start), tokens.size());
-        reader.ReadLine(std::string_view(tokens).substr(start, end - start), line);
+        runner.Line(std::string_view(tokens).substr(start, end - start), line);
         start = end + 1;
     }
-    reader.Finish();
-    if (error.empty()) return "{\"ok\":true}";
-    return "{\"ok\":false,\"error\":" + JsonText(error) + "}";
+    runner.Finish();
+    m_session->SetStepLimit(0);
+    m_session->SetTimeSlice(std::chrono::milliseconds(10));
+    if (handler.Error().empty()) return Dump({{"ok", true}});
+    return Dump({{"ok", false}, {"error", handler.Error()}});
 }
 
-std::string WebSession::State() {
-    return StateToJson(m_session->Doc(), m_session->Commands(), m_clipboard);
-}
+std::string WebSession::State() { return StateToJson(m_session->Doc(), m_session->Commands(), m_clipboard); }
 
 std::string WebSession::Display(const std::string& timesTenToThe, const std::string& shift,
                                 const std::string& shifted) const {
     const CTabrixDoc& doc = m_session->Doc();
     const std::string digits = doc.m_nDigits >= 0 && doc.m_nDigits <= 9 ? std::to_string(doc.m_nDigits) : "?";
-    return "{\"main\":" + JsonText(doc.m_strDisplay) + ",\"point\":" + std::to_string(PointCellOf(doc)) +
-           ",\"stack\":[" + JsonText(doc.FormatNumber(doc.m_dY)) + "," + JsonText(doc.FormatNumber(doc.m_dZ)) + "," +
-           JsonText(doc.FormatNumber(doc.m_dT)) + "],\"format\":" + JsonText(doc.m_strFormat + "." + digits) +
-           ",\"angle\":" + JsonText(doc.m_strAngle) + ",\"shift\":" + Bool(doc.m_bShift) +
-           ",\"prefix\":" + JsonText(doc.m_strPrefix) + ",\"lcd\":" + JsonText(MainLineAsRead(doc)) +
-           ",\"spoken\":" + JsonText(SpokenLcd(doc, {timesTenToThe, shift, shifted})) +
-           ",\"canUndo\":" + Bool(CanUndo()) + ",\"canRedo\":" + Bool(CanRedo()) +
-           ",\"running\":" + Bool(m_session->Running()) + ",\"recording\":" + Bool(m_session->Recording()) +
-           ",\"stopped\":" + Bool(!m_session->Running() && m_session->RunPosition().program != nullptr) + "}";
+    const Json json = {
+        {"main", doc.m_strDisplay},
+        {"point", PointCellOf(doc)},
+        {"stack", {doc.FormatNumber(doc.m_dY), doc.FormatNumber(doc.m_dZ), doc.FormatNumber(doc.m_dT)}},
+        {"format", doc.m_strFormat + "." + digits},
+        {"angle", doc.m_strAngle},
+        {"shift", doc.m_bShift},
+        {"prefix", doc.m_strPrefix},
+        {"lcd", MainLineAsRead(doc)},
+        {"spoken", SpokenLcd(doc, {timesTenToThe, shift, shifted})},
+        {"canUndo", CanUndo()},
+        {"canRedo", CanRedo()},
+        {"running", m_session->Running()},
+        {"recording", m_session->Recording()},
+        {"stopped", !m_session->Running() && m_session->RunPosition().program != nullptr},
+    };
+    return Dump(json);
 }
 
 std::string WebSession::KeyName(int code, const std::string& shifted) const {
     return KeyAccessibleName(code, SpokenWords{"", "", shifted});
 }
 
+std::string WebSession::KeyboardHelp(const std::string& keyboard) const {
+    return tabrix::KeyboardHelp(keyboard.empty() ? std::vector<std::string>{} : std::vector{keyboard});
+}
+
+std::string WebSession::KeyHelp(int code, const std::string& keyboard) const {
+    return tabrix::KeyHelp(static_cast<std::uint32_t>(code), KeyboardHelp(keyboard));
+}
+
+std::string WebSession::FunctionHelp(int id) const {
+    return tabrix::FunctionHelp(catalogue::At(static_cast<FunctionId>(id)));
+}
+
 std::string WebSession::TapeLines() const {
     const CTape& tape = m_session->Tape();
-    std::string json = "[";
+    Json lines = Json::array();
     for (std::size_t i = 0; i < tape.Size(); ++i) {
         const TapeLine line = tape.Line(i);
-        if (i > 0) json += ',';
-        json += "{\"tokens\":" + JsonText(std::string(line.tokens)) + ",\"label\":" + JsonText(std::string(line.label)) +
-                ",\"shown\":" + JsonText(std::string(line.shown)) + ",\"value\":" + Number(line.value) + "}";
+        lines.push_back({{"tokens", std::string(line.tokens)},
+                         {"label", std::string(line.label)},
+                         {"shown", std::string(line.shown)},
+                         {"value", Number(line.value)}});
     }
-    return json + "]";
+    return Dump(lines);
 }
 
 std::string WebSession::TapeScript() const { return m_session->Tape().Script(); }
@@ -164,12 +212,13 @@ std::string WebSession::TapeSaved() const { return m_session->Tape().Save(); }
 
 std::string WebSession::RegisterLabels() {
     DocumentCommands& commands = m_session->Commands();
-    std::string sto = "[", rcl = "[";
+    Json sto = Json::array();
+    Json rcl = Json::array();
     for (int n = 0; n < 10; ++n) {
-        sto += (n > 0 ? "," : "") + JsonText(commands.StoreLabel(n));
-        rcl += (n > 0 ? "," : "") + JsonText(commands.RecallLabel(n));
+        sto.push_back(commands.StoreLabel(n));
+        rcl.push_back(commands.RecallLabel(n));
     }
-    return "{\"sto\":" + sto + "],\"rcl\":" + rcl + "]}";
+    return Dump({{"sto", sto}, {"rcl", rcl}});
 }
 
 bool WebSession::Restore(const std::string& kept) { return m_session->RestoreKept(kept).restored; }
@@ -187,21 +236,22 @@ std::string WebSession::LoadStateFile(const std::string& bytes, const std::strin
     return outcome;
 }
 
-std::string WebSession::SetPrograms(const std::string& text) { return ProblemsJson(m_book.Read(text, true)); }
+std::string WebSession::SetPrograms(const std::string& text) { return Dump(Problems(m_book.Read(text, true))); }
 
 std::string WebSession::SetProgram(const std::string& name, const std::string& body) {
     if (!m_book.Set(name, body)) return "null";
-    return ProblemsJson(m_book.Find(name)->problems);
+    return Dump(Problems(m_book.Find(name)->problems));
 }
 
 std::string WebSession::Programs() const {
-    std::string json = "[";
+    Json list = Json::array();
     for (const ProgramBook::Entry& entry : m_book.Entries()) {
-        if (json.size() > 1) json += ',';
-        json += "{\"name\":" + JsonText(entry.name) + ",\"body\":" + JsonText(entry.body) +
-                ",\"problems\":" + ProblemsJson(entry.problems) + "}";
+        list.push_back({{"name", entry.name},
+                        {"body", entry.body},
+                        {"label", entry.ListLabel()},
+                        {"problems", Problems(entry.problems)}});
     }
-    return json + "]";
+    return Dump(list);
 }
 
 }  // namespace tabrix::web

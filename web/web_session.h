@@ -2,7 +2,9 @@
 // front end has, with a clipboard of its own (the page carries texts between
 // it and the browser's), and every answer as JSON text for the page's
 // JavaScript. The page holds no rule of its own: it turns taps, keys and
-// menu items into actions and shows what comes back.
+// menu items into actions and shows what comes back. Texts for people come
+// as sentences ({"context","text","values"}) or as marked texts (strings
+// with sentences inside, document/notice.h), which the page translates.
 #pragma once
 
 #include <cstdint>
@@ -16,7 +18,6 @@
 #include "platform/random_source.h"
 
 namespace tabrix::web {
-
 
 // A message box the page shows: the last message, until the page takes it.
 class PageMessages final : public IMessageBox {
@@ -41,21 +42,32 @@ public:
     // unpredictable.
     explicit WebSession(std::optional<std::uint64_t> seed = std::nullopt);
 
-    // An action (Action::Kind as a number, and its code, text and value):
-    // the outcome as JSON, {"changed","failed","refused","notice":[...],
-    // "run":{...},"message":...,"copied":...}. "copied" is the text a command
-    // put on the clipboard, for the page to hand on to the browser.
+    // An action: Action::Kind as a number, its code, text and value (for a
+    // Function, `code` is the function's id and `value` its argument). The
+    // outcome as JSON: {"changed","failed","refused","notice":[sentence...],
+    // "noticeLasts","run":{"state","program","step","token","steps"},
+    // "message","copied","about"}. "copied" is the text a command put on
+    // the clipboard, for the page to hand on to the browser; "message" the
+    // text of a message box (translated with context "Document").
     std::string Perform(int kind, std::uint32_t code, const std::string& text, double value);
-    // Blank-separated console tokens, one after another (def blocks too), as
-    // tabrix-cli runs them: {"ok":true} or {"ok":false,"error":"bad token 'x'"}.
+    // Lines of console tokens (def blocks too), as tabrix-cli reads them on
+    // standard input, every run bounded by the console's default step limit:
+    // {"ok":true} or {"ok":false,"error":"bad token 'x'"}.
     std::string Run(const std::string& tokens);
 
     // What the page shows and says.
-    std::string State() ;  // the fields of tabrix-cli --json
+    std::string State();  // the fields of tabrix-cli --json
     std::string Display(const std::string& timesTenToThe, const std::string& shift,
                         const std::string& shifted) const;
     std::string KeyName(int code, const std::string& shifted) const;
-    std::string TapeLines() const;    // [{tokens,label,shown,value}], the open line last
+    // A key's help as a marked text; `keyboard` names its keyboard keys as
+    // the page calls them ("7, keypad 7"), empty for none.
+    std::string KeyHelp(int code, const std::string& keyboard) const;
+    // A function as the help writes it ("SIN⁻¹ (arc sine)"), by its id, and
+    // a key's keyboard keys ("none" for an empty text): marked texts.
+    std::string FunctionHelp(int id) const;
+    std::string KeyboardHelp(const std::string& keyboard) const;
+    std::string TapeLines() const;    // [{tokens,label,shown,value}], the open line last; label marked
     std::string TapeScript() const;   // the tape as tabrix-cli --script runs it
     std::string TapeSaved() const;    // the tape's saved text
     bool CanUndo() const { return m_session->CanUndo(); }
@@ -72,14 +84,19 @@ public:
 
     // Programs, as a file of def blocks keeps them.
     std::string ProgramsText() const { return m_book.Text(); }
+    // Problems of a whole file (its form, a name twice): [{line,sentence}],
+    // empty when it was taken; the programs' own problems stay with them.
     std::string SetPrograms(const std::string& text);
+    // The program's problems, or null for a name no program may have.
     std::string SetProgram(const std::string& name, const std::string& body);
     bool RemoveProgram(const std::string& name) { return m_book.Remove(name); }
     // The reader's decimal separator, for Paste Number's lone "," or ".".
     void SetLocaleDecimal(const std::string& decimal) {
         m_session->SetLocaleDecimal(decimal == "," ? ',' : '.');
     }
-    std::string Programs() const;  // [{name,body,problems:[{line,context,text,values}]}]
+    // [{name,body,label,problems:[{line,sentence}]}]: the label as the list
+    // shows it, each problem's sentence ("line 2: ...") marked.
+    std::string Programs() const;
 
 private:
     std::unique_ptr<MersenneRandomSource> m_random;

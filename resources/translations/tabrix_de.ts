@@ -422,10 +422,6 @@
         <translation>Schri&amp;tt</translation>
     </message>
     <message>
-        <source>%1 (has problems)</source>
-        <translation>%1 (hat Probleme)</translation>
-    </message>
-    <message>
         <source>None: the program runs.</source>
         <translation>Keine: das Programm läuft.</translation>
     </message>
@@ -461,10 +457,6 @@
 <context>
     <name>CProgramsController</name>
     <message>
-        <source>%1 (has problems)</source>
-        <translation>%1 (hat Probleme)</translation>
-    </message>
-    <message>
         <source>Name of the program:</source>
         <translation>Name des Programms:</translation>
     </message>
@@ -487,26 +479,6 @@
     <message>
         <source>%1 is recorded.</source>
         <translation>%1 ist aufgezeichnet.</translation>
-    </message>
-    <message>
-        <source>%1 does not run: %2</source>
-        <translation>%1 läuft nicht: %2</translation>
-    </message>
-    <message>
-        <source>Running %1 — Esc stops</source>
-        <translation>%1 läuft – Esc hält an</translation>
-    </message>
-    <message>
-        <source>Stopped at step %1</source>
-        <translation>Angehalten bei Schritt %1</translation>
-    </message>
-    <message>
-        <source>%1 stopped at step %2: more than %3 calls were open.</source>
-        <translation>%1 bei Schritt %2 angehalten: mehr als %3 Aufrufe waren offen.</translation>
-    </message>
-    <message>
-        <source>%1 stopped at step %2: it calls a program that is not defined.</source>
-        <translation>%1 bei Schritt %2 angehalten: es ruft ein Programm auf, das nicht definiert ist.</translation>
     </message>
     <message>
         <source>Import Programs</source>
@@ -566,9 +538,13 @@
         <source>Load State File</source>
         <translation>Zustandsdatei laden</translation>
     </message>
+    <message>
+        <source>The file holds more than this version of Tabrix knows; it was loaded without: %1.</source>
+        <translation>Die Datei enthält mehr, als diese Version von Tabrix kennt; sie wurde ohne %1 geladen.</translation>
+    </message>
 </context>
 <context>
-    <name>KeyHelp</name>
+    <name>Functions</name>
     <message>
         <source>e to the power x</source>
         <translation>e hoch x</translation>
@@ -758,16 +734,199 @@
         <translation>alles löschen</translation>
     </message>
     <message>
+        <source>compare x with 0: when false, skip the next step</source>
+        <translation>x mit 0 vergleichen: wenn falsch, den nächsten Schritt überspringen</translation>
+    </message>
+    <message>
+        <source>compare x with y: when false, skip the next step</source>
+        <translation>x mit y vergleichen: wenn falsch, den nächsten Schritt überspringen</translation>
+    </message>
+    <message>
+        <source>absolute value</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>integer part, toward zero</source>
+        <translation>ganzzahliger Teil, zur Null hin</translation>
+    </message>
+    <message>
+        <source>fractional part, with the sign of x</source>
+        <translation>Nachkommateil, mit dem Vorzeichen von x</translation>
+    </message>
+    <message>
+        <source>y modulo x, with the sign of x</source>
+        <translation>y modulo x, mit dem Vorzeichen von x</translation>
+    </message>
+    <message>
+        <source>x rounded as the display shows it</source>
+        <translation>x gerundet, wie die Anzeige es zeigt</translation>
+    </message>
+    <message>
+        <source>hyperbolic sine</source>
+        <translation>Sinus hyperbolicus</translation>
+    </message>
+    <message>
+        <source>hyperbolic cosine</source>
+        <translation>Kosinus hyperbolicus</translation>
+    </message>
+    <message>
+        <source>hyperbolic tangent</source>
+        <translation>Tangens hyperbolicus</translation>
+    </message>
+    <message>
+        <source>inverse hyperbolic sine</source>
+        <translation>Areasinus hyperbolicus</translation>
+    </message>
+    <message>
+        <source>inverse hyperbolic cosine</source>
+        <translation>Areakosinus hyperbolicus</translation>
+    </message>
+    <message>
+        <source>inverse hyperbolic tangent</source>
+        <translation>Areatangens hyperbolicus</translation>
+    </message>
+    <message>
+        <source>decimal hours to hours, minutes and seconds (H.MMSS)</source>
+        <translation>Dezimalstunden in Stunden, Minuten und Sekunden (H.MMSS)</translation>
+    </message>
+    <message>
+        <source>hours, minutes and seconds (H.MMSS) to decimal hours</source>
+        <translation>Stunden, Minuten und Sekunden (H.MMSS) in Dezimalstunden</translation>
+    </message>
+    <message>
+        <source>combinations of y things taken x at a time</source>
+        <translation>Kombinationen: y Dinge, x auf einmal gewählt</translation>
+    </message>
+    <message>
+        <source>permutations of y things taken x at a time</source>
+        <translation>Permutationen: y Dinge, x auf einmal gewählt</translation>
+    </message>
+    <message>
+        <source>the x before the last operation</source>
+        <translation>das x vor der letzten Operation</translation>
+    </message>
+    <message>
+        <source>add x to a register</source>
+        <translation>x zu einem Register addieren</translation>
+    </message>
+    <message>
+        <source>subtract x from a register</source>
+        <translation>x von einem Register abziehen</translation>
+    </message>
+    <message>
+        <source>multiply a register by x</source>
+        <translation>ein Register mit x multiplizieren</translation>
+    </message>
+    <message>
+        <source>divide a register by x</source>
+        <translation>ein Register durch x teilen</translation>
+    </message>
+    <message>
+        <source>run a program from its start</source>
+        <translation>ein Programm von Anfang an ausführen</translation>
+    </message>
+    <message>
+        <source>call a program, then go on after the step</source>
+        <translation>ein Programm aufrufen, dann nach dem Schritt weitermachen</translation>
+    </message>
+    <message>
+        <source>a label of the program</source>
+        <translation>eine Marke des Programms</translation>
+    </message>
+    <message>
+        <source>jump to a label of the program</source>
+        <translation>zu einer Marke des Programms springen</translation>
+    </message>
+    <message>
+        <source>return, as reaching the end does</source>
+        <translation>zurückkehren, wie am Ende</translation>
+    </message>
+    <message>
+        <source>a register minus 1: when it is 0, skip the next step</source>
+        <translation>ein Register minus 1: wenn es 0 ist, den nächsten Schritt überspringen</translation>
+    </message>
+    <message>
+        <source>a register plus 1: when it is 0, skip the next step</source>
+        <translation>ein Register plus 1: wenn es 0 ist, den nächsten Schritt überspringen</translation>
+    </message>
+    <message>
+        <source>the run stops here (cont goes on)</source>
+        <translation>der Lauf hält hier an (cont macht weiter)</translation>
+    </message>
+    <message>
+        <source>pause: show the calculator a moment</source>
+        <translation>Pause: den Rechner einen Moment zeigen</translation>
+    </message>
+    <message>
+        <source>go on after the stop where a run stopped</source>
+        <translation>nach dem Halt weitermachen, an dem ein Lauf anhielt</translation>
+    </message>
+    <message>
+        <source>one step of the stopped run</source>
+        <translation>ein Schritt des angehaltenen Laufs</translation>
+    </message>
+    <message>
+        <source>begin a program stopped, then one step</source>
+        <translation>ein Programm angehalten beginnen, dann ein Schritt</translation>
+    </message>
+    <message>
+        <source>Number entry</source>
+        <translation>Zahleneingabe</translation>
+    </message>
+    <message>
+        <source>Arithmetic</source>
+        <translation>Arithmetik</translation>
+    </message>
+    <message>
+        <source>Powers and logarithms</source>
+        <translation>Potenzen und Logarithmen</translation>
+    </message>
+    <message>
+        <source>Trigonometry</source>
+        <translation>Trigonometrie</translation>
+    </message>
+    <message>
+        <source>Conversions</source>
+        <translation>Umrechnungen</translation>
+    </message>
+    <message>
+        <source>Probability</source>
+        <translation>Wahrscheinlichkeit</translation>
+    </message>
+    <message>
+        <source>Stack</source>
+        <translation>Stapel</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Registers</source>
+        <translation>Register</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Keypad</source>
+        <translation>Tastenfeld</translation>
+    </message>
+</context>
+<context>
+    <name>KeyHelp</name>
+    <message>
         <source>none</source>
         <translation>keine</translation>
     </message>
     <message>
-        <source> — shifted: %1</source>
-        <translation> — Zweitfunktion: %1</translation>
+        <source>%1 — keyboard: %2</source>
+        <translation>%1 — Tastatur: %2</translation>
     </message>
     <message>
-        <source> — keyboard: %1</source>
-        <translation> — Tastatur: %1</translation>
+        <source>%1 — shifted: %2 — keyboard: %3</source>
+        <translation>%1 — umgeschaltet: %2 — Tastatur: %3</translation>
     </message>
 </context>
 <context>
@@ -925,10 +1084,6 @@
         <translation>keine Marke %1 in %2</translation>
     </message>
     <message>
-        <source>%1 is defined twice</source>
-        <translation>%1 ist zweimal definiert</translation>
-    </message>
-    <message>
         <source>A program is running: Esc stops it</source>
         <translation>Ein Programm läuft: Esc hält es an</translation>
     </message>
@@ -943,6 +1098,38 @@
     <message>
         <source>No program is stopped</source>
         <translation>Kein Programm ist angehalten</translation>
+    </message>
+    <message>
+        <source>%1 does not run: %2</source>
+        <translation>%1 läuft nicht: %2</translation>
+    </message>
+    <message>
+        <source>Running %1 — Esc stops</source>
+        <translation>%1 läuft — Esc hält an</translation>
+    </message>
+    <message>
+        <source>Stopped at step %1</source>
+        <translation>Angehalten bei Schritt %1</translation>
+    </message>
+    <message>
+        <source>%1 stopped at step %2 (%3): it reached the step limit of %4 steps.</source>
+        <translation>%1 hielt bei Schritt %2 (%3) an: die Grenze von %4 Schritten ist erreicht.</translation>
+    </message>
+    <message>
+        <source>%1 stopped at step %2 (%3): more than %4 calls were open.</source>
+        <translation>%1 hielt bei Schritt %2 (%3) an: mehr als %4 Aufrufe waren offen.</translation>
+    </message>
+    <message>
+        <source>%1 stopped at step %2 (%3): it calls a program that is not defined.</source>
+        <translation>%1 hielt bei Schritt %2 (%3) an: es ruft ein Programm auf, das nicht definiert ist.</translation>
+    </message>
+    <message>
+        <source>%1 is defined twice (also on line %2)</source>
+        <translation>%1 ist zweimal definiert (auch in Zeile %2)</translation>
+    </message>
+    <message>
+        <source>%1 (has problems)</source>
+        <translation>%1 (hat Probleme)</translation>
     </message>
 </context>
 <context>
@@ -967,24 +1154,12 @@
 <context>
     <name>Tape</name>
     <message>
-        <source>Paste Number</source>
-        <translation>Zahl einfügen</translation>
-    </message>
-    <message>
         <source>Reset State</source>
         <translation>Zurücksetzen</translation>
     </message>
     <message>
-        <source>Load State</source>
-        <translation>Zustand laden</translation>
-    </message>
-    <message>
         <source>Copy Exact</source>
         <translation>Exakte Kopie</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1019,14 +1194,6 @@
         <translation>Anfang</translation>
     </message>
     <message>
-        <source>Program</source>
-        <translation>Programm</translation>
-    </message>
-    <message>
-        <source>Run</source>
-        <translation>Ausführen</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Fortsetzen</translation>
     </message>
@@ -1035,8 +1202,32 @@
         <translation>Schritt</translation>
     </message>
     <message>
-        <source>Stopped at step</source>
-        <translation>Angehalten bei Schritt</translation>
+        <source>Load State %1</source>
+        <translation>Zustand laden %1</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>Einfügen %1</translation>
+    </message>
+    <message>
+        <source>Paste Number “%1”</source>
+        <translation>Zahl einfügen „%1“</translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <translation>Ausführen %1</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation>Schritt %1</translation>
+    </message>
+    <message>
+        <source>Program %1</source>
+        <translation>Programm %1</translation>
+    </message>
+    <message>
+        <source>Stopped at step %1</source>
+        <translation>Angehalten bei Schritt %1</translation>
     </message>
 </context>
 <context>
@@ -1092,6 +1283,22 @@
     <message>
         <source>The calculator could not start: %1</source>
         <translation>Der Rechner konnte nicht starten: %1</translation>
+    </message>
+    <message>
+        <source>None: the program runs.</source>
+        <translation>Keine: das Programm läuft.</translation>
+    </message>
+    <message>
+        <source>There is a program %1 already.</source>
+        <translation>Es gibt schon ein Programm %1.</translation>
+    </message>
+    <message>
+        <source>“%1” is no program name: a letter, then letters, digits or _, 32 at most.</source>
+        <translation>„%1“ ist kein Programmname: ein Buchstabe, dann Buchstaben, Ziffern oder _, höchstens 32.</translation>
+    </message>
+    <message>
+        <source>Delete the program %1?</source>
+        <translation>Das Programm %1 löschen?</translation>
     </message>
 </context>
 </TS>

@@ -422,10 +422,6 @@
         <translation>Paso a pas&amp;o</translation>
     </message>
     <message>
-        <source>%1 (has problems)</source>
-        <translation>%1 (tiene problemas)</translation>
-    </message>
-    <message>
         <source>None: the program runs.</source>
         <translation>Ninguno: el programa se ejecuta.</translation>
     </message>
@@ -461,10 +457,6 @@
 <context>
     <name>CProgramsController</name>
     <message>
-        <source>%1 (has problems)</source>
-        <translation>%1 (tiene problemas)</translation>
-    </message>
-    <message>
         <source>Name of the program:</source>
         <translation>Nombre del programa:</translation>
     </message>
@@ -487,26 +479,6 @@
     <message>
         <source>%1 is recorded.</source>
         <translation>%1 está grabado.</translation>
-    </message>
-    <message>
-        <source>%1 does not run: %2</source>
-        <translation>%1 no se ejecuta: %2</translation>
-    </message>
-    <message>
-        <source>Running %1 — Esc stops</source>
-        <translation>Ejecutando %1 — Esc lo detiene</translation>
-    </message>
-    <message>
-        <source>Stopped at step %1</source>
-        <translation>Detenido en el paso %1</translation>
-    </message>
-    <message>
-        <source>%1 stopped at step %2: more than %3 calls were open.</source>
-        <translation>%1 detenido en el paso %2: había más de %3 llamadas abiertas.</translation>
-    </message>
-    <message>
-        <source>%1 stopped at step %2: it calls a program that is not defined.</source>
-        <translation>%1 detenido en el paso %2: llama a un programa que no está definido.</translation>
     </message>
     <message>
         <source>Import Programs</source>
@@ -566,9 +538,13 @@
         <source>Load State File</source>
         <translation>Cargar archivo de estado</translation>
     </message>
+    <message>
+        <source>The file holds more than this version of Tabrix knows; it was loaded without: %1.</source>
+        <translation>El archivo contiene más de lo que esta versión de Tabrix conoce; se cargó sin: %1.</translation>
+    </message>
 </context>
 <context>
-    <name>KeyHelp</name>
+    <name>Functions</name>
     <message>
         <source>e to the power x</source>
         <translation>e elevado a x</translation>
@@ -758,16 +734,199 @@
         <translation>borrar todo</translation>
     </message>
     <message>
+        <source>compare x with 0: when false, skip the next step</source>
+        <translation>comparar x con 0: si es falso, saltar el paso siguiente</translation>
+    </message>
+    <message>
+        <source>compare x with y: when false, skip the next step</source>
+        <translation>comparar x con y: si es falso, saltar el paso siguiente</translation>
+    </message>
+    <message>
+        <source>absolute value</source>
+        <translation>valor absoluto</translation>
+    </message>
+    <message>
+        <source>integer part, toward zero</source>
+        <translation>parte entera, hacia cero</translation>
+    </message>
+    <message>
+        <source>fractional part, with the sign of x</source>
+        <translation>parte fraccionaria, con el signo de x</translation>
+    </message>
+    <message>
+        <source>y modulo x, with the sign of x</source>
+        <translation>y módulo x, con el signo de x</translation>
+    </message>
+    <message>
+        <source>x rounded as the display shows it</source>
+        <translation>x redondeado como lo muestra la pantalla</translation>
+    </message>
+    <message>
+        <source>hyperbolic sine</source>
+        <translation>seno hiperbólico</translation>
+    </message>
+    <message>
+        <source>hyperbolic cosine</source>
+        <translation>coseno hiperbólico</translation>
+    </message>
+    <message>
+        <source>hyperbolic tangent</source>
+        <translation>tangente hiperbólica</translation>
+    </message>
+    <message>
+        <source>inverse hyperbolic sine</source>
+        <translation>seno hiperbólico inverso</translation>
+    </message>
+    <message>
+        <source>inverse hyperbolic cosine</source>
+        <translation>coseno hiperbólico inverso</translation>
+    </message>
+    <message>
+        <source>inverse hyperbolic tangent</source>
+        <translation>tangente hiperbólica inversa</translation>
+    </message>
+    <message>
+        <source>decimal hours to hours, minutes and seconds (H.MMSS)</source>
+        <translation>horas decimales a horas, minutos y segundos (H.MMSS)</translation>
+    </message>
+    <message>
+        <source>hours, minutes and seconds (H.MMSS) to decimal hours</source>
+        <translation>horas, minutos y segundos (H.MMSS) a horas decimales</translation>
+    </message>
+    <message>
+        <source>combinations of y things taken x at a time</source>
+        <translation>combinaciones de y elementos tomados de x en x</translation>
+    </message>
+    <message>
+        <source>permutations of y things taken x at a time</source>
+        <translation>permutaciones de y elementos tomados de x en x</translation>
+    </message>
+    <message>
+        <source>the x before the last operation</source>
+        <translation>la x anterior a la última operación</translation>
+    </message>
+    <message>
+        <source>add x to a register</source>
+        <translation>sumar x a un registro</translation>
+    </message>
+    <message>
+        <source>subtract x from a register</source>
+        <translation>restar x de un registro</translation>
+    </message>
+    <message>
+        <source>multiply a register by x</source>
+        <translation>multiplicar un registro por x</translation>
+    </message>
+    <message>
+        <source>divide a register by x</source>
+        <translation>dividir un registro por x</translation>
+    </message>
+    <message>
+        <source>run a program from its start</source>
+        <translation>ejecutar un programa desde el principio</translation>
+    </message>
+    <message>
+        <source>call a program, then go on after the step</source>
+        <translation>llamar a un programa y seguir tras el paso</translation>
+    </message>
+    <message>
+        <source>a label of the program</source>
+        <translation>una etiqueta del programa</translation>
+    </message>
+    <message>
+        <source>jump to a label of the program</source>
+        <translation>saltar a una etiqueta del programa</translation>
+    </message>
+    <message>
+        <source>return, as reaching the end does</source>
+        <translation>volver, como al llegar al final</translation>
+    </message>
+    <message>
+        <source>a register minus 1: when it is 0, skip the next step</source>
+        <translation>un registro menos 1: si vale 0, saltar el paso siguiente</translation>
+    </message>
+    <message>
+        <source>a register plus 1: when it is 0, skip the next step</source>
+        <translation>un registro más 1: si vale 0, saltar el paso siguiente</translation>
+    </message>
+    <message>
+        <source>the run stops here (cont goes on)</source>
+        <translation>la ejecución se detiene aquí (cont sigue)</translation>
+    </message>
+    <message>
+        <source>pause: show the calculator a moment</source>
+        <translation>pausa: mostrar la calculadora un momento</translation>
+    </message>
+    <message>
+        <source>go on after the stop where a run stopped</source>
+        <translation>seguir tras la parada donde se detuvo una ejecución</translation>
+    </message>
+    <message>
+        <source>one step of the stopped run</source>
+        <translation>un paso de la ejecución detenida</translation>
+    </message>
+    <message>
+        <source>begin a program stopped, then one step</source>
+        <translation>empezar un programa detenido y dar un paso</translation>
+    </message>
+    <message>
+        <source>Number entry</source>
+        <translation>Entrada de números</translation>
+    </message>
+    <message>
+        <source>Arithmetic</source>
+        <translation>Aritmética</translation>
+    </message>
+    <message>
+        <source>Powers and logarithms</source>
+        <translation>Potencias y logaritmos</translation>
+    </message>
+    <message>
+        <source>Trigonometry</source>
+        <translation>Trigonometría</translation>
+    </message>
+    <message>
+        <source>Conversions</source>
+        <translation>Conversiones</translation>
+    </message>
+    <message>
+        <source>Probability</source>
+        <translation>Probabilidad</translation>
+    </message>
+    <message>
+        <source>Stack</source>
+        <translation>Pila</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Pantalla</translation>
+    </message>
+    <message>
+        <source>Registers</source>
+        <translation>Registros</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programas</translation>
+    </message>
+    <message>
+        <source>Keypad</source>
+        <translation>Teclado</translation>
+    </message>
+</context>
+<context>
+    <name>KeyHelp</name>
+    <message>
         <source>none</source>
         <translation>ninguna</translation>
     </message>
     <message>
-        <source> — shifted: %1</source>
-        <translation> — segunda función: %1</translation>
+        <source>%1 — keyboard: %2</source>
+        <translation>%1 — teclado: %2</translation>
     </message>
     <message>
-        <source> — keyboard: %1</source>
-        <translation> — teclado: %1</translation>
+        <source>%1 — shifted: %2 — keyboard: %3</source>
+        <translation>%1 — con F: %2 — teclado: %3</translation>
     </message>
 </context>
 <context>
@@ -925,10 +1084,6 @@
         <translation>no hay etiqueta %1 en %2</translation>
     </message>
     <message>
-        <source>%1 is defined twice</source>
-        <translation>%1 está definido dos veces</translation>
-    </message>
-    <message>
         <source>A program is running: Esc stops it</source>
         <translation>Se está ejecutando un programa: Esc lo detiene</translation>
     </message>
@@ -943,6 +1098,38 @@
     <message>
         <source>No program is stopped</source>
         <translation>No hay ningún programa detenido</translation>
+    </message>
+    <message>
+        <source>%1 does not run: %2</source>
+        <translation>%1 no se ejecuta: %2</translation>
+    </message>
+    <message>
+        <source>Running %1 — Esc stops</source>
+        <translation>%1 en ejecución — Esc la detiene</translation>
+    </message>
+    <message>
+        <source>Stopped at step %1</source>
+        <translation>Detenido en el paso %1</translation>
+    </message>
+    <message>
+        <source>%1 stopped at step %2 (%3): it reached the step limit of %4 steps.</source>
+        <translation>%1 se detuvo en el paso %2 (%3): alcanzó el límite de %4 pasos.</translation>
+    </message>
+    <message>
+        <source>%1 stopped at step %2 (%3): more than %4 calls were open.</source>
+        <translation>%1 se detuvo en el paso %2 (%3): había más de %4 llamadas abiertas.</translation>
+    </message>
+    <message>
+        <source>%1 stopped at step %2 (%3): it calls a program that is not defined.</source>
+        <translation>%1 se detuvo en el paso %2 (%3): llama a un programa que no está definido.</translation>
+    </message>
+    <message>
+        <source>%1 is defined twice (also on line %2)</source>
+        <translation>%1 está definido dos veces (también en la línea %2)</translation>
+    </message>
+    <message>
+        <source>%1 (has problems)</source>
+        <translation>%1 (tiene problemas)</translation>
     </message>
 </context>
 <context>
@@ -967,24 +1154,12 @@
 <context>
     <name>Tape</name>
     <message>
-        <source>Paste Number</source>
-        <translation>Pegar número</translation>
-    </message>
-    <message>
         <source>Reset State</source>
         <translation>Restablecer</translation>
     </message>
     <message>
-        <source>Load State</source>
-        <translation>Cargar estado</translation>
-    </message>
-    <message>
         <source>Copy Exact</source>
         <translation>Copia exacta</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Pegar</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1019,14 +1194,6 @@
         <translation>Inicio</translation>
     </message>
     <message>
-        <source>Program</source>
-        <translation>Programa</translation>
-    </message>
-    <message>
-        <source>Run</source>
-        <translation>Ejecutar</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Continuar</translation>
     </message>
@@ -1035,8 +1202,32 @@
         <translation>Paso</translation>
     </message>
     <message>
-        <source>Stopped at step</source>
-        <translation>Detenido en el paso</translation>
+        <source>Load State %1</source>
+        <translation>Cargar estado %1</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>Pegar %1</translation>
+    </message>
+    <message>
+        <source>Paste Number “%1”</source>
+        <translation>Pegar número «%1»</translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <translation>Ejecutar %1</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation>Paso %1</translation>
+    </message>
+    <message>
+        <source>Program %1</source>
+        <translation>Programa %1</translation>
+    </message>
+    <message>
+        <source>Stopped at step %1</source>
+        <translation>Detenido en el paso %1</translation>
     </message>
 </context>
 <context>
@@ -1092,6 +1283,22 @@
     <message>
         <source>The calculator could not start: %1</source>
         <translation>La calculadora no pudo iniciarse: %1</translation>
+    </message>
+    <message>
+        <source>None: the program runs.</source>
+        <translation>Ninguno: el programa se ejecuta.</translation>
+    </message>
+    <message>
+        <source>There is a program %1 already.</source>
+        <translation>Ya hay un programa %1.</translation>
+    </message>
+    <message>
+        <source>“%1” is no program name: a letter, then letters, digits or _, 32 at most.</source>
+        <translation>«%1» no es un nombre de programa: una letra, luego letras, cifras o _, 32 como máximo.</translation>
+    </message>
+    <message>
+        <source>Delete the program %1?</source>
+        <translation>¿Borrar el programa %1?</translation>
     </message>
 </context>
 </TS>

@@ -422,10 +422,6 @@
         <translation>Pas à p&amp;as</translation>
     </message>
     <message>
-        <source>%1 (has problems)</source>
-        <translation>%1 (a des problèmes)</translation>
-    </message>
-    <message>
         <source>None: the program runs.</source>
         <translation>Aucun&#xa0;: le programme s’exécute.</translation>
     </message>
@@ -461,10 +457,6 @@
 <context>
     <name>CProgramsController</name>
     <message>
-        <source>%1 (has problems)</source>
-        <translation>%1 (a des problèmes)</translation>
-    </message>
-    <message>
         <source>Name of the program:</source>
         <translation>Nom du programme&#xa0;:</translation>
     </message>
@@ -487,26 +479,6 @@
     <message>
         <source>%1 is recorded.</source>
         <translation>%1 est enregistré.</translation>
-    </message>
-    <message>
-        <source>%1 does not run: %2</source>
-        <translation>%1 ne s’exécute pas&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>Running %1 — Esc stops</source>
-        <translation>%1 s’exécute — Échap l’arrête</translation>
-    </message>
-    <message>
-        <source>Stopped at step %1</source>
-        <translation>Arrêté à l’étape %1</translation>
-    </message>
-    <message>
-        <source>%1 stopped at step %2: more than %3 calls were open.</source>
-        <translation>%1 arrêté à l’étape %2&#xa0;: plus de %3 appels étaient ouverts.</translation>
-    </message>
-    <message>
-        <source>%1 stopped at step %2: it calls a program that is not defined.</source>
-        <translation>%1 arrêté à l’étape %2&#xa0;: il appelle un programme qui n’est pas défini.</translation>
     </message>
     <message>
         <source>Import Programs</source>
@@ -566,9 +538,13 @@
         <source>Load State File</source>
         <translation>Charger un fichier d’état</translation>
     </message>
+    <message>
+        <source>The file holds more than this version of Tabrix knows; it was loaded without: %1.</source>
+        <translation>Le fichier contient plus que ce que cette version de Tabrix connaît ; il a été chargé sans : %1.</translation>
+    </message>
 </context>
 <context>
-    <name>KeyHelp</name>
+    <name>Functions</name>
     <message>
         <source>e to the power x</source>
         <translation>e puissance x</translation>
@@ -758,16 +734,199 @@
         <translation>tout effacer</translation>
     </message>
     <message>
+        <source>compare x with 0: when false, skip the next step</source>
+        <translation>comparer x à 0 : si c’est faux, sauter le pas suivant</translation>
+    </message>
+    <message>
+        <source>compare x with y: when false, skip the next step</source>
+        <translation>comparer x à y : si c’est faux, sauter le pas suivant</translation>
+    </message>
+    <message>
+        <source>absolute value</source>
+        <translation>valeur absolue</translation>
+    </message>
+    <message>
+        <source>integer part, toward zero</source>
+        <translation>partie entière, vers zéro</translation>
+    </message>
+    <message>
+        <source>fractional part, with the sign of x</source>
+        <translation>partie fractionnaire, du signe de x</translation>
+    </message>
+    <message>
+        <source>y modulo x, with the sign of x</source>
+        <translation>y modulo x, du signe de x</translation>
+    </message>
+    <message>
+        <source>x rounded as the display shows it</source>
+        <translation>x arrondi comme l’affichage le montre</translation>
+    </message>
+    <message>
+        <source>hyperbolic sine</source>
+        <translation>sinus hyperbolique</translation>
+    </message>
+    <message>
+        <source>hyperbolic cosine</source>
+        <translation>cosinus hyperbolique</translation>
+    </message>
+    <message>
+        <source>hyperbolic tangent</source>
+        <translation>tangente hyperbolique</translation>
+    </message>
+    <message>
+        <source>inverse hyperbolic sine</source>
+        <translation>argument sinus hyperbolique</translation>
+    </message>
+    <message>
+        <source>inverse hyperbolic cosine</source>
+        <translation>argument cosinus hyperbolique</translation>
+    </message>
+    <message>
+        <source>inverse hyperbolic tangent</source>
+        <translation>argument tangente hyperbolique</translation>
+    </message>
+    <message>
+        <source>decimal hours to hours, minutes and seconds (H.MMSS)</source>
+        <translation>heures décimales en heures, minutes et secondes (H.MMSS)</translation>
+    </message>
+    <message>
+        <source>hours, minutes and seconds (H.MMSS) to decimal hours</source>
+        <translation>heures, minutes et secondes (H.MMSS) en heures décimales</translation>
+    </message>
+    <message>
+        <source>combinations of y things taken x at a time</source>
+        <translation>combinaisons de y objets pris x à x</translation>
+    </message>
+    <message>
+        <source>permutations of y things taken x at a time</source>
+        <translation>arrangements de y objets pris x à x</translation>
+    </message>
+    <message>
+        <source>the x before the last operation</source>
+        <translation>le x d’avant la dernière opération</translation>
+    </message>
+    <message>
+        <source>add x to a register</source>
+        <translation>ajouter x à un registre</translation>
+    </message>
+    <message>
+        <source>subtract x from a register</source>
+        <translation>soustraire x d’un registre</translation>
+    </message>
+    <message>
+        <source>multiply a register by x</source>
+        <translation>multiplier un registre par x</translation>
+    </message>
+    <message>
+        <source>divide a register by x</source>
+        <translation>diviser un registre par x</translation>
+    </message>
+    <message>
+        <source>run a program from its start</source>
+        <translation>exécuter un programme depuis son début</translation>
+    </message>
+    <message>
+        <source>call a program, then go on after the step</source>
+        <translation>appeler un programme, puis continuer après le pas</translation>
+    </message>
+    <message>
+        <source>a label of the program</source>
+        <translation>une étiquette du programme</translation>
+    </message>
+    <message>
+        <source>jump to a label of the program</source>
+        <translation>sauter à une étiquette du programme</translation>
+    </message>
+    <message>
+        <source>return, as reaching the end does</source>
+        <translation>revenir, comme à la fin</translation>
+    </message>
+    <message>
+        <source>a register minus 1: when it is 0, skip the next step</source>
+        <translation>un registre moins 1 : s’il vaut 0, sauter le pas suivant</translation>
+    </message>
+    <message>
+        <source>a register plus 1: when it is 0, skip the next step</source>
+        <translation>un registre plus 1 : s’il vaut 0, sauter le pas suivant</translation>
+    </message>
+    <message>
+        <source>the run stops here (cont goes on)</source>
+        <translation>l’exécution s’arrête ici (cont continue)</translation>
+    </message>
+    <message>
+        <source>pause: show the calculator a moment</source>
+        <translation>pause : montrer la calculatrice un instant</translation>
+    </message>
+    <message>
+        <source>go on after the stop where a run stopped</source>
+        <translation>continuer après l’arrêt où une exécution s’est arrêtée</translation>
+    </message>
+    <message>
+        <source>one step of the stopped run</source>
+        <translation>un pas de l’exécution arrêtée</translation>
+    </message>
+    <message>
+        <source>begin a program stopped, then one step</source>
+        <translation>commencer un programme à l’arrêt, puis un pas</translation>
+    </message>
+    <message>
+        <source>Number entry</source>
+        <translation>Saisie des nombres</translation>
+    </message>
+    <message>
+        <source>Arithmetic</source>
+        <translation>Arithmétique</translation>
+    </message>
+    <message>
+        <source>Powers and logarithms</source>
+        <translation>Puissances et logarithmes</translation>
+    </message>
+    <message>
+        <source>Trigonometry</source>
+        <translation>Trigonométrie</translation>
+    </message>
+    <message>
+        <source>Conversions</source>
+        <translation>Conversions</translation>
+    </message>
+    <message>
+        <source>Probability</source>
+        <translation>Probabilités</translation>
+    </message>
+    <message>
+        <source>Stack</source>
+        <translation>Pile</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>Registers</source>
+        <translation>Registres</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programmes</translation>
+    </message>
+    <message>
+        <source>Keypad</source>
+        <translation>Clavier</translation>
+    </message>
+</context>
+<context>
+    <name>KeyHelp</name>
+    <message>
         <source>none</source>
         <translation>aucune</translation>
     </message>
     <message>
-        <source> — shifted: %1</source>
-        <translation> — seconde fonction&#xa0;: %1</translation>
+        <source>%1 — keyboard: %2</source>
+        <translation>%1 — clavier : %2</translation>
     </message>
     <message>
-        <source> — keyboard: %1</source>
-        <translation> — clavier&#xa0;: %1</translation>
+        <source>%1 — shifted: %2 — keyboard: %3</source>
+        <translation>%1 — avec F : %2 — clavier : %3</translation>
     </message>
 </context>
 <context>
@@ -925,10 +1084,6 @@
         <translation>pas d’étiquette %1 dans %2</translation>
     </message>
     <message>
-        <source>%1 is defined twice</source>
-        <translation>%1 est défini deux fois</translation>
-    </message>
-    <message>
         <source>A program is running: Esc stops it</source>
         <translation>Un programme s’exécute&#xa0;: Échap l’arrête</translation>
     </message>
@@ -943,6 +1098,38 @@
     <message>
         <source>No program is stopped</source>
         <translation>Aucun programme n’est arrêté</translation>
+    </message>
+    <message>
+        <source>%1 does not run: %2</source>
+        <translation>%1 ne s’exécute pas : %2</translation>
+    </message>
+    <message>
+        <source>Running %1 — Esc stops</source>
+        <translation>%1 s’exécute — Échap l’arrête</translation>
+    </message>
+    <message>
+        <source>Stopped at step %1</source>
+        <translation>Arrêté au pas %1</translation>
+    </message>
+    <message>
+        <source>%1 stopped at step %2 (%3): it reached the step limit of %4 steps.</source>
+        <translation>%1 s’est arrêté au pas %2 (%3) : la limite de %4 pas est atteinte.</translation>
+    </message>
+    <message>
+        <source>%1 stopped at step %2 (%3): more than %4 calls were open.</source>
+        <translation>%1 s’est arrêté au pas %2 (%3) : plus de %4 appels étaient ouverts.</translation>
+    </message>
+    <message>
+        <source>%1 stopped at step %2 (%3): it calls a program that is not defined.</source>
+        <translation>%1 s’est arrêté au pas %2 (%3) : il appelle un programme qui n’est pas défini.</translation>
+    </message>
+    <message>
+        <source>%1 is defined twice (also on line %2)</source>
+        <translation>%1 est défini deux fois (aussi à la ligne %2)</translation>
+    </message>
+    <message>
+        <source>%1 (has problems)</source>
+        <translation>%1 (a des problèmes)</translation>
     </message>
 </context>
 <context>
@@ -967,24 +1154,12 @@
 <context>
     <name>Tape</name>
     <message>
-        <source>Paste Number</source>
-        <translation>Coller nombre</translation>
-    </message>
-    <message>
         <source>Reset State</source>
         <translation>Réinitialiser</translation>
     </message>
     <message>
-        <source>Load State</source>
-        <translation>Charger état</translation>
-    </message>
-    <message>
         <source>Copy Exact</source>
         <translation>Copie exacte</translation>
-    </message>
-    <message>
-        <source>Paste</source>
-        <translation>Coller</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -1019,14 +1194,6 @@
         <translation>Début</translation>
     </message>
     <message>
-        <source>Program</source>
-        <translation>Programme</translation>
-    </message>
-    <message>
-        <source>Run</source>
-        <translation>Exécuter</translation>
-    </message>
-    <message>
         <source>Continue</source>
         <translation>Continuer</translation>
     </message>
@@ -1035,8 +1202,32 @@
         <translation>Pas</translation>
     </message>
     <message>
-        <source>Stopped at step</source>
-        <translation>Arrêté à l’étape</translation>
+        <source>Load State %1</source>
+        <translation>Charger l’état %1</translation>
+    </message>
+    <message>
+        <source>Paste %1</source>
+        <translation>Coller %1</translation>
+    </message>
+    <message>
+        <source>Paste Number “%1”</source>
+        <translation>Coller le nombre « %1 »</translation>
+    </message>
+    <message>
+        <source>Run %1</source>
+        <translation>Exécuter %1</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation>Pas %1</translation>
+    </message>
+    <message>
+        <source>Program %1</source>
+        <translation>Programme %1</translation>
+    </message>
+    <message>
+        <source>Stopped at step %1</source>
+        <translation>Arrêté au pas %1</translation>
     </message>
 </context>
 <context>
@@ -1075,11 +1266,11 @@
     </message>
     <message>
         <source>Delete clears X; Escape clears the stack and the registers and keeps the modes. Menu &gt; Settings changes the keyboard keys.</source>
-        <translation>Suppr efface X ; Échap efface la pile et les registres et garde les modes. Menu &gt; Réglages change les touches du clavier.</translation>
+        <translation>Suppr efface X&#xa0;; Échap efface la pile et les registres et garde les modes. Menu &gt; Réglages change les touches du clavier.</translation>
     </message>
     <message>
         <source>The browser does not let the page read the clipboard: paste the text here.</source>
-        <translation>Le navigateur ne laisse pas la page lire le presse-papiers : collez le texte ici.</translation>
+        <translation>Le navigateur ne laisse pas la page lire le presse-papiers&#xa0;: collez le texte ici.</translation>
     </message>
     <message>
         <source>The browser did not let the page copy.</source>
@@ -1087,11 +1278,27 @@
     </message>
     <message>
         <source>The calculator of the last visit could not be read; it is kept aside as %1.</source>
-        <translation>La calculatrice de la dernière visite n’a pas pu être lue ; elle est mise de côté sous %1.</translation>
+        <translation>La calculatrice de la dernière visite n’a pas pu être lue&#xa0;; elle est mise de côté sous %1.</translation>
     </message>
     <message>
         <source>The calculator could not start: %1</source>
-        <translation>La calculatrice n’a pas pu démarrer : %1</translation>
+        <translation>La calculatrice n’a pas pu démarrer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>None: the program runs.</source>
+        <translation>Aucun : le programme s’exécute.</translation>
+    </message>
+    <message>
+        <source>There is a program %1 already.</source>
+        <translation>Il existe déjà un programme %1.</translation>
+    </message>
+    <message>
+        <source>“%1” is no program name: a letter, then letters, digits or _, 32 at most.</source>
+        <translation>« %1 » n’est pas un nom de programme : une lettre, puis des lettres, des chiffres ou _, 32 au plus.</translation>
+    </message>
+    <message>
+        <source>Delete the program %1?</source>
+        <translation>Supprimer le programme %1 ?</translation>
     </message>
 </context>
 </TS>

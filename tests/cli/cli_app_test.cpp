@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <random>
 #include <sstream>
 
@@ -11,6 +12,7 @@
 
 #include "cli/console_services.h"
 #include "cli/state_printer.h"
+#include "engine/function_catalogue.h"
 #include "fakes/cli_run.h"
 
 namespace tabrix::cli {
@@ -42,7 +44,7 @@ TEST(CliJson, DefaultStateHasEveryMemberInOrder) {
               R"("m_bExponent":false,"m_bShift":false,"m_bLift":true,"m_bSpare":false,"m_strMantissa":"",)"
               R"("m_strFraction":"","m_strExponent":"","m_strMantSign":" ","m_strExpSign":" ","m_nPointPos":3,)"
               R"("m_dX":0,"m_dY":0,"m_dZ":0,"m_dT":0,"m_dReg":[0,0,0,0,0,0,0,0,0,0],"m_strFormat":"SCI",)"
-              R"("m_nDigits":6,"m_strPrefix":"","m_strAngle":"DEG","lcd":" 0.000000 00",)"
+              R"("m_nDigits":6,"m_strPrefix":"","m_strAngle":"DEG","m_dLastX":0,"lcd":" 0.000000 00",)"
               R"("stack_lines":[" 0.000000 00"," 0.000000 00"," 0.000000 00"],"clipboard":null,)"
               R"("paste_enabled":false,"sto_labels":[)") + Labels("STO") + R"(],"rcl_labels":[)" + Labels("RCL") +
                   "]}\n");
@@ -368,9 +370,45 @@ TEST(CliInfo, HelpAndVersion) {
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("usage: tabrix-cli"), std::string::npos);
     EXPECT_NE(help.out.find(">DEG"), std::string::npos);
+    EXPECT_NE(help.out.find("  sto+:N              add x to a register"), std::string::npos);
     const CliRun version = RunWith({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("tabrix-cli ", 0), 0u);
+}
+
+// --functions: the catalogue, one JSON object a line, each with the key
+// that gives it where one does.
+TEST(CliInfo, FunctionsListTheCatalogue) {
+    const CliRun run = RunWith({"--functions"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::map<std::string, nlohmann::json> byToken;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);) {
+        const nlohmann::json json = nlohmann::json::parse(line);
+        for (const char* field : {"token", "label", "family", "description", "key"}) {
+            EXPECT_TRUE(json.contains(field)) << field << " in " << line;
+        }
+        byToken[json["token"]] = json;
+    }
+    EXPECT_EQ(byToken.size(), static_cast<std::size_t>(FunctionId::Count) - 1);
+    EXPECT_EQ(byToken["ASIN"]["key"], (nlohmann::json{{"code", 3}, {"shifted", true}}));
+    EXPECT_EQ(byToken["ASIN"]["family"], "Trigonometry");
+    EXPECT_EQ(byToken["sto+:N"]["key"], nullptr);
+    EXPECT_EQ(byToken["sto+:N"]["argument"], "register");
+    EXPECT_EQ(byToken["lastx"]["description"], "the x before the last operation");
+}
+
+// Functions beyond the keys as tokens and as program steps.
+TEST(CliFunctions, WorkAsTokensAndInPrograms) {
+    EXPECT_EQ(RunWith({"--value", "-7.5", "abs", "int"}).out, "7\n");
+    EXPECT_EQ(RunWith({"--value", "7", "ENTER", "3", "CHS", "mod"}).out, "-2\n");
+    EXPECT_EQ(RunWith({"--value", "52", "ENTER", "5", "ncr"}).out, "2598960\n");
+    EXPECT_EQ(RunWith({"--value", "2", "sto:4", "5", "sto*:4", "rcl:4"}).out, "10\n");
+    EXPECT_EQ(RunWith({"--value", "9", "SQRT", "lastx", "+"}).out, "12\n");
+    EXPECT_EQ(RunWith({"--value"}, "def:f abs 2 mod end\n-7 run:f\n").out, "1\n");
+    const CliRun bad = RunWith({"--value", "sto+:x"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.err, "tabrix-cli: bad token 'sto+:x'\n");
 }
 
 }  // namespace

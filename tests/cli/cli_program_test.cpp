@@ -71,8 +71,7 @@ TEST(CliProgram, ProblemsAreRefusedBeforeAnythingRuns) {
 // printed, no further token run, exit status 3.
 TEST(CliProgram, ARunCutShortEndsTheRunWithStatusThree) {
     const TextFile programs("cli_spin.txt", "def:spin lbl:a 1 + gto:a end\ndef:deep gsb:deep end\n");
-    const std::string limit = "tabrix-cli: program spin stopped: it reached the step limit, 9 steps (--max-steps), "
-                              "at step 2 (1)\n";
+    const std::string limit = "tabrix-cli: spin stopped at step 2 (1): it reached the step limit of 9 steps.\n";
     CliRun run = RunWith({"--program", programs.path, "--max-steps", "9", "--value", "run:spin", "100", "+"});
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.out, "2\n");  // 100 + never ran
@@ -81,7 +80,7 @@ TEST(CliProgram, ARunCutShortEndsTheRunWithStatusThree) {
     run = RunWith({"--program", programs.path, "--value", "7", "run:deep", "100", "+"});
     EXPECT_EQ(run.status, 3);
     EXPECT_EQ(run.out, "7\n");
-    EXPECT_EQ(run.err, "tabrix-cli: program deep stopped: more than 32 calls would be open, at step 1 (gsb:deep)\n");
+    EXPECT_EQ(run.err, "tabrix-cli: deep stopped at step 1 (gsb:deep): more than 32 calls were open.\n");
 
     // On standard input the rest of the input is not read.
     run = RunWith({"--program", programs.path, "--max-steps", "9", "--value"}, "run:spin 100 +\n5\n");

@@ -40,10 +40,10 @@ struct Calculator {
 
     // Defines the programs of a file that has no problem.
     void Define(std::string_view text) {
-        const ReadPrograms read = ReadProgramFile(
+        const CheckedFile read = CheckProgramFile(
             text, [this](std::string_view key) { return session.Programs().Find(key) != nullptr; });
-        for (const ProgramProblem& problem : read.problems) ADD_FAILURE() << ProblemText(problem);
-        for (const auto& program : read.programs) EXPECT_TRUE(session.DefineProgram(program));
+        for (const ProgramProblem& problem : read.Problems()) ADD_FAILURE() << ProblemText(problem);
+        for (const auto& program : read.programs) EXPECT_TRUE(program && session.DefineProgram(program));
     }
     // Tokens as a person gives them, each action on its own.
     void Press(std::string_view tokens) {
@@ -246,10 +246,10 @@ TEST(ProgramText, EachProblemIsReportedOnItsLine) {
         {"def:" + std::string(kLongestProgramName, 'Z') + " lbl:9 gto:9 pse stop rtn x<=y? X!=0? isz:0 DSZ:9 end", ""},
     };
     for (const auto& row : rows) {
-        const ReadPrograms read = ReadProgramFile(row.text);
-        const std::string first = read.problems.empty() ? "" : ProblemText(read.problems.front());
+        const std::vector<ProgramProblem> problems = CheckProgramFile(row.text).Problems();
+        const std::string first = problems.empty() ? "" : ProblemText(problems.front());
         EXPECT_EQ(first.substr(0, row.problem.size()), row.problem) << row.text;
-        EXPECT_EQ(read.problems.empty(), row.problem.empty()) << row.text;
+        EXPECT_EQ(problems.empty(), row.problem.empty()) << row.text;
     }
 }
 
@@ -360,7 +360,11 @@ TEST(ProgramBookTest, BrokenRenamedAndRemovedPrograms) {
     EXPECT_EQ(book.Find("broken")->problems.front().line, 2u);
     EXPECT_EQ(book.Find("broken")->body, "1\n bogus");
     EXPECT_EQ(c.session.Programs().Find("broken"), nullptr);
-    EXPECT_TRUE(c.Do(Kind::Run, "broken").refused);
+    const Outcome refused = c.Do(Kind::Run, "broken");
+    EXPECT_TRUE(refused.refused);
+    EXPECT_EQ(NoticeText(refused.notice), "broken does not run: line 2: \u201Cbogus\u201D is no token");
+    EXPECT_EQ(EnglishText(book.Find("broken")->ListLabel()), "broken (has problems)");
+    EXPECT_EQ(EnglishText(book.Find("good")->ListLabel()), "good");
     EXPECT_TRUE(c.Do(Kind::Run, "caller").refused);
     ASSERT_TRUE(book.Set("broken", "2 *"));  // mended
     EXPECT_EQ(c.Run("caller").state, State::Finished);
@@ -396,6 +400,13 @@ TEST(ProgramBookTest, ReadAddsOrReplacesAndABadFileChangesNothing) {
     EXPECT_EQ(problems.front().line, 2u);
     EXPECT_EQ(book.Text(), text);
     EXPECT_EQ(book.Revision(), revision);
+
+    // A name defined twice is the file's problem: refused with its line, as
+    // the console refuses it.
+    const auto twice = book.Read("def:x 1 end\n\ndef:X 2 end", false);
+    ASSERT_EQ(twice.size(), 1u);
+    EXPECT_EQ(ProblemText(twice.front()), "3: X is defined twice (also on line 1)");
+    EXPECT_EQ(book.Text(), text);
 
     EXPECT_TRUE(book.Read("def:only 5 gsb:keep end", true).empty());
     ASSERT_EQ(book.Entries().size(), 1u);

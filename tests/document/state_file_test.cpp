@@ -18,6 +18,8 @@
 #include <functional>
 #include <iterator>
 #include <new>
+#include <random>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -149,6 +151,8 @@ TEST(StateFileLayoutTest, EveryMemberIsStoredOrKnowinglyNot) {
     tabrix::ForEachMember([&](const char* name, const auto&) { members.push_back(name); }, state);
     EXPECT_EQ(members.size(), tabrix::kStateMemberCount);
     std::vector<std::string_view> stored = tabrix::StateFileFieldNames();
+    const std::vector<std::string_view> extension = tabrix::ExtensionFieldMembers();
+    stored.insert(stored.end(), extension.begin(), extension.end());
     stored.insert(stored.end(), {"m_nKey", "m_strDisplay", "m_nPointPos"});
     std::sort(members.begin(), members.end());
     std::sort(stored.begin(), stored.end());
@@ -315,6 +319,114 @@ TEST(StateFileReadTest, DigitCountIsHeldToZeroToNineOtherWordsAsRead) {
     EXPECT_EQ(odd->m_strFormat, "XYZ");
     EXPECT_EQ(odd->m_strPrefix, "Q");
     EXPECT_EQ(odd->m_strAngle, "");
+}
+
+// --- The extension block: state beyond the fields ------------------------------
+
+// "TBX" 0, version, size of the entries, then the entries (name, payload).
+Bytes Block(std::uint16_t version, const Bytes& entries) {
+    const auto size = static_cast<std::uint32_t>(entries.size());
+    return Cat({Hex("54 42 58 00"), {static_cast<std::uint8_t>(version), static_cast<std::uint8_t>(version >> 8)},
+                {static_cast<std::uint8_t>(size), static_cast<std::uint8_t>(size >> 8),
+                 static_cast<std::uint8_t>(size >> 16), static_cast<std::uint8_t>(size >> 24)},
+                entries});
+}
+// An entry: its name, then its payload's length and the payload.
+Bytes Entry(std::string_view name, const Bytes& payload) {
+    Bytes out{static_cast<std::uint8_t>(name.size())};
+    out.insert(out.end(), name.begin(), name.end());
+    out.insert(out.end(), {static_cast<std::uint8_t>(payload.size()), 0, 0, 0});
+    return Cat({out, payload});
+}
+const Bytes kLastX1p5 = Entry("last_x", Hex("00 00 00 00 00 00 F8 3F"));  // 1.5
+
+// State the fields hold alone keeps their bytes; LAST X away from its
+// default follows them as the block.
+TEST(StateFileExtensionTest, TheBlockFollowsTheFieldsOnlyForStateBeyondThem) {
+    CalculatorState s = RichState();
+    EXPECT_EQ(EncodeState(s), kRichFile);
+    s.m_dLastX = 1.5;
+    EXPECT_EQ(EncodeState(s), Cat({kRichFile, Block(1, kLastX1p5)}));
+    const auto decoded = DecodeState(EncodeState(s), BaseOf(s));
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(*decoded, s);
+    // A file without a block has LAST X at its default, whatever was there.
+    CalculatorState base = BaseOf(s);
+    base.m_dLastX = 7;
+    EXPECT_EQ(DecodeState(kRichFile, base)->m_dLastX, 0);
+    // -0 is not the default: it is kept, bit for bit.
+    s.m_dLastX = -0.0;
+    EXPECT_TRUE(std::signbit(DecodeState(EncodeState(s), CalculatorState{})->m_dLastX));
+}
+
+// A newer version's block is left out whole and named; an entry this
+// version does not know is left out and named; the fields load either way.
+TEST(StateFileExtensionTest, WhatANewerVersionWroteIsLeftOutAndNamed) {
+    const struct {
+        Bytes block;
+        double lastX;
+        std::vector<std::string> leftOut;
+    } rows[] = {
+        {Block(2, Cat({kLastX1p5, Entry("word_size", Hex("40"))})), 0, {"last_x", "word_size"}},
+        {Block(1, Cat({Entry("stats", Hex("01 02 03")), kLastX1p5})), 1.5, {"stats"}},
+        {Block(1, {}), 0, {}},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> leftOut{"stale"};
+        const auto decoded = DecodeState(Cat({kRichFile, row.block}), BaseOf(RichState()), nullptr, &leftOut);
+        ASSERT_TRUE(decoded);
+        EXPECT_EQ(decoded->m_dX, 1.0);  // the fields
+        EXPECT_EQ(decoded->m_dLastX, row.lastX);
+        EXPECT_EQ(leftOut, row.leftOut);
+    }
+}
+
+TEST(StateFileExtensionTest, ADamagedBlockIsRefusedWithItsReason) {
+    const struct {
+        Bytes after;
+        const char* why;
+    } rows[] = {
+        {Hex("00"), "not a state file (it goes on after its last field)"},
+        {Hex("54 42 58 01 01 00 00 00 00 00"), "not a state file (it goes on after its last field)"},
+        {Cat({Block(1, kLastX1p5), Hex("00")}), "its extension block is damaged (its size"},
+        {Hex("54 42 58 00 01 00 FF FF FF FF 00"), "its extension block is damaged (its size"},
+        {Block(0, {}), "its extension block is damaged (its size"},
+        {Block(1, Hex("06 6C 61 73 74 5F 78 08 00 00 00 00 00")), "its extension block is damaged (an entry ends early)"},
+        {Block(1, Entry("last_x", Hex("00 00 F8 3F"))), "its extension block is damaged (last_x has the wrong size)"},
+        {Hex("54 42 58"), "not a state file (it goes on after its last field)"},
+    };
+    for (const auto& row : rows) {
+        std::string why;
+        EXPECT_FALSE(DecodeState(Cat({kRichFile, row.after}), CalculatorState{}, &why));
+        EXPECT_EQ(why.substr(0, std::string_view(row.why).size()), row.why);
+    }
+}
+
+// Random states, LAST X among their members, come back exactly from the
+// file and from the snapshot the tape's state lines and the kept session
+// are made of.
+TEST(StateFileExtensionTest, RandomExtendedStatesRoundTrip) {
+    std::mt19937_64 random(42);
+    const auto anyDouble = [&] {
+        switch (random() % 4) {
+            case 0: return static_cast<double>(static_cast<std::int64_t>(random() % 2000) - 1000);
+            case 1: return FromBits(random());
+            case 2: return 0.0;
+            default: return std::ldexp(static_cast<double>(random() % 1000000), static_cast<int>(random() % 200) - 100);
+        }
+    };
+    for (int i = 0; i < 2000; ++i) {
+        CalculatorState s = RichState();
+        s.m_dX = anyDouble();
+        s.m_dLastX = anyDouble();
+        s.m_bShift = random() % 2 == 0;
+        const auto file = DecodeState(EncodeState(s), BaseOf(s));
+        ASSERT_TRUE(file) << i;
+        EXPECT_EQ(*file, s) << i;
+        const auto snapshot = tabrix::ReadSnapshotText(tabrix::SnapshotText(s));
+        ASSERT_TRUE(snapshot) << i;
+        EXPECT_EQ(*snapshot, tabrix::WithoutHeldKey(s)) << i;
+    }
 }
 
 // --- Files and commands -------------------------------------------------------

@@ -1,5 +1,6 @@
 // The tape: which keys and commands make a line, what the line's tokens and
 // labels are, and the script it writes.
+#include "document/notice.h"
 #include "document/tape.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +31,7 @@ struct TapeTest : ::testing::Test {
     }
     std::vector<std::string> Labels() const {
         std::vector<std::string> lines;
-        for (std::size_t i = 0; i < tape.Size(); ++i) lines.emplace_back(tape.Line(i).label);
+        for (std::size_t i = 0; i < tape.Size(); ++i) lines.push_back(EnglishText(tape.Line(i).label));
         return lines;
     }
 };

@@ -64,7 +64,12 @@ INSTANTIATE_TEST_SUITE_P(
         TokenRow{"run:Tri", {{Kind::Run, 0, "Tri"}}}, TokenRow{"GSB:tri", {{Kind::Run, 0, "tri"}}},
         TokenRow{"Cont", {{Kind::Continue}}}, TokenRow{"sst", {{Kind::Step}}},
         TokenRow{"SST:a_1", {{Kind::Step, 0, "a_1"}}}, TokenRow{"clip:\"a b\"", {{Kind::PutText, 0, "a b"}}},
-        TokenRow{"clip:", {{Kind::PutText, 0, ""}}}));
+        TokenRow{"clip:", {{Kind::PutText, 0, ""}}},
+        // Functions no key gives: the function itself, with its register.
+        TokenRow{"abs", {Action::Function(FunctionId::Abs)}}, TokenRow{"LastX", {Action::Function(FunctionId::LastX)}},
+        TokenRow{"sto+:3", {Action::Function(FunctionId::StoreAdd, 3)}},
+        TokenRow{"STO/:0", {Action::Function(FunctionId::StoreDivide, 0)}},
+        TokenRow{">hms", {Action::Function(FunctionId::ToHms)}}, TokenRow{"tanh", {Action::Function(FunctionId::Tanh)}}));
 
 // Every word of the key table presses its key, after F for a shifted one, in
 // any case; no two functions share a word.
@@ -72,7 +77,7 @@ TEST(Tokens, EveryKeyWordPressesItsKey) {
     std::set<std::string> words;
     for (const KeyRow& row : KeyTable()) {
         for (const bool shifted : {false, true}) {
-            const KeyFunction& function = shifted ? row.shifted : row.plain;
+            const catalogue::Function& function = shifted ? row.Shifted() : row.Plain();
             if (function.token.empty()) continue;
             const std::string word(function.token);
             EXPECT_TRUE(words.insert(word).second) << word;
@@ -93,7 +98,8 @@ TEST(Tokens, UnknownOrMalformedTokensAreRejected) {
                               "load", "load:", "load:\"x", "paste:\"a\"b", "paste:\"\\q\"", "draw:-1", "draw:",
                               "copy:x", "undo:1", "state:", "state:0g", "state:00",
                               "--", ">", "pastes", "run:", "run:1x", "gsb:a-b", "sst:", "sst:_a", "cont:x",
-                              "clip:\"x", "lbl:x", "gto:x", "rtn", "x=0?", "dsz:1", "stop", "pse", "def:f", "end"}) {
+                              "clip:\"x", "lbl:x", "gto:x", "rtn", "x=0?", "dsz:1", "stop", "pse", "def:f", "end",
+                              "sto+", "sto+:", "sto+:10", "sto-:x", "abs:1", "lbl", ":abs"}) {
         EXPECT_FALSE(ParseToken(token).has_value()) << "'" << token << "'";
     }
 }

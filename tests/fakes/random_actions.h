@@ -15,6 +15,7 @@
 
 #include "document/command_tokens.h"
 #include "document/session_action.h"
+#include "engine/function_catalogue.h"
 #include "engine/key_codes.h"
 #include "engine/number_text.h"
 
@@ -86,7 +87,12 @@ private:
             std::uint32_t code = which < 4 ? keys::kDigitKeys[static_cast<std::size_t>(Pick(0, 9))]
                                            : static_cast<std::uint32_t>(Pick(1, 30));
             if (Pick(0, 40) == 0) code = static_cast<std::uint32_t>(OneOf({0, 26, 31}));
-            actions.push_back(Action::Key(code));
+            if (Pick(0, 12) == 0) {
+                // A catalogue function as the finder performs it, with a register for one that takes one.
+                actions.push_back(RandomFunction());
+            } else {
+                actions.push_back(Action::Key(code));
+            }
         } else if (roll < 50) {
             actions.push_back(Action::Key(keys::kShift));
             if (Pick(0, 3) != 0) actions.push_back(Action::Key(static_cast<std::uint32_t>(Pick(1, 30))));
@@ -128,6 +134,17 @@ private:
         }
     }
 
+    Action RandomFunction() {
+        std::vector<const catalogue::Function*> functions;
+        for (const catalogue::Function& f : catalogue::All()) {
+            // Those a key gives are its key presses, which the sequences have.
+            if (f.Calculates() && !catalogue::KeyOf(f.id)) functions.push_back(&f);
+        }
+        const catalogue::Function& f = *functions[static_cast<std::size_t>(Pick(0, static_cast<int>(functions.size()) - 1))];
+        const bool takesRegister = f.argument == ArgumentKind::Register;
+        return Action::Function(f.id, takesRegister ? static_cast<std::uint32_t>(Pick(0, 9)) : 0);
+    }
+
     template <typename T>
     T OneOf(std::initializer_list<T> items) {
         return *(items.begin() + Pick(0, static_cast<int>(items.size()) - 1));
@@ -166,6 +183,10 @@ inline std::string ConsoleToken(const Action& action, const Action* next = nullp
         case Kind::Run: return "run:" + action.text;
         case Kind::Continue: return "cont";
         case Kind::Step: return action.text.empty() ? "sst" : "sst:" + action.text;
+        case Kind::Function: {
+            const catalogue::Function& f = catalogue::At(static_cast<FunctionId>(action.code));
+            return catalogue::TokenWith(f, action.argument);
+        }
         case Kind::Save:
         case Kind::LoadBytes:
         case Kind::ClearTape:

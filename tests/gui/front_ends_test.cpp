@@ -105,6 +105,7 @@ protected:
                     dialog.answer = action.text;
                     frame.OnCommand(cmd::kFileLoadState);
                     break;
+                case Kind::Function: frame.Perform(action); break;
                 default: ADD_FAILURE() << "no way to do this in the window";
             }
         }

@@ -131,11 +131,11 @@ TEST_F(KeyMapSettingsTest, SavingWritesOnlyWhatDiffersAndReadsBackTheSame) {
 }
 
 TEST(KeyHelpTest, TheKeysFunctionShiftedFunctionAndKeyboardKeysInWords) {
-    EXPECT_EQ(KeyHelp(keys::kSeven, KeyMap::Standard()),
+    EXPECT_EQ(KeyHelpText(keys::kSeven, KeyMap::Standard()),
               QStringLiteral("7 \u2014 shifted: FIX (display digits) \u2014 keyboard: 7, keypad 7"));
     KeyMap map = KeyMap::Standard();
     map.Unbind(keys::kShift, {Qt::Key_F, false});
-    EXPECT_TRUE(KeyHelp(keys::kShift, map).endsWith(QStringLiteral("keyboard: none")));
+    EXPECT_TRUE(KeyHelpText(keys::kShift, map).endsWith(QStringLiteral("keyboard: none")));
     EXPECT_EQ(CalculatorKeyCodes().size(), 29);
 }
 

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/key_codes.h"
+#include "document/notice.h"
 #include "document/state_file.h"
 #include "fakes/document_fakes.h"
 #include "fakes/session_fixture.h"
@@ -260,7 +261,7 @@ TEST_F(PreferencesFrameTest, DamagedTapeLinesAreLeftOutToldAndKeptAsideAndTheRes
     // what is shown, so that it still replays.
     ASSERT_EQ(t.session.Tape().Size(), 3u);
     EXPECT_EQ(t.session.Tape().Line(0).tokens, "42 ENTER");
-    EXPECT_EQ(t.session.Tape().Line(2).label, "Start");
+    EXPECT_EQ(EnglishText(t.session.Tape().Line(2).label), "Start");
     ASSERT_EQ(notices.size(), 1);
     EXPECT_TRUE(notices[0].startsWith(QStringLiteral("2 of the last session's tape lines could not be read")))
         << notices[0].toStdString();

@@ -106,7 +106,7 @@ Texts AllTexts() {
     CAboutDlg about;
     frame.OnCommand(cmd::kProgramsEdit);
     return {MenuTexts(frame), OwnTexts(preferences), OwnTexts(keys), OwnTexts(about),
-            OwnTexts(*frame.Programs().Editor()), KeyHelp(keys::kSeven, KeyMap::Standard())};
+            OwnTexts(*frame.Programs().Editor()), KeyHelpText(keys::kSeven, KeyMap::Standard())};
 }
 
 class TranslationTest : public ::testing::TestWithParam<const char*> {

@@ -8,6 +8,7 @@
 
 #include "cli/cli_app.h"
 #include "cli/cli_session.h"
+#include "document/notice.h"
 #include "document/calculator_session.h"
 #include "document/program.h"
 #include "document/state_file.h"
@@ -39,10 +40,10 @@ struct Harness {
     // carried out one by one.
     void Do(std::string_view line) {
         if (line.starts_with("def:")) {
-            const ReadPrograms read = ReadProgramFile(
+            const CheckedFile read = CheckProgramFile(
                 line, [this](std::string_view key) { return session.Programs().Find(key) != nullptr; });
-            for (const ProgramProblem& problem : read.problems) ADD_FAILURE() << ProblemText(problem);
-            for (const auto& program : read.programs) EXPECT_TRUE(session.DefineProgram(program));
+            for (const ProgramProblem& problem : read.Problems()) ADD_FAILURE() << ProblemText(problem);
+            for (const auto& program : read.programs) EXPECT_TRUE(program && session.DefineProgram(program));
         } else if (line.starts_with("steps:")) {
             session.SetStepLimit(std::stoull(std::string(line.substr(6))));
         } else if (line.starts_with("paste-value:")) {
@@ -133,7 +134,7 @@ TEST(ProgramTape, RunLinesCarryTheDefinitionsDrawsAndClipboardTheyNeed) {
     ASSERT_EQ(h.session.Tape().Size(), std::size(expected)) << h.session.Tape().Script();
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         const TapeLine line = h.session.Tape().Line(i);
-        const std::string text = std::string(line.tokens) + "\t" + std::string(line.label) + "\t" + std::string(line.shown);
+        const std::string text = std::string(line.tokens) + "\t" + EnglishText(line.label) + "\t" + std::string(line.shown);
         EXPECT_TRUE(std::regex_match(text, expected[i])) << text;
     }
 }
@@ -154,7 +155,7 @@ TEST(LoadBytesTape, ALoadedStateReplaysWithoutItsFile) {
     h.Do("RCL 4 +");
     EXPECT_EQ(h.session.Doc().m_dX, 3.5);
     EXPECT_NE(h.session.Tape().Script().find("state:"), std::string::npos);
-    EXPECT_TRUE(std::string(h.session.Tape().Line(1).label).starts_with("Load State work.rpn"));
+    EXPECT_TRUE(EnglishText(h.session.Tape().Line(1).label).starts_with("Load State work.rpn"));
     EXPECT_EQ(Replayed(h.session.Tape().Script()), Shown(h.session.Doc().State()));
 
     const CalculatorState before = Shown(h.session.Doc().State());

@@ -50,7 +50,6 @@ class App {
         this.display = null;
         this.held = new Map();     // keyboard key → what its release does
         this.pressed = new Map();  // pointer → the key it went down on
-        this.runShown = false;
         this.runTimer = 0;
         this.noticeTimer = 0;
         this.pasteNumberNext = false;
@@ -89,8 +88,8 @@ class App {
         this.restore();
         for (const [code, button] of this.face.keys) {
             button.setAttribute('aria-label', this.session.keyName(code, this.words[2]));
-            button.title = this.panels.keyHelp(code);
         }
+        this.panels.retitleKeys();
         this.repaint();
         this.listen();
         this.panels.ready();
@@ -200,43 +199,31 @@ class App {
     }
 
     handle(outcome, options = {}) {
-        this.deepestCall = outcome.deepestCall;
         this.repaint();
         if (outcome.changed) this.keep();
         if (outcome.copied !== null && !options.clipboard) this.writeClipboard(outcome.copied);
         if (options.clipboard && outcome.copied !== null) options.clipboard.setData('text/plain', outcome.copied);
         if (outcome.message) this.panels.message(tr('Document', outcome.message));
         if (outcome.about) this.panels.open(document.getElementById('about-dialog'));
-        if (outcome.notice.length && !this.display.running) this.showNotice(sentences(outcome.notice), NOTICE_MS);
+        // While a program runs, its lasting notice says how to stop it, and
+        // what is refused meanwhile says nothing; the run's end takes the
+        // notice away or says how it ended.
+        if (outcome.notice.length && (outcome.noticeLasts || !this.display.running)) {
+            this.showNotice(sentences(outcome.notice), outcome.noticeLasts ? 0 : NOTICE_MS);
+        } else if (outcome.run.state !== 'none' && !this.display.running) {
+            this.hideNotice();
+        }
         this.follow(outcome.run);
         return outcome;
     }
 
     // A run goes on in slices, the page answering between them.
     follow(run) {
-        if (run.state === 'none') return;
-        if (run.state === 'running' || run.state === 'paused') {
-            if (!this.runShown) this.showNotice(fillIn(tr('CProgramsController', 'Running %1 \u2014 Esc stops'), [run.program]), 0);
-            this.runShown = true;
-            clearTimeout(this.runTimer);
-            this.runTimer = setTimeout(() => {
-                if (this.display?.running) this.perform('Resume');
-            }, run.state === 'paused' ? PAUSE_MS : 0);
-            return;
-        }
+        if (run.state !== 'running' && run.state !== 'paused') return;
         clearTimeout(this.runTimer);
-        if (this.runShown) this.hideNotice();
-        this.runShown = false;
-        const step = String(run.step);
-        const said = {
-            stopped: () => fillIn(tr('CProgramsController', 'Stopped at step %1'), [step]),
-            interrupted: () => fillIn(tr('CProgramsController', 'Stopped at step %1'), [step]),
-            'too-deep': () => fillIn(tr('CProgramsController', '%1 stopped at step %2: more than %3 calls were open.'),
-                [run.program, step, String(this.deepestCall)]),
-            missing: () => fillIn(tr('CProgramsController', '%1 stopped at step %2: it calls a program that is not defined.'),
-                [run.program, step]),
-        }[run.state];
-        if (said) this.showNotice(said(), NOTICE_MS);
+        this.runTimer = setTimeout(() => {
+            if (this.display?.running) this.perform('Resume');
+        }, run.state === 'paused' ? PAUSE_MS : 0);
     }
 
     showNotice(text, milliseconds) {
@@ -474,7 +461,6 @@ class App {
 
     reset(options = {}) {
         clearTimeout(this.runTimer);
-        this.runShown = false;
         this.hideNotice();
         this.session?.delete();
         this.session = this.newSession(typeof options.seed === 'number' ? options.seed : null);

@@ -59,30 +59,60 @@ export function fillIn(text, values) {
     });
 }
 
-// Sentences of a notice or a problem, [{context, text, values}], as one text.
+// A marked text of the session's (a tape line's label, a key's help, a
+// problem): literal text, and sentences marked as \x01 context \x1F
+// template (\x1E value)* \x03, each value a marked text itself. Each
+// sentence is translated by its context and template, never by its words.
+const OPEN = '\x01', TEXT = '\x1f', VALUE = '\x1e', CLOSE = '\x03';
+
+function renderSentence(inside) {
+    const textStart = inside.indexOf(TEXT);
+    if (textStart < 0) return render(inside);
+    const context = inside.slice(0, textStart);
+    const parts = [];
+    let depth = 0, from = textStart + 1;
+    for (let i = from; i < inside.length; ++i) {
+        const c = inside[i];
+        if (c === OPEN) ++depth;
+        else if (c === CLOSE) --depth;
+        else if (c === VALUE && depth === 0) {
+            parts.push(inside.slice(from, i));
+            from = i + 1;
+        }
+    }
+    parts.push(inside.slice(from));
+    const [english, ...values] = parts;
+    return fillIn(tr(context, english), values.map(render));
+}
+
+export function render(marked) {
+    let out = '';
+    let i = 0;
+    while (i < marked.length) {
+        const open = marked.indexOf(OPEN, i);
+        if (open < 0) return out + marked.slice(i);
+        out += marked.slice(i, open);
+        let depth = 0, close = marked.length;
+        for (let j = open; j < marked.length; ++j) {
+            if (marked[j] === OPEN) ++depth;
+            else if (marked[j] === CLOSE && --depth === 0) {
+                close = j;
+                break;
+            }
+        }
+        out += renderSentence(marked.slice(open + 1, close));
+        i = close + 1;
+    }
+    return out;
+}
+
+// Sentences of a notice, [{context, text, values}], as one text; a value
+// may be a marked text.
 export function sentences(list) {
-    return list.map((s) => fillIn(tr(s.context, s.text), s.values || [])).join(' ');
+    return list.map((s) => fillIn(tr(s.context, s.text), (s.values || []).map(render))).join(' ');
 }
 
 // The page's own texts (listed for the translators in web/page_texts.cpp).
 export function web(text, ...values) {
     return fillIn(tr('Web', text), values);
-}
-
-// The names of commands and of Delete and Escape in a tape line's label,
-// longest first; the keys' labels are symbols and stay as they are. A line
-// holds one command at most.
-const TAPE_WORDS = [
-    'Paste Number', 'Reset State', 'Load State', 'Copy Exact', 'Paste', 'Copy', 'Cut', 'Undo', 'Redo', 'New',
-    'Del', 'Esc', 'Start', 'Program', 'Run', 'Continue', 'Step', 'Stopped at step',
-];
-
-export function tapeLabel(text) {
-    const padded = ` ${text} `;
-    for (const word of TAPE_WORDS) {
-        const at = padded.indexOf(` ${word} `);
-        if (at < 0) continue;
-        return text.slice(0, at) + tr('Tape', word) + text.slice(at + word.length);
-    }
-    return text;
 }

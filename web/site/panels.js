@@ -3,7 +3,7 @@
 // browser would not hand over. Each is a modal <dialog>: Escape or Close
 // ends it, and the keyboard goes back to the calculator.
 
-import { tr, label, web, fillIn, sentences, tapeLabel } from './i18n.js';
+import { tr, label, web, fillIn, render } from './i18n.js';
 import { keysByCode } from './keyboard.js';
 
 const $ = (id) => document.getElementById(id);
@@ -19,14 +19,9 @@ function download(name, data, type) {
     setTimeout(() => URL.revokeObjectURL(url), 10000);
 }
 
-// A key's function as the help writes it: its label, and what it does.
-function functionHelp(f) {
-    if (!f.label) return '';
-    return f.description ? `${f.label} (${tr('KeyHelp', f.description)})` : f.label;
-}
-
+// A problem of a program, as the session says it: "line 2: ...".
 function problemLine(problem) {
-    return fillIn(tr('Programs', 'line %1: %2'), [String(problem.line), sentences(problem.sentence)]);
+    return render(problem.sentence);
 }
 
 export class Panels {
@@ -227,7 +222,7 @@ export class Panels {
             const item = document.createElement('li');
             const name = document.createElement('span');
             name.className = 'tape-label';
-            name.textContent = tapeLabel(line.label);
+            name.textContent = render(line.label);
             const shown = document.createElement('span');
             shown.className = 'tape-shown';
             shown.textContent = line.shown;
@@ -236,30 +231,24 @@ export class Panels {
         }));
     }
 
-    // The keyboard keys of a calculator key, as the help names them.
-    keyboardHelp(code) {
+    // The keyboard keys of a calculator key as the page names them
+    // ("7, keypad 7"); empty for none.
+    keyboardKeys(code) {
         const keys = keysByCode(this.app.faceData.keyboard, this.app.settings.laptop).get(code) || [];
-        if (!keys.length) return tr('KeyHelp', 'none');
         return keys.map((k) => (k.keypad ? fillIn(tr('KeyMap', 'keypad %1'), [k.key]) : k.key)).join(', ');
     }
 
-    keyOf(code) {
-        return this.app.faceData.keys.find((k) => k.code === code);
-    }
-
-    // A key's tooltip, as the desktop's.
+    // A key's tooltip, as the session words it for every front end.
     keyHelp(code) {
-        const key = this.keyOf(code);
-        let help = functionHelp(key.plain);
-        if (key.shifted.label) help += fillIn(tr('KeyHelp', ' \u2014 shifted: %1'), [functionHelp(key.shifted)]);
-        return help + fillIn(tr('KeyHelp', ' \u2014 keyboard: %1'), [this.keyboardHelp(code)]);
+        return render(this.session.keyHelp(code, this.keyboardKeys(code)));
     }
 
     openKeys() {
         const headings = [...document.querySelectorAll('.keys-table th')].map((th) => th.textContent);
         $('keys-rows').replaceChildren(...this.app.faceData.keys.map((key) => {
             const row = document.createElement('tr');
-            const texts = [functionHelp(key.plain), functionHelp(key.shifted), this.keyboardHelp(key.code)];
+            const texts = [key.plain.id, key.shifted.id].map((id) => (id ? render(this.session.functionHelp(id)) : ''));
+            texts.push(this.keyboardKeys(key.code) || render(this.session.keyboardHelp('')));
             texts.forEach((text, i) => {
                 const cell = document.createElement('td');
                 cell.textContent = text;
@@ -332,9 +321,9 @@ export class Panels {
             this.app.keepPrograms();
             this.showProblems(problems || []);
             // A change may mend or break the calls of the others.
-            const byName = new Map(this.programs().map((p) => [p.name, p.problems]));
+            const byName = new Map(this.programs().map((p) => [p.name, p.label]));
             for (const option of $('program-list').options) {
-                const text = this.listName(option.value, byName.get(option.value) || []);
+                const text = render(byName.get(option.value) || option.value);
                 if (option.textContent !== text) option.textContent = text;
             }
         });
@@ -353,9 +342,6 @@ export class Panels {
         return JSON.parse(this.session.programs());
     }
 
-    listName(name, problems) {
-        return problems.length ? fillIn(tr('CProgramEditor', '%1 (has problems)'), [name]) : name;
-    }
 
     openPrograms() {
         this.fillPrograms(this.selected);
@@ -364,7 +350,7 @@ export class Panels {
 
     fillPrograms(selected) {
         const programs = this.programs();
-        $('program-list').replaceChildren(...programs.map((p) => new Option(this.listName(p.name, p.problems), p.name)));
+        $('program-list').replaceChildren(...programs.map((p) => new Option(render(p.label), p.name)));
         const chosen = programs.find((p) => p.name === selected) || programs[0];
         this.selectProgram(chosen ? chosen.name : null);
     }
@@ -386,7 +372,7 @@ export class Panels {
             list.replaceChildren();
             return;
         }
-        const texts = problems.length ? problems.map(problemLine) : [tr('CProgramEditor', 'None: the program runs.')];
+        const texts = problems.length ? problems.map(problemLine) : [web('None: the program runs.')];
         list.replaceChildren(...texts.map((text) => {
             const item = document.createElement('li');
             item.textContent = text;
@@ -402,12 +388,11 @@ export class Panels {
             return;
         }
         if (this.programs().some((p) => p.name.toLowerCase() === name.toLowerCase())) {
-            this.message(fillIn(tr('CProgramEditor', 'There is a program %1 already.'), [name]));
+            this.message(web('There is a program %1 already.', name));
             return;
         }
         if (JSON.parse(this.session.setProgram(name, '')) === null) {
-            this.message(fillIn(tr('CProgramsController',
-                '\u201C%1\u201D is no program name: a letter, then letters, digits or _, 32 at most.'), [name]));
+            this.message(web('\u201C%1\u201D is no program name: a letter, then letters, digits or _, 32 at most.', name));
             return;
         }
         this.app.keepPrograms();
@@ -418,20 +403,16 @@ export class Panels {
 
     deleteProgram() {
         const name = this.selected;
-        if (!name || !window.confirm(fillIn(tr('CProgramEditor', 'Delete the program %1?'), [name]))) return;
+        if (!name || !window.confirm(web('Delete the program %1?', name))) return;
         this.session.removeProgram(name);
         this.app.keepPrograms();
         this.fillPrograms(null);
     }
 
+    // The session says why a program with problems does not run.
     runProgram() {
-        const entry = this.programs().find((p) => p.name === this.selected);
-        if (!entry) return;
-        if (entry.problems.length) {
-            this.message(fillIn(tr('CProgramsController', '%1 does not run: %2'), [entry.name, problemLine(entry.problems[0])]));
-            return;
-        }
+        if (!this.selected) return;
         $('programs-dialog').close();
-        this.app.perform('Run', 0, entry.name);
+        this.app.perform('Run', 0, this.selected);
     }
 }

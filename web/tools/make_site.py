@@ -25,6 +25,46 @@ def translations(ts_file):
     return table
 
 
+def texts_the_page_asks_for(page):
+    """(context, text) of every text the page's files name for translation:
+    data-tr="CONTEXT|TEXT" in the HTML, tr('CONTEXT', 'TEXT') and
+    label(...) and web('TEXT') in the scripts."""
+    import html
+    import re
+    asked = set()
+    for name in os.listdir(page):
+        path = os.path.join(page, name)
+        with open(path, encoding='utf-8') as f:
+            text = f.read()
+        if name.endswith('.html'):
+            for value in re.findall(r'data-tr="([^"]*)"', text):
+                context, _, source = html.unescape(value).partition('|')
+                asked.add((context, source))
+            for value in re.findall(r'data-web="([^"]*)"', text):
+                asked.add(('Web', html.unescape(value)))
+        elif name.endswith('.js'):
+            unescape = lambda t: re.sub(r'\\u([0-9a-fA-F]{4})', lambda m: chr(int(m.group(1), 16)), t)
+            for context, source in re.findall(r"\b(?:tr|label)\('([^']*)', '([^']*)'\)", text):
+                asked.add((context, unescape(source)))
+            for source in re.findall(r"\bweb\('([^']*)'", text):
+                asked.add(('Web', unescape(source)))
+    return asked
+
+
+def check_page_texts(page, ts_file):
+    """Every text the page asks for is one the translations know, so that a
+    renamed context or a changed text fails the build instead of leaving
+    the page in English."""
+    known = set()
+    for context in ElementTree.parse(ts_file).getroot().iter('context'):
+        for message in context.iter('message'):
+            known.add((context.findtext('name'), message.findtext('source')))
+    missing = sorted(texts_the_page_asks_for(page) - known)
+    if missing:
+        raise SystemExit('make_site.py: the page asks for texts no translation has: ' +
+                         '; '.join(f'{c}|{t}' for c, t in missing))
+
+
 def draw_icon(svg, out, size, maskable=False):
     if not maskable:
         subprocess.run(['rsvg-convert', '-w', str(size), '-h', str(size), '-o', out, svg], check=True)
@@ -68,6 +108,7 @@ def main():
                     with open(path, 'w', encoding='utf-8') as f:
                         f.write(text.replace('__TABRIX_VERSION__', args.version))
 
+    check_page_texts(args.page, os.path.join(args.translations, 'tabrix_de.ts'))
     os.makedirs(os.path.join(out, 'i18n'), exist_ok=True)
     for name in sorted(os.listdir(args.translations)):
         if name.startswith('tabrix_') and name.endswith('.ts'):

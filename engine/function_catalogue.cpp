@@ -1,0 +1,460 @@
+// The catalogue's rows, in FunctionId order. Unary functions commit the
+// entry, keep X as LAST X, replace X and enable stack lift; binary ones
+// commit, keep X as LAST X, compute from Y and X and drop the stack.
+#include "engine/function_catalogue.h"
+
+#include <array>
+#include <cmath>
+#include <unordered_map>
+#include <utility>
+
+#include "engine/calculator_state.h"
+#include "engine/key_table.h"
+#include "engine/math_constants.h"
+#include "engine/mode_words.h"
+#include "engine/number_functions.h"
+
+// Marks a text for the desktop program's translators, whose tool reads this
+// name; the engine itself needs no Qt.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
+namespace tabrix::catalogue {
+
+namespace {
+
+using Doc = CTabrixDoc;
+using Id = FunctionId;
+using Words = std::string_view;
+
+constexpr Function Unary(Id id, Family family, Words label, Words token, Words description,
+                         double (*f)(const Doc&, double)) {
+    return {.id = id,
+            .token = token,
+            .label = label,
+            .description = description,
+            .family = family,
+            .entry = EntryRule::Commits,
+            .lift = LiftRule::Enables,
+            .savesLastX = true,
+            .unary = f};
+}
+
+constexpr Function Binary(Id id, Family family, Words label, Words token, Words description,
+                          double (*f)(double, double)) {
+    return {.id = id,
+            .token = token,
+            .label = label,
+            .description = description,
+            .family = family,
+            .entry = EntryRule::Commits,
+            .lift = LiftRule::Enables,
+            .savesLastX = true,
+            .binary = f};
+}
+
+constexpr Function Act(Id id, Family family, Words label, Words token, Words description, EntryRule entry,
+                       LiftRule lift, void (*act)(Doc&)) {
+    return {.id = id,
+            .token = token,
+            .label = label,
+            .description = description,
+            .family = family,
+            .entry = entry,
+            .lift = lift,
+            .act = act};
+}
+
+// Typing goes on through these: they change a mode, edit the entry, or decide
+// for themselves (EEX, CHS and ← act on the entry while one is typed).
+constexpr Function Keeps(Id id, Family family, Words label, Words token, Words description, void (*act)(Doc&)) {
+    return Act(id, family, label, token, description, EntryRule::Keeps, LiftRule::Untouched, act);
+}
+
+// Commit the entry, then rearrange or replace X without touching the lift flag.
+constexpr Function Commits(Id id, Family family, Words label, Words token, Words description, void (*act)(Doc&)) {
+    return Act(id, family, label, token, description, EntryRule::Commits, LiftRule::Untouched, act);
+}
+
+// The same, with X kept as LAST X first: X is what it works on.
+constexpr Function CommitsX(Id id, Family family, Words label, Words token, Words description, LiftRule lift,
+                            void (*act)(Doc&)) {
+    Function function = Act(id, family, label, token, description, EntryRule::Commits, lift, act);
+    function.savesLastX = true;
+    return function;
+}
+
+constexpr Function Digit(Id id, Words label, int digit) {
+    return {.id = id, .token = label, .label = label, .family = Family::NumberEntry, .digit = digit};
+}
+
+constexpr Function Prefix(Id id, Family family, Words word, Words description) {
+    return {.id = id, .token = word, .label = word, .description = description, .family = family, .prefix = word};
+}
+
+// A register combined with X (STO+ 3): the entry committed first, X and
+// the lift flag untouched.
+constexpr Function StoreArithmetic(Id id, Words label, Words token, Words description, void (*act)(Doc&, int)) {
+    return {.id = id,
+            .token = token,
+            .label = label,
+            .description = description,
+            .family = Family::Registers,
+            .argument = ArgumentKind::Register,
+            .entry = EntryRule::Commits,
+            .actOn = act};
+}
+
+// One of the programs' own words.
+constexpr Function Word(Id id, Words label, Words token, Words description, ProgramWord word,
+                        ArgumentKind argument = ArgumentKind::None, Compare compare = Compare::Equal) {
+    return {.id = id,
+            .token = token,
+            .label = label,
+            .description = description,
+            .family = Family::Programs,
+            .argument = argument,
+            .word = word,
+            .compare = compare};
+}
+
+// SIN, COS and TAN and their inverses: in the angle unit, or hyperbolic after HYP.
+double Sine(const Doc& d, double x) { return d.Hyperbolic() ? std::sinh(x) : std::sin(d.ToRadians(x)); }
+double Cosine(const Doc& d, double x) { return d.Hyperbolic() ? std::cosh(x) : std::cos(d.ToRadians(x)); }
+double Tangent(const Doc& d, double x) { return d.Hyperbolic() ? std::tanh(x) : std::tan(d.ToRadians(x)); }
+double ArcSine(const Doc& d, double x) { return d.Hyperbolic() ? d.ArcSinh(x) : d.FromRadians(std::asin(x)); }
+double ArcCosine(const Doc& d, double x) { return d.Hyperbolic() ? d.ArcCosh(x) : d.FromRadians(std::acos(x)); }
+double ArcTangent(const Doc& d, double x) { return d.Hyperbolic() ? d.ArcTanh(x) : d.FromRadians(std::atan(x)); }
+
+void StoreAdd(Doc& d, int n) { d.CombineRegister(n, [](double r, double x) { return r + x; }); }
+void StoreSubtract(Doc& d, int n) { d.CombineRegister(n, [](double r, double x) { return r - x; }); }
+void StoreMultiply(Doc& d, int n) { d.CombineRegister(n, [](double r, double x) { return r * x; }); }
+void StoreDivide(Doc& d, int n) { d.CombineRegister(n, [](double r, double x) { return r / x; }); }
+
+constexpr const char* kTestX = QT_TRANSLATE_NOOP("Functions", "compare x with 0: when false, skip the next step");
+constexpr const char* kTestXY = QT_TRANSLATE_NOOP("Functions", "compare x with y: when false, skip the next step");
+
+using F = Family;
+
+constexpr std::array<Function, static_cast<std::size_t>(Id::Count)> kRows = {{
+    {},
+    // --- Number entry -----------------------------------------------------------
+    Digit(Id::Digit0, "0", 0), Digit(Id::Digit1, "1", 1), Digit(Id::Digit2, "2", 2), Digit(Id::Digit3, "3", 3),
+    Digit(Id::Digit4, "4", 4), Digit(Id::Digit5, "5", 5), Digit(Id::Digit6, "6", 6), Digit(Id::Digit7, "7", 7),
+    Digit(Id::Digit8, "8", 8), Digit(Id::Digit9, "9", 9),
+    Keeps(Id::Point, F::NumberEntry, ".", ".", QT_TRANSLATE_NOOP("Functions", "decimal point"),
+          [](Doc& d) { d.EntryPoint(); }),
+    // While a number is typed, EEX starts its exponent even after F (see π).
+    Keeps(Id::Eex, F::NumberEntry, "EEX", "EEX", QT_TRANSLATE_NOOP("Functions", "enter exponent"),
+          [](Doc& d) {
+              if (d.m_bEntering) d.EntryExponent();
+          }),
+    Keeps(Id::Chs, F::NumberEntry, "CHS", "CHS", QT_TRANSLATE_NOOP("Functions", "change sign"),
+          [](Doc& d) {
+              if (d.m_bEntering)
+                  d.EntryChangeSign();
+              else
+                  d.m_dX = -d.m_dX;
+          }),
+    Keeps(Id::Backspace, F::NumberEntry, "←", "BS", QT_TRANSLATE_NOOP("Functions", "backspace"),
+          [](Doc& d) {
+              if (d.m_bEntering)
+                  d.EntryBackspace();
+              else
+                  d.ClearX();
+          }),
+    // --- The keypad's own keys ------------------------------------------------------
+    // F acts through the common ending, which turns the shift on and off.
+    Keeps(Id::Shift, F::Keypad, "F", "F", QT_TRANSLATE_NOOP("Functions", "shift"), nullptr),
+    Keeps(Id::About, F::Keypad, "?", "?", QT_TRANSLATE_NOOP("Functions", "about Tabrix"),
+          [](Doc& d) { d.RequestAbout(); }),
+    // --- Arithmetic -----------------------------------------------------------------
+    Binary(Id::Add, F::Arithmetic, "+", "+", QT_TRANSLATE_NOOP("Functions", "add"),
+           [](double y, double x) { return y + x; }),
+    Binary(Id::Subtract, F::Arithmetic, "−", "-", QT_TRANSLATE_NOOP("Functions", "subtract"),
+           [](double y, double x) { return y - x; }),
+    Binary(Id::Multiply, F::Arithmetic, "×", "*", QT_TRANSLATE_NOOP("Functions", "multiply"),
+           [](double y, double x) { return y * x; }),
+    Binary(Id::Divide, F::Arithmetic, "÷", "/", QT_TRANSLATE_NOOP("Functions", "divide"),
+           [](double y, double x) { return y / x; }),
+    CommitsX(Id::Percent, F::Arithmetic, "%", "%", QT_TRANSLATE_NOOP("Functions", "percent"), LiftRule::Untouched,
+             [](Doc& d) { d.m_dX = (d.m_dY * d.m_dX) * 0.01; }),
+    Unary(Id::Reciprocal, F::Arithmetic, "1/x", "INV", QT_TRANSLATE_NOOP("Functions", "reciprocal"),
+          [](const Doc&, double x) { return 1 / x; }),
+    Unary(Id::Abs, F::Arithmetic, "ABS", "abs", QT_TRANSLATE_NOOP("Functions", "absolute value"),
+          [](const Doc&, double x) { return std::fabs(x); }),
+    Unary(Id::IntegerPart, F::Arithmetic, "INT", "int", QT_TRANSLATE_NOOP("Functions", "integer part, toward zero"),
+          [](const Doc&, double x) { return IntegerPart(x); }),
+    Unary(Id::FractionalPart, F::Arithmetic, "FRAC", "frac",
+          QT_TRANSLATE_NOOP("Functions", "fractional part, with the sign of x"),
+          [](const Doc&, double x) { return FractionalPart(x); }),
+    Binary(Id::Mod, F::Arithmetic, "MOD", "mod", QT_TRANSLATE_NOOP("Functions", "y modulo x, with the sign of x"),
+           Modulo),
+    Unary(Id::Round, F::Arithmetic, "RND", "rnd", QT_TRANSLATE_NOOP("Functions", "x rounded as the display shows it"),
+          [](const Doc& d, double x) { return d.RoundToDisplay(x); }),
+    // --- Powers and logarithms --------------------------------------------------------
+    Unary(Id::Exp, F::Powers, "eˣ", "EXP", QT_TRANSLATE_NOOP("Functions", "e to the power x"),
+          [](const Doc&, double x) { return std::exp(x); }),
+    Unary(Id::Ln, F::Powers, "LN", "LN", QT_TRANSLATE_NOOP("Functions", "natural logarithm"),
+          [](const Doc&, double x) { return std::log(x); }),
+    Unary(Id::Alog, F::Powers, "10ˣ", "ALOG", QT_TRANSLATE_NOOP("Functions", "10 to the power x"),
+          [](const Doc&, double x) { return std::pow(10.0, x); }),
+    Unary(Id::Log, F::Powers, "LOG", "LOG", QT_TRANSLATE_NOOP("Functions", "common logarithm"),
+          [](const Doc&, double x) { return std::log10(x); }),
+    Binary(Id::Power, F::Powers, "yˣ", "POW", QT_TRANSLATE_NOOP("Functions", "y to the power x"),
+           [](double y, double x) { return std::pow(y, x); }),
+    Unary(Id::Sqrt, F::Powers, "√x", "SQRT", QT_TRANSLATE_NOOP("Functions", "square root"),
+          [](const Doc&, double x) { return std::sqrt(x); }),
+    Unary(Id::Square, F::Powers, "x²", "SQ", QT_TRANSLATE_NOOP("Functions", "square"),
+          [](const Doc&, double x) { return x * x; }),
+    // --- Trigonometry -----------------------------------------------------------------
+    Unary(Id::Sin, F::Trigonometry, "SIN", "SIN", QT_TRANSLATE_NOOP("Functions", "sine"), Sine),
+    Unary(Id::Cos, F::Trigonometry, "COS", "COS", QT_TRANSLATE_NOOP("Functions", "cosine"), Cosine),
+    Unary(Id::Tan, F::Trigonometry, "TAN", "TAN", QT_TRANSLATE_NOOP("Functions", "tangent"), Tangent),
+    Unary(Id::ArcSin, F::Trigonometry, "SIN⁻¹", "ASIN", QT_TRANSLATE_NOOP("Functions", "arc sine"), ArcSine),
+    Unary(Id::ArcCos, F::Trigonometry, "COS⁻¹", "ACOS", QT_TRANSLATE_NOOP("Functions", "arc cosine"), ArcCosine),
+    Unary(Id::ArcTan, F::Trigonometry, "TAN⁻¹", "ATAN", QT_TRANSLATE_NOOP("Functions", "arc tangent"), ArcTangent),
+    Prefix(Id::Hyp, F::Trigonometry, words::kHyp, QT_TRANSLATE_NOOP("Functions", "hyperbolic functions")),
+    // The hyperbolic functions by name: what HYP and the key give, without the prefix.
+    Unary(Id::Sinh, F::Trigonometry, "SINH", "sinh", QT_TRANSLATE_NOOP("Functions", "hyperbolic sine"),
+          [](const Doc&, double x) { return std::sinh(x); }),
+    Unary(Id::Cosh, F::Trigonometry, "COSH", "cosh", QT_TRANSLATE_NOOP("Functions", "hyperbolic cosine"),
+          [](const Doc&, double x) { return std::cosh(x); }),
+    Unary(Id::Tanh, F::Trigonometry, "TANH", "tanh", QT_TRANSLATE_NOOP("Functions", "hyperbolic tangent"),
+          [](const Doc&, double x) { return std::tanh(x); }),
+    Unary(Id::ArcSinh, F::Trigonometry, "SINH⁻¹", "asinh", QT_TRANSLATE_NOOP("Functions", "inverse hyperbolic sine"),
+          [](const Doc& d, double x) { return d.ArcSinh(x); }),
+    Unary(Id::ArcCosh, F::Trigonometry, "COSH⁻¹", "acosh",
+          QT_TRANSLATE_NOOP("Functions", "inverse hyperbolic cosine"),
+          [](const Doc& d, double x) { return d.ArcCosh(x); }),
+    Unary(Id::ArcTanh, F::Trigonometry, "TANH⁻¹", "atanh",
+          QT_TRANSLATE_NOOP("Functions", "inverse hyperbolic tangent"),
+          [](const Doc& d, double x) { return d.ArcTanh(x); }),
+    // π needs a committed X: while a number is typed, its key starts the exponent.
+    Keeps(Id::Pi, F::Trigonometry, "π", "PI", QT_TRANSLATE_NOOP("Functions", "pi"),
+          [](Doc& d) {
+              if (d.m_bEntering)
+                  d.EntryExponent();
+              else
+                  d.m_dX = kPiConstant;
+          }),
+    Keeps(Id::Deg, F::Trigonometry, words::kDeg, words::kDeg, QT_TRANSLATE_NOOP("Functions", "angles in degrees"),
+          [](Doc& d) { d.m_strAngle = words::kDeg; }),
+    Keeps(Id::Rad, F::Trigonometry, words::kRad, words::kRad, QT_TRANSLATE_NOOP("Functions", "angles in radians"),
+          [](Doc& d) { d.m_strAngle = words::kRad; }),
+    Keeps(Id::Grd, F::Trigonometry, words::kGrd, words::kGrd, QT_TRANSLATE_NOOP("Functions", "angles in grads"),
+          [](Doc& d) { d.m_strAngle = words::kGrd; }),
+    CommitsX(Id::ToPolar, F::Trigonometry, "→P", ">P", QT_TRANSLATE_NOOP("Functions", "to polar"), LiftRule::Enables,
+             [](Doc& d) { d.RectangularToPolar(); }),
+    CommitsX(Id::ToRectangular, F::Trigonometry, "→R", ">R", QT_TRANSLATE_NOOP("Functions", "to rectangular"),
+             LiftRule::Enables, [](Doc& d) { d.PolarToRectangular(); }),
+    // --- Conversions ------------------------------------------------------------------
+    Unary(Id::ToDegrees, F::Conversions, "→DEG", ">DEG", QT_TRANSLATE_NOOP("Functions", "radians to degrees"),
+          [](const Doc&, double x) { return (180 / kPiConstant) * x; }),
+    Unary(Id::ToRadians, F::Conversions, "→RAD", ">RAD", QT_TRANSLATE_NOOP("Functions", "degrees to radians"),
+          [](const Doc&, double x) { return (x * kPiConstant) * kOne180th; }),
+    Unary(Id::ToHms, F::Conversions, "→HMS", ">hms",
+          QT_TRANSLATE_NOOP("Functions", "decimal hours to hours, minutes and seconds (H.MMSS)"),
+          [](const Doc&, double x) { return HoursToHms(x); }),
+    Unary(Id::ToHours, F::Conversions, "→H", ">h",
+          QT_TRANSLATE_NOOP("Functions", "hours, minutes and seconds (H.MMSS) to decimal hours"),
+          [](const Doc&, double x) { return HmsToHours(x); }),
+    // --- Probability --------------------------------------------------------------------
+    Unary(Id::Factorial, F::Probability, "x!", "FACT", QT_TRANSLATE_NOOP("Functions", "factorial"),
+          [](const Doc& d, double x) { return d.Factorial(x); }),
+    // RAN# replaces X; a number being typed is committed first, then replaced like any X.
+    Commits(Id::Random, F::Probability, "RAN#", "RAN", QT_TRANSLATE_NOOP("Functions", "random number"),
+            [](Doc& d) { d.RandomNumber(); }),
+    Binary(Id::Combinations, F::Probability, "nCr", "ncr",
+           QT_TRANSLATE_NOOP("Functions", "combinations of y things taken x at a time"), Combinations),
+    Binary(Id::Permutations, F::Probability, "nPr", "npr",
+           QT_TRANSLATE_NOOP("Functions", "permutations of y things taken x at a time"), Permutations),
+    // --- Stack ----------------------------------------------------------------------------
+    Act(Id::Enter, F::Stack, "ENTER", "ENTER", QT_TRANSLATE_NOOP("Functions", "enter, lifting the stack"),
+        EntryRule::Commits, LiftRule::Disables, [](Doc& d) { d.LiftStack(); }),
+    Commits(Id::Swap, F::Stack, "x≷y", "SWAP", QT_TRANSLATE_NOOP("Functions", "exchange x and y"),
+            [](Doc& d) { std::swap(d.m_dX, d.m_dY); }),
+    Commits(Id::RollDown, F::Stack, "R↓", "RDN", QT_TRANSLATE_NOOP("Functions", "roll the stack down"),
+            [](Doc& d) { d.RollDown(); }),
+    Commits(Id::RollUp, F::Stack, "R↑", "RUP", QT_TRANSLATE_NOOP("Functions", "roll the stack up"),
+            [](Doc& d) { d.RollUp(); }),
+    Keeps(Id::ClearX, F::Stack, "CLX", "CLX", QT_TRANSLATE_NOOP("Functions", "clear x"), [](Doc& d) { d.ClearX(); }),
+    Keeps(Id::ClearAll, F::Stack, "CLR", "CLR", QT_TRANSLATE_NOOP("Functions", "clear all"),
+          [](Doc& d) { d.ClearAll(); }),
+    // LAST X lifts the stack as RCL does, and a number typed next pushes it up.
+    Act(Id::LastX, F::Stack, "LASTx", "lastx", QT_TRANSLATE_NOOP("Functions", "the x before the last operation"),
+        EntryRule::Commits, LiftRule::Enables, [](Doc& d) { d.RecallLastX(); }),
+    // --- Display ----------------------------------------------------------------------------
+    Prefix(Id::Fix, F::Display, words::kFix, QT_TRANSLATE_NOOP("Functions", "display digits")),
+    Prefix(Id::Sci, F::Display, words::kSci, QT_TRANSLATE_NOOP("Functions", "scientific display, digits")),
+    Prefix(Id::Eng, F::Display, words::kEng, QT_TRANSLATE_NOOP("Functions", "engineering display, digits")),
+    // --- Registers ----------------------------------------------------------------------------
+    Prefix(Id::Store, F::Registers, words::kSto, QT_TRANSLATE_NOOP("Functions", "store in a register")),
+    Prefix(Id::Recall, F::Registers, words::kRcl, QT_TRANSLATE_NOOP("Functions", "recall a register")),
+    StoreArithmetic(Id::StoreAdd, "STO+", "sto+", QT_TRANSLATE_NOOP("Functions", "add x to a register"), StoreAdd),
+    StoreArithmetic(Id::StoreSubtract, "STO−", "sto-", QT_TRANSLATE_NOOP("Functions", "subtract x from a register"),
+                    StoreSubtract),
+    StoreArithmetic(Id::StoreMultiply, "STO×", "sto*", QT_TRANSLATE_NOOP("Functions", "multiply a register by x"),
+                    StoreMultiply),
+    StoreArithmetic(Id::StoreDivide, "STO÷", "sto/", QT_TRANSLATE_NOOP("Functions", "divide a register by x"),
+                    StoreDivide),
+    // --- Programs ------------------------------------------------------------------------------
+    Word(Id::Run, "RUN", "run", QT_TRANSLATE_NOOP("Functions", "run a program from its start"), ProgramWord::Call,
+         ArgumentKind::ProgramName),
+    Word(Id::Call, "GSB", "gsb", QT_TRANSLATE_NOOP("Functions", "call a program, then go on after the step"),
+         ProgramWord::Call, ArgumentKind::ProgramName),
+    Word(Id::Label, "LBL", "lbl", QT_TRANSLATE_NOOP("Functions", "a label of the program"), ProgramWord::Label,
+         ArgumentKind::Label),
+    Word(Id::Goto, "GTO", "gto", QT_TRANSLATE_NOOP("Functions", "jump to a label of the program"), ProgramWord::Goto,
+         ArgumentKind::Label),
+    Word(Id::Return, "RTN", "rtn", QT_TRANSLATE_NOOP("Functions", "return, as reaching the end does"),
+         ProgramWord::Return),
+    Word(Id::TestXEqual, "x=0?", "x=0?", kTestX, ProgramWord::TestX, ArgumentKind::None, Compare::Equal),
+    Word(Id::TestXNotEqual, "x≠0?", "x!=0?", kTestX, ProgramWord::TestX, ArgumentKind::None, Compare::NotEqual),
+    Word(Id::TestXLess, "x<0?", "x<0?", kTestX, ProgramWord::TestX, ArgumentKind::None, Compare::Less),
+    Word(Id::TestXGreater, "x>0?", "x>0?", kTestX, ProgramWord::TestX, ArgumentKind::None, Compare::Greater),
+    Word(Id::TestXLessOrEqual, "x≤0?", "x<=0?", kTestX, ProgramWord::TestX, ArgumentKind::None,
+         Compare::LessOrEqual),
+    Word(Id::TestXGreaterOrEqual, "x≥0?", "x>=0?", kTestX, ProgramWord::TestX, ArgumentKind::None,
+         Compare::GreaterOrEqual),
+    Word(Id::TestXYEqual, "x=y?", "x=y?", kTestXY, ProgramWord::TestXY, ArgumentKind::None, Compare::Equal),
+    Word(Id::TestXYNotEqual, "x≠y?", "x!=y?", kTestXY, ProgramWord::TestXY, ArgumentKind::None, Compare::NotEqual),
+    Word(Id::TestXYLess, "x<y?", "x<y?", kTestXY, ProgramWord::TestXY, ArgumentKind::None, Compare::Less),
+    Word(Id::TestXYGreater, "x>y?", "x>y?", kTestXY, ProgramWord::TestXY, ArgumentKind::None, Compare::Greater),
+    Word(Id::TestXYLessOrEqual, "x≤y?", "x<=y?", kTestXY, ProgramWord::TestXY, ArgumentKind::None,
+         Compare::LessOrEqual),
+    Word(Id::TestXYGreaterOrEqual, "x≥y?", "x>=y?", kTestXY, ProgramWord::TestXY, ArgumentKind::None,
+         Compare::GreaterOrEqual),
+    Word(Id::Decrement, "DSZ", "dsz",
+         QT_TRANSLATE_NOOP("Functions", "a register minus 1: when it is 0, skip the next step"),
+         ProgramWord::Decrement, ArgumentKind::Register),
+    Word(Id::Increment, "ISZ", "isz",
+         QT_TRANSLATE_NOOP("Functions", "a register plus 1: when it is 0, skip the next step"),
+         ProgramWord::Increment, ArgumentKind::Register),
+    Word(Id::Stop, "STOP", "stop", QT_TRANSLATE_NOOP("Functions", "the run stops here (cont goes on)"),
+         ProgramWord::Stop),
+    Word(Id::Pause, "PSE", "pse", QT_TRANSLATE_NOOP("Functions", "pause: show the calculator a moment"),
+         ProgramWord::Pause),
+    Word(Id::Continue, "CONT", "cont", QT_TRANSLATE_NOOP("Functions", "go on after the stop where a run stopped"),
+         ProgramWord::Continue),
+    Word(Id::Step, "SST", "sst", QT_TRANSLATE_NOOP("Functions", "one step of the stopped run"), ProgramWord::Step),
+    Word(Id::StepProgram, "SST", "sst", QT_TRANSLATE_NOOP("Functions", "begin a program stopped, then one step"),
+         ProgramWord::Step, ArgumentKind::ProgramName),
+}};
+
+constexpr bool RowsAreInIdOrder() {
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        if (static_cast<std::size_t>(kRows[i].id) != i) return false;
+    }
+    return true;
+}
+static_assert(RowsAreInIdOrder(), "the catalogue is indexed by FunctionId");
+
+constexpr std::pair<Family, const char*> kFamilyNames[] = {
+    {Family::NumberEntry, QT_TRANSLATE_NOOP("Functions", "Number entry")},
+    {Family::Arithmetic, QT_TRANSLATE_NOOP("Functions", "Arithmetic")},
+    {Family::Powers, QT_TRANSLATE_NOOP("Functions", "Powers and logarithms")},
+    {Family::Trigonometry, QT_TRANSLATE_NOOP("Functions", "Trigonometry")},
+    {Family::Conversions, QT_TRANSLATE_NOOP("Functions", "Conversions")},
+    {Family::Probability, QT_TRANSLATE_NOOP("Functions", "Probability")},
+    {Family::Stack, QT_TRANSLATE_NOOP("Functions", "Stack")},
+    {Family::Display, QT_TRANSLATE_NOOP("Functions", "Display")},
+    {Family::Registers, QT_TRANSLATE_NOOP("Functions", "Registers")},
+    {Family::Programs, QT_TRANSLATE_NOOP("Functions", "Programs")},
+    {Family::Keypad, QT_TRANSLATE_NOOP("Functions", "Keypad")},
+};
+
+char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+struct Lookup {
+    std::unordered_map<std::string, const Function*> plain;
+    std::unordered_map<std::string, const Function*> withArgument;
+};
+
+const Lookup& TokenLookup() {
+    static const Lookup lookup = [] {
+        Lookup table;
+        for (const Function& function : kRows) {
+            if (function.token.empty() || function.digit >= 0) continue;
+            std::string upper;
+            for (char c : function.token) upper += UpperAscii(c);
+            (function.argument == ArgumentKind::None ? table.plain : table.withArgument).emplace(upper, &function);
+        }
+        return table;
+    }();
+    return lookup;
+}
+
+}  // namespace
+
+std::span<const Function> All() { return kRows; }
+
+const Function& At(FunctionId id) {
+    const auto index = static_cast<std::size_t>(id);
+    return index < kRows.size() ? kRows[index] : kRows[0];
+}
+
+const Function* Find(std::string_view word, bool withArgument) {
+    // Tokens are short: an upper-cased copy on the stack, no allocation.
+    char upper[16];
+    if (word.empty() || word.size() > sizeof upper) return nullptr;
+    for (std::size_t i = 0; i < word.size(); ++i) upper[i] = UpperAscii(word[i]);
+    const auto& table = withArgument ? TokenLookup().withArgument : TokenLookup().plain;
+    const auto found = table.find(std::string(upper, word.size()));
+    return found == table.end() ? nullptr : found->second;
+}
+
+std::string_view FamilyName(Family family) {
+    for (const auto& [which, name] : kFamilyNames) {
+        if (which == family) return name;
+    }
+    return {};
+}
+
+std::optional<FaceKey> KeyOf(FunctionId id) {
+    // Looked up once for every function: tokens ask on every word.
+    static const auto keys = [] {
+        std::array<std::optional<FaceKey>, kRows.size()> found{};
+        for (const KeyRow& row : KeyTable()) {
+            for (const bool shifted : {false, true}) {
+                const FunctionId function = shifted ? row.shifted : row.plain;
+                auto& key = found[static_cast<std::size_t>(function)];
+                if (function != FunctionId::None && !key) key = FaceKey{row.code, shifted};
+            }
+        }
+        return found;
+    }();
+    const auto index = static_cast<std::size_t>(id);
+    return index < keys.size() ? keys[index] : std::nullopt;
+}
+
+std::string TokenPattern(const Function& function) {
+    std::string token(function.token);
+    switch (function.argument) {
+        case ArgumentKind::None: break;
+        case ArgumentKind::Register: token += ":N"; break;
+        case ArgumentKind::Label: token += ":L"; break;
+        case ArgumentKind::ProgramName: token += ":NAME"; break;
+    }
+    return token;
+}
+
+std::string TokenWith(const Function& function, std::uint32_t argument) {
+    std::string token(function.token);
+    if (function.argument != ArgumentKind::None) token += ':' + std::to_string(argument);
+    return token;
+}
+
+std::string LabelWith(const Function& function, std::uint32_t argument) {
+    std::string label(function.label);
+    if (function.argument != ArgumentKind::None) label += ' ' + std::to_string(argument);
+    return label;
+}
+
+std::optional<int> RegisterArgument(std::string_view text) {
+    if (text.size() != 1 || text[0] < '0' || text[0] > '9') return std::nullopt;
+    return text[0] - '0';
+}
+
+}  // namespace tabrix::catalogue

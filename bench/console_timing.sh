@@ -20,5 +20,16 @@ ms() {
   echo $(( (end - start) / 1000000 ))
 }
 
+# ms_from FILE COMMAND...: the same with FILE on standard input (no shell in
+# between, which would count its own start against the command).
+ms_from() {
+  local file=$1 start end
+  shift
+  start=$(date +%s%N)
+  "$@" <"$file" >/dev/null
+  end=$(date +%s%N)
+  echo $(( (end - start) / 1000000 ))
+}
+
 # lower BEST TIME: the smaller of the two; BEST may still be empty.
 lower() { if [ -z "$1" ] || [ "$2" -lt "$1" ]; then echo "$2"; else echo "$1"; fi; }

@@ -67,6 +67,7 @@ public:
     explicit ConsoleLines(Session& session) : m_session(session) {}
     bool Performed(const Action& action, const Outcome& outcome) override { return m_session.Told(action, outcome); }
     void TokenDone(std::string_view word) override { m_session.Trace(word); }
+    bool EveryToken() const override { return m_session.Tracing(); }
 
 protected:
     Session& m_session;

@@ -55,6 +55,7 @@ public:
     void Print();
     // With a trace: the token and the state after it, as one line of JSON.
     void Trace(std::string_view token);
+    bool Tracing() const { return m_output == Options::Output::Trace; }
     // Whether a load: token failed, or a run could not begin; the run's exit
     // status is then 2.
     bool FileFailed() const { return m_fileFailed; }

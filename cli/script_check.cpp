@@ -137,6 +137,8 @@ private:
 
     bool Token(std::string_view word, const std::string& name, std::size_t line) {
         if (!m_good) return false;  // the first refusal is enough
+        m_keys.clear();
+        if (ParseKeys(word, m_keys)) return true;  // keys alone: nothing to check
         m_actions.clear();
         if (!ParseToken(word, m_actions)) {
             Report(name, line, BadTokenText(word));
@@ -164,6 +166,7 @@ private:
     ReadProgramText m_script;
     DefinedNow m_defined;
     std::vector<Action> m_actions;
+    std::vector<std::uint32_t> m_keys;
 };
 
 }  // namespace

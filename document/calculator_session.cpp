@@ -74,6 +74,42 @@ void CalculatorSession::Key(const Action& action, Outcome& outcome) {
     }
 }
 
+void CalculatorSession::PressKeys(std::span<const std::uint32_t> codes) {
+    if (m_running || m_recorder.On()) {
+        for (const std::uint32_t code : codes) Perform(Action::Key(code));
+        return;
+    }
+    // The keys no undo could reach once the last ones are pressed.
+    const std::size_t undoable = m_keepHistory ? CUndoHistory::kDefaultLevels : 0;
+    const std::size_t beyond = codes.size() > undoable ? codes.size() - undoable : 0;
+    if (beyond > 0) {
+        if (m_keepHistory) m_history.Clear();
+        // The main line is made where it is looked at: at the end, and where
+        // the tape completes a line (it makes a waiting one first).
+        m_doc.DeferDisplay(true);
+        for (const std::uint32_t code : codes.first(beyond)) {
+            if (!m_keepTape) {
+                m_doc.PressKey(code);
+                continue;
+            }
+            // A key without a function is on the tape only when it changed
+            // what is shown: the main line is made before it and after it.
+            const bool noFunction = code != keys::kShift && KeyFunctionOf(code, m_doc.m_bShift).label.empty();
+            if (noFunction) m_doc.FlushDisplay();
+            m_tape.RecordKey(code, [&] {
+                m_doc.PressKey(code);
+                if (noFunction) m_doc.FlushDisplay();
+            });
+        }
+        m_doc.DeferDisplay(false);
+    }
+    for (const std::uint32_t code : codes.subspan(beyond)) {
+        Outcome outcome;
+        Key(Action::Key(code), outcome);
+    }
+    m_doc.UpdateAllViews();
+}
+
 void CalculatorSession::PerformFunction(const Action& action, Outcome& outcome) {
     const catalogue::Function& function = catalogue::At(static_cast<FunctionId>(action.code));
     if (!function.Calculates()) return;  // the programs' own words are steps, not actions

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -60,6 +61,13 @@ public:
     // Paused) only Resume and Interrupt are carried out (Escape interrupts);
     // the rest is refused.
     Outcome Perform(const Action& action);
+    // Keypad keys pressed one after another, as Perform of each Key would
+    // press them, for a front end with many at once (a console's line):
+    // once they are all pressed, Undo can take back only the last
+    // CUndoHistory::kDefaultLevels of them, so the keys before those keep no
+    // undo step (Undo reaches no further back than their end), and without
+    // a tape their main line is made once, at their end.
+    void PressKeys(std::span<const std::uint32_t> codes);
     CTabrixDoc& Doc() { return m_doc; }
     const CTabrixDoc& Doc() const { return m_doc; }
     CTape& Tape() { return m_tape; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <utility>
 
 #include "document/token_reader.h"
@@ -140,6 +141,23 @@ std::string IndentedBody(std::string_view body) {
         from = end + 1;
     }
     return text;
+}
+
+bool MayHoldDefinition(std::string_view line) {
+    // Each place a d or an e stands, found a block at a time (a long line of
+    // numbers and operators has none).
+    const auto lower = [&](std::size_t i) { return static_cast<char>(line[i] | 0x20); };
+    for (const char first : {'d', 'D', 'e', 'E'}) {
+        const char* at = line.data();
+        const char* const end = line.data() + line.size();
+        while (end - at > 2 && (at = static_cast<const char*>(std::memchr(at, first, static_cast<std::size_t>(end - at) - 2)))) {
+            const auto i = static_cast<std::size_t>(at - line.data());
+            if ((first | 0x20) == 'd' && lower(i + 1) == 'e' && lower(i + 2) == 'f') return true;
+            if ((first | 0x20) == 'e' && lower(i + 1) == 'n' && lower(i + 2) == 'd') return true;
+            ++at;
+        }
+    }
+    return false;
 }
 
 bool IsProgramName(std::string_view name) {

@@ -92,6 +92,10 @@ std::size_t TidyBody(std::string& body);
 // each ending with a line break.
 std::string IndentedBody(std::string_view body);
 
+// Whether a line may begin or end a definition ("def:" or "end" stands in
+// it, in any case): a line that may not is tokens alone.
+bool MayHoldDefinition(std::string_view line);
+
 // Whether `name` may name a program: a letter, then letters, digits or _,
 // at most kLongestProgramName in all.
 bool IsProgramName(std::string_view name);

@@ -33,7 +33,7 @@ std::string ShiftedLabel(const catalogue::Function& function) {
 
 }  // namespace
 
-CTape::CTape(const CTabrixDoc& doc, const RandomDraws* draws) : m_doc(doc), m_draws(draws) {}
+CTape::CTape(CTabrixDoc& doc, const RandomDraws* draws) : m_doc(doc), m_draws(draws) {}
 
 void CTape::RecordKey(std::uint32_t code, FunctionRef<void()> run) {
     const bool shifted = m_doc.m_bShift;
@@ -167,6 +167,7 @@ void CTape::StoreLine(std::string_view tokens, std::string_view label, std::opti
     if (shown) {
         m_chars.append(*shown);
     } else {
+        m_doc.FlushDisplay();
         AppendMainLineAsRead(m_chars, m_doc);
     }
     m_lines.push_back({value, offset, static_cast<std::uint32_t>(tokens.size()),

@@ -48,8 +48,9 @@ struct TapeLine {
 
 class CTape {
 public:
-    // `draws`, when given, tells which numbers RAN# drew.
-    CTape(const CTabrixDoc& doc, const RandomDraws* draws);
+    // `draws`, when given, tells which numbers RAN# drew. The tape reads the
+    // main line as shown: one waiting to be made (DeferDisplay) is made first.
+    CTape(CTabrixDoc& doc, const RandomDraws* draws);
 
     // A keypad key pressed: `run` executes it (code as ExecuteKey takes it).
     void RecordKey(std::uint32_t code, FunctionRef<void()> run);
@@ -131,7 +132,7 @@ private:
     static void AppendScriptLine(std::string& out, const TapeLine& line);
     void Notify(std::size_t firstChanged);
 
-    const CTabrixDoc& m_doc;
+    CTabrixDoc& m_doc;
     const RandomDraws* m_draws;
     std::vector<Item> m_open;
     bool m_endLine = false;  // the last step ends its line whatever is pending

@@ -70,7 +70,7 @@ bool AllDigits(std::string_view text) {
 // point, CHS for a minus (before EEX, where it still changes the mantissa),
 // then EEX, the exponent's digits and CHS for its minus. What the keys cannot
 // hold (more than two exponent digits) behaves as the keys do.
-bool ParseNumberToken(std::string_view token, std::vector<Action>& actions) {
+bool ParseNumberToken(std::string_view token, std::vector<std::uint32_t>& codes) {
     std::string_view mantissa = token;
     std::string_view exponent;
     const std::size_t e = token.find_first_of("eE");
@@ -88,22 +88,17 @@ bool ParseNumberToken(std::string_view token, std::vector<Action>& actions) {
     if (!exponent.empty() && (exponent.front() == '-' || exponent.front() == '+')) exponent.remove_prefix(1);
     if (e != std::string_view::npos && (exponent.empty() || !AllDigits(exponent))) return false;
 
-    for (char c : mantissa) actions.push_back(Action::Key(KeyOfEntryChar(c)));
-    if (negative) actions.push_back(Action::Key(keys::kChs));
+    for (char c : mantissa) codes.push_back(KeyOfEntryChar(c));
+    if (negative) codes.push_back(keys::kChs);
     if (e == std::string_view::npos) return true;
-    actions.push_back(Action::Key(keys::kEex));
-    for (char c : exponent) actions.push_back(Action::Key(KeyOfEntryChar(c)));
-    if (negativeExponent) actions.push_back(Action::Key(keys::kChs));
+    codes.push_back(keys::kEex);
+    for (char c : exponent) codes.push_back(KeyOfEntryChar(c));
+    if (negativeExponent) codes.push_back(keys::kChs);
     return true;
 }
 
-// The menu commands and prefixed tokens ("paste:TEXT", "sto:N", "vk:N", "#N").
+// The menu commands and prefixed tokens ("paste:TEXT", "sto:N", "vk:N").
 bool ParseCommand(std::string_view token, const std::string& upper, std::vector<Action>& actions) {
-    if (upper.size() > 1 && upper.front() == '#') {
-        const auto code = ParseKeyCode(std::string_view(upper).substr(1));
-        if (code) actions.push_back(Action::Key(*code));
-        return code.has_value();
-    }
     if (StartsWith(upper, "VK:")) {
         const auto code = ParseVirtualKey(std::string_view(upper).substr(3));
         if (code) actions.push_back(Action::KeyRelease(*code));
@@ -165,10 +160,9 @@ bool ParseCommand(std::string_view token, const std::string& upper, std::vector<
     return false;
 }
 
-// A function of the catalogue: the keys that give it where a key does (F
-// first for a shifted one), else the function itself; run:, gsb:, sst: and
-// cont as the session's commands. The programs' other words are no token
-// here (a program's compiler reads them).
+// A function of the catalogue no key gives; run:, gsb:, sst: and cont as the
+// session's commands. The programs' other words are no token here (a
+// program's compiler reads them).
 bool ParseFunction(std::string_view token, std::vector<Action>& actions) {
     const std::size_t colon = token.find(':');
     const bool withArgument = colon != std::string_view::npos && colon > 0;
@@ -198,25 +192,48 @@ bool ParseFunction(std::string_view token, std::vector<Action>& actions) {
         actions.push_back(Action::Function(function->id, static_cast<std::uint32_t>(*n)));
         return true;
     }
-    if (const auto key = catalogue::KeyOf(function->id)) {
-        if (key->shifted) actions.push_back(Action::Key(keys::kShift));
-        actions.push_back(Action::Key(key->code));
-        return true;
-    }
+    if (catalogue::KeyOf(function->id)) return false;  // its keys: ParseKeys
     actions.push_back(Action::Function(function->id));
     return true;
 }
 
 }  // namespace
 
-bool ParseToken(std::string_view token, std::vector<Action>& actions) {
+bool ParseKeys(std::string_view token, std::vector<std::uint32_t>& codes) {
     if (token.empty()) return false;
+    const char first = token.front();
+    const bool numeric = first == '.' || (first >= '0' && first <= '9');
     // A run of digits and points presses one key per character ("12.5", "0.1.2").
-    if (std::all_of(token.begin(), token.end(), [](char c) { return c == '.' || (c >= '0' && c <= '9'); })) {
-        for (char c : token) actions.push_back(Action::Key(KeyOfEntryChar(c)));
+    if (numeric &&
+        std::all_of(token.begin(), token.end(), [](char c) { return c == '.' || (c >= '0' && c <= '9'); })) {
+        for (char c : token) codes.push_back(KeyOfEntryChar(c));
         return true;
     }
-    if (ParseNumberToken(token, actions)) return true;
+    if ((numeric || ((first == '-' || first == '+') && token.size() > 1)) && ParseNumberToken(token, codes)) return true;
+    // "#N": a key code as it is.
+    if (token.size() > 1 && token.front() == '#') {
+        const auto code = ParseKeyCode(token.substr(1));
+        if (code) codes.push_back(*code);
+        return code.has_value();
+    }
+    // A function a key gives: that key, after F for a shifted one.
+    const catalogue::Function* function = catalogue::Find(token, false);
+    if (function == nullptr || !function->Calculates()) return false;
+    const auto key = catalogue::KeyOf(function->id);
+    if (!key) return false;
+    if (key->shifted) codes.push_back(keys::kShift);
+    codes.push_back(key->code);
+    return true;
+}
+
+bool ParseToken(std::string_view token, std::vector<Action>& actions) {
+    static thread_local std::vector<std::uint32_t> codes;
+    codes.clear();
+    if (ParseKeys(token, codes)) {
+        for (const std::uint32_t code : codes) actions.push_back(Action::Key(code));
+        return true;
+    }
+    if (token.empty()) return false;
     if (ParseFunction(token, actions)) return true;
     return ParseCommand(token, Upper(token), actions);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,12 @@ namespace tabrix {
 // false, appending nothing, when the token is not a known one.
 // A long program reuses one buffer and allocates nothing per token.
 bool ParseToken(std::string_view token, std::vector<Action>& actions);
+
+// The keys a token presses, when all it does is press keys: a number, a
+// function a key gives ("ASIN": F, then its key), "#N". Appended to `codes`;
+// false, appending nothing, for any other token. ParseToken reads keys this
+// way; a front end with many tokens at once presses them in one go.
+bool ParseKeys(std::string_view token, std::vector<std::uint32_t>& codes);
 
 // The same for one token alone: its actions, or nothing.
 std::optional<std::vector<Action>> ParseToken(std::string_view token);
@@ -50,6 +57,19 @@ std::size_t WordEnd(std::string_view line, std::size_t start);
 
 template <typename Visit>
 bool ForEachWord(std::string_view line, Visit visit) {
+    // A line without quotes or "#" is words between blanks (a long script's
+    // lines are): found without looking for either at every character.
+    if (std::memchr(line.data(), '"', line.size()) == nullptr && std::memchr(line.data(), '#', line.size()) == nullptr) {
+        const char* at = line.data();
+        const char* const end = at + line.size();
+        while (at < end) {
+            while (at < end && detail::IsBlank(*at)) ++at;
+            const char* const start = at;
+            while (at < end && !detail::IsBlank(*at)) ++at;
+            if (at > start && !visit(std::string_view(start, static_cast<std::size_t>(at - start)))) return false;
+        }
+        return true;
+    }
     std::size_t i = 0;
     while (i < line.size()) {
         while (i < line.size() && detail::IsBlank(line[i])) ++i;

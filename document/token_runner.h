@@ -6,7 +6,9 @@
 // definition does, is the front end's.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +32,10 @@ public:
         virtual bool Performed(const Action& action, const Outcome& outcome) = 0;
         // A token's actions are all carried out.
         virtual void TokenDone(std::string_view) {}
+        // Whether TokenDone is wanted for every token (a trace): otherwise
+        // tokens that only press keys are pressed together, and Performed
+        // is not told of them.
+        virtual bool EveryToken() const { return false; }
     };
 
     // `definitions`: whether the text may hold def blocks (a long tape does
@@ -48,7 +54,27 @@ public:
     bool Going() const { return m_going; }
 
 private:
+    // The keys of short words read before: a script repeats its words, and
+    // a word's keys are the same wherever it stands.
+    class KeyWords {
+    public:
+        // Appends the keys of `word` to `codes` when it only presses keys
+        // (ParseKeys); false, appending nothing, otherwise.
+        bool Append(std::string_view word, std::vector<std::uint32_t>& codes);
+
+    private:
+        struct Slot {
+            std::uint64_t word = 0;  // its bytes, 0 for none; words of up to 8 bytes
+            std::uint8_t size = 0;
+            std::uint8_t count = 0;  // keys, at most 4; a word with more is not kept
+            std::uint32_t keys[4] = {};
+        };
+        std::array<Slot, 256> m_slots{};
+    };
+
     bool Token(std::string_view word, std::size_t line);
+    // Presses the keys held back so far.
+    void PressHeldKeys();
 
     CalculatorSession& m_session;
     Handler& m_handler;
@@ -56,7 +82,10 @@ private:
     bool m_definitions;
     bool m_going = true;
     bool m_tokens = false;
+    bool m_everyToken = false;  // the handler wants to hear of every token
     std::vector<Action> m_actions;  // one token's, reused
+    std::vector<std::uint32_t> m_keys;  // keys of tokens not yet pressed
+    KeyWords m_keyWords;
 };
 
 }  // namespace tabrix

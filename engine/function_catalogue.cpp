@@ -5,7 +5,6 @@
 
 #include <array>
 #include <cmath>
-#include <unordered_map>
 #include <utility>
 
 #include "engine/calculator_state.h"
@@ -137,7 +136,9 @@ constexpr const char* kTestXY = QT_TRANSLATE_NOOP("Functions", "compare x with y
 
 using F = Family;
 
-constexpr std::array<Function, static_cast<std::size_t>(Id::Count)> kRows = {{
+}  // namespace
+
+constexpr Function kRows[static_cast<std::size_t>(Id::Count)] = {
     {},
     // --- Number entry -----------------------------------------------------------
     Digit(Id::Digit0, "0", 0), Digit(Id::Digit1, "1", 1), Digit(Id::Digit2, "2", 2), Digit(Id::Digit3, "3", 3),
@@ -341,10 +342,12 @@ constexpr std::array<Function, static_cast<std::size_t>(Id::Count)> kRows = {{
     Word(Id::Step, "SST", "sst", QT_TRANSLATE_NOOP("Functions", "one step of the stopped run"), ProgramWord::Step),
     Word(Id::StepProgram, "SST", "sst", QT_TRANSLATE_NOOP("Functions", "begin a program stopped, then one step"),
          ProgramWord::Step, ArgumentKind::ProgramName),
-}};
+};
+
+namespace {
 
 constexpr bool RowsAreInIdOrder() {
-    for (std::size_t i = 0; i < kRows.size(); ++i) {
+    for (std::size_t i = 0; i < std::size(kRows); ++i) {
         if (static_cast<std::size_t>(kRows[i].id) != i) return false;
     }
     return true;
@@ -365,44 +368,70 @@ constexpr std::pair<Family, const char*> kFamilyNames[] = {
     {Family::Keypad, QT_TRANSLATE_NOOP("Functions", "Keypad")},
 };
 
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+constexpr char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
+bool SameWord(std::string_view token, std::string_view word) {
+    if (token.size() != word.size()) return false;
+    for (std::size_t i = 0; i < token.size(); ++i) {
+        if (UpperAscii(token[i]) != UpperAscii(word[i])) return false;
+    }
+    return true;
+}
+
+// The rows by the first character of their token, upper-cased, made at
+// compile time: a word is looked up among a handful, without a copy (every
+// token of a long script comes here). rows[start[c] .. start[c + 1]) are
+// those whose token begins with c.
 struct Lookup {
-    std::unordered_map<std::string, const Function*> plain;
-    std::unordered_map<std::string, const Function*> withArgument;
+    std::array<std::uint16_t, 129> start{};
+    std::array<std::uint16_t, std::size(kRows)> rows{};
 };
 
-const Lookup& TokenLookup() {
-    static const Lookup lookup = [] {
-        Lookup table;
-        for (const Function& function : kRows) {
-            if (function.token.empty() || function.digit >= 0) continue;
-            std::string upper;
-            for (char c : function.token) upper += UpperAscii(c);
-            (function.argument == ArgumentKind::None ? table.plain : table.withArgument).emplace(upper, &function);
-        }
-        return table;
-    }();
+constexpr bool Listed(const Function& function) { return !function.token.empty() && function.digit < 0; }
+constexpr std::size_t FirstOf(const Function& function) {
+    return static_cast<unsigned char>(UpperAscii(function.token.front())) & 0x7F;
+}
+
+constexpr Lookup MakeLookup() {
+    Lookup lookup;
+    for (const Function& function : kRows) {
+        if (Listed(function)) ++lookup.start[FirstOf(function) + 1];
+    }
+    for (std::size_t c = 1; c < lookup.start.size(); ++c) lookup.start[c] += lookup.start[c - 1];
+    std::array<std::uint16_t, 128> next{};
+    for (std::size_t c = 0; c < next.size(); ++c) next[c] = lookup.start[c];
+    for (std::size_t i = 0; i < std::size(kRows); ++i) {
+        if (Listed(kRows[i])) lookup.rows[next[FirstOf(kRows[i])]++] = static_cast<std::uint16_t>(i);
+    }
     return lookup;
 }
+constexpr Lookup kLookup = MakeLookup();
+
+// The row whose token is this one character, for the commonest words ("+", "*").
+constexpr std::array<std::uint16_t, 128> MakeSingles() {
+    std::array<std::uint16_t, 128> singles{};
+    for (std::size_t i = 0; i < std::size(kRows); ++i) {
+        const Function& function = kRows[i];
+        if (Listed(function) && function.token.size() == 1 && function.argument == ArgumentKind::None) {
+            singles[FirstOf(function)] = static_cast<std::uint16_t>(i);
+        }
+    }
+    return singles;
+}
+constexpr std::array<std::uint16_t, 128> kSingles = MakeSingles();
 
 }  // namespace
 
-std::span<const Function> All() { return kRows; }
-
-const Function& At(FunctionId id) {
-    const auto index = static_cast<std::size_t>(id);
-    return index < kRows.size() ? kRows[index] : kRows[0];
-}
-
 const Function* Find(std::string_view word, bool withArgument) {
-    // Tokens are short: an upper-cased copy on the stack, no allocation.
-    char upper[16];
-    if (word.empty() || word.size() > sizeof upper) return nullptr;
-    for (std::size_t i = 0; i < word.size(); ++i) upper[i] = UpperAscii(word[i]);
-    const auto& table = withArgument ? TokenLookup().withArgument : TokenLookup().plain;
-    const auto found = table.find(std::string(upper, word.size()));
-    return found == table.end() ? nullptr : found->second;
+    if (word.empty()) return nullptr;
+    const auto first = static_cast<unsigned char>(UpperAscii(word.front()));
+    if (first >= 128) return nullptr;
+    if (word.size() == 1 && !withArgument) return kSingles[first] != 0 ? &kRows[kSingles[first]] : nullptr;
+    for (std::size_t i = kLookup.start[first]; i < kLookup.start[first + 1]; ++i) {
+        const Function& function = kRows[kLookup.rows[i]];
+        if ((function.argument != ArgumentKind::None) == withArgument && SameWord(function.token, word)) return &function;
+    }
+    return nullptr;
 }
 
 std::string_view FamilyName(Family family) {
@@ -412,21 +441,26 @@ std::string_view FamilyName(Family family) {
     return {};
 }
 
-std::optional<FaceKey> KeyOf(FunctionId id) {
-    // Looked up once for every function: tokens ask on every word.
-    static const auto keys = [] {
-        std::array<std::optional<FaceKey>, kRows.size()> found{};
-        for (const KeyRow& row : KeyTable()) {
-            for (const bool shifted : {false, true}) {
-                const FunctionId function = shifted ? row.shifted : row.plain;
-                auto& key = found[static_cast<std::size_t>(function)];
-                if (function != FunctionId::None && !key) key = FaceKey{row.code, shifted};
-            }
+namespace {
+
+// The key of every function, looked up once: tokens ask on every word.
+const std::array<std::optional<FaceKey>, std::size(kRows)> kKeys = [] {
+    std::array<std::optional<FaceKey>, std::size(kRows)> found{};
+    for (const KeyRow& row : KeyTable()) {
+        for (const bool shifted : {false, true}) {
+            const FunctionId function = shifted ? row.shifted : row.plain;
+            auto& key = found[static_cast<std::size_t>(function)];
+            if (function != FunctionId::None && !key) key = FaceKey{row.code, shifted};
         }
-        return found;
-    }();
+    }
+    return found;
+}();
+
+}  // namespace
+
+std::optional<FaceKey> KeyOf(FunctionId id) {
     const auto index = static_cast<std::size_t>(id);
-    return index < keys.size() ? keys[index] : std::nullopt;
+    return index < kKeys.size() ? kKeys[index] : std::nullopt;
 }
 
 std::string TokenPattern(const Function& function) {

@@ -11,7 +11,9 @@
 // the page.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <span>
 #include <string>
@@ -150,8 +152,13 @@ struct Function {
 };
 
 // Every row, in FunctionId order (the first, None, among them).
-std::span<const Function> All();
-const Function& At(FunctionId id);
+extern const Function kRows[static_cast<std::size_t>(FunctionId::Count)];
+inline std::span<const Function> All() { return kRows; }
+// The row of `id`; None's for an id beyond them.
+inline const Function& At(FunctionId id) {
+    const auto index = static_cast<std::size_t>(id);
+    return index < std::size(kRows) ? kRows[index] : kRows[0];
+}
 
 // The function a token's word names ("asin", "STO+"), case-insensitively in
 // ASCII; `withArgument` says whether the token had ":ARGUMENT". Null for none.

@@ -111,16 +111,18 @@ double ParseLeadingDouble(std::string_view text) {
 std::optional<double> ParseShortDecimal(std::string_view sign, std::string_view whole, std::string_view fraction) {
     static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                               1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const bool negative = sign == "-";
-    if (!negative && sign != " " && !sign.empty()) return std::nullopt;
+    const bool negative = sign.size() == 1 && sign[0] == '-';
+    if (!negative && !sign.empty() && !(sign.size() == 1 && sign[0] == ' ')) return std::nullopt;
     if (whole.size() + fraction.size() > 15 || whole.size() + fraction.size() == 0) return std::nullopt;
     std::int64_t digits = 0;
-    for (std::string_view part : {whole, fraction}) {
-        for (char c : part) {
-            if (c < '0' || c > '9') return std::nullopt;
+    const auto add = [&digits](std::string_view part) {
+        for (const char c : part) {
+            if (c < '0' || c > '9') return false;
             digits = digits * 10 + (c - '0');
         }
-    }
+        return true;
+    };
+    if (!add(whole) || !add(fraction)) return std::nullopt;
     const double value = static_cast<double>(digits) / kPowersOfTen[fraction.size()];
     return negative ? -value : value;
 }

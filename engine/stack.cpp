@@ -71,8 +71,9 @@ void CTabrixDoc::ResetEntry() {
     m_strMantissa.clear();
     m_strFraction.clear();
     m_strExponent.clear();
-    m_strMantSign = " ";
-    m_strExpSign = " ";
+    // Most entries begin with blank signs already: no copy then.
+    if (m_strMantSign != " ") m_strMantSign.assign(1, ' ');
+    if (m_strExpSign != " ") m_strExpSign.assign(1, ' ');
 }
 
 void CTabrixDoc::ClearAll() {

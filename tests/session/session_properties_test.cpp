@@ -15,6 +15,7 @@
 #include "document/calculator_session.h"
 #include "document/program.h"
 #include "document/state_file.h"
+#include "engine/key_codes.h"
 #include "fakes/document_fakes.h"
 #include "fakes/random_actions.h"
 
@@ -178,6 +179,39 @@ TEST_F(SessionProperties, AfterClearTapeUndoAndRedoStillReplay) {
         for (const Action& action : after) h.Perform(action);
         ASSERT_EQ(Replayed(h.session.Tape().Script()), Shown(h.session.Doc().State()))
             << "seed " << seed << ": " << testing::Describe(after) << "\ntape:\n" << h.session.Tape().Script();
+    }
+}
+
+// Many keys pressed at once (a console's long line) give what pressing each
+// gives: the same calculator, the same tape, with the tape and without; and
+// Undo reaches back to the last keys, no further than their undo levels.
+TEST_F(SessionProperties, KeysPressedAtOnceAreKeysPressedOneByOne) {
+    for (int seed = 1; seed <= 40; ++seed) {
+        std::mt19937 random(static_cast<std::uint32_t>(seed));
+        std::vector<std::uint32_t> codes(1000 + random() % 2500);
+        for (std::uint32_t& code : codes) {
+            // Digits most, F and every key, now and then a code without a key.
+            const unsigned roll = random() % 20;
+            code = roll < 8 ? keys::kDigitKeys[random() % 10] : roll < 11 ? std::uint32_t{keys::kShift}
+                   : roll == 11 ? (random() % 2 == 0 ? 0u : 26u) : 1 + random() % 30;
+        }
+        for (const bool tape : {true, false}) {
+            Harness atOnce(static_cast<std::uint64_t>(seed)), oneByOne(static_cast<std::uint64_t>(seed));
+            atOnce.session.KeepTape(tape);
+            oneByOne.session.KeepTape(tape);
+            atOnce.session.PressKeys(codes);
+            for (const std::uint32_t code : codes) oneByOne.session.Perform(Action::Key(code));
+            ASSERT_EQ(Shown(atOnce.session.Doc().State()), Shown(oneByOne.session.Doc().State())) << "seed " << seed;
+            ASSERT_EQ(atOnce.session.Tape().Script(), oneByOne.session.Tape().Script()) << "seed " << seed;
+            // The last keys undo one by one, as each did.
+            for (int i = 0; i < 50; ++i) {
+                atOnce.session.Perform(Action::Command(Action::Kind::Undo));
+                oneByOne.session.Perform(Action::Command(Action::Kind::Undo));
+                ASSERT_EQ(Shown(atOnce.session.Doc().State()), Shown(oneByOne.session.Doc().State()))
+                    << "seed " << seed << ", undo " << i;
+            }
+            ASSERT_LE(atOnce.session.UndoLevels(), CUndoHistory::kDefaultLevels);
+        }
     }
 }
 

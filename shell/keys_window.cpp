@@ -23,6 +23,7 @@ constexpr int kShownRows = 16;
 CKeysWindow::CKeysWindow(const KeyMap& keys, QWidget* parent)
     : QDialog(parent), m_table(new CContentTable(kColumns, kShownRows, this)) {
     setWindowTitle(tr("Keys and Keyboard"));
+    m_table->setObjectName(QStringLiteral("calculatorKeys"));
     m_table->setHorizontalHeaderLabels({tr("Key"), tr("Shifted (after F)"), tr("Keyboard keys")});
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -42,14 +43,19 @@ CKeysWindow::CKeysWindow(const KeyMap& keys, QWidget* parent)
 
 void CKeysWindow::SetKeyMap(const KeyMap& keys) {
     const QList<int> codes = CalculatorKeyCodes();
-    m_table->setRowCount(static_cast<int>(codes.size()));
+    const QList<FunctionKey>& functions = keys.FunctionKeys();
+    m_table->setRowCount(static_cast<int>(codes.size() + functions.size()));
+    const auto fill = [this](int row, const QString (&texts)[kColumns]) {
+        for (int column = 0; column < kColumns; ++column) m_table->setItem(row, column, new QTableWidgetItem(texts[column]));
+    };
     for (int row = 0; row < codes.size(); ++row) {
         const auto code = static_cast<std::uint32_t>(codes[row]);
-        const QString texts[kColumns] = {FunctionHelpText(KeyFunctionOf(code, false)),
-                                         FunctionHelpText(KeyFunctionOf(code, true)), KeyboardHelpText(codes[row], keys)};
-        for (int column = 0; column < kColumns; ++column) {
-            m_table->setItem(row, column, new QTableWidgetItem(texts[column]));
-        }
+        fill(row, {FunctionHelpText(KeyFunctionOf(code, false)), FunctionHelpText(KeyFunctionOf(code, true)),
+                   KeyboardHelpText(codes[row], keys)});
+    }
+    // The keyboard keys that perform a function of their own, after the calculator's keys.
+    for (int i = 0; i < functions.size(); ++i) {
+        fill(static_cast<int>(codes.size()) + i, {FunctionKeyText(functions[i].token), QString(), functions[i].key.Spoken()});
     }
     m_table->FitColumns();
 }

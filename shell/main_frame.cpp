@@ -35,6 +35,7 @@ const std::pair<MenuId, const char*> kMenuTitles[] = {
     {MenuId::File, QT_TRANSLATE_NOOP("CMainFrame", "&File")}, {MenuId::Edit, QT_TRANSLATE_NOOP("CMainFrame", "&Edit")},
     {MenuId::Sto, QT_TRANSLATE_NOOP("CMainFrame", "&STO")},   {MenuId::Rcl, QT_TRANSLATE_NOOP("CMainFrame", "&RCL")},
     {MenuId::Programs, QT_TRANSLATE_NOOP("CMainFrame", "&Programs")},
+    {MenuId::Functions, QT_TRANSLATE_NOOP("CMainFrame", "F&unctions")},
     {MenuId::View, QT_TRANSLATE_NOOP("CMainFrame", "&View")}, {MenuId::Help, QT_TRANSLATE_NOOP("CMainFrame", "&Help")},
 };
 
@@ -79,6 +80,7 @@ CMainFrame::CMainFrame(CalculatorSession& session, const FrameServices& services
     if (remembered.isValid()) m_view->DrawFirstPictureAhead(remembered.toInt() / 100.0);
 
     CreatePrograms();
+    m_functions = std::make_unique<CFunctionsController>([this](const Action& action) { Perform(action); }, this);
     CreateActions();
     CreateToolBar();
     // The tape's panel is made when it is first shown: a hidden one would
@@ -110,7 +112,7 @@ std::vector<CommandRow> CMainFrame::CommandTable() {
     std::vector<CommandRow> rows;
     using Part = std::vector<CommandRow> (CMainFrame::*)();
     for (Part part : {&CMainFrame::FileCommands, &CMainFrame::EditCommands, &CMainFrame::RegisterCommands,
-                      &CMainFrame::ProgramCommands, &CMainFrame::ViewAndHelpCommands}) {
+                      &CMainFrame::ProgramCommands, &CMainFrame::FunctionCommands, &CMainFrame::ViewAndHelpCommands}) {
         std::vector<CommandRow> more = (this->*part)();
         rows.insert(rows.end(), std::make_move_iterator(more.begin()), std::make_move_iterator(more.end()));
     }
@@ -204,6 +206,14 @@ std::vector<CommandRow> CMainFrame::ProgramCommands() {
     };
 }
 
+std::vector<CommandRow> CMainFrame::FunctionCommands() {
+    // The families' submenus follow, from the catalogue.
+    return {
+        {cmd::kFunctionsFind, MenuId::Functions, tr("&Find Function\u2026"), {K(Qt::CTRL | Qt::Key_K)},
+         [this] { m_functions->Find(); }, [this](ICommandUI& ui) { ui.Enable(!m_calculator.Running()); }},
+    };
+}
+
 void CMainFrame::CreatePrograms() {
     CProgramsController::Window window;
     window.widget = this;
@@ -283,6 +293,7 @@ void CMainFrame::CreateActions() {
         m_actions[row.id] = action;
         m_rowOfId[row.id] = i;
     }
+    m_functions->FillMenu(menus[MenuId::Functions]);
     // The programs' items go in front of the menu's first separator.
     QMenu* programs = menus[MenuId::Programs];
     m_programs->SetMenu(programs, programs->actions().value(0));

@@ -1,5 +1,5 @@
 // CMainFrame: the main window. It holds the calculator view, the menu bar
-// (File, Edit, STO, RCL, Programs, View, Help), the tool bar (Cut, Copy, Paste, About),
+// (File, Edit, STO, RCL, Programs, Functions, View, Help), the tool bar (Cut, Copy, Paste, About),
 // the shortcuts, the dialogs, the zoom and the tape's panel, and routes every
 // command id to its action: most of them to the calculator session, which
 // alone decides what is one undo step and what the tape writes.
@@ -17,6 +17,7 @@
 #include "document/calculator_session.h"
 #include "platform/services.h"
 #include "shell/command_row.h"
+#include "shell/functions_controller.h"
 #include "shell/keys_window.h"
 #include "shell/notice.h"
 #include "shell/preferences_dialog.h"
@@ -97,6 +98,7 @@ public:
     // The tape's panel, once it has been shown.
     CTapePanel* TapePanel() const { return m_tapePanel; }
     CProgramsController& Programs() { return *m_programs; }
+    CFunctionsController& Functions() { return *m_functions; }
     // Help > Keys and Keyboard, once it has been opened.
     CKeysWindow* KeysWindow() const { return m_keysWindow; }
 
@@ -121,6 +123,7 @@ private:
     std::vector<CommandRow> RegisterCommands();
     std::vector<CommandRow> ProgramCommands();
     void CreatePrograms();
+    std::vector<CommandRow> FunctionCommands();
     std::vector<CommandRow> ViewAndHelpCommands();
     // The rows' actions, added to their menus and to the window (so that
     // their shortcuts work everywhere in it).
@@ -173,6 +176,7 @@ private:
     std::map<int, QAction*> m_actions;
     std::unique_ptr<SessionStore> m_store;
     std::unique_ptr<CProgramsController> m_programs;
+    std::unique_ptr<CFunctionsController> m_functions;
 };
 
 }  // namespace tabrix

@@ -1,6 +1,7 @@
-// Edit > Preferences: a General page (start where you left off) and a
-// Keyboard page (which keyboard keys press which calculator keys, and which
-// keys run programs).
+// Edit > Preferences: a General page (start where you left off), a Keyboard
+// page (which keyboard keys press which calculator keys, and which keys run
+// programs) and a Functions page (keyboard keys that perform functions of
+// the catalogue).
 #pragma once
 
 #include <QCoreApplication>
@@ -11,6 +12,8 @@
 #include "view/key_map.h"
 
 class QCheckBox;
+class QHBoxLayout;
+class QVBoxLayout;
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -38,7 +41,7 @@ public:
 
     // The key the dialog waits for, when it waits: the next key pressed is
     // bound to the selected calculator key, in place of its keys or besides.
-    enum class Capture { None, Replace, Add, Program };
+    enum class Capture { None, Replace, Add, Program, Function };
     void BeginCapture(Capture capture);
     // Binds a keyboard key as a pressed key would while the dialog waits.
     void CaptureKey(const KeyboardKey& key);
@@ -50,6 +53,8 @@ public:
     void SelectProgram(const QString& name);
     // Gives the selected program `key`, as a key pressed after Set Program Key does.
     void CaptureProgramKey(const QKeySequence& key);
+    // The function Give It a Key gives a key to, by its token.
+    void SelectFunction(const QString& token);
     QString Status() const;
 
 protected:
@@ -59,6 +64,12 @@ protected:
 private:
     QWidget* GeneralPage();
     QWidget* KeyboardPage();
+    void ProgramKeysSection(QWidget* page, QVBoxLayout* layout);
+    QWidget* FunctionsPage();
+    static QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons);
+    void FillFunctionKeys();
+    void CaptureFunctionKey(const KeyboardKey& key);
+    void RemoveFunctionKey();
     void ChooseMap(int index);
     void FillTable();
     void FillBoundKeys();
@@ -81,6 +92,8 @@ private:
     QStringList m_programs;
     QList<QKeySequence> m_shortcuts;
     CContentTable* m_programTable = nullptr;
+    QComboBox* m_function = nullptr;
+    CContentTable* m_functionTable = nullptr;
 };
 
 }  // namespace tabrix

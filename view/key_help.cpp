@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "document/function_help.h"
+#include "document/function_search.h"
 #include "engine/key_codes.h"
 #include "view/translated_text.h"
 
@@ -36,6 +37,14 @@ QString FunctionDescription(const catalogue::Function& function) {
 QString FunctionHelpText(const catalogue::Function& function) { return Translated(FunctionHelp(function)); }
 
 QString KeyboardHelpText(int code, const KeyMap& map) { return Translated(KeyboardKeys(code, map)); }
+
+QString FunctionKeyText(const std::string& token) {
+    const std::optional<Action> action = FunctionSearch::Exact(token);
+    if (!action) return QString::fromStdString(token);
+    const catalogue::Function& f = catalogue::At(static_cast<FunctionId>(action->code));
+    const QString label = QString::fromStdString(catalogue::LabelWith(f, action->argument));
+    return label + QStringLiteral(" (") + FunctionDescription(f) + QLatin1Char(')');
+}
 
 QString KeyHelpText(int code, const KeyMap& map) {
     return Translated(KeyHelp(static_cast<std::uint32_t>(code), KeyboardKeys(code, map)));

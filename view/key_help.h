@@ -29,4 +29,8 @@ QString KeyboardHelpText(int code, const KeyMap& map);
 // keyboard keys.
 QString KeyHelpText(int code, const KeyMap& map);
 
+// What a function key performs, by the token it is bound to: "ABS (absolute
+// value)", "STO+ 3 (add x to a register)".
+QString FunctionKeyText(const std::string& token);
+
 }  // namespace tabrix

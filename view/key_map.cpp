@@ -6,6 +6,7 @@
 #include <QSettings>
 
 #include "engine/key_codes.h"
+#include "document/function_search.h"
 #include "engine/keyboard_keys.h"
 
 namespace tabrix {
@@ -67,6 +68,7 @@ const QList<KeyboardKey>& KeyMap::KeysOf(int code) const {
 KeyMap::Bound KeyMap::Bind(int code, const KeyboardKey& key, bool replace) {
     Bound result;
     if (code < 1 || code > static_cast<int>(keys::kLastKey)) return result;
+    UnbindFunction(key);
     const int previous = CodeOf(key);
     if (previous != 0) m_keys[static_cast<std::size_t>(previous)].removeAll(key);
     QList<KeyboardKey>& bound = m_keys[static_cast<std::size_t>(code)];
@@ -75,6 +77,30 @@ KeyMap::Bound KeyMap::Bind(int code, const KeyboardKey& key, bool replace) {
     bound.append(key);
     result.movedFrom = previous == code ? 0 : previous;
     return result;
+}
+
+bool KeyMap::BindFunction(const std::string& token, const KeyboardKey& key) {
+    if (!FunctionSearch::Exact(token)) return false;
+    if (const int code = CodeOf(key)) Unbind(code, key);
+    UnbindFunction(key);
+    m_functions.append({token, key});
+    return true;
+}
+
+void KeyMap::UnbindFunction(const KeyboardKey& key) {
+    m_functions.removeIf([&](const FunctionKey& bound) { return bound.key == key; });
+}
+
+std::optional<std::string> KeyMap::FunctionOf(const KeyboardKey& key) const {
+    for (const FunctionKey& bound : m_functions) {
+        if (bound.key == key) return bound.token;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> KeyMap::FunctionOf(const QKeyEvent& event) const {
+    if (m_functions.isEmpty()) return std::nullopt;
+    return FunctionOf(KeyboardKey{event.key(), event.modifiers().testFlag(Qt::KeypadModifier)});
 }
 
 bool KeyMap::IsReserved(int qtKey) {
@@ -143,7 +169,25 @@ KeyMap KeyMap::Load(QSettings& settings, QStringList* warnings) {
         for (const KeyboardKey& key : *keys) map.Bind(code, key, false);
     }
     settings.endGroup();
+    map.LoadFunctions(settings, warnings);
     return map;
+}
+
+void KeyMap::LoadFunctions(QSettings& settings, QStringList* warnings) {
+    const int count = settings.beginReadArray(QStringLiteral("FunctionKeys"));
+    for (int i = 0; i < count; ++i) {
+        settings.setArrayIndex(i);
+        const QString token = settings.value(QStringLiteral("function")).toString();
+        const QString text = settings.value(QStringLiteral("key")).toString();
+        const auto keys = ParseKeys(text);
+        if (!keys || keys->size() != 1 || !BindFunction(token.toStdString(), keys->front())) {
+            if (warnings != nullptr) {
+                warnings->append(QStringLiteral("the function key %1=%2 was ignored: a function such as abs "
+                                                "takes one keyboard key such as \"A\"").arg(token, text));
+            }
+        }
+    }
+    settings.endArray();
 }
 
 void KeyMap::Save(QSettings& settings) const {
@@ -154,6 +198,15 @@ void KeyMap::Save(QSettings& settings) const {
         if (m_keys[code] != standard.m_keys[code]) settings.setValue(QString::number(code), KeysText(static_cast<int>(code)));
     }
     settings.endGroup();
+    settings.remove(QStringLiteral("FunctionKeys"));
+    if (m_functions.isEmpty()) return;
+    settings.beginWriteArray(QStringLiteral("FunctionKeys"), static_cast<int>(m_functions.size()));
+    for (int i = 0; i < m_functions.size(); ++i) {
+        settings.setArrayIndex(i);
+        settings.setValue(QStringLiteral("function"), QString::fromStdString(m_functions[i].token));
+        settings.setValue(QStringLiteral("key"), m_functions[i].key.PortableText());
+    }
+    settings.endArray();
 }
 
 }  // namespace tabrix

@@ -11,6 +11,7 @@
 #include <QString>
 #include <array>
 #include <optional>
+#include <string>
 
 class QKeyEvent;
 class QSettings;
@@ -28,6 +29,14 @@ struct KeyboardKey {
     QString Caption() const;
     // How a person names it, in the user's language: "7", "keypad 7".
     QString Spoken() const;
+};
+
+// A keyboard key that performs a function of the catalogue instead of
+// pressing a calculator key: "A" for abs, or for sto+:3.
+struct FunctionKey {
+    std::string token;  // as the finder takes it ("abs", "sto+:3")
+    KeyboardKey key;
+    friend bool operator==(const FunctionKey&, const FunctionKey&) = default;
 };
 
 class KeyMap {
@@ -54,6 +63,16 @@ public:
     Bound Bind(int code, const KeyboardKey& key, bool replace);
     void Unbind(int code, const KeyboardKey& key);
 
+    // Binds `key` to the function `token` ("abs", "sto+:3"), moving it from
+    // a calculator key or another function. False for a token that names no
+    // function the finder could perform.
+    bool BindFunction(const std::string& token, const KeyboardKey& key);
+    void UnbindFunction(const KeyboardKey& key);
+    const QList<FunctionKey>& FunctionKeys() const { return m_functions; }
+    // The function a keyboard key performs ("abs"), when it performs one.
+    std::optional<std::string> FunctionOf(const KeyboardKey& key) const;
+    std::optional<std::string> FunctionOf(const QKeyEvent& event) const;
+
     // The key code a keyboard key presses, 0 for none.
     int CodeOf(const KeyboardKey& key) const;
     // The key code a released key presses, 0 for none. When the key itself is
@@ -63,8 +82,10 @@ public:
 
     // The settings group "Keymap": an entry for each key code whose keys are
     // not the standard ones, its value the keys in portable text separated by
-    // commas ("9=Q, Num+7"); a missing entry means the standard keys. An entry
-    // that cannot be read is skipped, and `warnings` (when given) says why.
+    // commas ("9=Q, Num+7"); a missing entry means the standard keys. And the
+    // group "FunctionKeys", a list of the keys that perform functions, each
+    // its function's token and its key ("abs", "A"). An entry that cannot be
+    // read is skipped, and `warnings` (when given) says why.
     static KeyMap Load(QSettings& settings, QStringList* warnings = nullptr);
     void Save(QSettings& settings) const;
     // Keys that can never be a calculator key: Delete and Escape keep their
@@ -76,10 +97,15 @@ public:
     QString KeysText(int code) const;
     static std::optional<QList<KeyboardKey>> ParseKeys(const QString& text);
 
+    // The calculator keys' keyboard keys alone, the function keys aside.
+    bool SameKeypadKeys(const KeyMap& other) const { return m_keys == other.m_keys; }
     friend bool operator==(const KeyMap&, const KeyMap&) = default;
 
 private:
+    void LoadFunctions(QSettings& settings, QStringList* warnings);
+
     std::array<QList<KeyboardKey>, 31> m_keys;
+    QList<FunctionKey> m_functions;
 };
 
 }  // namespace tabrix

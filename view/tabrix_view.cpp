@@ -16,6 +16,7 @@
 #include "view/picture_rect.h"
 #include "engine/key_codes.h"
 #include "view/key_help.h"
+#include "document/function_search.h"
 
 namespace tabrix {
 
@@ -272,7 +273,9 @@ void CTabrixView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CTabrixView::keyPressEvent(QKeyEvent* event) {
-    if (!event->isAutoRepeat()) m_pressedKeys.insert(PhysicalKey(*event), {m_keyMap.CodeOf(*event), event->key()});
+    if (!event->isAutoRepeat()) {
+        m_pressedKeys.insert(PhysicalKey(*event), {m_keyMap.CodeOf(*event), event->key(), m_keyMap.FunctionOf(*event)});
+    }
     QWidget::keyPressEvent(event);
 }
 
@@ -286,7 +289,10 @@ void CTabrixView::keyReleaseEvent(QKeyEvent* event) {
     if (pressed == m_pressedKeys.constEnd()) return;
     const PressedKey key = *pressed;
     m_pressedKeys.erase(pressed);
-    if (key.code != 0) {
+    if (key.function) {
+        // A key of a function performs it as the finder does.
+        if (const std::optional<Action> action = FunctionSearch::Exact(*key.function)) Perform(*action);
+    } else if (key.code != 0) {
         Perform(Action::Key(static_cast<std::uint32_t>(key.code)));
     } else if (key.qtKey == Qt::Key_Delete || key.qtKey == Qt::Key_Escape) {
         // Delete clears X and Escape everything but the modes, on their own.

@@ -126,6 +126,7 @@ private:
     struct PressedKey {
         int code = 0;
         int qtKey = 0;
+        std::optional<std::string> function;  // the function it performs instead, when it does
     };
     QHash<quint64, PressedKey> m_pressedKeys;
     KeyMap m_keyMap = KeyMap::Standard();

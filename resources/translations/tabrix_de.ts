@@ -44,6 +44,33 @@
     </message>
 </context>
 <context>
+    <name>CFunctionFinder</name>
+    <message>
+        <source>Find Function</source>
+        <translation>Funktion suchen</translation>
+    </message>
+    <message>
+        <source>A few letters of a function: tanh, mod, register…</source>
+        <translation>Ein paar Buchstaben einer Funktion: tanh, mod, Register…</translation>
+    </message>
+    <message>
+        <source>&amp;Function:</source>
+        <translation>&amp;Funktion:</translation>
+    </message>
+    <message>
+        <source> — key %1</source>
+        <translation> — Taste %1</translation>
+    </message>
+    <message>
+        <source>No function matches.</source>
+        <translation>Keine Funktion passt.</translation>
+    </message>
+    <message>
+        <source>%1 takes a register: type its digit, 0 to 9, then Return.</source>
+        <translation>%1 braucht ein Register: seine Ziffer tippen, 0 bis 9, dann Eingabe.</translation>
+    </message>
+</context>
+<context>
     <name>CKeysWindow</name>
     <message>
         <source>Keys and Keyboard</source>
@@ -240,6 +267,14 @@
         <source>E&amp;xport Programs…</source>
         <translation>Programme e&amp;xportieren…</translation>
     </message>
+    <message>
+        <source>F&amp;unctions</source>
+        <translation>F&amp;unktionen</translation>
+    </message>
+    <message>
+        <source>&amp;Find Function…</source>
+        <translation>Funktion &amp;suchen…</translation>
+    </message>
 </context>
 <context>
     <name>CNotice</name>
@@ -389,6 +424,50 @@
     <message>
         <source>Press the key that is to run %1 (Escape: no key).</source>
         <translation>Die Taste drücken, die %1 ausführen soll (Escape: keine Taste).</translation>
+    </message>
+    <message>
+        <source>F&amp;unctions</source>
+        <translation>F&amp;unktionen</translation>
+    </message>
+    <message>
+        <source>&amp;Function:</source>
+        <translation>Fun&amp;ktion:</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message>
+        <source>Keyboard key</source>
+        <translation>Tastaturtaste</translation>
+    </message>
+    <message>
+        <source>&amp;Give It a Key…</source>
+        <translation>Taste &amp;zuweisen…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove the Key</source>
+        <translation>Taste &amp;ohne Funktion</translation>
+    </message>
+    <message>
+        <source>A keyboard key given to a function performs it as Find Function does; it no longer presses a calculator key.</source>
+        <translation>Eine Tastaturtaste, die einer Funktion zugewiesen ist, führt sie aus wie „Funktion suchen“; sie betätigt keine Rechnertaste mehr.</translation>
+    </message>
+    <message>
+        <source>%1 now performs %2.</source>
+        <translation>%1 führt jetzt %2 aus.</translation>
+    </message>
+    <message>
+        <source>%1 no longer performs %2.</source>
+        <translation>%1 führt %2 nicht mehr aus.</translation>
+    </message>
+    <message>
+        <source>%1 pressed %2; it now performs %3.</source>
+        <translation>%1 drückte %2; jetzt führt sie %3 aus.</translation>
+    </message>
+    <message>
+        <source>%1 performed %2; it now performs %3.</source>
+        <translation>%1 führte %2 aus; jetzt führt sie %3 aus.</translation>
     </message>
 </context>
 <context>

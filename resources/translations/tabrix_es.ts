@@ -44,6 +44,33 @@
     </message>
 </context>
 <context>
+    <name>CFunctionFinder</name>
+    <message>
+        <source>Find Function</source>
+        <translation>Buscar función</translation>
+    </message>
+    <message>
+        <source>A few letters of a function: tanh, mod, register…</source>
+        <translation>Unas letras de una función: tanh, mod, registro…</translation>
+    </message>
+    <message>
+        <source>&amp;Function:</source>
+        <translation>&amp;Función:</translation>
+    </message>
+    <message>
+        <source> — key %1</source>
+        <translation> — tecla %1</translation>
+    </message>
+    <message>
+        <source>No function matches.</source>
+        <translation>Ninguna función coincide.</translation>
+    </message>
+    <message>
+        <source>%1 takes a register: type its digit, 0 to 9, then Return.</source>
+        <translation>%1 lleva un registro: escriba su cifra, de 0 a 9, y luego Intro.</translation>
+    </message>
+</context>
+<context>
     <name>CKeysWindow</name>
     <message>
         <source>Keys and Keyboard</source>
@@ -240,6 +267,14 @@
         <source>E&amp;xport Programs…</source>
         <translation>E&amp;xportar programas…</translation>
     </message>
+    <message>
+        <source>F&amp;unctions</source>
+        <translation>F&amp;unciones</translation>
+    </message>
+    <message>
+        <source>&amp;Find Function…</source>
+        <translation>&amp;Buscar función…</translation>
+    </message>
 </context>
 <context>
     <name>CNotice</name>
@@ -389,6 +424,50 @@
     <message>
         <source>Press the key that is to run %1 (Escape: no key).</source>
         <translation>Pulse la tecla que ha de ejecutar %1 (Escape: ninguna tecla).</translation>
+    </message>
+    <message>
+        <source>F&amp;unctions</source>
+        <translation>F&amp;unciones</translation>
+    </message>
+    <message>
+        <source>&amp;Function:</source>
+        <translation>Funció&amp;n:</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Función</translation>
+    </message>
+    <message>
+        <source>Keyboard key</source>
+        <translation>Tecla del teclado</translation>
+    </message>
+    <message>
+        <source>&amp;Give It a Key…</source>
+        <translation>Asignarle una tec&amp;la…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove the Key</source>
+        <translation>Quitarle la t&amp;ecla</translation>
+    </message>
+    <message>
+        <source>A keyboard key given to a function performs it as Find Function does; it no longer presses a calculator key.</source>
+        <translation>Una tecla del teclado asignada a una función la ejecuta como «Buscar función»; ya no pulsa ninguna tecla de la calculadora.</translation>
+    </message>
+    <message>
+        <source>%1 now performs %2.</source>
+        <translation>%1 ejecuta ahora %2.</translation>
+    </message>
+    <message>
+        <source>%1 no longer performs %2.</source>
+        <translation>%1 ya no ejecuta %2.</translation>
+    </message>
+    <message>
+        <source>%1 pressed %2; it now performs %3.</source>
+        <translation>%1 pulsaba %2; ahora ejecuta %3.</translation>
+    </message>
+    <message>
+        <source>%1 performed %2; it now performs %3.</source>
+        <translation>%1 ejecutaba %2; ahora ejecuta %3.</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,33 @@
     </message>
 </context>
 <context>
+    <name>CFunctionFinder</name>
+    <message>
+        <source>Find Function</source>
+        <translation>Chercher une fonction</translation>
+    </message>
+    <message>
+        <source>A few letters of a function: tanh, mod, register…</source>
+        <translation>Quelques lettres d’une fonction : tanh, mod, registre…</translation>
+    </message>
+    <message>
+        <source>&amp;Function:</source>
+        <translation>&amp;Fonction :</translation>
+    </message>
+    <message>
+        <source> — key %1</source>
+        <translation> — touche %1</translation>
+    </message>
+    <message>
+        <source>No function matches.</source>
+        <translation>Aucune fonction ne correspond.</translation>
+    </message>
+    <message>
+        <source>%1 takes a register: type its digit, 0 to 9, then Return.</source>
+        <translation>%1 prend un registre : tapez son chiffre, de 0 à 9, puis Entrée.</translation>
+    </message>
+</context>
+<context>
     <name>CKeysWindow</name>
     <message>
         <source>Keys and Keyboard</source>
@@ -240,6 +267,14 @@
         <source>E&amp;xport Programs…</source>
         <translation>E&amp;xporter les programmes…</translation>
     </message>
+    <message>
+        <source>F&amp;unctions</source>
+        <translation>Fonc&amp;tions</translation>
+    </message>
+    <message>
+        <source>&amp;Find Function…</source>
+        <translation>&amp;Chercher une fonction…</translation>
+    </message>
 </context>
 <context>
     <name>CNotice</name>
@@ -389,6 +424,50 @@
     <message>
         <source>Press the key that is to run %1 (Escape: no key).</source>
         <translation>Appuyez sur la touche qui doit exécuter %1 (Échap&#xa0;: aucune touche).</translation>
+    </message>
+    <message>
+        <source>F&amp;unctions</source>
+        <translation>Fonct&amp;ions</translation>
+    </message>
+    <message>
+        <source>&amp;Function:</source>
+        <translation>Fonctio&amp;n :</translation>
+    </message>
+    <message>
+        <source>Function</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Keyboard key</source>
+        <translation>Touche du clavier</translation>
+    </message>
+    <message>
+        <source>&amp;Give It a Key…</source>
+        <translation>&amp;Lui donner une touche…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove the Key</source>
+        <translation>Enle&amp;ver la touche</translation>
+    </message>
+    <message>
+        <source>A keyboard key given to a function performs it as Find Function does; it no longer presses a calculator key.</source>
+        <translation>Une touche du clavier donnée à une fonction l’exécute comme « Chercher une fonction » ; elle n’appuie plus sur une touche de la calculatrice.</translation>
+    </message>
+    <message>
+        <source>%1 now performs %2.</source>
+        <translation>%1 exécute maintenant %2.</translation>
+    </message>
+    <message>
+        <source>%1 no longer performs %2.</source>
+        <translation>%1 n’exécute plus %2.</translation>
+    </message>
+    <message>
+        <source>%1 pressed %2; it now performs %3.</source>
+        <translation>%1 appuyait sur %2 ; elle exécute maintenant %3.</translation>
+    </message>
+    <message>
+        <source>%1 performed %2; it now performs %3.</source>
+        <translation>%1 exécutait %2 ; elle exécute maintenant %3.</translation>
     </message>
 </context>
 <context>

@@ -361,5 +361,22 @@ TEST_F(DesktopTest, RecordProgramMakesAProgramTheMenuRuns) {
     EXPECT_EQ(CopiedX(), "1.500000e+01") << "the 1 typed before the run is under the result";
 }
 
+// Ctrl+K opens Find Function; a few letters typed and Return perform it, and
+// a keyboard key given to a function in the settings file performs it too.
+TEST_F(DesktopTest, FindFunctionAndAFunctionKeyPerformTheirFunctions) {
+    WriteSettings("[FunctionKeys]\n1\\function=frac\n1\\key=Q\nsize=1\n");
+    Start();
+    Type("1");
+    // Through the server's own input: Qt keeps the Ctrl of a key sent to a window down for the next keys.
+    Shell("timeout 10 xdotool key --delay 60 ctrl+k");
+    ASSERT_FALSE(Shell("timeout 10 xdotool search --sync --onlyvisible --name '^Find Function$'").empty());
+    Shell("timeout 10 xdotool type --delay 60 tanh");
+    Shell("timeout 10 xdotool key --delay 60 Return");
+    Shell("timeout 10 xdotool windowfocus --sync " + m_window);
+    EXPECT_EQ(CopiedX(), "7.615942e-01");
+    Type("Escape 2 period 5 q");
+    EXPECT_EQ(CopiedX(), "5.000000e-01") << "Q performs FRAC";
+}
+
 }  // namespace
 }  // namespace tabrix

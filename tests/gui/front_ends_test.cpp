@@ -5,7 +5,9 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QSettings>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -105,7 +107,13 @@ protected:
                     dialog.answer = action.text;
                     frame.OnCommand(cmd::kFileLoadState);
                     break;
-                case Kind::Function: frame.Perform(action); break;
+                case Kind::Function: {
+                    // Through the finder, as a person types the function's token.
+                    const catalogue::Function& f = catalogue::At(static_cast<FunctionId>(action.code));
+                    frame.Functions().Find(QString::fromStdString(catalogue::TokenWith(f, action.argument)));
+                    QTest::keyClick(frame.Functions().Finder()->Search(), Qt::Key_Return);
+                    break;
+                }
                 default: ADD_FAILURE() << "no way to do this in the window";
             }
         }

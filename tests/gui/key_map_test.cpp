@@ -74,6 +74,27 @@ TEST(KeyMapTest, BindingAKeyElsewhereMovesIt) {
     EXPECT_TRUE(map.KeysOf(31).isEmpty());
 }
 
+TEST(KeyMapTest, AFunctionKeyTakesItsKeyFromWhereverItWas) {
+    KeyMap map = KeyMap::Standard();
+    const KeyboardKey a{Qt::Key_A, false}, seven{Qt::Key_7, false};
+    EXPECT_TRUE(map.BindFunction("abs", a));
+    EXPECT_EQ(map.FunctionOf(a), "abs");
+    EXPECT_TRUE(map.BindFunction("sto+:3", seven));
+    EXPECT_EQ(map.CodeOf(seven), 0) << "no longer the calculator's 7";
+    EXPECT_EQ(map.KeysOf(keys::kSeven), (QList<KeyboardKey>{{Qt::Key_7, true}}));
+    EXPECT_TRUE(map.BindFunction("tanh", a)) << "bound again: it moves, not doubles";
+    EXPECT_EQ(map.FunctionKeys().size(), 2);
+    EXPECT_EQ(map.FunctionOf(a), "tanh");
+    map.Bind(keys::kSeven, seven, false);
+    EXPECT_FALSE(map.FunctionOf(seven).has_value()) << "a calculator key takes it back";
+    for (const char* token : {"", "nonsense", "sto+", "sto+:x", "sto+:10", "abs:3"}) {
+        EXPECT_FALSE(map.BindFunction(token, seven)) << token;
+    }
+    EXPECT_EQ(map.CodeOf(seven), keys::kSeven) << "a refused function leaves the key alone";
+    const QKeyEvent event(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
+    EXPECT_EQ(map.FunctionOf(event), "tanh");
+}
+
 class KeyMapSettingsTest : public ::testing::Test {
 protected:
     QTemporaryDir dir;
@@ -130,6 +151,34 @@ TEST_F(KeyMapSettingsTest, SavingWritesOnlyWhatDiffersAndReadsBackTheSame) {
     EXPECT_TRUE(settings.allKeys().isEmpty());
 }
 
+TEST_F(KeyMapSettingsTest, FunctionKeysAreSavedAsAListAndBadEntriesSkipped) {
+    KeyMap map = KeyMap::Standard();
+    map.BindFunction("abs", {Qt::Key_A, false});
+    map.BindFunction("rcl+:9", {Qt::Key_9, true});
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        map.Save(settings);
+    }
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        EXPECT_EQ(KeyMap::Load(settings), map);
+        KeyMap::Standard().Save(settings);
+        EXPECT_TRUE(settings.allKeys().isEmpty()) << "no function keys: no list";
+    }
+    Write("[FunctionKeys]\n"
+          "1\\function=abs\n1\\key=B\n"
+          "2\\function=frobnicate\n2\\key=C\n"
+          "3\\function=sin\n3\\key=Ctrl+W\n"
+          "4\\function=cos\n4\\key=D, E\n"
+          "size=4\n");
+    QSettings settings(path, QSettings::IniFormat);
+    QStringList warnings;
+    const KeyMap loaded = KeyMap::Load(settings, &warnings);
+    EXPECT_EQ(loaded.FunctionKeys(), (QList<FunctionKey>{{"abs", {Qt::Key_B, false}}}));
+    EXPECT_EQ(warnings.size(), 3) << warnings.join('\n').toStdString();
+    EXPECT_TRUE(warnings.join('\n').contains(QStringLiteral("frobnicate=C")));
+}
+
 TEST(KeyHelpTest, TheKeysFunctionShiftedFunctionAndKeyboardKeysInWords) {
     EXPECT_EQ(KeyHelpText(keys::kSeven, KeyMap::Standard()),
               QStringLiteral("7 \u2014 shifted: FIX (display digits) \u2014 keyboard: 7, keypad 7"));
@@ -137,6 +186,7 @@ TEST(KeyHelpTest, TheKeysFunctionShiftedFunctionAndKeyboardKeysInWords) {
     map.Unbind(keys::kShift, {Qt::Key_F, false});
     EXPECT_TRUE(KeyHelpText(keys::kShift, map).endsWith(QStringLiteral("keyboard: none")));
     EXPECT_EQ(CalculatorKeyCodes().size(), 29);
+    EXPECT_EQ(FunctionKeyText("sto+:3"), QStringLiteral("STO+ 3 (add x to a register)"));
 }
 
 }  // namespace

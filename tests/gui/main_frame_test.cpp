@@ -87,7 +87,7 @@ TEST_F(MainFrameTest, WindowMenusAndToolBar) {
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tabrix"));
     QStringList titles;
     for (QAction* action : frame->menuBar()->actions()) titles << action->text();
-    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&STO", "&RCL", "&Programs", "&View", "&Help"}));
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&STO", "&RCL", "&Programs", "F&unctions", "&View", "&Help"}));
     EXPECT_EQ(Texts(Menu("&File")), (QStringList{"&Save State", "&Load State", "-", "Recent File", "-",
                                                   "R&eset State", "E&xit\tCtrl+Q"}));
     EXPECT_EQ(Texts(Menu("&Edit")),

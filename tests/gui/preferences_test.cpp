@@ -91,9 +91,41 @@ TEST(PreferencesDialogTest, AWindowShortcutCannotBeBound) {
     EXPECT_EQ(dialog.Result().keys, KeyMap::Standard());
 }
 
+TEST(PreferencesDialogTest, AKeyGivenToAFunctionSaysWhatItDidBefore) {
+    CPreferencesDialog dialog({KeyMap::Standard(), false});
+    auto* functions = dialog.findChild<QComboBox*>(QStringLiteral("function"));
+    ASSERT_NE(functions, nullptr);
+    EXPECT_EQ(functions->findData(QStringLiteral("sto+")), -1) << "a function of a register needs its register";
+    const struct {
+        const char* token;
+        KeyboardKey key;
+        const char* status;
+    } steps[] = {
+        {"abs", {Qt::Key_7, false}, "7 pressed 7; it now performs ABS (absolute value)."},
+        {"tanh", {Qt::Key_7, false}, "7 performed ABS (absolute value); it now performs TANH (hyperbolic tangent)."},
+        {"abs", {Qt::Key_A, false}, "A now performs ABS (absolute value)."},
+    };
+    for (const auto& step : steps) {
+        dialog.SelectFunction(QString::fromLatin1(step.token));
+        dialog.BeginCapture(CPreferencesDialog::Capture::Function);
+        QTest::keyClick(&dialog, static_cast<Qt::Key>(step.key.key));
+        EXPECT_EQ(dialog.Status(), QString::fromUtf8(step.status));
+        EXPECT_EQ(dialog.Result().keys.FunctionOf(step.key), step.token);
+    }
+    EXPECT_EQ(dialog.Result().keys.CodeOf({Qt::Key_7, false}), 0);
+    auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("functionKeys"));
+    ASSERT_EQ(table->rowCount(), 2);
+    table->setCurrentCell(0, 0);
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+        if (button->text() == QStringLiteral("&Remove the Key")) button->click();
+    }
+    EXPECT_EQ(dialog.Status(), QStringLiteral("7 no longer performs TANH (hyperbolic tangent)."));
+    EXPECT_EQ(dialog.Result().keys.FunctionKeys(), (QList<FunctionKey>{{"abs", {Qt::Key_A, false}}}));
+}
+
 TEST(PreferencesDialogTest, TheMapsChoiceFollowsTheKeysAndRestoreDefaultsGoesBack) {
     CPreferencesDialog dialog({KeyMap::Laptop(), true});
-    auto* map = dialog.findChild<QComboBox*>();
+    auto* map = dialog.findChild<QComboBox*>(QStringLiteral("keyMap"));
     ASSERT_NE(map, nullptr);
     EXPECT_EQ(map->currentIndex(), 1);
     EXPECT_TRUE(dialog.Result().restoreAtStart);
@@ -103,7 +135,7 @@ TEST(PreferencesDialogTest, TheMapsChoiceFollowsTheKeysAndRestoreDefaultsGoesBac
     dialog.BeginCapture(CPreferencesDialog::Capture::Add);
     dialog.CaptureKey({Qt::Key_P, false});
     EXPECT_EQ(map->currentIndex(), 2) << "custom keys";
-    auto* table = dialog.findChild<QTableWidget*>();
+    auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("calculatorKeys"));
     ASSERT_EQ(table->rowCount(), 29);
     EXPECT_EQ(table->item(table->currentRow(), 2)->text(), QStringLiteral("keypad +, +, P"));
     for (QPushButton* button : dialog.findChildren<QPushButton*>()) {

@@ -182,6 +182,26 @@ TEST_F(ViewTest, KeyboardReleasesActAndAutoRepeatIsIgnored) {
     EXPECT_FALSE(t.doc.m_bShift);
 }
 
+TEST_F(ViewTest, AFunctionKeyPerformsItsFunctionInOneUndoStep) {
+    KeyMap map = KeyMap::Standard();
+    map.BindFunction("abs", {Qt::Key_A, false});
+    map.BindFunction("sto+:3", {Qt::Key_3, false});
+    view.SetKeyMap(map);
+    t.session.Perform(Action::PasteValue(-5));
+    Release(Qt::Key_A);
+    EXPECT_EQ(t.doc.m_dX, 5);
+    Release(Qt::Key_3);
+    EXPECT_EQ(t.doc.m_dReg[3], 5) << "the top row's 3 adds to R3";
+    Release(Qt::Key_3, Qt::KeypadModifier);
+    EXPECT_TRUE(t.doc.m_bEntering) << "the keypad's 3 is still a digit";
+    const auto undo = [&] { t.session.Perform(Action::Command(Action::Kind::Undo)); };
+    undo();
+    undo();
+    EXPECT_EQ(t.doc.m_dReg[3], 0);
+    undo();
+    EXPECT_EQ(t.doc.m_dX, -5);
+}
+
 TEST_F(ViewTest, ReleaseWhosePressWentElsewhereIsIgnored) {
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_0, Qt::NoModifier);  // Ctrl+0 took the press
     QApplication::sendEvent(&view, &release);

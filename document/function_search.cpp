@@ -1,0 +1,117 @@
+#include "document/function_search.h"
+
+#include <algorithm>
+
+namespace tabrix {
+
+namespace {
+
+// Letters compared without case: ASCII, and the Latin-1 letters of the
+// languages Tabrix speaks (À to Þ, as UTF-8 after 0xC3).
+std::string Folded(std::string_view text) {
+    std::string folded(text);
+    for (std::size_t i = 0; i < folded.size(); ++i) {
+        char& c = folded[i];
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        } else if (static_cast<unsigned char>(c) == 0xC3 && i + 1 < folded.size()) {
+            auto next = static_cast<unsigned char>(folded[i + 1]);
+            if (next >= 0x80 && next <= 0x9E && next != 0x97) folded[i + 1] = static_cast<char>(next + 0x20);
+            ++i;
+        }
+    }
+    return folded;
+}
+
+bool StartsWith(std::string_view text, std::string_view start) { return text.substr(0, start.size()) == start; }
+
+// Whether a word of `text` begins with `query`.
+bool WordStartsWith(std::string_view text, std::string_view query) {
+    for (std::size_t at = 0; at < text.size();) {
+        if (StartsWith(text.substr(at), query)) return true;
+        const std::size_t blank = text.find_first_of(" ,;:()", at);
+        if (blank == std::string_view::npos) break;
+        at = blank + 1;
+    }
+    return false;
+}
+
+// How well `query` (folded) matches: 0 the token itself, then the token's
+// start, the label's, a word of a description, the token or label anywhere,
+// a description anywhere, the family; nothing for no match.
+std::optional<int> Score(std::string_view query, const catalogue::Function& f, const std::string& description,
+                         const std::string& family) {
+    const std::string token = Folded(f.token);
+    const std::string label = Folded(f.label);
+    const std::string english = Folded(f.description);
+    const std::string translated = Folded(description);
+    if (token == query) return 0;
+    if (StartsWith(token, query)) return 1;
+    if (StartsWith(label, query)) return 2;
+    if (WordStartsWith(english, query) || WordStartsWith(translated, query)) return 3;
+    if (token.find(query) != std::string::npos || label.find(query) != std::string::npos) return 4;
+    if (english.find(query) != std::string::npos || translated.find(query) != std::string::npos) return 5;
+    const std::string englishFamily = Folded(catalogue::FamilyName(f.family));
+    if (StartsWith(englishFamily, query) || StartsWith(Folded(family), query)) return 6;
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool FunctionSearch::Offered(const catalogue::Function& function) {
+    if (function.family == Family::NumberEntry) return function.id == FunctionId::Chs;
+    return function.Calculates() && function.family != Family::Keypad;
+}
+
+void FunctionSearch::SetTranslation(FunctionId id, std::string description, std::string family) {
+    const auto index = static_cast<std::size_t>(id);
+    if (index < m_translations.size()) m_translations[index] = {std::move(description), std::move(family)};
+}
+
+std::vector<FunctionId> FunctionSearch::Find(std::string_view query, const std::vector<FunctionId>& recent) const {
+    // "sto+:3" is looked for as "sto+", its register aside.
+    const std::size_t colon = query.find(':');
+    const std::string folded = Folded(query.substr(0, colon == std::string_view::npos ? query.size() : colon));
+    struct Match {
+        int score;
+        std::size_t recency;
+        std::size_t order;
+        FunctionId id;
+    };
+    std::vector<Match> matches;
+    for (const catalogue::Function& f : catalogue::All()) {
+        if (!Offered(f)) continue;
+        const Words& words = m_translations[static_cast<std::size_t>(f.id)];
+        const std::optional<int> score = folded.empty() ? 0 : Score(folded, f, words.description, words.family);
+        if (!score) continue;
+        const auto used = std::find(recent.begin(), recent.end(), f.id);
+        matches.push_back({*score, static_cast<std::size_t>(used - recent.begin()), matches.size(), f.id});
+    }
+    std::stable_sort(matches.begin(), matches.end(), [](const Match& a, const Match& b) {
+        return a.score != b.score ? a.score < b.score : a.recency < b.recency;
+    });
+    std::vector<FunctionId> found;
+    found.reserve(matches.size());
+    for (const Match& match : matches) found.push_back(match.id);
+    return found;
+}
+
+std::optional<Action> FunctionSearch::Exact(std::string_view query) {
+    const std::size_t colon = query.find(':');
+    const bool withArgument = colon != std::string_view::npos && colon > 0;
+    const catalogue::Function* f = catalogue::Find(withArgument ? query.substr(0, colon) : query, withArgument);
+    if (f == nullptr || !Offered(*f)) return std::nullopt;
+    if (f->argument == ArgumentKind::None) return Action::Function(f->id);
+    const std::optional<int> reg = catalogue::RegisterArgument(query.substr(colon + 1));
+    if (f->argument != ArgumentKind::Register || !reg) return std::nullopt;
+    return Action::Function(f->id, static_cast<std::uint32_t>(*reg));
+}
+
+std::vector<FunctionId> FunctionSearch::Used(std::vector<FunctionId> recent, FunctionId used, std::size_t keep) {
+    std::erase(recent, used);
+    recent.insert(recent.begin(), used);
+    if (recent.size() > keep) recent.resize(keep);
+    return recent;
+}
+
+}  // namespace tabrix

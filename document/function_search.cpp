@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "document/function_help.h"
+#include "document/notice.h"
+#include "engine/key_table.h"
+
 namespace tabrix {
 
 namespace {
@@ -105,6 +109,48 @@ std::optional<Action> FunctionSearch::Exact(std::string_view query) {
     const std::optional<int> reg = catalogue::RegisterArgument(query.substr(colon + 1));
     if (f->argument != ArgumentKind::Register || !reg) return std::nullopt;
     return Action::Function(f->id, static_cast<std::uint32_t>(*reg));
+}
+
+std::vector<FunctionId> FunctionSearch::RecentOf(const std::vector<std::string>& tokens) {
+    std::vector<FunctionId> recent;
+    for (const std::string& token : tokens) {
+        const catalogue::Function* f = catalogue::Find(token, false);
+        if (f == nullptr) f = catalogue::Find(token, true);  // "sto+", kept without its register
+        if (f != nullptr && Offered(*f) && std::find(recent.begin(), recent.end(), f->id) == recent.end()) {
+            recent.push_back(f->id);
+        }
+    }
+    return recent;
+}
+
+std::vector<std::string> FunctionSearch::TokensOf(const std::vector<FunctionId>& recent) {
+    std::vector<std::string> tokens;
+    for (const FunctionId id : recent) tokens.emplace_back(catalogue::At(id).token);
+    return tokens;
+}
+
+std::string FunctionSearch::Row(FunctionId id) {
+    const catalogue::Function& f = catalogue::At(id);
+    const std::optional<catalogue::FaceKey> key = catalogue::KeyOf(id);
+    if (!key) return Marked("Finder", QT_TRANSLATE_NOOP("Finder", "%1   %2"), {FunctionHelp(f), catalogue::TokenPattern(f)});
+    const std::string label(KeyFunctionOf(key->code, false).label);
+    return Marked("Finder", QT_TRANSLATE_NOOP("Finder", "%1   %2 \u2014 key %3"),
+                  {FunctionHelp(f), catalogue::TokenPattern(f), key->shifted ? "F " + label : label});
+}
+
+std::string FunctionSearch::Hint(std::size_t matches) {
+    return matches == 0 ? Marked("Finder", QT_TRANSLATE_NOOP("Finder", "No function matches.")) : std::string();
+}
+
+FunctionSearch::Choice FunctionSearch::Choose(std::string_view typed, FunctionId chosen) {
+    if (std::optional<Action> exact = Exact(typed)) return {std::move(exact), {}, {}};
+    if (chosen == FunctionId::None) return {};
+    const catalogue::Function& f = catalogue::At(chosen);
+    if (f.argument != ArgumentKind::Register) return {Action::Function(chosen), {}, {}};
+    // The register comes next: "sto+:" and a digit.
+    return {std::nullopt, std::string(f.token) + ':',
+            Marked("Finder", QT_TRANSLATE_NOOP("Finder", "%1 takes a register: type its digit, 0 to 9, then Return."),
+                   {std::string(f.label)})};
 }
 
 std::vector<FunctionId> FunctionSearch::Used(std::vector<FunctionId> recent, FunctionId used, std::size_t keep) {

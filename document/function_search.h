@@ -39,6 +39,30 @@ public:
 
     // The recent list after `used` was used: it first, at most `keep`.
     static std::vector<FunctionId> Used(std::vector<FunctionId> recent, FunctionId used, std::size_t keep = 5);
+    // The recent list from tokens a front end kept ("abs", "tanh"), those
+    // no longer offered left out; and back.
+    static std::vector<FunctionId> RecentOf(const std::vector<std::string>& tokens);
+    static std::vector<std::string> TokensOf(const std::vector<FunctionId>& recent);
+
+    // A match as a finder lists it, a marked text: "TANH (hyperbolic
+    // tangent)   tanh — key F TAN".
+    static std::string Row(FunctionId id);
+    // What a finder says under its list for `matches` found: nothing, or
+    // that nothing matches (marked).
+    static std::string Hint(std::size_t matches);
+
+    // What a finder does when a person takes a function: Return with
+    // `typed` in the box and `chosen` the highlighted match, or a match
+    // tapped or double-clicked (`typed` then empty). A box that names a
+    // function exactly ("sto+:3") performs it; else the chosen match, but a
+    // function of a register first asks for its digit: the box becomes
+    // "sto+:" and the hint says so. Nothing at all without a match.
+    struct Choice {
+        std::optional<Action> action;  // to perform, the finder closing
+        std::string text;              // else the box's new text, when it changes
+        std::string hint;              // and what the finder says (marked)
+    };
+    static Choice Choose(std::string_view typed, FunctionId chosen);
 
 private:
     struct Words {

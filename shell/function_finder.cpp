@@ -8,9 +8,7 @@
 #include <QVBoxLayout>
 
 #include "document/function_help.h"
-#include "engine/key_table.h"
 #include "view/key_help.h"
-#include "view/qt_text.h"
 #include "view/translated_text.h"
 
 namespace tabrix {
@@ -19,12 +17,6 @@ namespace {
 
 // The rows the list shows before it scrolls.
 constexpr int kShownRows = 10;
-
-// "F SIN": the face's key that gives a function, after F for a shifted one.
-QString FaceKeyText(const catalogue::FaceKey& key) {
-    const QString label = QtText(KeyFunctionOf(key.code, false).label);
-    return key.shifted ? QStringLiteral("F ") + label : label;
-}
 
 }  // namespace
 
@@ -58,8 +50,8 @@ CFunctionFinder::CFunctionFinder(std::function<void(const Action&)> perform, std
     layout->addWidget(m_matches, 1);
     layout->addWidget(m_hint);
     connect(m_search, &QLineEdit::textChanged, this, [this] { Fill(); });
-    connect(m_search, &QLineEdit::returnPressed, this, [this] { PerformChosen(); });
-    connect(m_matches, &QListWidget::itemActivated, this, [this] { PerformChosen(); });
+    connect(m_search, &QLineEdit::returnPressed, this, [this] { PerformChosen(true); });
+    connect(m_matches, &QListWidget::itemActivated, this, [this] { PerformChosen(false); });
     Fill();
     resize(sizeHint().expandedTo(QSize(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 40, 0)));
 }
@@ -68,14 +60,11 @@ void CFunctionFinder::Fill() {
     m_matches->clear();
     const std::vector<FunctionId> found = m_words.Find(m_search->text().trimmed().toStdString(), m_recent);
     for (const FunctionId id : found) {
-        const catalogue::Function& f = catalogue::At(id);
-        QString text = FunctionHelpText(f) + QStringLiteral("   ") + QtText(catalogue::TokenPattern(f));
-        if (const auto key = catalogue::KeyOf(id)) text += tr(" \u2014 key %1").arg(FaceKeyText(*key));
-        auto* item = new QListWidgetItem(text, m_matches);
+        auto* item = new QListWidgetItem(Translated(FunctionSearch::Row(id)), m_matches);
         item->setData(Qt::UserRole, static_cast<int>(id));
     }
     if (m_matches->count() > 0) m_matches->setCurrentRow(0);
-    m_hint->setText(found.empty() ? tr("No function matches.") : QString());
+    m_hint->setText(Translated(FunctionSearch::Hint(found.size())));
 }
 
 FunctionId CFunctionFinder::ChosenId() const {
@@ -85,25 +74,18 @@ FunctionId CFunctionFinder::ChosenId() const {
 
 QString CFunctionFinder::Hint() const { return m_hint->text(); }
 
-bool CFunctionFinder::PerformChosen() {
-    const std::string typed = m_search->text().trimmed().toStdString();
-    std::optional<Action> action = FunctionSearch::Exact(typed);
-    if (!action) {
-        const FunctionId id = ChosenId();
-        if (id == FunctionId::None) return false;
-        const catalogue::Function& f = catalogue::At(id);
-        if (f.argument == ArgumentKind::Register) {
-            // The register comes next: "sto+:" and a digit.
-            m_search->setText(QtText(f.token) + QLatin1Char(':'));
-            m_hint->setText(tr("%1 takes a register: type its digit, 0 to 9, then Return.").arg(QtText(f.label)));
-            return false;
-        }
-        action = Action::Function(id);
+bool CFunctionFinder::PerformChosen(bool byBox) {
+    const FunctionSearch::Choice choice =
+        FunctionSearch::Choose(byBox ? m_search->text().trimmed().toStdString() : std::string(), ChosenId());
+    if (!choice.action) {
+        if (!choice.text.empty()) m_search->setText(QString::fromStdString(choice.text));
+        if (!choice.hint.empty()) m_hint->setText(Translated(choice.hint));
+        return false;
     }
-    m_recent = FunctionSearch::Used(m_recent, static_cast<FunctionId>(action->code));
+    m_recent = FunctionSearch::Used(m_recent, static_cast<FunctionId>(choice.action->code));
     // The dialog may go once it is accepted: what it performs is kept aside.
     const auto perform = m_perform;
-    const Action chosen = *action;
+    const Action chosen = *choice.action;
     accept();
     perform(chosen);
     return true;

@@ -36,9 +36,10 @@ public:
     // The recent list, after what was performed.
     const std::vector<FunctionId>& Recent() const { return m_recent; }
 
-    // Performs the current match, or what the box names exactly ("sto+:3");
-    // asks for a register first where one is missing. Whether it performed.
-    bool PerformChosen();
+    // Performs the current match, or (`byBox`, Return in the box) what the
+    // box names exactly ("sto+:3"); asks for a register first where one is
+    // missing. Whether it performed.
+    bool PerformChosen(bool byBox = true);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -17,18 +17,14 @@ namespace {
 const QString kRecentKey = QStringLiteral("Functions/Recent");
 
 std::vector<FunctionId> ReadRecent() {
-    std::vector<FunctionId> recent;
-    for (const QString& token : QSettings().value(kRecentKey).toStringList()) {
-        const catalogue::Function* f = catalogue::Find(token.toStdString(), false);
-        if (f == nullptr) f = catalogue::Find(token.toStdString(), true);
-        if (f != nullptr && FunctionSearch::Offered(*f)) recent.push_back(f->id);
-    }
-    return recent;
+    std::vector<std::string> tokens;
+    for (const QString& token : QSettings().value(kRecentKey).toStringList()) tokens.push_back(token.toStdString());
+    return FunctionSearch::RecentOf(tokens);
 }
 
 void WriteRecent(const std::vector<FunctionId>& recent) {
     QStringList tokens;
-    for (const FunctionId id : recent) tokens << QtText(catalogue::At(id).token);
+    for (const std::string& token : FunctionSearch::TokensOf(recent)) tokens << QString::fromStdString(token);
     QSettings().setValue(kRecentKey, tokens);
 }
 

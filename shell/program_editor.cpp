@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "shell/document_texts.h"
+#include "shell/steps_edit.h"
 #include "view/translated_text.h"
 
 namespace tabrix {
@@ -31,49 +32,42 @@ CProgramEditor::CProgramEditor(ProgramBook& book, const CalculatorSession& sessi
     setObjectName(QStringLiteral("programEditor"));
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("programList"));
-    auto* listLabel = new QLabel(tr("&Programs:"), this);
-    listLabel->setBuddy(m_list);
-    m_text = new QPlainTextEdit(this);
+    m_text = new CStepsEdit(this);
     m_text->setObjectName(QStringLiteral("programText"));
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    auto* textLabel = new QLabel(tr("&Steps:"), this);
-    textLabel->setBuddy(m_text);
     m_problems = new QListWidget(this);
     m_problems->setObjectName(QStringLiteral("programProblems"));
     m_problems->setMaximumHeight(m_problems->fontMetrics().height() * 5);
-    auto* problemsLabel = new QLabel(tr("Pro&blems:"), this);
-    problemsLabel->setBuddy(m_problems);
-
-    auto* add = new QPushButton(tr("&New\u2026"), this);
     m_rename = new QPushButton(tr("&Rename\u2026"), this);
     m_delete = new QPushButton(tr("&Delete"), this);
     m_run = new QPushButton(tr("R&un"), this);
     m_step = new QPushButton(tr("S&tep"), this);
     m_run->setObjectName(QStringLiteral("runProgram"));
     m_step->setObjectName(QStringLiteral("stepProgram"));
-    connect(add, &QPushButton::clicked, this, &CProgramEditor::NewProgram);
-    connect(m_rename, &QPushButton::clicked, this, &CProgramEditor::RenameProgram);
-    connect(m_delete, &QPushButton::clicked, this, &CProgramEditor::DeleteProgram);
-    connect(m_run, &QPushButton::clicked, this, [this] {
-        CheckNow();
-        m_hooks.run(Selected());
-    });
-    connect(m_step, &QPushButton::clicked, this, [this] {
-        CheckNow();
-        m_hooks.step(Selected());
-    });
+    LayOut(new QPushButton(tr("&New\u2026"), this));
+    ConnectEditing();
+    resize(fontMetrics().averageCharWidth() * 90, fontMetrics().height() * 28);
+    Refresh();
+}
+
+void CProgramEditor::LayOut(QPushButton* add) {
+    const auto labelled = [this](const QString& text, QWidget* buddy) {
+        auto* label = new QLabel(text, this);
+        label->setBuddy(buddy);
+        return label;
+    };
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(close, &QDialogButtonBox::rejected, this, &QDialog::close);
-
+    connect(add, &QPushButton::clicked, this, &CProgramEditor::NewProgram);
     auto* left = new QVBoxLayout;
-    left->addWidget(listLabel);
+    left->addWidget(labelled(tr("&Programs:"), m_list));
     left->addWidget(m_list, 1);
     for (QPushButton* button : {add, m_rename, m_delete}) left->addWidget(button);
     auto* right = new QVBoxLayout;
-    right->addWidget(textLabel);
+    right->addWidget(labelled(tr("&Steps:"), m_text));
     right->addWidget(m_text, 1);
-    right->addWidget(problemsLabel);
+    right->addWidget(labelled(tr("Pro&blems:"), m_problems));
     right->addWidget(m_problems);
     auto* runRow = new QHBoxLayout;
     runRow->addWidget(m_run);
@@ -87,7 +81,19 @@ CProgramEditor::CProgramEditor(ProgramBook& book, const CalculatorSession& sessi
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
     layout->addWidget(close);
+}
 
+void CProgramEditor::ConnectEditing() {
+    connect(m_rename, &QPushButton::clicked, this, &CProgramEditor::RenameProgram);
+    connect(m_delete, &QPushButton::clicked, this, &CProgramEditor::DeleteProgram);
+    connect(m_run, &QPushButton::clicked, this, [this] {
+        CheckNow();
+        m_hooks.run(Selected());
+    });
+    connect(m_step, &QPushButton::clicked, this, [this] {
+        CheckNow();
+        m_hooks.step(Selected());
+    });
     m_check.setSingleShot(true);
     m_check.setInterval(kCheckDelayMs);
     connect(&m_check, &QTimer::timeout, this, &CProgramEditor::CheckNow);
@@ -106,8 +112,6 @@ CProgramEditor::CProgramEditor(ProgramBook& book, const CalculatorSession& sessi
         m_text->setTextCursor(cursor);
         m_text->setFocus();
     });
-    resize(fontMetrics().averageCharWidth() * 90, fontMetrics().height() * 28);
-    Refresh();
 }
 
 QString CProgramEditor::Selected() const {

@@ -1,5 +1,6 @@
 // Programs > Edit Programs: the list of programs and a plain-text editor
-// for the one chosen, in the console's token language. What is typed is
+// for the one chosen, in the console's token language, which offers the
+// tokens as completions. What is typed is
 // checked as it is typed, by the same checker the console uses; the
 // problems are listed with their lines, and a program with one does not
 // run. Run runs it; Step carries it out one step at a time, the step to
@@ -54,6 +55,8 @@ public:
     void DeleteProgram();
 
 private:
+    void LayOut(QPushButton* add);
+    void ConnectEditing();
     void ShowSelected();
     void ShowProblems();
     void EnableButtons();

@@ -29,6 +29,7 @@ namespace tabrix::web {
     QT_TRANSLATE_NOOP("Web", "There is a program %1 already."),
     QT_TRANSLATE_NOOP("Web", "\u201C%1\u201D is no program name: a letter, then letters, digits or _, 32 at most."),
     QT_TRANSLATE_NOOP("Web", "Delete the program %1?"),
+    QT_TRANSLATE_NOOP("Web", "Tokens that complete the word; Tab takes the first."),
 };
 
 }  // namespace tabrix::web

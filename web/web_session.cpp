@@ -5,8 +5,10 @@
 #include <nlohmann/json.hpp>
 
 #include "document/function_help.h"
+#include "document/function_search.h"
 #include "document/state_file.h"
 #include "document/state_json.h"
+#include "document/token_completion.h"
 #include "document/token_reader.h"
 #include "document/token_runner.h"
 #include "engine/main_line.h"
@@ -108,13 +110,17 @@ WebSession::WebSession(std::optional<std::uint64_t> seed)
 std::string WebSession::Perform(int kind, std::uint32_t code, const std::string& text, double value) {
     Action action{static_cast<Action::Kind>(kind), code, text, value, m_pendingName};
     if (action.kind == Action::Kind::Function) action.argument = static_cast<std::uint32_t>(value);
+    return Dump(Performed(action));
+}
+
+nlohmann::ordered_json WebSession::Performed(const Action& action) {
     const std::uint64_t writes = m_clipboard.Writes();
     m_messages.m_text.clear();
     m_shell.asked = false;
     const Outcome outcome = m_session->Perform(action);
     const RunReport& run = outcome.run;
     const bool copied = m_clipboard.Writes() != writes && m_clipboard.HasText() && action.kind != Action::Kind::PutText;
-    const Json json = {
+    return {
         {"changed", outcome.changed},
         {"failed", outcome.failed},
         {"refused", outcome.refused},
@@ -130,7 +136,6 @@ std::string WebSession::Perform(int kind, std::uint32_t code, const std::string&
         {"copied", copied ? Json(*m_clipboard.GetText()) : Json(nullptr)},
         {"about", m_shell.asked},
     };
-    return Dump(json);
 }
 
 std::string WebSession::Run(const std::string& tokens) {
@@ -192,6 +197,58 @@ std::string WebSession::KeyHelp(int code, const std::string& keyboard) const {
 
 std::string WebSession::FunctionHelp(int id) const {
     return tabrix::FunctionHelp(catalogue::At(static_cast<FunctionId>(id)));
+}
+
+void WebSession::SetFunctionWords(const std::string& json) {
+    const Json words = Json::parse(json, nullptr, false);
+    if (!words.is_array()) return;
+    for (const Json& entry : words) {
+        if (!entry.is_array() || entry.size() != 3 || !entry[0].is_number_integer() || !entry[1].is_string() ||
+            !entry[2].is_string()) {
+            continue;
+        }
+        m_finder.SetTranslation(static_cast<FunctionId>(entry[0].get<int>()), entry[1].get<std::string>(),
+                                entry[2].get<std::string>());
+    }
+}
+
+void WebSession::SetRecentFunctions(const std::string& json) {
+    const Json tokens = Json::parse(json, nullptr, false);
+    std::vector<std::string> list;
+    if (tokens.is_array()) {
+        for (const Json& token : tokens) {
+            if (token.is_string()) list.push_back(token);
+        }
+    }
+    m_recent = FunctionSearch::RecentOf(list);
+}
+
+std::string WebSession::RecentFunctions() const { return Dump(FunctionSearch::TokensOf(m_recent)); }
+
+std::string WebSession::FindFunctions(const std::string& query) const {
+    const std::vector<FunctionId> found = m_finder.Find(query, m_recent);
+    Json rows = Json::array();
+    for (const FunctionId id : found) rows.push_back({{"id", static_cast<int>(id)}, {"text", FunctionSearch::Row(id)}});
+    return Dump({{"rows", rows}, {"hint", FunctionSearch::Hint(found.size())}});
+}
+
+std::string WebSession::ChooseFunction(const std::string& typed, int id) {
+    const auto chosen = id > 0 && id < static_cast<int>(FunctionId::Count) ? static_cast<FunctionId>(id) : FunctionId::None;
+    const FunctionSearch::Choice choice = FunctionSearch::Choose(typed, chosen);
+    Json outcome = nullptr;
+    if (choice.action) {
+        m_recent = FunctionSearch::Used(m_recent, static_cast<FunctionId>(choice.action->code));
+        outcome = Performed(*choice.action);
+    }
+    return Dump({{"outcome", outcome}, {"text", choice.text}, {"hint", choice.hint}});
+}
+
+std::string WebSession::CompleteToken(const std::string& word) const {
+    Json list = Json::array();
+    for (const TokenCompletion& c : tabrix::CompleteToken(word)) {
+        list.push_back({{"text", c.text}, {"pattern", c.pattern}, {"help", c.help}});
+    }
+    return Dump(list);
 }
 
 std::string WebSession::TapeLines() const {

@@ -12,7 +12,10 @@
 #include <optional>
 #include <string>
 
+#include <nlohmann/json.hpp>
+
 #include "document/calculator_session.h"
+#include "document/function_search.h"
 #include "document/private_clipboard.h"
 #include "document/program_book.h"
 #include "platform/random_source.h"
@@ -67,6 +70,23 @@ public:
     // a key's keyboard keys ("none" for an empty text): marked texts.
     std::string FunctionHelp(int id) const;
     std::string KeyboardHelp(const std::string& keyboard) const;
+
+    // Find Function (document/function_search.h). Each function's words in
+    // the reader's language, given once: [[id, description, family], ...].
+    void SetFunctionWords(const std::string& json);
+    // The last few used, as tokens the page keeps (["abs", "sto+"]).
+    void SetRecentFunctions(const std::string& json);
+    std::string RecentFunctions() const;
+    // The matches of `query`, best first: {"rows":[{id,text}],"hint"}, the
+    // texts marked.
+    std::string FindFunctions(const std::string& query) const;
+    // Return with `typed` in the box and match `id` highlighted, or a match
+    // tapped (`typed` empty): {"outcome": Perform's, or null when nothing
+    // was performed, "text": the box's new text when it changes, "hint"}.
+    std::string ChooseFunction(const std::string& typed, int id);
+    // The program editor's completions of `word`: [{text,pattern,help}],
+    // help marked (document/token_completion.h).
+    std::string CompleteToken(const std::string& word) const;
     std::string TapeLines() const;    // [{tokens,label,shown,value}], the open line last; label marked
     std::string TapeScript() const;   // the tape as tabrix-cli --script runs it
     std::string TapeSaved() const;    // the tape's saved text
@@ -99,6 +119,8 @@ public:
     std::string Programs() const;
 
 private:
+    nlohmann::ordered_json Performed(const Action& action);
+
     std::unique_ptr<MersenneRandomSource> m_random;
     // The text the page last gave it, or that Copy put there for the page
     // to hand on to the browser.
@@ -108,6 +130,8 @@ private:
     std::unique_ptr<CalculatorSession> m_session;
     ProgramBook m_book;
     std::string m_pendingName;  // the name of the file LoadStateFile loads
+    FunctionSearch m_finder;
+    std::vector<FunctionId> m_recent;
 };
 
 }  // namespace tabrix::web

@@ -57,18 +57,6 @@
         <source>&amp;Function:</source>
         <translation>&amp;Funktion:</translation>
     </message>
-    <message>
-        <source> — key %1</source>
-        <translation> — Taste %1</translation>
-    </message>
-    <message>
-        <source>No function matches.</source>
-        <translation>Keine Funktion passt.</translation>
-    </message>
-    <message>
-        <source>%1 takes a register: type its digit, 0 to 9, then Return.</source>
-        <translation>%1 braucht ein Register: seine Ziffer tippen, 0 bis 9, dann Eingabe.</translation>
-    </message>
 </context>
 <context>
     <name>CKeysWindow</name>
@@ -620,6 +608,25 @@
     <message>
         <source>The file holds more than this version of Tabrix knows; it was loaded without: %1.</source>
         <translation>Die Datei enthält mehr, als diese Version von Tabrix kennt; sie wurde ohne %1 geladen.</translation>
+    </message>
+</context>
+<context>
+    <name>Finder</name>
+    <message>
+        <source>%1   %2</source>
+        <translation>%1   %2</translation>
+    </message>
+    <message>
+        <source>%1   %2 — key %3</source>
+        <translation>%1   %2 — Taste %3</translation>
+    </message>
+    <message>
+        <source>No function matches.</source>
+        <translation>Keine Funktion passt.</translation>
+    </message>
+    <message>
+        <source>%1 takes a register: type its digit, 0 to 9, then Return.</source>
+        <translation>%1 braucht ein Register: seine Ziffer tippen, 0 bis 9, dann Eingabe.</translation>
     </message>
 </context>
 <context>
@@ -1378,6 +1385,10 @@
     <message>
         <source>Delete the program %1?</source>
         <translation>Das Programm %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Tokens that complete the word; Tab takes the first.</source>
+        <translation>Tokens, die das Wort ergänzen; Tab nimmt das erste.</translation>
     </message>
 </context>
 </TS>

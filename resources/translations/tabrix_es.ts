@@ -57,18 +57,6 @@
         <source>&amp;Function:</source>
         <translation>&amp;Función:</translation>
     </message>
-    <message>
-        <source> — key %1</source>
-        <translation> — tecla %1</translation>
-    </message>
-    <message>
-        <source>No function matches.</source>
-        <translation>Ninguna función coincide.</translation>
-    </message>
-    <message>
-        <source>%1 takes a register: type its digit, 0 to 9, then Return.</source>
-        <translation>%1 lleva un registro: escriba su cifra, de 0 a 9, y luego Intro.</translation>
-    </message>
 </context>
 <context>
     <name>CKeysWindow</name>
@@ -620,6 +608,25 @@
     <message>
         <source>The file holds more than this version of Tabrix knows; it was loaded without: %1.</source>
         <translation>El archivo contiene más de lo que esta versión de Tabrix conoce; se cargó sin: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Finder</name>
+    <message>
+        <source>%1   %2</source>
+        <translation>%1   %2</translation>
+    </message>
+    <message>
+        <source>%1   %2 — key %3</source>
+        <translation>%1   %2 — tecla %3</translation>
+    </message>
+    <message>
+        <source>No function matches.</source>
+        <translation>Ninguna función coincide.</translation>
+    </message>
+    <message>
+        <source>%1 takes a register: type its digit, 0 to 9, then Return.</source>
+        <translation>%1 lleva un registro: escriba su cifra, de 0 a 9, y luego Intro.</translation>
     </message>
 </context>
 <context>
@@ -1378,6 +1385,10 @@
     <message>
         <source>Delete the program %1?</source>
         <translation>¿Borrar el programa %1?</translation>
+    </message>
+    <message>
+        <source>Tokens that complete the word; Tab takes the first.</source>
+        <translation>Tokens que completan la palabra; Tab toma el primero.</translation>
     </message>
 </context>
 </TS>

@@ -57,18 +57,6 @@
         <source>&amp;Function:</source>
         <translation>&amp;Fonction :</translation>
     </message>
-    <message>
-        <source> — key %1</source>
-        <translation> — touche %1</translation>
-    </message>
-    <message>
-        <source>No function matches.</source>
-        <translation>Aucune fonction ne correspond.</translation>
-    </message>
-    <message>
-        <source>%1 takes a register: type its digit, 0 to 9, then Return.</source>
-        <translation>%1 prend un registre : tapez son chiffre, de 0 à 9, puis Entrée.</translation>
-    </message>
 </context>
 <context>
     <name>CKeysWindow</name>
@@ -620,6 +608,25 @@
     <message>
         <source>The file holds more than this version of Tabrix knows; it was loaded without: %1.</source>
         <translation>Le fichier contient plus que ce que cette version de Tabrix connaît ; il a été chargé sans : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Finder</name>
+    <message>
+        <source>%1   %2</source>
+        <translation>%1   %2</translation>
+    </message>
+    <message>
+        <source>%1   %2 — key %3</source>
+        <translation>%1   %2 — touche %3</translation>
+    </message>
+    <message>
+        <source>No function matches.</source>
+        <translation>Aucune fonction ne correspond.</translation>
+    </message>
+    <message>
+        <source>%1 takes a register: type its digit, 0 to 9, then Return.</source>
+        <translation>%1 prend un registre : tapez son chiffre, de 0 à 9, puis Entrée.</translation>
     </message>
 </context>
 <context>
@@ -1378,6 +1385,10 @@
     <message>
         <source>Delete the program %1?</source>
         <translation>Supprimer le programme %1 ?</translation>
+    </message>
+    <message>
+        <source>Tokens that complete the word; Tab takes the first.</source>
+        <translation>Jetons qui complètent le mot ; Tab prend le premier.</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,9 @@
 // Programs in the desktop program: the menu and the keys from the settings
 // file, the editor's live checking and stepping, the file the programs are
 // kept in, and a runaway run that the window survives and Escape ends.
+#include <QAbstractItemView>
 #include <QAction>
+#include <QCompleter>
 #include <QFile>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -24,6 +26,7 @@
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/preferences_dialog.h"
+#include "shell/steps_edit.h"
 
 namespace tabrix {
 namespace {
@@ -142,6 +145,49 @@ TEST_F(ProgramsTest, TheEditorChecksAsYouTypeAndSteps) {
     EXPECT_EQ(t.doc.m_dX, 84);
     EXPECT_EQ(t.session.RunPosition().program, nullptr);
     EXPECT_TRUE(editor->Text()->extraSelections().isEmpty());
+}
+
+// The editor offers the tokens that begin the word being typed; the keys
+// reach the list while it is shown, as the keyboard's do.
+TEST_F(ProgramsTest, TheEditorCompletesTokens) {
+    Start();
+    answer = QStringLiteral("completed");
+    frame->OnCommand(cmd::kProgramsEdit);
+    CProgramEditor* editor = frame->Programs().Editor();
+    editor->NewProgram();
+    auto* text = static_cast<CStepsEdit*>(editor->Text());
+    editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
+    text->setFocus();
+    QAbstractItemView* list = text->Completer()->popup();
+    const auto type = [&](const QString& keys) {
+        for (const QChar c : keys) QTest::keyClicks(list->isVisible() ? static_cast<QWidget*>(list) : text, QString(c));
+    };
+    const auto press = [&](Qt::Key key) { QTest::keyClick(list->isVisible() ? static_cast<QWidget*>(list) : text, key); };
+    const auto shown = [&] {
+        QStringList rows;
+        for (int row = 0; row < list->model()->rowCount(); ++row) rows << list->model()->index(row, 0).data().toString();
+        return rows;
+    };
+    type(QStringLiteral("ta"));
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_EQ(shown(), (QStringList{QStringLiteral("TAN   TAN (tangent)"), QStringLiteral("tanh   TANH (hyperbolic tangent)")}));
+    press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    EXPECT_FALSE(list->isVisible());
+    type(QStringLiteral(" sto+"));
+    ASSERT_TRUE(list->isVisible());
+    EXPECT_EQ(shown(), QStringList{QStringLiteral("sto+:N   STO+ (add x to a register)")});
+    press(Qt::Key_Tab);
+    type(QStringLiteral("3 12 la"));
+    EXPECT_TRUE(list->isVisible()) << "lastx";
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(editor->isVisible()) << "Escape left the list, not the editor";
+    press(Qt::Key_Return);
+    type(QStringLiteral("tanh"));
+    EXPECT_FALSE(list->isVisible()) << "a token typed whole";
+    EXPECT_EQ(text->toPlainText(), QStringLiteral("tanh sto+:3 12 la\ntanh"));
 }
 
 // Record Program: the keys done are the program's; Undo takes the last one

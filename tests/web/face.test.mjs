@@ -8,7 +8,7 @@ import { desktop, face, launch, open, phone, serve } from './helpers.mjs';
 
 const axePath = createRequire(import.meta.url).resolve('axe-core/axe.min.js');
 const menuItems = ['Undo', 'Redo', 'Copy', 'Copy Exact', 'Paste', 'Paste Number', 'Reset State', 'Save State',
-  'Load State', 'Tape', 'Keys and Keyboard', 'About', 'Programs', 'Settings'];
+  'Load State', 'Find Function…', 'Tape', 'Keys and Keyboard', 'About', 'Programs', 'Settings'];
 
 let server, browser;
 before(async () => { [server, browser] = await Promise.all([serve(), launch()]); });
@@ -36,12 +36,17 @@ test('every key is a button named by its labels, and the menu has its items', as
   await page.context().close();
 });
 
-test('axe-core finds no violation on the face or in the open menu', async () => {
+test('axe-core finds no violation on the face, in the open menu or in Find Function', async () => {
   const page = await open(browser, server.url, desktop);
   assert.deepEqual(await violations(page), [], 'the face');
   await page.locator('#menu-button').click();
   await page.getByRole('button', { name: 'Undo', exact: true }).waitFor();
   assert.deepEqual(await violations(page), [], 'the menu');
+  await page.keyboard.press('Escape');
+  await page.keyboard.press('Control+K');
+  await page.keyboard.type('tan');
+  await page.locator('#finder-matches [role="option"]').first().waitFor();
+  assert.deepEqual(await violations(page), [], 'Find Function');
   await page.context().close();
 });
 

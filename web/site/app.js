@@ -10,7 +10,7 @@ import { buildKeyMap, codeOf } from './keyboard.js';
 import { Panels } from './panels.js';
 
 const STORE = { session: 'tabrix.session', damaged: 'tabrix.session.damaged', programs: 'tabrix.programs',
-    settings: 'tabrix.settings', display: 'tabrix.display' };
+    settings: 'tabrix.settings', display: 'tabrix.display', recentFunctions: 'tabrix.functions.recent' };
 const DEFAULT_SETTINGS = { keep: true, laptop: false, vibrate: false };
 const PAUSE_MS = 1000;   // a pse step shows the calculator this long
 const NOTICE_MS = 5000;
@@ -162,6 +162,22 @@ class App {
         this.keepFailed = Boolean(error);
     }
 
+    // The finder searches each function's words in the reader's language
+    // too, handed to the session the first time it opens; the last used
+    // (kept by every tab) each time.
+    prepareFinder() {
+        if (this.finderSession !== this.session) {
+            this.finderSession = this.session;
+            this.session.setFunctionWords(JSON.stringify(this.faceData.functions.map((f) =>
+                [f.id, tr('Functions', f.description), tr('Functions', f.family)])));
+        }
+        this.session.setRecentFunctions(read(STORE.recentFunctions) || '[]');
+    }
+
+    keepRecentFunctions() {
+        this.store(STORE.recentFunctions, this.session.recentFunctions());
+    }
+
     keepPrograms() {
         const error = this.store(STORE.programs, this.session.programsText());
         if (error && !this.programsFailed) {
@@ -309,7 +325,10 @@ class App {
         }
         if ((event.ctrlKey || event.metaKey) && !event.altKey) {
             const key = event.key.toLowerCase();
-            if (key === 'z' || key === 'y') {
+            if (key === 'k') {
+                event.preventDefault();
+                if (!event.repeat) this.panels.openFinder();
+            } else if (key === 'z' || key === 'y') {
                 event.preventDefault();
                 if (!event.repeat) this.perform(key === 'y' || event.shiftKey ? 'Redo' : 'Undo');
             } else if (key === 'v') {
@@ -325,6 +344,12 @@ class App {
             return;
         }
         const code = codeOf(this.keyMap, event);
+        if (!code && plain && event.key === '/') {
+            // The main keyboard's / finds a function where it is no calculator key.
+            event.preventDefault();
+            if (!event.repeat) this.panels.openFinder();
+            return;
+        }
         if (!code) return;
         // Enter and Space press the calculator's key, never a focused button.
         event.preventDefault();
@@ -486,6 +511,8 @@ window.tabrix = {
     ready,
     reset: (options) => app.reset(options),
     run: (text) => app.run(text),
+    // What Find Function performs for a box that names a function ("sto+:3").
+    find: (typed) => app.panels.chooseFunction(String(typed), 0),
     state: () => JSON.parse(app.session.state()),
     tape: () => app.session.tapeSaved(),
 };

@@ -44,6 +44,7 @@ export class Panels {
         this.wirePrograms();
         this.wireSettings();
         this.wirePaste();
+        this.wireFinder();
         $('load-file').addEventListener('change', (e) => this.loadState(e.target));
         window.addEventListener('beforeinstallprompt', (e) => {
             e.preventDefault();
@@ -64,6 +65,10 @@ export class Panels {
             element.textContent = label(context, text);
         }
         for (const element of document.querySelectorAll('[data-web]')) element.textContent = web(element.dataset.web);
+        for (const element of document.querySelectorAll('[data-tr-placeholder]')) {
+            const [context, text] = element.dataset.trPlaceholder.split('|');
+            element.placeholder = label(context, text);
+        }
     }
 
     ready() {
@@ -114,6 +119,7 @@ export class Panels {
             'save-state': () => download('tabrix.rpn', this.session.savedStateFile(), 'application/octet-stream'),
             'load-state': () => $('load-file').click(),
             'reset-state': () => this.app.perform('Reset'),
+            'find-function': () => this.openFinder(),
             tape: () => this.openTape(),
             programs: () => this.openPrograms(),
             continue: () => this.app.perform('Continue'),
@@ -282,6 +288,87 @@ export class Panels {
         for (const [code, button] of this.app.face.keys) button.title = this.keyHelp(code);
     }
 
+    // Find Function: the session finds the matches of what is typed and
+    // says what taking one does; a tap takes a row, Return the highlighted
+    // one (or what the box names exactly, "sto+:3"), Up and Down move.
+    wireFinder() {
+        const field = $('finder-field');
+        field.addEventListener('input', () => this.fillFinder());
+        field.addEventListener('keydown', (e) => {
+            if (e.key === 'Enter') {
+                e.preventDefault();
+                this.chooseFunction(field.value.trim(), this.finderChosen);
+            } else if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
+                e.preventDefault();
+                const rows = [...$('finder-matches').children];
+                const at = rows.findIndex((row) => Number(row.dataset.id) === this.finderChosen);
+                const next = rows[Math.max(0, Math.min(rows.length - 1, at + (e.key === 'ArrowDown' ? 1 : -1)))];
+                if (next) this.highlight(Number(next.dataset.id));
+            }
+        });
+        $('finder-matches').addEventListener('click', (e) => {
+            const row = e.target.closest('[role="option"]');
+            if (row) this.chooseFunction('', Number(row.dataset.id));
+        });
+    }
+
+    openFinder(text = '') {
+        if (!this.session) return;
+        this.app.prepareFinder();
+        $('finder-field').value = text;
+        this.fillFinder();
+        this.open($('finder-dialog'));
+        $('finder-field').focus();
+    }
+
+    fillFinder() {
+        const found = JSON.parse(this.session.findFunctions($('finder-field').value.trim()));
+        $('finder-matches').replaceChildren(...found.rows.map((match) => {
+            const row = document.createElement('li');
+            row.setAttribute('role', 'option');
+            row.id = `finder-${match.id}`;
+            row.dataset.id = String(match.id);
+            row.textContent = render(match.text);
+            return row;
+        }));
+        $('finder-hint').textContent = render(found.hint);
+        this.highlight(found.rows.length ? found.rows[0].id : 0);
+    }
+
+    highlight(id) {
+        this.finderChosen = id;
+        const field = $('finder-field');
+        for (const row of $('finder-matches').children) {
+            const chosen = Number(row.dataset.id) === id;
+            row.setAttribute('aria-selected', String(chosen));
+            if (chosen) {
+                field.setAttribute('aria-activedescendant', row.id);
+                row.scrollIntoView({ block: 'nearest' });
+            }
+        }
+        if (!id) field.removeAttribute('aria-activedescendant');
+    }
+
+    // Whether a function was performed.
+    chooseFunction(typed, id) {
+        this.app.prepareFinder();
+        const choice = JSON.parse(this.session.chooseFunction(typed, id || 0));
+        if (choice.outcome) {
+            $('finder-dialog').close();
+            this.app.keepRecentFunctions();
+            this.app.handle(choice.outcome);
+            return true;
+        }
+        const field = $('finder-field');
+        if (choice.text) {
+            field.value = choice.text;
+            this.fillFinder();
+        }
+        if (choice.hint) $('finder-hint').textContent = render(choice.hint);
+        field.focus();
+        return false;
+    }
+
     // The text field that takes a paste the browser keeps from the page.
     wirePaste() {
         const field = $('paste-field');
@@ -316,6 +403,7 @@ export class Panels {
     wirePrograms() {
         $('program-list').addEventListener('change', (e) => this.selectProgram(e.target.value));
         $('program-steps').addEventListener('input', (e) => {
+            this.offerCompletions();
             if (!this.selected) return;
             const problems = JSON.parse(this.session.setProgram(this.selected, e.target.value));
             this.app.keepPrograms();
@@ -327,6 +415,7 @@ export class Panels {
                 if (option.textContent !== text) option.textContent = text;
             }
         });
+        this.wireCompletions();
         $('program-new').addEventListener('click', () => this.newProgram());
         $('program-name').addEventListener('keydown', (e) => {
             if (e.key === 'Enter') {
@@ -340,6 +429,62 @@ export class Panels {
 
     programs() {
         return JSON.parse(this.session.programs());
+    }
+
+    // The tokens that complete the word before the caret, as the session
+    // finds them: a tap (or Tab, for the first) puts one in the word's place.
+    wireCompletions() {
+        const steps = $('program-steps');
+        const list = $('program-completions');
+        // The steps keep the keyboard (and a phone its keyboard) while a completion is tapped.
+        list.addEventListener('pointerdown', (e) => e.preventDefault());
+        list.addEventListener('click', (e) => {
+            const button = e.target.closest('button');
+            if (button) this.complete(button.dataset.text);
+        });
+        steps.addEventListener('keydown', (e) => {
+            if (list.hidden || e.ctrlKey || e.altKey || e.metaKey) return;
+            if (e.key === 'Tab' && !e.shiftKey) {
+                e.preventDefault();
+                this.complete(list.firstElementChild.dataset.text);
+            } else if (e.key === 'Escape') {
+                e.preventDefault(); // the list goes, the dialog stays
+                list.hidden = true;
+            }
+        });
+        steps.addEventListener('blur', () => { list.hidden = true; });
+        steps.addEventListener('click', () => this.offerCompletions());
+    }
+
+    wordBeforeCaret() {
+        const steps = $('program-steps');
+        return /\S*$/.exec(steps.value.slice(0, steps.selectionStart))[0];
+    }
+
+    offerCompletions() {
+        const list = $('program-completions');
+        const steps = $('program-steps');
+        const found = steps.selectionStart === steps.selectionEnd
+            ? JSON.parse(this.session.completeToken(this.wordBeforeCaret())) : [];
+        list.replaceChildren(...found.map((completion) => {
+            const button = document.createElement('button');
+            button.type = 'button';
+            button.tabIndex = -1;
+            button.dataset.text = completion.text;
+            button.textContent = completion.pattern;
+            button.title = render(completion.help);
+            button.setAttribute('aria-label', `${completion.pattern} ${button.title}`);
+            return button;
+        }));
+        list.hidden = found.length === 0;
+    }
+
+    complete(text) {
+        const steps = $('program-steps');
+        const at = steps.selectionStart;
+        steps.setRangeText(text, at - this.wordBeforeCaret().length, at, 'end');
+        steps.dispatchEvent(new Event('input', { bubbles: true }));
+        steps.focus();
     }
 
 
@@ -360,6 +505,7 @@ export class Panels {
         this.selected = entry ? entry.name : null;
         $('program-list').value = this.selected ?? '';
         $('program-steps').value = entry ? entry.body : '';
+        $('program-completions').hidden = true;
         $('program-steps').disabled = !entry;
         $('program-run').disabled = !entry;
         $('program-delete').disabled = !entry;

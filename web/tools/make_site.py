@@ -27,7 +27,7 @@ def translations(ts_file):
 
 def texts_the_page_asks_for(page):
     """(context, text) of every text the page's files name for translation:
-    data-tr="CONTEXT|TEXT" in the HTML, tr('CONTEXT', 'TEXT') and
+    data-tr="CONTEXT|TEXT" (and data-tr-placeholder) in the HTML, tr('CONTEXT', 'TEXT') and
     label(...) and web('TEXT') in the scripts."""
     import html
     import re
@@ -37,7 +37,7 @@ def texts_the_page_asks_for(page):
         with open(path, encoding='utf-8') as f:
             text = f.read()
         if name.endswith('.html'):
-            for value in re.findall(r'data-tr="([^"]*)"', text):
+            for value in re.findall(r'data-tr(?:-placeholder)?="([^"]*)"', text):
                 context, _, source = html.unescape(value).partition('|')
                 asked.add((context, source))
             for value in re.findall(r'data-web="([^"]*)"', text):

@@ -173,23 +173,7 @@ Outcome CalculatorSession::Perform(const Action& action) {
             break;
         case Kind::Function: PerformFunction(action, outcome); break;
         case Kind::Undo:
-        case Kind::Redo: {
-            // An undo with nothing to undo does nothing and writes nothing: a
-            // replay, whose history may reach further back, must not undo.
-            const bool undo = action.kind == Kind::Undo;
-            if (undo ? !m_history.CanUndo() : !m_history.CanRedo()) break;
-            Command([&] {
-                if (undo) {
-                    m_history.Undo();
-                } else {
-                    m_history.Redo();
-                }
-                return std::optional(undo ? tape_steps::Undo() : tape_steps::Redo());
-            });
-            if (m_recorder.On()) undo ? m_recorder.Undo() : m_recorder.Redo();
-            outcome.changed = true;
-            break;
-        }
+        case Kind::Redo: outcome.changed = UndoOrRedo(action.kind == Kind::Undo); break;
         case Kind::PutText:
             m_commands.PutOnClipboard(action.text);
             Record(action, std::nullopt, shiftedBefore, false);
@@ -224,6 +208,22 @@ Outcome CalculatorSession::Perform(const Action& action) {
     return outcome;
 }
 
+bool CalculatorSession::UndoOrRedo(bool undo) {
+    // An undo with nothing to undo does nothing and writes nothing: a
+    // replay, whose history may reach further back, must not undo.
+    if (undo ? !m_history.CanUndo() : !m_history.CanRedo()) return false;
+    Command([&] {
+        if (undo) {
+            m_history.Undo();
+        } else {
+            m_history.Redo();
+        }
+        return std::optional(undo ? tape_steps::Undo() : tape_steps::Redo());
+    });
+    if (m_recorder.On()) undo ? m_recorder.Undo() : m_recorder.Redo();
+    return true;
+}
+
 std::optional<TapeStep> CalculatorSession::Apply(const Action& action, Outcome& outcome) {
     using Kind = Action::Kind;
     switch (action.kind) {
@@ -236,6 +236,29 @@ std::optional<TapeStep> CalculatorSession::Apply(const Action& action, Outcome& 
         case Kind::Cut:
             if (!m_commands.OnEditCut()) return std::nullopt;
             return tape_steps::Cut();
+        case Kind::Paste:
+        case Kind::PasteNumber:
+        case Kind::PasteValue: return ApplyPaste(action, outcome);
+        case Kind::PutText: m_commands.PutOnClipboard(action.text); return std::nullopt;
+        case Kind::EmptyClipboard: m_commands.EmptyClipboard(); return std::nullopt;
+        case Kind::Store:
+            m_commands.OnStoreRegister(static_cast<int>(action.code));
+            return tape_steps::Store(static_cast<int>(action.code));
+        case Kind::Recall:
+            m_commands.OnRecallRegister(static_cast<int>(action.code));
+            return tape_steps::Recall(static_cast<int>(action.code));
+        case Kind::Reset: m_doc.OnResetState(); return tape_steps::Reset();
+        case Kind::New: m_doc.OnNewDocument(); return tape_steps::New();
+        case Kind::Load:
+        case Kind::LoadBytes:
+        case Kind::SetState: return ApplyLoad(action, outcome);
+        default: return std::nullopt;  // not a menu command
+    }
+}
+
+std::optional<TapeStep> CalculatorSession::ApplyPaste(const Action& action, Outcome& outcome) {
+    using Kind = Action::Kind;
+    switch (action.kind) {
         case Kind::Paste: {
             // The line writes the text the paste read: a second look at the
             // clipboard could find another.
@@ -258,16 +281,13 @@ std::optional<TapeStep> CalculatorSession::Apply(const Action& action, Outcome& 
             m_doc.ReplaceX(ParseLeadingDouble(text));
             return tape_steps::Paste(text);
         }
-        case Kind::PutText: m_commands.PutOnClipboard(action.text); return std::nullopt;
-        case Kind::EmptyClipboard: m_commands.EmptyClipboard(); return std::nullopt;
-        case Kind::Store:
-            m_commands.OnStoreRegister(static_cast<int>(action.code));
-            return tape_steps::Store(static_cast<int>(action.code));
-        case Kind::Recall:
-            m_commands.OnRecallRegister(static_cast<int>(action.code));
-            return tape_steps::Recall(static_cast<int>(action.code));
-        case Kind::Reset: m_doc.OnResetState(); return tape_steps::Reset();
-        case Kind::New: m_doc.OnNewDocument(); return tape_steps::New();
+        default: return std::nullopt;
+    }
+}
+
+std::optional<TapeStep> CalculatorSession::ApplyLoad(const Action& action, Outcome& outcome) {
+    using Kind = Action::Kind;
+    switch (action.kind) {
         case Kind::Load: {
             if (action.text.empty()) {
                 const std::optional<std::string> loaded = m_commands.OnLoadState();
@@ -307,7 +327,7 @@ std::optional<TapeStep> CalculatorSession::Apply(const Action& action, Outcome& 
             m_doc.SetState(*state);
             return tape_steps::State(*state);
         }
-        default: return std::nullopt;  // not a menu command
+        default: return std::nullopt;
     }
 }
 

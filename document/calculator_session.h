@@ -145,6 +145,10 @@ private:
     // What a menu command does to the calculator, and the line the tape
     // writes for it (none when it did nothing worth one).
     std::optional<TapeStep> Apply(const Action& action, Outcome& outcome);
+    std::optional<TapeStep> ApplyPaste(const Action& action, Outcome& outcome);  // Paste, Paste Number, a value
+    std::optional<TapeStep> ApplyLoad(const Action& action, Outcome& outcome);   // Load State, bytes, a state line
+    // Undo or Redo, one tape line; whether there was one to take.
+    bool UndoOrRedo(bool undo);
     // A menu command as a program's step: no undo step, no tape line.
     void ApplyInRun(const Action& action);
     void Record(const Action& action, const std::optional<TapeStep>& step, bool shiftedBefore, bool changed);
@@ -157,6 +161,10 @@ private:
 
     // Program runs: begin, go on, and settle how a part of a run ended.
     void Run(const Action& action, Outcome& outcome);
+    void ContinueOrStep(const Action& action, Outcome& outcome);
+    // The program `name`, when it may start: defined, without problems,
+    // calling only programs that are; else null, and `outcome` says why.
+    std::shared_ptr<const Program> Startable(const std::string& name, Outcome& outcome);
     void BeginPart(std::string tokens, std::string label, std::shared_ptr<const Program> started, bool endsEntry);
     void GoOn(Outcome& outcome);
     void Settle(ProgramRunner::End end, Outcome& outcome);

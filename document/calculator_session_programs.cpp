@@ -135,31 +135,31 @@ std::optional<std::string> CalculatorSession::MissingCallee(const Program& progr
     return std::nullopt;
 }
 
+std::shared_ptr<const Program> CalculatorSession::Startable(const std::string& name, Outcome& outcome) {
+    const auto* program = m_programs.Find(name);
+    if (const auto broken = m_broken.find(ProgramKey(name)); program == nullptr && broken != m_broken.end()) {
+        // A program with problems does not run; the first says why.
+        outcome.refused = true;
+        outcome.notice.push_back({"Programs", QT_TRANSLATE_NOOP("Programs", "%1 does not run: %2"),
+                                  {broken->second.name, ProblemSentence(broken->second.problem)}});
+        return nullptr;
+    }
+    if (program == nullptr) {
+        Refuse(outcome, QT_TRANSLATE_NOOP("Programs", "No program %1 is defined"), {name});
+        return nullptr;
+    }
+    if (const auto missing = MissingCallee(**program)) {
+        Refuse(outcome, QT_TRANSLATE_NOOP("Programs", "%1 calls %2, which is not defined"), {(*program)->name, *missing});
+        return nullptr;
+    }
+    return *program;
+}
+
 void CalculatorSession::Run(const Action& action, Outcome& outcome) {
     using Kind = Action::Kind;
-    const auto startable = [&](const std::string& name) -> std::shared_ptr<const Program> {
-        const auto* program = m_programs.Find(name);
-        if (const auto broken = m_broken.find(ProgramKey(name)); program == nullptr && broken != m_broken.end()) {
-            // A program with problems does not run; the first says why.
-            outcome.refused = true;
-            outcome.notice.push_back({"Programs", QT_TRANSLATE_NOOP("Programs", "%1 does not run: %2"),
-                                      {broken->second.name, ProblemSentence(broken->second.problem)}});
-            return nullptr;
-        }
-        if (program == nullptr) {
-            Refuse(outcome, QT_TRANSLATE_NOOP("Programs", "No program %1 is defined"), {name});
-            return nullptr;
-        }
-        if (const auto missing = MissingCallee(**program)) {
-            Refuse(outcome, QT_TRANSLATE_NOOP("Programs", "%1 calls %2, which is not defined"),
-                   {(*program)->name, *missing});
-            return nullptr;
-        }
-        return *program;
-    };
     switch (action.kind) {
         case Kind::Run: {
-            auto program = startable(action.text);
+            auto program = Startable(action.text, outcome);
             if (!program) return;
             const TapeStep step = tape_steps::Run(program->name);
             m_runner.Begin(program);
@@ -169,33 +169,7 @@ void CalculatorSession::Run(const Action& action, Outcome& outcome) {
             return;
         }
         case Kind::Continue:
-        case Kind::Step: {
-            std::shared_ptr<const Program> started;
-            if (action.kind == Kind::Step && !action.text.empty()) {
-                started = startable(action.text);
-                if (!started) return;
-                m_runner.Begin(started);
-            } else if (!m_runner.Active()) {
-                Refuse(outcome, QT_TRANSLATE_NOOP("Programs", "No program is stopped"));
-                return;
-            }
-            const Program& standing = *m_runner.Where().program;
-            if (const auto missing = MissingCallee(standing)) {
-                Refuse(outcome, QT_TRANSLATE_NOOP("Programs", "%1 calls %2, which is not defined"),
-                       {standing.name, *missing});
-                return;
-            }
-            const TapeStep step =
-                action.kind == Kind::Continue ? tape_steps::Continue() : tape_steps::Step(action.text);
-            const bool endsEntry = action.kind == Kind::Continue || started != nullptr;
-            BeginPart(step.tokens, step.label, std::move(started), endsEntry);
-            if (action.kind == Kind::Continue) {
-                GoOn(outcome);
-            } else {
-                Settle(m_runner.StepOnce(), outcome);
-            }
-            return;
-        }
+        case Kind::Step: ContinueOrStep(action, outcome); return;
         case Kind::Resume:
             if (!m_running) return;
             m_doc.DeferDisplay(true);
@@ -209,6 +183,32 @@ void CalculatorSession::Run(const Action& action, Outcome& outcome) {
             TellRun(outcome);
             return;
         default: return;
+    }
+}
+
+void CalculatorSession::ContinueOrStep(const Action& action, Outcome& outcome) {
+    const bool continues = action.kind == Action::Kind::Continue;
+    std::shared_ptr<const Program> started;
+    if (!continues && !action.text.empty()) {
+        started = Startable(action.text, outcome);
+        if (!started) return;
+        m_runner.Begin(started);
+    } else if (!m_runner.Active()) {
+        Refuse(outcome, QT_TRANSLATE_NOOP("Programs", "No program is stopped"));
+        return;
+    }
+    const Program& standing = *m_runner.Where().program;
+    if (const auto missing = MissingCallee(standing)) {
+        Refuse(outcome, QT_TRANSLATE_NOOP("Programs", "%1 calls %2, which is not defined"), {standing.name, *missing});
+        return;
+    }
+    const TapeStep step = continues ? tape_steps::Continue() : tape_steps::Step(action.text);
+    const bool endsEntry = continues || started != nullptr;
+    BeginPart(step.tokens, step.label, std::move(started), endsEntry);
+    if (continues) {
+        GoOn(outcome);
+    } else {
+        Settle(m_runner.StepOnce(), outcome);
     }
 }
 

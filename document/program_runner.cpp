@@ -76,16 +76,31 @@ bool ProgramRunner::Test(const ProgramStep& step) const {
     return false;
 }
 
+bool ProgramRunner::Return(End& end) {
+    m_frames.pop_back();
+    if (!m_frames.empty()) return false;
+    end = End::Finished;
+    return true;
+}
+
+bool ProgramRunner::Call(const std::string& name, End& end) {
+    EndEntry();
+    Frame& caller = m_frames.back();
+    const auto* called = m_library.Find(name);
+    if (called == nullptr || m_frames.size() >= kDeepestCall) {
+        --caller.next;  // it stands at the call
+        end = called == nullptr ? End::Missing : End::TooDeep;
+        return false;
+    }
+    m_frames.push_back({*called, 0});
+    return true;
+}
+
 bool ProgramRunner::Execute(End& end) {
     Frame* frame = &m_frames.back();
     const Program* program = frame->program.get();
-    if (frame->next >= program->steps.size()) {
-        // The end of a program returns, as rtn does.
-        m_frames.pop_back();
-        if (!m_frames.empty()) return false;
-        end = End::Finished;
-        return true;
-    }
+    // The end of a program returns, as rtn does.
+    if (frame->next >= program->steps.size()) return Return(end);
     const std::size_t index = frame->next++;
     // A return may drop the last hold on a program redefined while it ran;
     // the observer still looks at it.
@@ -105,41 +120,20 @@ bool ProgramRunner::Execute(End& end) {
             break;
         case Kind::Label: break;
         case Kind::Goto: frame->next = step.first; break;
-        case Kind::Call: {
-            EndEntry();
-            const auto* called = m_library.Find(program->calls[step.first]);
-            if (called == nullptr) {
-                frame->next = index;  // it stands at the call
-                end = End::Missing;
-                return true;
-            }
-            if (m_frames.size() >= kDeepestCall) {
-                frame->next = index;
-                end = End::TooDeep;
-                return true;
-            }
-            m_frames.push_back({*called, 0});  // `frame` is not used after this
-            break;
-        }
-        case Kind::Return:
-            m_frames.pop_back();
-            if (m_frames.empty()) {
-                end = End::Finished;
-                ends = true;
-            }
-            break;
+        case Kind::Call:
+            if (!Call(program->calls[step.first], end)) return true;
+            break;  // `frame` is not used after a call
+        case Kind::Return: ends = Return(end); break;
         case Kind::TestX:
         case Kind::TestXY:
             EndEntry();
             if (!Test(step)) ++frame->next;
             break;
         case Kind::Decrement:
-        case Kind::Increment: {
-            double& reg = m_doc.m_dReg[step.first];
-            reg += step.kind == Kind::Decrement ? -1.0 : 1.0;
-            if (reg == 0) ++frame->next;
+        case Kind::Increment:
+            // dsz and isz skip the next step when the register comes to 0.
+            if ((m_doc.m_dReg[step.first] += step.kind == Kind::Decrement ? -1.0 : 1.0) == 0) ++frame->next;
             break;
-        }
         case Kind::Stop:
             end = End::Stopped;
             ends = true;

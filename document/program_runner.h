@@ -75,6 +75,12 @@ private:
     };
     // Carries out one step of the top frame; returns an end, or nothing to go on.
     bool Execute(End& end);
+    // Calls the program `name` from the step before the top frame's next;
+    // false, the call not made and the frame standing at it, when there is
+    // no such program or too many calls are open.
+    bool Call(const std::string& name, End& end);
+    // Leaves the top frame; true, the run finished, when it was the last.
+    bool Return(End& end);
     // Ends a number being typed, as an operation key does, before a test or a call.
     void EndEntry();
     bool Test(const ProgramStep& step) const;

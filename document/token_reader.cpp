@@ -98,14 +98,10 @@ bool ParseNumberToken(std::string_view token, std::vector<std::uint32_t>& codes)
 }
 
 // The menu commands and prefixed tokens ("paste:TEXT", "sto:N", "vk:N").
-bool ParseCommand(std::string_view token, const std::string& upper, std::vector<Action>& actions) {
-    if (StartsWith(upper, "VK:")) {
-        const auto code = ParseVirtualKey(std::string_view(upper).substr(3));
-        if (code) actions.push_back(Action::KeyRelease(*code));
-        return code.has_value();
-    }
-    // Commands by their word alone ("copy"), or with a text after a colon
-    // ("paste:TEXT", quoted or as it stands, keeping its case).
+// A menu command by its word alone ("copy"), or with a text after a colon
+// ("paste:TEXT", quoted or as it stands, keeping its case): whether it was
+// read, or nothing for a token that names no menu command.
+std::optional<bool> ParseMenuCommand(std::string_view token, const std::string& upper, std::vector<Action>& actions) {
     static const std::pair<std::string_view, Kind> kCommands[] = {
         {tokens::kCopy, Kind::Copy},   {tokens::kCut, Kind::Cut},     {tokens::kPaste, Kind::Paste},
         {tokens::kUndo, Kind::Undo},   {tokens::kRedo, Kind::Redo},   {tokens::kCopyExact, Kind::CopyExact},
@@ -130,6 +126,16 @@ bool ParseCommand(std::string_view token, const std::string& upper, std::vector<
         actions.push_back(Action::Command(kind));
         return true;
     }
+    return std::nullopt;
+}
+
+bool ParseCommand(std::string_view token, const std::string& upper, std::vector<Action>& actions) {
+    if (StartsWith(upper, "VK:")) {
+        const auto code = ParseVirtualKey(std::string_view(upper).substr(3));
+        if (code) actions.push_back(Action::KeyRelease(*code));
+        return code.has_value();
+    }
+    if (const std::optional<bool> read = ParseMenuCommand(token, upper, actions)) return *read;
     if (StartsWith(upper, Upper(tokens::kDraw) + ":")) {
         const auto number = ParseWhole<std::uint32_t>(std::string_view(upper).substr(tokens::kDraw.size() + 1));
         if (number) actions.push_back(Action::Draw(*number));

@@ -27,32 +27,6 @@ using Doc = CTabrixDoc;
 using Id = FunctionId;
 using Words = std::string_view;
 
-constexpr Function Unary(Id id, Family family, Words label, Words token, Words description,
-                         double (*f)(const Doc&, double)) {
-    return {.id = id,
-            .token = token,
-            .label = label,
-            .description = description,
-            .family = family,
-            .entry = EntryRule::Commits,
-            .lift = LiftRule::Enables,
-            .savesLastX = true,
-            .unary = f};
-}
-
-constexpr Function Binary(Id id, Family family, Words label, Words token, Words description,
-                          double (*f)(double, double)) {
-    return {.id = id,
-            .token = token,
-            .label = label,
-            .description = description,
-            .family = family,
-            .entry = EntryRule::Commits,
-            .lift = LiftRule::Enables,
-            .savesLastX = true,
-            .binary = f};
-}
-
 constexpr Function Act(Id id, Family family, Words label, Words token, Words description, EntryRule entry,
                        LiftRule lift, void (*act)(Doc&)) {
     return {.id = id,
@@ -63,6 +37,28 @@ constexpr Function Act(Id id, Family family, Words label, Words token, Words des
             .entry = entry,
             .lift = lift,
             .act = act};
+}
+
+// An operation on X, or on Y and X: the entry committed, X kept as LAST X,
+// the result lifted by the next number.
+constexpr Function Operation(Id id, Family family, Words label, Words token, Words description) {
+    Function function = Act(id, family, label, token, description, EntryRule::Commits, LiftRule::Enables, nullptr);
+    function.savesLastX = true;
+    return function;
+}
+
+constexpr Function Unary(Id id, Family family, Words label, Words token, Words description,
+                         double (*f)(const Doc&, double)) {
+    Function function = Operation(id, family, label, token, description);
+    function.unary = f;
+    return function;
+}
+
+constexpr Function Binary(Id id, Family family, Words label, Words token, Words description,
+                          double (*f)(double, double)) {
+    Function function = Operation(id, family, label, token, description);
+    function.binary = f;
+    return function;
 }
 
 // Typing goes on through these: they change a mode, edit the entry, or decide

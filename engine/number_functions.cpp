@@ -127,23 +127,28 @@ double Permutations(double n, double k) {
     return p.hi + p.lo;
 }
 
-double HoursToHms(double hours) {
-    if (!std::isfinite(hours)) return hours;
-    // The fraction of an hour in microseconds, then minutes and microseconds.
-    const Split split = SplitUnits(std::fabs(hours), 3.6e9);
-    const double minutes = std::floor(split.count / 6e7);
-    const double micros = split.count - minutes * 6e7;
-    // H.MMSSssssss: the minutes at 1e-2, the microseconds at 1e-10.
-    return std::copysign(Compose(split.whole, minutes * 1e8 + micros, 1e10), hours);
+namespace {
+
+// A time's fraction counted in one writing's units, a minute being
+// `fromMinute` of them and the whole `fromWhole`, written again in another's:
+// the whole minutes and what is left of the last, to the microsecond.
+double Regroup(double time, double fromWhole, double fromMinute, double toMinute, double toWhole) {
+    if (!std::isfinite(time)) return time;
+    const Split split = SplitUnits(std::fabs(time), fromWhole);
+    const double minutes = std::floor(split.count / fromMinute);
+    const double rest = split.count - minutes * fromMinute;
+    return std::copysign(Compose(split.whole, minutes * toMinute + rest, toWhole), time);
 }
 
-double HmsToHours(double hms) {
-    if (!std::isfinite(hms)) return hms;
-    // .MMSSssssss as a whole number of ten-billionths: minutes, then microseconds.
-    const Split split = SplitUnits(std::fabs(hms), 1e10);
-    const double minutes = std::floor(split.count / 1e8);
-    const double micros = split.count - minutes * 1e8;
-    return std::copysign(Compose(split.whole, minutes * 6e7 + micros, 3.6e9), hms);
-}
+// An hour in microseconds, and a minute; H.MMSSssssss has the minutes at
+// 1e-2 and the microseconds at 1e-10.
+constexpr double kMicrosPerHour = 3.6e9, kMicrosPerMinute = 6e7;
+constexpr double kHmsPerHour = 1e10, kHmsPerMinute = 1e8;
+
+}  // namespace
+
+double HoursToHms(double hours) { return Regroup(hours, kMicrosPerHour, kMicrosPerMinute, kHmsPerMinute, kHmsPerHour); }
+
+double HmsToHours(double hms) { return Regroup(hms, kHmsPerHour, kHmsPerMinute, kMicrosPerMinute, kMicrosPerHour); }
 
 }  // namespace tabrix

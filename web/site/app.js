@@ -54,6 +54,7 @@ class App {
         this.noticeTimer = 0;
         this.pasteNumberNext = false;
         this.tapClickUntil = 0;
+        this.failedKeys = new Set(); // stores that failed, told once
     }
 
     async start() {
@@ -148,18 +149,22 @@ class App {
 
     keep() {
         if (!this.settings.keep || !this.session) return;
-        const error = this.store(STORE.session, this.session.kept());
+        const error = this.keepOrTell(STORE.session, this.session.kept(), tr('SessionStore',
+            'The calculator cannot be kept for the next start: %1: %2. Tabrix tries again after the next change.'));
         if (!error && this.display) {
             const { spoken, ...shown } = this.display;
             this.store(STORE.display, JSON.stringify(shown));
         }
-        // Told once, tried again at the next change.
-        if (error && !this.keepFailed) {
-            this.showNotice(fillIn(tr('SessionStore',
-                'The calculator cannot be kept for the next start: %1: %2. Tabrix tries again after the next change.'),
-            [STORE.session, error.message]), NOTICE_MS);
-        }
-        this.keepFailed = Boolean(error);
+    }
+
+    // Stores `text` under `key`; a failure is told (`notice`: %1 the key, %2
+    // why) once, and tried again at the next change.
+    keepOrTell(key, text, notice) {
+        const error = this.store(key, text);
+        if (error && !this.failedKeys.has(key)) this.showNotice(fillIn(notice, [key, error.message]), NOTICE_MS);
+        if (error) this.failedKeys.add(key);
+        else this.failedKeys.delete(key);
+        return error;
     }
 
     // The finder searches each function's words in the reader's language
@@ -179,13 +184,8 @@ class App {
     }
 
     keepPrograms() {
-        const error = this.store(STORE.programs, this.session.programsText());
-        if (error && !this.programsFailed) {
-            this.showNotice(fillIn(tr('ProgramStore',
-                'The programs cannot be kept: %1: %2. Tabrix tries again after the next change.'),
-            [STORE.programs, error.message]), NOTICE_MS);
-        }
-        this.programsFailed = Boolean(error);
+        this.keepOrTell(STORE.programs, this.session.programsText(), tr('ProgramStore',
+            'The programs cannot be kept: %1: %2. Tabrix tries again after the next change.'));
     }
 
     saveSettings() {

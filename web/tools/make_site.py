@@ -44,9 +44,9 @@ def texts_the_page_asks_for(page):
                 asked.add(('Web', html.unescape(value)))
         elif name.endswith('.js'):
             unescape = lambda t: re.sub(r'\\u([0-9a-fA-F]{4})', lambda m: chr(int(m.group(1), 16)), t)
-            for context, source in re.findall(r"\b(?:tr|label)\('([^']*)', '([^']*)'\)", text):
+            for context, source in re.findall(r"\b(?:tr|label)\(\s*'([^']*)',\s*'([^']*)'\s*\)", text):
                 asked.add((context, unescape(source)))
-            for source in re.findall(r"\bweb\('([^']*)'", text):
+            for source in re.findall(r"\bweb\(\s*'([^']*)'", text):
                 asked.add(('Web', unescape(source)))
     return asked
 

@@ -26,18 +26,18 @@ echo "result: tabrix-cli $ours, dc $theirs"
 
 # The three take turns, run by run, so that all see the same machine; the
 # shortest time of each counts.
-dc_ms=; script_ms=; pipe_ms=; tape_ms=
+dc_us=; script_us=; pipe_us=; tape_us=
 for _ in $(seq "$runs"); do
-  dc_ms=$(lower "$dc_ms" "$(ms dc "$work/program.dc")")
-  script_ms=$(lower "$script_ms" "$(ms "$cli" --script "$work/program.txt")")
-  pipe_ms=$(lower "$pipe_ms" "$(ms_from "$work/program.txt" "$cli" --json)")
-  tape_ms=$(lower "$tape_ms" "$(ms "$cli" --tape --script "$work/program.txt")")
+  dc_us=$(lower "$dc_us" "$(us dc "$work/program.dc")")
+  script_us=$(lower "$script_us" "$(us "$cli" --script "$work/program.txt")")
+  pipe_us=$(lower "$pipe_us" "$(us_from "$work/program.txt" "$cli" --json)")
+  tape_us=$(lower "$tape_us" "$(us "$cli" --tape --script "$work/program.txt")")
 done
 printf '%-28s %8s %8s\n' "200,000 operations" "ms" "x dc"
-printf '%-28s %8s %8s\n' "dc" "$dc_ms" "1.0"
-awk -v d="$dc_ms" -v s="$script_ms" -v p="$pipe_ms" -v t="$tape_ms" 'BEGIN {
-  printf "%-28s %8d %8.1f\n", "tabrix-cli --script FILE", s, d / (s > 0 ? s : 1)
-  printf "%-28s %8d %8.1f\n", "tabrix-cli --json < FILE", p, d / (p > 0 ? p : 1)
-  printf "%-28s %8d %8.1f   (%.2f x --script FILE)\n", "tabrix-cli --tape --script", t, d / (t > 0 ? t : 1), t / (s > 0 ? s : 1)
+printf '%-28s %8.1f %8s\n' "dc" "$(awk -v d="$dc_us" 'BEGIN { print d / 1000 }')" "1.0"
+awk -v d="$dc_us" -v s="$script_us" -v p="$pipe_us" -v t="$tape_us" 'BEGIN {
+  printf "%-28s %8.1f %8.1f\n", "tabrix-cli --script FILE", s / 1000, d / (s > 0 ? s : 1)
+  printf "%-28s %8.1f %8.1f\n", "tabrix-cli --json < FILE", p / 1000, d / (p > 0 ? p : 1)
+  printf "%-28s %8.1f %8.1f   (%.2f x --script FILE)\n", "tabrix-cli --tape --script", t / 1000, d / (t > 0 ? t : 1), t / (s > 0 ? s : 1)
 }'
 echo "(best of $runs interleaved runs each)"

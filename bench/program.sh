@@ -34,14 +34,14 @@ echo "result: tabrix-cli $ours, dc $theirs"
 [ "$ours" = "$theirs" ] || { echo "the results differ" >&2; exit 1; }
 steps=$(( 10 * n + 6 ))  # 5 before the loop, 10 a round but 9 in the last, 2 after
 
-dc_ms=; tri_ms=
+dc_us=; tri_us=
 for _ in $(seq "$runs"); do
-  dc_ms=$(lower "$dc_ms" "$(ms dc -e "$macro")")
-  tri_ms=$(lower "$tri_ms" "$(ms "$cli" --program "$work/tri.txt" --value "$n" run:tri)")
+  dc_us=$(lower "$dc_us" "$(us dc -e "$macro")")
+  tri_us=$(lower "$tri_us" "$(us "$cli" --program "$work/tri.txt" --value "$n" run:tri)")
 done
 printf '%-34s %8s %8s %10s\n' "tri, n = $n" "ms" "x dc" "ns a step"
-printf '%-34s %8s %8s\n' "dc macro" "$dc_ms" "1.0"
-awk -v d="$dc_ms" -v t="$tri_ms" -v s="$steps" 'BEGIN {
-  printf "%-34s %8d %8.1f %10.1f\n", "tabrix-cli --program tri.txt", t, d / (t > 0 ? t : 1), t * 1e6 / s
+printf '%-34s %8.1f %8s\n' "dc macro" "$(awk -v d="$dc_us" 'BEGIN { print d / 1000 }')" "1.0"
+awk -v d="$dc_us" -v t="$tri_us" -v s="$steps" 'BEGIN {
+  printf "%-34s %8.1f %8.1f %10.1f\n", "tabrix-cli --program tri.txt", t / 1000, d / (t > 0 ? t : 1), t * 1e3 / s
 }'
 echo "(best of $runs interleaved runs each; $steps steps)"

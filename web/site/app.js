@@ -176,7 +176,9 @@ class App {
             this.session.setFunctionWords(JSON.stringify(this.faceData.functions.map((f) =>
                 [f.id, tr('Functions', f.description), tr('Functions', f.family)])));
         }
-        this.session.setRecentFunctions(read(STORE.recentFunctions) || '[]');
+        // Where the storage is refused, the session's own list goes on.
+        const kept = read(STORE.recentFunctions);
+        if (kept !== null) this.session.setRecentFunctions(kept);
     }
 
     keepRecentFunctions() {

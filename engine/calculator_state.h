@@ -220,6 +220,8 @@ public:
     void EntryExponent();
     void EntryChangeSign();
     void EntryBackspace();
+    // The entry's point moved: m_nPointPos follows, unless the main line waits.
+    void EntryPointMoved();
     double GetEntryValue() const;
     // If a number is being typed, its value becomes X and the entry ends.
     void CommitEntry();

@@ -142,7 +142,8 @@ const char* CTabrixDoc::KeepXInRange() {
 
 void CTabrixDoc::ShowText(const char* error) {
     if (m_bEntering) {
-        m_strDisplay = GetEntryText();  // m_nPointPos is the entry's
+        m_strDisplay = GetEntryText();
+        m_nPointPos = EntryPointPos(*this);
     } else if (error != nullptr) {
         m_strDisplay = error;
         m_nPointPos = 0;

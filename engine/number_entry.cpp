@@ -21,12 +21,18 @@ void ToggleSign(std::string& sign) { sign = sign == " " ? "-" : " "; }
 
 }  // namespace
 
+void CTabrixDoc::EntryPointMoved() {
+    // While the main line waits (a program runs), the point stays with the
+    // picture it belongs to; the refresh puts it where the entry has it.
+    if (!m_deferDisplay) m_nPointPos = EntryPointPos(*this);
+}
+
 void CTabrixDoc::StartEntry() {
     if (m_bLift) LiftStack();
     ResetEntry();
     m_bEntering = true;
     m_bShift = m_bSpare = false;
-    m_nPointPos = EntryPointPos(*this);
+    EntryPointMoved();
 }
 
 void CTabrixDoc::AppendDigit(int nDigit) {
@@ -51,7 +57,7 @@ void CTabrixDoc::EntryPoint() {
         return;
     }
     m_bDecimal = true;
-    m_nPointPos = EntryPointPos(*this);
+    EntryPointMoved();
 }
 
 void CTabrixDoc::EntryExponent() {
@@ -67,7 +73,7 @@ void CTabrixDoc::EntryBackspace() {
     if (m_bDecimal && !m_bExponent) {
         if (m_strFraction.empty()) {
             m_bDecimal = false;
-            m_nPointPos = EntryPointPos(*this);
+            EntryPointMoved();
         } else {
             m_strFraction.pop_back();
         }

@@ -32,6 +32,36 @@ TEST(MainLine, PointIsDrawnOnlyAfterAShownCharacter) {
     }
 }
 
+// While the main line waits (a program runs), what is shown is the last
+// picture made, point and all, whatever the keys do meanwhile; once it is
+// made again it is the calculator's.
+TEST(MainLine, AWaitingMainLineKeepsItsPictureWhole) {
+    const struct {
+        std::uint32_t mode;  // FIX, SCI or ENG, with 4 digits
+        const char* before;
+        const char* typed;  // keys pressed while the line waits
+        const char* after;
+    } rows[] = {
+        {keys::kSeven, " 7.0000", "1.5", " 1.5"},
+        {keys::kEight, " 7.0000   00", "12", " 12"},
+        {keys::kNine, " 7.0000   00", ".25", " 0.25"},
+        {keys::kSeven, " 7.0000", "3", " 3"},
+    };
+    for (const auto& row : rows) {
+        testing::TestDoc t;
+        t.Shifted(row.mode);
+        t.Press(keys::kFour);
+        t.Type("7");
+        t.Press(keys::kEnter);
+        ASSERT_EQ(MainLineAsRead(t.doc), row.before);
+        t.doc.DeferDisplay(true);
+        t.Type(row.typed);
+        EXPECT_EQ(MainLineAsRead(t.doc), row.before) << row.typed;
+        t.doc.DeferDisplay(false);
+        EXPECT_EQ(MainLineAsRead(t.doc), row.after) << row.typed;
+    }
+}
+
 TEST(MainLine, PointOfADigitHiddenByTheExponentIsNotDrawn) {
     testing::TestDoc t;
     t.Type("12345678.9");

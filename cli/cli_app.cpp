@@ -25,6 +25,24 @@ namespace {
 constexpr int kUsageError = 2;
 constexpr int kOutputError = 1;
 constexpr int kProgramStopped = 3;
+constexpr int kErrorShown = 4;
+constexpr int kRefused = 5;
+
+// The exit status of a run that read all it was given: a failed load, a
+// run cut short, a token refused, an error shown, in that order.
+int RunStatus(const Session& session, int readStatus) {
+    if (readStatus != 0 || session.FileFailed()) return kUsageError;
+    if (session.Halted()) return kProgramStopped;
+    if (session.Refused()) return kRefused;
+    return session.ShowedError() ? kErrorShown : 0;
+}
+
+// The last line of a script that holds something, as it stands.
+std::string_view LastLine(std::string_view text) {
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) text.remove_suffix(1);
+    const std::size_t start = text.find_last_of('\n');
+    return start == std::string_view::npos ? text : text.substr(start + 1);
+}
 
 // What a person at the terminal may type besides tokens.
 constexpr const char* kTerminalHelp =
@@ -142,9 +160,8 @@ int RunProgram(Session& session, const Options& options, std::ostream& err) {
         return kUsageError;
     }
     if (options.save && !session.Save(*options.save)) return kUsageError;
-    session.Print();
-    if (session.Halted()) return kProgramStopped;
-    return session.FileFailed() ? kUsageError : 0;
+    session.Print(options.tokens.empty() ? LastLine(script) : std::string_view(options.tokens.back()));
+    return RunStatus(session, 0);
 }
 
 // Standard input's lines: a bad token is reported and the rest of its line
@@ -186,7 +203,7 @@ int RunLines(Session& session, const Options& options, LineReader& lines, std::o
         err << "Tabrix: type keys and press Return (for example: 12 ENTER 3 +); "
             << (terminal == Terminal::InputOutput ? "help lists them; quit or Ctrl+D ends.\n"
                                                   : "tabrix-cli --help lists them; Ctrl+D quits.\n");
-        session.Print();
+        session.Print({});
     }
     bool printed = terminal != Terminal::None;
     InputLines handler(session, err);
@@ -205,17 +222,17 @@ int RunLines(Session& session, const Options& options, LineReader& lines, std::o
         runner.Line(line, ++number);
         if (!runner.LineHadTokens()) continue;
         printed = true;
-        session.Print();
+        session.Print(line);
     }
     runner.Finish();
     if (!runner.Going()) {
-        if (!printed) session.Print();
+        if (!printed) session.Print(line);
         return kProgramStopped;
     }
     if (options.save && !session.Save(*options.save)) return kUsageError;
     // Input without a single token still ends with the final state, once.
-    if (!printed) session.Print();
-    return session.FileFailed() ? kUsageError : handler.Status();
+    if (!printed) session.Print(line);
+    return RunStatus(session, handler.Status());
 }
 
 int RunSession(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err,
@@ -225,6 +242,7 @@ int RunSession(const std::vector<std::string>& args, std::istream& in, std::ostr
     const Options& options = parsed.options;
 
     Session session(options.seed, options.output, options.localeDecimal, options.maxSteps, out, err);
+    session.ReportErrors(options.reportErrors);
     if (options.load && !session.Load(*options.load)) return kUsageError;
     if (options.script || !options.tokens.empty()) return RunProgram(session, options, err);
     // Standard input: the programs first, checked as a whole.

@@ -25,7 +25,7 @@ constexpr int kUsageError = 2;
 constexpr const char* kUsage =
     "usage: tabrix-cli [--json | --value | --tape | --trace] [--seed N] [--locale NAME]\n"
     "                  [--load FILE] [--save FILE] [--program FILE ...] [--max-steps N]\n"
-    "                  [--script FILE] [TOKEN ...]\n"
+    "                  [--ignore-errors] [--script FILE] [TOKEN ...]\n"
     "\n"
     "Runs the tokens on a calculator that starts from its defaults, then prints its\n"
     "state. Without tokens it reads them from standard input, line by line, and\n"
@@ -51,8 +51,18 @@ constexpr const char* kUsage =
     "  --max-steps N  stop a program run after N steps (default 100000000); a run\n"
     "                 stopped so, or by more than 32 open calls, ends tabrix-cli\n"
     "                 with exit status 3 after printing the state\n"
+    "  --ignore-errors\n"
+    "                 a calculator showing an error (ERROR: NaN, Inf, OVR) is no\n"
+    "                 failure: nothing is told, and the exit status stays 0\n"
     "  --functions    print every function the calculator has, one line of JSON\n"
     "                 each: its token, label, family, description and key\n"
+    "\n"
+    "Exit status: 0 done; 1 the output could not be written; 2 a usage error or a\n"
+    "bad token (nothing printed); 3 a program run stopped at the step limit or by\n"
+    "too many open calls; 5 a token refused while running (cont or sst with no run\n"
+    "stopped, a run that cannot begin); 4 the calculator showed an error (with\n"
+    "--json or --trace, any state printed; else the last). The first of these in\n"
+    "this order counts.\n"
     "  --help         this text;  --version  the version\n"
     "\n";
 
@@ -145,6 +155,8 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args, std::os
                 if (function.Exists()) out << CatalogueJson(function) << "\n";
             }
             parsed.exitNow = 0;
+        } else if (arg == "--ignore-errors") {
+            options.reportErrors = false;
         } else if (arg == "--version") {
             out << "tabrix-cli " << TABRIX_VERSION << "\n";
             parsed.exitNow = 0;

@@ -27,6 +27,9 @@ struct Options {
     std::vector<std::string> programs;
     // The most steps one program run may carry out.
     std::uint64_t maxSteps = kDefaultStepLimit;
+    // Whether a calculator showing an error ("ERROR: NaN") is told and ends
+    // with its own exit status; --ignore-errors leaves it silent.
+    bool reportErrors = true;
     std::vector<std::string> tokens;
 };
 

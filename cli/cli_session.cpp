@@ -3,6 +3,8 @@
 #include <ostream>
 
 #include "cli/state_printer.h"
+#include "document/tape_steps.h"
+#include "engine/main_line.h"
 
 namespace tabrix::cli {
 
@@ -34,9 +36,14 @@ bool Session::Told(const Action& action, const Outcome& outcome) {
     if (outcome.failed && action.kind == Kind::Load) m_fileFailed = true;
     // What Paste Number read is told only when it read nothing.
     if (outcome.refused) {
-        m_err << "tabrix-cli: " << NoticeText(outcome.notice) << "\n";
         if (action.kind == Kind::Run || action.kind == Kind::Continue || action.kind == Kind::Step) {
-            m_fileFailed = true;
+            const TapeStep step = action.kind == Kind::Run        ? tape_steps::Run(action.text)
+                                  : action.kind == Kind::Continue ? tape_steps::Continue()
+                                                                  : tape_steps::Step(action.text);
+            m_err << "tabrix-cli: " << step.tokens << " was refused: " << NoticeText(outcome.notice) << "\n";
+            m_refused = true;
+        } else {
+            m_err << "tabrix-cli: " << NoticeText(outcome.notice) << "\n";
         }
     }
     if (outcome.run.Ended() && outcome.run.state != RunReport::State::Finished) {
@@ -64,7 +71,19 @@ bool Session::Save(const std::string& path) {
     return !m_calculator.Perform(Action::WithText(Action::Kind::Save, path)).failed;
 }
 
-void Session::Print() {
+void Session::CheckShown(std::string_view after) {
+    CTabrixDoc& doc = m_calculator.Doc();
+    doc.FlushDisplay();
+    const std::string_view error = ShownError(doc);
+    if (!error.empty() && !m_errorShownLast && m_reportErrors) {
+        m_err << "tabrix-cli: the calculator shows " << error << " after \"" << after << "\"\n";
+        m_showedError = true;
+    }
+    m_errorShownLast = !error.empty();
+}
+
+void Session::Print(std::string_view after) {
+    CheckShown(after);
     CTabrixDoc& doc = m_calculator.Doc();
     switch (m_output) {
         case Options::Output::Lcd: m_out << StateToPicture(doc); break;
@@ -78,6 +97,7 @@ void Session::Print() {
 
 void Session::Trace(std::string_view token) {
     if (m_output != Options::Output::Trace) return;
+    CheckShown(token);
     m_out << "{\"token\":" << JsonText(std::string(token))
           << ",\"state\":" << StateToJson(m_calculator.Doc(), m_calculator.Commands(), m_clipboard) << "}\n";
 }

@@ -32,15 +32,18 @@ public:
     // `maxSteps` bounds every program run.
     Session(std::optional<std::uint64_t> seed, Options::Output output, char localeDecimal, std::uint64_t maxSteps,
             std::ostream& out, std::ostream& err);
+    // Whether a calculator showing an error is told (on by default).
+    void ReportErrors(bool report) { m_reportErrors = report; }
 
     // Carries out the actions in order, each through the calculator session,
     // and tells what they did (Told).
     bool Run(const std::vector<Action>& actions);
     // What an action carried out did, as far as the console tells it: a
-    // refusal (a text Paste Number reads as no number, a run that cannot
-    // begin) is one line on standard error, and so is a run that ended
-    // before its end (the step limit, too many open calls), which ends the
-    // console's work: false, nothing more is to run.
+    // refusal (a text Paste Number reads as no number; a run that cannot
+    // begin, or cont or sst with no run stopped, which names the token) is
+    // one line on standard error, and so is a run that ended before its end
+    // (the step limit, too many open calls), which ends the console's work:
+    // false, nothing more is to run.
     bool Told(const Action& action, const Outcome& outcome);
     // With a trace: `step` of `program` (from 0) was carried out.
     void TraceStep(const Program& program, std::size_t step);
@@ -52,15 +55,23 @@ public:
     bool Load(const std::string& path);
     bool Save(const std::string& path);
 
-    void Print();
-    // With a trace: the token and the state after it, as one line of JSON.
+    // Prints the state `after` the tokens named (a line, the last token), and
+    // tells when it newly shows an error: "the calculator shows ERROR: NaN
+    // after ...". With --json a state printed after each line is checked;
+    // otherwise the state printed at the end.
+    void Print(std::string_view after);
+    // With a trace: the token and the state after it, as one line of JSON;
+    // each is checked for an error.
     void Trace(std::string_view token);
     bool Tracing() const { return m_output == Options::Output::Trace; }
-    // Whether a load: token failed, or a run could not begin; the run's exit
-    // status is then 2.
+    // Whether a load: token failed; the run's exit status is then 2.
     bool FileFailed() const { return m_fileFailed; }
     // Whether a program run ended before its end; the exit status is then 3.
     bool Halted() const { return m_halted; }
+    // Whether a token was refused while running (exit status 5), and whether
+    // a state checked showed an error (4).
+    bool Refused() const { return m_refused; }
+    bool ShowedError() const { return m_showedError; }
 
     CalculatorSession& Calculator() { return m_calculator; }
 
@@ -71,8 +82,14 @@ private:
     ConsoleMessageBox m_messageBox;
     CalculatorSession m_calculator;
     Options::Output m_output;
+    void CheckShown(std::string_view after);
+
     bool m_fileFailed = false;
     bool m_halted = false;
+    bool m_refused = false;
+    bool m_reportErrors = true;
+    bool m_showedError = false;
+    bool m_errorShownLast = false;  // the state checked last showed one
     std::ostream& m_out;
     std::ostream& m_err;
 };

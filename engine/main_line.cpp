@@ -11,6 +11,11 @@ int PointCellOf(const CalculatorState& state) {
     return static_cast<int>(cell);
 }
 
+std::string_view ShownError(const CalculatorState& state) {
+    const std::string_view shown = state.m_strDisplay;
+    return shown.starts_with("ERROR: ") ? shown : std::string_view();
+}
+
 std::string MainLineAsRead(const CalculatorState& state) {
     std::string read;
     AppendMainLineAsRead(read, state);

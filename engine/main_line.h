@@ -35,6 +35,9 @@ int PointCellOf(const CalculatorState& state);
 // The main line as a person reads it: its cells with the point put in where
 // the LCD draws it (" 1.500000 01").
 std::string MainLineAsRead(const CalculatorState& state);
+// The error the main line shows ("ERROR: NaN", "ERROR: Inf", "ERROR: OVR"),
+// or empty when it shows a number.
+std::string_view ShownError(const CalculatorState& state);
 // The same appended to `out` (the tape's lines, without a string of their own).
 void AppendMainLineAsRead(std::string& out, const CalculatorState& state);
 

@@ -82,7 +82,7 @@ TEST(CliJson, WorkedExamples) {
 
 TEST(CliJson, NumbersAreShortestRoundTripTextAndNonFiniteAreStrings) {
     const CliRun run = RunWith({"--json", "5", "FACT", "180", ">RAD", "1", "ENTER", "0", "/"});
-    ASSERT_EQ(run.status, 0);
+    ASSERT_EQ(run.status, 4) << "it ends showing an error";
     // 1 / 0 is caught in X; the drop left the earlier results in Y and Z.
     EXPECT_NE(run.out.find(R"("m_dX":0,"m_dY":3.1415926535000005,"m_dZ":119.99999999999974,)"), std::string::npos)
         << run.out;
@@ -143,6 +143,37 @@ TEST(CliErrors, BadTokenOrOptionIsOneLineAndNoOutput) {
         EXPECT_EQ(run.out, "") << row.named;
         EXPECT_NE(run.err.find(row.named), std::string::npos) << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+}
+
+// A calculator left showing an error, and a token refused while running,
+// are told on standard error and have exit statuses of their own; the state
+// is still printed.
+TEST(CliErrors, AnErrorShownAndARefusalAreToldWithTheirOwnStatus) {
+    const struct {
+        std::vector<std::string> args;
+        std::string input;
+        int status;
+        std::string err;
+    } rows[] = {
+        {{"--value", "1", "ENTER", "0", "/"}, "", 4, "tabrix-cli: the calculator shows ERROR: Inf after \"/\"\n"},
+        {{"-1", "SQRT"}, "", 4, "tabrix-cli: the calculator shows ERROR: NaN after \"SQRT\"\n"},
+        {{"--value", "-1", "SQRT", "4"}, "", 0, ""},  // the end is what is printed, and it is no error
+        {{"--trace", "-1", "SQRT", "4"}, "", 4, "tabrix-cli: the calculator shows ERROR: NaN after \"SQRT\"\n"},
+        {{"--json"}, "1 ENTER 0 /\n5\n", 4, "tabrix-cli: the calculator shows ERROR: Inf after \"1 ENTER 0 /\"\n"},
+        {{"--value"}, "1e99 ENTER *\nF\n", 4, "tabrix-cli: the calculator shows ERROR: OVR after \"1e99 ENTER *\"\n"},
+        {{"--ignore-errors", "--value", "1", "ENTER", "0", "/"}, "", 0, ""},
+        {{"--value", "cont", "5"}, "", 5, "tabrix-cli: cont was refused: No program is stopped\n"},
+        {{"--value"}, "sst\n1 ENTER 0 /\n", 5,
+         "tabrix-cli: sst was refused: No program is stopped\n"
+         "tabrix-cli: the calculator shows ERROR: Inf after \"1 ENTER 0 /\"\n"},
+        {{"--value"}, "bogus\ncont\n", 2, "tabrix-cli: bad token 'bogus'\ntabrix-cli: cont was refused: No program is stopped\n"},
+    };
+    for (const auto& row : rows) {
+        const CliRun run = RunWith(row.args, row.input);
+        EXPECT_EQ(run.status, row.status) << row.args.back() << " " << row.input;
+        EXPECT_EQ(run.err, row.err);
+        EXPECT_FALSE(run.out.empty()) << "the state is printed";
     }
 }
 

@@ -96,15 +96,16 @@ TEST(CliProgram, DefBlocksOnStandardInputAreDefinedAtTheirEnd) {
 
     // A program may call one defined after it; it runs once both are there.
     run = RunWith({"--value"}, "def:h gsb:later end\nrun:h\ndef:later 3 end\nrun:h\n");
-    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.status, 5) << "refused while running";
     EXPECT_EQ(run.out, "0\n3\n");
-    EXPECT_EQ(run.err, "tabrix-cli: h calls later, which is not defined\n");
+    EXPECT_EQ(run.err, "tabrix-cli: run:h was refused: h calls later, which is not defined\n");
 
     // A program with a problem is not defined; the input goes on.
     run = RunWith({"--value"}, "def:g\n bogus end\nrun:g\n1\n");
-    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.status, 2) << "a bad token comes first";
     EXPECT_EQ(run.out, "0\n1\n");
-    EXPECT_EQ(run.err, "tabrix-cli: <stdin>:2: \u201Cbogus\u201D is no token\ntabrix-cli: No program g is defined\n");
+    EXPECT_EQ(run.err,
+              "tabrix-cli: <stdin>:2: \u201Cbogus\u201D is no token\ntabrix-cli: run:g was refused: No program g is defined\n");
 }
 
 // The tape of a run carries the definitions it needs: it replays without

@@ -41,10 +41,12 @@ CalculatorSession::CalculatorSession(const SessionServices& services)
       m_tape(m_doc, &m_draws),
       m_runner(m_doc, m_programs, [this](const Action& action) { ApplyInRun(action); }) {}
 
-bool CalculatorSession::Change(FunctionRef<void()> change) {
-    if (m_keepHistory) return m_history.Record(change);
-    change();
-    return true;
+bool CalculatorSession::Change(FunctionRef<void()> change, bool joins) {
+    if (!m_keepHistory) {
+        change();
+        return true;
+    }
+    return joins ? m_history.RecordJoined(change) : m_history.Record(change);
 }
 
 void CalculatorSession::Command(FunctionRef<std::optional<TapeStep>()> run) {
@@ -55,15 +57,18 @@ void CalculatorSession::Command(FunctionRef<std::optional<TapeStep>()> run) {
     }
 }
 
-void CalculatorSession::Key(const Action& action, Outcome& outcome) {
+bool CalculatorSession::Key(const Action& action, Outcome& outcome) {
+    const bool joins = m_stepPending;
     const auto run = [&] {
-        outcome.changed = Change([&] {
-            if (action.kind == Action::Kind::Key) {
-                m_doc.PressKey(action.code);
-            } else {
-                m_doc.OnHardwareKeyUp(action.code);
-            }
-        });
+        outcome.changed = Change(
+            [&] {
+                if (action.kind == Action::Kind::Key) {
+                    m_doc.PressKey(action.code);
+                } else {
+                    m_doc.OnHardwareKeyUp(action.code);
+                }
+            },
+            joins);
     };
     if (!m_keepTape) {
         run();
@@ -72,6 +77,8 @@ void CalculatorSession::Key(const Action& action, Outcome& outcome) {
     } else {
         m_tape.RecordKeyRelease(action.code, run);
     }
+    m_stepPending = Pending() && (outcome.changed || joins);
+    return joins;
 }
 
 void CalculatorSession::PressKeys(std::span<const std::uint32_t> codes) {
@@ -84,6 +91,7 @@ void CalculatorSession::PressKeys(std::span<const std::uint32_t> codes) {
     const std::size_t beyond = codes.size() > undoable ? codes.size() - undoable : 0;
     if (beyond > 0) {
         if (m_keepHistory) m_history.Clear();
+        m_stepPending = false;
         // The main line is made where it is looked at: at the end, and where
         // the tape completes a line (it makes a waiting one first).
         m_doc.DeferDisplay(true);
@@ -114,6 +122,8 @@ void CalculatorSession::PerformFunction(const Action& action, Outcome& outcome) 
     const catalogue::Function& function = catalogue::At(static_cast<FunctionId>(action.code));
     if (!function.Calculates()) return;  // the programs' own words are steps, not actions
     const auto key = catalogue::KeyOf(function.id);
+    const bool joins = key && m_stepPending;
+    m_stepPending = false;
     if (!key) {
         outcome.changed = Change([&] {
             const auto run = [&] { m_doc.ExecuteFunction(function, static_cast<int>(action.argument)); };
@@ -133,7 +143,8 @@ void CalculatorSession::PerformFunction(const Action& action, Outcome& outcome) 
     if (key->shifted != m_doc.m_bShift) presses[count++] = keys::kShift;
     presses[count++] = key->code;
     std::vector<bool> shiftedBefore;
-    outcome.changed = Change([&] {
+    outcome.changed = Change(
+        [&] {
         for (std::size_t i = 0; i < count; ++i) {
             shiftedBefore.push_back(m_doc.m_bShift);
             const auto press = [&] { m_doc.PressKey(presses[i]); };
@@ -143,8 +154,12 @@ void CalculatorSession::PerformFunction(const Action& action, Outcome& outcome) 
                 press();
             }
         }
-    });
-    for (std::size_t i = 0; i < count; ++i) Record(Action::Key(presses[i]), std::nullopt, shiftedBefore[i], outcome.changed);
+        },
+        joins);
+    m_stepPending = Pending() && (outcome.changed || joins);
+    for (std::size_t i = 0; i < count; ++i) {
+        Record(Action::Key(presses[i]), std::nullopt, shiftedBefore[i], outcome.changed, joins && i == 0);
+    }
 }
 
 void CalculatorSession::Refuse(Outcome& outcome, const char* text, std::vector<std::string> values) {
@@ -165,12 +180,14 @@ Outcome CalculatorSession::Perform(const Action& action) {
     }
     const std::uint64_t tapeBefore = m_tape.Revision();
     const bool shiftedBefore = m_doc.m_bShift;
+    const bool key = action.kind == Kind::Key || action.kind == Kind::KeyRelease || action.kind == Kind::Function;
     switch (action.kind) {
         case Kind::Key:
-        case Kind::KeyRelease:
-            Key(action, outcome);
-            if (m_recorder.On()) Record(action, std::nullopt, shiftedBefore, outcome.changed);
+        case Kind::KeyRelease: {
+            const bool joined = Key(action, outcome);
+            if (m_recorder.On()) Record(action, std::nullopt, shiftedBefore, outcome.changed, joined);
             break;
+        }
         case Kind::Function: PerformFunction(action, outcome); break;
         case Kind::Undo:
         case Kind::Redo: outcome.changed = UndoOrRedo(action.kind == Kind::Undo); break;
@@ -203,6 +220,10 @@ Outcome CalculatorSession::Perform(const Action& action) {
             break;
         }
     }
+    // Only a key completes the step a pending shift or prefix began; a
+    // command that changed something comes between them (one that did not,
+    // a draw queued or Copy, leaves them together, here as in a replay).
+    if (!key && (outcome.changed || action.kind == Kind::Undo || action.kind == Kind::Redo)) m_stepPending = false;
     outcome.changed = outcome.changed || m_tape.Revision() != tapeBefore;
     m_doc.UpdateAllViews();
     return outcome;

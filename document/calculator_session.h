@@ -136,9 +136,14 @@ public:
     Restored Restore(const CalculatorState& state, std::string_view tapeLines);
 
 private:
-    bool Change(FunctionRef<void()> change);
+    // `joins`: as the end of the last step (see m_stepPending).
+    bool Change(FunctionRef<void()> change, bool joins = false);
+    // A shift or a prefix waits for its key.
+    bool Pending() const { return m_doc.m_bShift || !m_doc.m_strPrefix.empty(); }
     void Command(FunctionRef<std::optional<TapeStep>()> run);
-    void Key(const Action& action, Outcome& outcome);
+    // A keypad key or a keyboard key's release; whether it joined the step
+    // before (m_stepPending).
+    bool Key(const Action& action, Outcome& outcome);
     // A catalogue function, as a key with it would be pressed: the keys that
     // give it, or the function itself where no key does.
     void PerformFunction(const Action& action, Outcome& outcome);
@@ -151,7 +156,9 @@ private:
     bool UndoOrRedo(bool undo);
     // A menu command as a program's step: no undo step, no tape line.
     void ApplyInRun(const Action& action);
-    void Record(const Action& action, const std::optional<TapeStep>& step, bool shiftedBefore, bool changed);
+    // `joined`: the action was part of the step before it (m_stepPending).
+    void Record(const Action& action, const std::optional<TapeStep>& step, bool shiftedBefore, bool changed,
+                bool joined = false);
     // Record Program of a function no key gives.
     void RecordFunction(const catalogue::Function& function, std::uint32_t argument, bool changed);
     void ClearTape();
@@ -212,6 +219,10 @@ private:
     char m_localeDecimal = '.';
     bool m_keepHistory = true;
     bool m_keepTape = true;
+    // The last undo step was keys that left a shift or a prefix waiting (F,
+    // STO, F FIX): the key that completes it is part of that step, so that
+    // one Undo takes back F CLX or STO 3 whole.
+    bool m_stepPending = false;
 };
 
 }  // namespace tabrix

@@ -42,7 +42,7 @@ void CalculatorSession::ApplyInRun(const Action& action) {
 }
 
 void CalculatorSession::Record(const Action& action, const std::optional<TapeStep>& step, bool shiftedBefore,
-                               bool changed) {
+                               bool changed, bool joined) {
     if (!m_recorder.On()) return;
     using Kind = Action::Kind;
     const bool lineEnds = !m_doc.m_bEntering && !m_doc.m_bShift && m_doc.m_strPrefix.empty();
@@ -69,8 +69,9 @@ void CalculatorSession::Record(const Action& action, const std::optional<TapeSte
             return;
         }
         const bool digit = plain.digit >= 0 || code == keys::kPoint;
-        m_recorder.Add(plain.token.empty() ? "#" + std::to_string(code) : std::string(plain.token), changed, lineEnds,
-                       digit && !shiftedBefore);
+        // A key that joined the step before leaves the program with it at an Undo.
+        m_recorder.Add(plain.token.empty() ? "#" + std::to_string(code) : std::string(plain.token),
+                       changed && !joined, lineEnds, digit && !shiftedBefore);
         return;
     }
     switch (action.kind) {

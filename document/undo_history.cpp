@@ -32,6 +32,18 @@ bool CUndoHistory::Record(FunctionRef<void()> change) {
     return EndChange();
 }
 
+bool CUndoHistory::RecordJoined(FunctionRef<void()> change) {
+    if (m_recording || m_undo.Empty()) return Record(change);
+    CalculatorState before;
+    TakeSnapshot(before);
+    change();
+    before.m_nKey = m_doc.m_nKey;  // compared without the held key
+    if (before == m_doc.State()) return false;
+    // The step before now ends here; what could have been redone is gone.
+    m_redo.Clear();
+    return true;
+}
+
 void CUndoHistory::BeginChange() {
     TakeSnapshot(m_undo.PushSlot());
     m_recording = true;

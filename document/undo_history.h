@@ -23,6 +23,10 @@ public:
     // being recorded counts as part of it. A change that throws is not
     // remembered, and the history goes on recording afterwards.
     bool Record(FunctionRef<void()> change);
+    // The same, as the end of the last step instead of a step of its own:
+    // the key that completes a pending shift or prefix. Undo takes the two
+    // back at once. A step without one before it is one of its own.
+    bool RecordJoined(FunctionRef<void()> change);
 
     // The same for a change that spans several calls (a program run that lets
     // the window have its turn): everything between Begin and End is one step.

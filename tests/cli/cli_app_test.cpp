@@ -246,7 +246,17 @@ TEST(CliUndo, UndoAndRedoTakeBackKeysAndCommands) {
     EXPECT_EQ(Json({"undo", "redo", "7"})["lcd"], " 7");     // nothing to take back: no change
     EXPECT_EQ(Json({"1", "2", "undo", "3", "redo"})["lcd"], " 13");  // a new key drops the redo
     EXPECT_EQ(Json({"SIN", "undo"})["m_bShift"], false);   // one key, one change
-    EXPECT_EQ(Json({"LN", "undo"})["m_bShift"], true);     // F, then the key
+    // A shift or a prefix and the key that completes it are one step.
+    EXPECT_EQ(Json({"LN", "undo"})["m_bShift"], false);
+    const nlohmann::json clx = Json({"5", "ENTER", "#25", "#29", "undo"});  // F ←: CLX
+    EXPECT_EQ(clx["m_dX"], 5);
+    EXPECT_EQ(clx["m_bShift"], false);
+    const nlohmann::json sto = Json({"5", "STO", "3", "undo", "7"});
+    EXPECT_EQ(sto["m_dReg"][3], 0);
+    EXPECT_EQ(sto["m_strPrefix"], "") << "the 7 starts no FIX";
+    EXPECT_EQ(Json({"5", "STO", "3", "undo", "redo"})["m_dReg"][3], 5);
+    EXPECT_EQ(Json({"#25", "copy", "#29", "undo"})["m_bShift"], false) << "a command that changes nothing keeps them one";
+    EXPECT_EQ(Json({"#25", "paste:2", "#29", "undo"})["m_bShift"], true) << "one that changes X parts them";
 }
 
 // A script: lines of tokens with comments, run before the command line's

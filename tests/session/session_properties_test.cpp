@@ -166,6 +166,46 @@ TEST_F(SessionProperties, UndoTakesBackExactlyOneActionAndRedoBringsItAgain) {
     }
 }
 
+// A key that completes what a key left pending (a shift, a prefix) ends
+// that key's undo step instead of making one of its own; anything that
+// changes the calculator in between parts them. Undo then walks back over
+// the steps' starts, one by one.
+TEST_F(SessionProperties, AKeyCompletingAShiftOrPrefixJoinsItsStep) {
+    using Kind = Action::Kind;
+    for (int seed = 1; seed <= kSequences / 5; ++seed) {
+        testing::RandomActions random(static_cast<std::uint64_t>(seed) * 15485863, Mix());
+        Harness h(static_cast<std::uint64_t>(seed));
+        std::vector<CalculatorState> starts;
+        bool pending = false;  // the last step was keys that left a shift or prefix waiting
+        for (const Action& action : random.Sequence(kLongest)) {
+            if (action.kind == Kind::Undo || action.kind == Kind::Redo || action.kind == Kind::ClearTape) continue;
+            const CalculatorState before = Shown(h.session.Doc().State());
+            const std::size_t levels = h.session.UndoLevels();
+            h.Perform(action);
+            const CalculatorState& after = h.session.Doc().State();
+            const bool changed = Shown(after) != before;
+            const bool key = action.kind == Kind::Key || action.kind == Kind::KeyRelease ||
+                             (action.kind == Kind::Function && catalogue::KeyOf(static_cast<FunctionId>(action.code)));
+            SCOPED_TRACE("seed " + std::to_string(seed) + ": " + testing::Describe({action}));
+            if (key && pending) {
+                ASSERT_EQ(h.session.UndoLevels(), levels) << "joined the step before";
+            } else if (h.session.UndoLevels() > levels) {
+                starts.push_back(before);
+            }
+            if (key) {
+                pending = (after.m_bShift || !after.m_strPrefix.empty()) && (changed || pending);
+            } else if (changed) {
+                pending = false;
+            }
+        }
+        ASSERT_EQ(h.session.UndoLevels(), starts.size()) << "seed " << seed;
+        for (auto start = starts.rbegin(); start != starts.rend(); ++start) {
+            h.session.Perform(Action::Command(Kind::Undo));
+            ASSERT_EQ(Shown(h.session.Doc().State()), *start) << "seed " << seed;
+        }
+    }
+}
+
 TEST_F(SessionProperties, AfterClearTapeUndoAndRedoStillReplay) {
     for (int seed = 1; seed <= kSequences / 5; ++seed) {
         testing::RandomActions random(static_cast<std::uint64_t>(seed) * 104729, Mix());

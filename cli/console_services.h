@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "document/notice.h"
 #include "document/private_clipboard.h"
 #include "document/services.h"
 
@@ -21,7 +22,7 @@ public:
         if (details.empty()) {
             m_err << text << "\n";
         } else {
-            m_err << "tabrix-cli: " << text << ": " << details << "\n";
+            m_err << "tabrix-cli: " << text << ": " << EnglishText(details) << "\n";
         }
     }
 

@@ -387,14 +387,14 @@ CalculatorSession::Restored CalculatorSession::RestoreKept(std::string_view text
         return line;
     };
     if (nextLine() != kKeptHeader) {
-        result.why = "not a kept session";
+        result.why = Marked("Files", QT_TRANSLATE_NOOP("Files", "not a kept session"));
         return result;
     }
     const std::string_view stateLine = nextLine();
     const std::optional<CalculatorState> state =
         stateLine.starts_with(kKeptState) ? ReadSnapshotText(stateLine.substr(kKeptState.size())) : std::nullopt;
     if (!state) {
-        result.why = "its calculator cannot be read";
+        result.why = Marked("Files", QT_TRANSLATE_NOOP("Files", "its calculator cannot be read"));
         return result;
     }
     return Restore(*state, text);
@@ -403,7 +403,7 @@ CalculatorSession::Restored CalculatorSession::RestoreKept(std::string_view text
 CalculatorSession::Restored CalculatorSession::Restore(const CalculatorState& state, std::string_view tapeLines) {
     Restored result;
     if (m_running) {
-        result.why = "a program is running";
+        result.why = Marked("Files", QT_TRANSLATE_NOOP("Files", "a program is running"));
         return result;
     }
     m_doc.SetState(state);

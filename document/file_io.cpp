@@ -7,11 +7,37 @@
 #include <cstring>
 #include <string>
 
+#include "document/notice.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace tabrix {
+
+namespace {
+
+std::string kNotARegularFile() { return Marked("Files", QT_TRANSLATE_NOOP("Files", "not a regular file")); }
+
+}  // namespace
+
+std::string SystemReason(int error) {
+    // The reasons people meet, in words the translations know (the C
+    // library's own, in English); any other as the C library says it.
+    switch (error) {
+        case ENOENT: return Marked("Files", QT_TRANSLATE_NOOP("Files", "No such file or directory"));
+        case EACCES:
+        case EPERM: return Marked("Files", QT_TRANSLATE_NOOP("Files", "Permission denied"));
+        case ENOSPC: return Marked("Files", QT_TRANSLATE_NOOP("Files", "No space left on device"));
+        case EROFS: return Marked("Files", QT_TRANSLATE_NOOP("Files", "Read-only file system"));
+        case EISDIR: return Marked("Files", QT_TRANSLATE_NOOP("Files", "Is a directory"));
+        case ENOTDIR: return Marked("Files", QT_TRANSLATE_NOOP("Files", "Not a directory"));
+        case EDQUOT: return Marked("Files", QT_TRANSLATE_NOOP("Files", "Disk quota exceeded"));
+        case ENAMETOOLONG: return Marked("Files", QT_TRANSLATE_NOOP("Files", "File name too long"));
+        case EIO: return Marked("Files", QT_TRANSLATE_NOOP("Files", "Input/output error"));
+        default: return std::strerror(error);
+    }
+}
 
 std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, std::size_t maxSize, std::string* why) {
     auto fail = [why](std::string reason) -> std::optional<std::vector<std::uint8_t>> {
@@ -22,12 +48,12 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, 
     // the name is given to another file meanwhile. Without blocking, so that
     // a named pipe is refused instead of waiting for a writer.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) return fail(std::strerror(errno));
+    if (fd < 0) return fail(SystemReason(errno));
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         const int error = errno;
         ::close(fd);
-        return fail(S_ISREG(info.st_mode) ? std::strerror(error) : "not a regular file");
+        return fail(S_ISREG(info.st_mode) ? SystemReason(error) : kNotARegularFile());
     }
     std::vector<std::uint8_t> bytes;
     std::uint8_t buffer[4096];
@@ -37,13 +63,13 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path, 
         if (n < 0) {
             const int error = errno;
             ::close(fd);
-            return fail(std::strerror(error));
+            return fail(SystemReason(error));
         }
         if (n == 0) break;
         bytes.insert(bytes.end(), buffer, buffer + n);
         if (bytes.size() > maxSize) {
             ::close(fd);
-            return fail("too large");
+            return fail(Marked("Files", QT_TRANSLATE_NOOP("Files", "too large")));
         }
     }
     ::close(fd);
@@ -151,14 +177,14 @@ bool WriteFileBytes(const std::string& requestedPath, std::span<const std::uint8
     // A read-only file stays as it is, even for a user (root) who could write it.
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
-    if (exists && !S_ISREG(existing.st_mode)) return fail("not a regular file");
-    if (exists && (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return fail(std::strerror(EACCES));
+    if (exists && !S_ISREG(existing.st_mode)) return fail(kNotARegularFile());
+    if (exists && (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return fail(SystemReason(EACCES));
 
     const int atomic = WriteBesideAndRename(path, bytes, exists ? &existing : nullptr);
     if (atomic == 1) return true;
-    if (atomic == 0 || !exists) return fail(std::strerror(errno));
+    if (atomic == 0 || !exists) return fail(SystemReason(errno));
     // No temporary file beside it, but the file itself may be writable.
-    if (!WriteInPlace(path, bytes)) return fail(std::strerror(errno));
+    if (!WriteInPlace(path, bytes)) return fail(SystemReason(errno));
     return true;
 }
 

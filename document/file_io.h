@@ -1,6 +1,7 @@
 // Reading and writing whole files, with the reason for the user when that
 // fails: the system's text for the error ("Permission denied") or what is
-// wrong ("not a regular file").
+// wrong ("not a regular file"), as a marked text (notice.h) that the front
+// ends translate.
 #pragma once
 
 #include <cstddef>
@@ -12,6 +13,9 @@
 #include <vector>
 
 namespace tabrix {
+
+// The reason an errno value gives, marked, with the common ones translatable.
+std::string SystemReason(int error);
 
 // The whole file; nothing (with the reason in `why`, when given) when it
 // cannot be read, is not a regular file (a named pipe would block), or holds

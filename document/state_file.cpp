@@ -1,5 +1,7 @@
 #include "document/state_file.h"
 
+#include "document/notice.h"
+
 #include "document/file_io.h"
 #include "engine/main_line.h"
 #include "document/utf8.h"
@@ -283,13 +285,13 @@ bool GetExtension(Reader& r, CalculatorState& s, std::vector<std::string>& leftO
     if (r.AtEnd()) return true;
     const auto mark = r.Take(sizeof kExtensionMark);
     if (!r.Ok() || !std::equal(mark.begin(), mark.end(), std::begin(kExtensionMark))) {
-        why = "not a state file (it goes on after its last field)";
+        why = Marked("Files", QT_TRANSLATE_NOOP("Files", "not a state file (it goes on after its last field)"));
         return false;
     }
     const auto version = static_cast<std::uint16_t>(r.Little(2));
     const auto size = static_cast<std::uint32_t>(r.Little(4));
     if (!r.Ok() || version == 0 || size != r.Left()) {
-        why = "its extension block is damaged (its size is not that of what follows)";
+        why = Marked("Files", QT_TRANSLATE_NOOP("Files", "its extension block is damaged (its size is not that of what follows)"));
         return false;
     }
     std::vector<std::string> names;
@@ -299,14 +301,14 @@ bool GetExtension(Reader& r, CalculatorState& s, std::vector<std::string>& leftO
         const auto payloadSize = static_cast<std::size_t>(r.Little(4));
         const auto payload = r.Take(payloadSize);
         if (!r.Ok()) {
-            why = "its extension block is damaged (an entry ends early)";
+            why = Marked("Files", QT_TRANSLATE_NOOP("Files", "its extension block is damaged (an entry ends early)"));
             return false;
         }
         const std::string_view text(reinterpret_cast<const char*>(name.data()), name.size());
         if (version > kExtensionVersion) {
             leftOut.emplace_back(text);
         } else if (!GetExtensionEntry(text, payload, s, leftOut)) {
-            why = "its extension block is damaged (" + std::string(text) + " has the wrong size)";
+            why = Marked("Files", QT_TRANSLATE_NOOP("Files", "its extension block is damaged (%1 has the wrong size)"), {std::string(text)});
             return false;
         }
     }
@@ -335,6 +337,24 @@ std::vector<std::string_view> ExtensionFieldMembers() {
     return names;
 }
 
+namespace {
+
+// Why bytes too few for the fields are no state file: none at all; a start
+// no state file has (its first six fields are flags, each 0 or 1); or a
+// file cut short.
+std::string WhyFieldsEndEarly(std::span<const std::uint8_t> bytes) {
+    if (bytes.empty()) return Marked("Files", QT_TRANSLATE_NOOP("Files", "not a state file (it is empty)"));
+    constexpr std::size_t kFlagBytes = 12;
+    for (std::size_t i = 0; i + 1 < std::min(bytes.size(), kFlagBytes); i += 2) {
+        if (bytes[i + 1] != 0 || bytes[i] > 1) {
+            return Marked("Files", QT_TRANSLATE_NOOP("Files", "not a state file (it does not begin as one)"));
+        }
+    }
+    return Marked("Files", QT_TRANSLATE_NOOP("Files", "not a state file (it ends early)"));
+}
+
+}  // namespace
+
 std::vector<std::uint8_t> EncodeState(const CalculatorState& s) {
     Writer w;
     ForEachFileField([&](const char*, const auto& value) { Put(w, value); }, s);
@@ -347,8 +367,9 @@ std::optional<CalculatorState> DecodeState(std::span<const std::uint8_t> bytes, 
     Reader r(bytes);
     CalculatorState s = base;
     ForEachFileField([&](const char*, auto& value) { Get(r, value); }, s);
-    std::string reason = "not a state file (it ends early)";
+    std::string reason;
     std::vector<std::string> left;
+    if (!r.Ok()) reason = WhyFieldsEndEarly(bytes);
     if (!r.Ok() || !GetExtension(r, s, left, reason)) {
         if (why != nullptr) *why = reason;
         return std::nullopt;

@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "document/file_io.h"
+#include "document/notice.h"
 #include "shell/document_texts.h"
 #include "view/translated_text.h"
 #include "shell/file_aside.h"
@@ -41,17 +42,17 @@ void ProgramStore::Load() {
             m_savedRevision = m_book.Revision();
             return;
         }
-        why = Translated(ProblemSentence(problems.front())).toStdString();
+        why = ProblemSentence(problems.front());
     }
     const QString aside = KeepAside(File());
     if (aside.isEmpty()) {
         m_writable = false;
         m_notice(tr("The programs could not be read: %1. They could not be moved aside either; Tabrix starts "
                     "without programs and keeps none until it is started again.")
-                     .arg(QString::fromStdString(why)));
+                     .arg(Translated(why)));
     } else {
         m_notice(tr("The programs could not be read: %1. Tabrix starts without programs; the file is kept as %2.")
-                     .arg(QString::fromStdString(why), aside));
+                     .arg(Translated(why), aside));
     }
 }
 
@@ -62,7 +63,7 @@ void ProgramStore::Changed() {
 void ProgramStore::SaveNow() {
     m_timer.stop();
     if (!m_writable || m_book.Revision() == m_savedRevision) return;
-    std::string why = "the folder cannot be made";
+    std::string why = Marked("Files", QT_TRANSLATE_NOOP("Files", "the folder cannot be made"));
     if (QDir().mkpath(m_folder) && WriteFileText(File().toStdString(), m_book.Text(), &why)) {
         m_savedRevision = m_book.Revision();
         m_failureTold = false;
@@ -71,7 +72,7 @@ void ProgramStore::SaveNow() {
     if (m_failureTold) return;
     m_failureTold = true;
     m_notice(tr("The programs cannot be kept: %1: %2. Tabrix tries again after the next change.")
-                 .arg(File(), QString::fromStdString(why)));
+                 .arg(File(), Translated(why)));
 }
 
 }  // namespace tabrix

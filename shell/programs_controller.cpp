@@ -208,7 +208,7 @@ void CProgramsController::Import() {
     std::string why;
     const auto text = ReadFileText(*path, std::size_t{64} << 20, &why);
     if (!text) {
-        Tell(DocumentText(kFileError), QString::fromStdString(*path + ": " + why));
+        Tell(DocumentText(kFileError), Translated(*path + ": " + why));
         return;
     }
     const std::vector<ProgramProblem> problems = m_book.Read(*text, false);
@@ -234,7 +234,7 @@ void CProgramsController::Export() {
     const auto path = m_window.fileDialog->Choose(request);
     if (!path) return;
     std::string why;
-    if (!WriteFileText(*path, m_book.Text(), &why)) Tell(DocumentText(kFileError), QString::fromStdString(*path + ": " + why));
+    if (!WriteFileText(*path, m_book.Text(), &why)) Tell(DocumentText(kFileError), Translated(*path + ": " + why));
 }
 
 void CProgramsController::SetKeys(const ProgramKeys& keys) {

@@ -9,6 +9,7 @@
 
 #include "shell/document_texts.h"
 #include "view/qt_text.h"
+#include "view/translated_text.h"
 
 namespace tabrix {
 
@@ -43,7 +44,7 @@ std::optional<std::string> QtFileDialog::Choose(const FileDialogRequest& request
 void QtMessageBox::ShowMessage(const std::string& text, const std::string& details) {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tabrix"), DocumentText(text), QMessageBox::Ok, m_parent);
     // The box reads as it always has; "Show Details..." holds the path and why.
-    if (!details.empty()) box.setDetailedText(QtText(details));
+    if (!details.empty()) box.setDetailedText(Translated(details));
     box.exec();
 }
 

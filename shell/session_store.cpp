@@ -4,8 +4,10 @@
 #include <QFile>
 
 #include "document/file_io.h"
+#include "document/notice.h"
 #include "document/state_file.h"
 #include "shell/file_aside.h"
+#include "view/translated_text.h"
 
 namespace tabrix {
 
@@ -45,7 +47,7 @@ void SessionStore::Changed() {
 void SessionStore::SaveNow() {
     m_timer.stop();
     if (!m_enabled) return;
-    std::string why = "the folder cannot be made";
+    std::string why = Marked("Files", QT_TRANSLATE_NOOP("Files", "the folder cannot be made"));
     const bool saved =
         QDir().mkpath(m_folder) && WriteFileText(SessionFile().toStdString(), m_session.KeptText(), &why);
     if (saved) {
@@ -58,7 +60,7 @@ void SessionStore::SaveNow() {
     if (m_failureTold) return;
     m_failureTold = true;
     m_notice(tr("The calculator cannot be kept for the next start: %1: %2. Tabrix tries again after the next change.")
-                 .arg(SessionFile(), QString::fromStdString(why)));
+                 .arg(SessionFile(), Translated(why)));
 }
 
 CalculatorSession::Restored SessionStore::RestoreOldPair() {
@@ -95,11 +97,11 @@ bool SessionStore::Restore() {
             SetEnabled(false);
             m_notice(tr("The calculator of the last session could not be read: %1. It could not be moved aside "
                         "either; Tabrix starts afresh and saves no session until it is started again.")
-                         .arg(QString::fromStdString(why)));
+                         .arg(Translated(why)));
         } else {
             m_notice(tr("The calculator of the last session could not be read: %1. Tabrix starts afresh; the file "
                         "is kept as %2.")
-                         .arg(QString::fromStdString(why), aside));
+                         .arg(Translated(why), aside));
         }
         return false;
     }

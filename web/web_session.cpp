@@ -116,6 +116,7 @@ std::string WebSession::Perform(int kind, std::uint32_t code, const std::string&
 nlohmann::ordered_json WebSession::Performed(const Action& action) {
     const std::uint64_t writes = m_clipboard.Writes();
     m_messages.m_text.clear();
+    m_messages.m_details.clear();
     m_shell.asked = false;
     const Outcome outcome = m_session->Perform(action);
     const RunReport& run = outcome.run;
@@ -133,6 +134,7 @@ nlohmann::ordered_json WebSession::Performed(const Action& action) {
           {"token", run.token},
           {"steps", run.steps}}},
         {"message", m_messages.m_text.empty() ? Json(nullptr) : Json(m_messages.m_text)},
+        {"details", m_messages.m_text.empty() ? Json(nullptr) : Json(m_messages.m_details)},
         {"copied", copied ? Json(*m_clipboard.GetText()) : Json(nullptr)},
         {"about", m_shell.asked},
     };

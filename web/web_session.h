@@ -49,9 +49,10 @@ public:
     // Function, `code` is the function's id and `value` its argument). The
     // outcome as JSON: {"changed","failed","refused","notice":[sentence...],
     // "noticeLasts","run":{"state","program","step","token","steps"},
-    // "message","copied","about"}. "copied" is the text a command put on
-    // the clipboard, for the page to hand on to the browser; "message" the
-    // text of a message box (translated with context "Document").
+    // "message","details","copied","about"}. "copied" is the text a command
+    // put on the clipboard, for the page to hand on to the browser; "message"
+    // the text of a message box (translated with context "Document"), and
+    // "details" what it says more (a marked text: the file and why).
     std::string Perform(int kind, std::uint32_t code, const std::string& text, double value);
     // Lines of console tokens (def blocks too), as tabrix-cli reads them on
     // standard input, every run bounded by the console's default step limit:

@@ -611,6 +611,97 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>not a kept session</source>
+        <translation>keine gespeicherte Sitzung</translation>
+    </message>
+    <message>
+        <source>its calculator cannot be read</source>
+        <translation>ihr Rechner kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>a program is running</source>
+        <translation>ein Programm läuft</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Platz mehr auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Nur lesbares Dateisystem</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Kein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Festplattenkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Dateiname zu lang</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>zu groß</translation>
+    </message>
+    <message>
+        <source>not a state file (it goes on after its last field)</source>
+        <translation>keine Zustandsdatei (sie geht nach ihrem letzten Feld weiter)</translation>
+    </message>
+    <message>
+        <source>its extension block is damaged (its size is not that of what follows)</source>
+        <translation>ihr Erweiterungsblock ist beschädigt (seine Größe passt nicht zu dem, was folgt)</translation>
+    </message>
+    <message>
+        <source>its extension block is damaged (an entry ends early)</source>
+        <translation>ihr Erweiterungsblock ist beschädigt (ein Eintrag endet zu früh)</translation>
+    </message>
+    <message>
+        <source>its extension block is damaged (%1 has the wrong size)</source>
+        <translation>ihr Erweiterungsblock ist beschädigt (%1 hat die falsche Größe)</translation>
+    </message>
+    <message>
+        <source>not a state file (it is empty)</source>
+        <translation>keine Zustandsdatei (sie ist leer)</translation>
+    </message>
+    <message>
+        <source>not a state file (it does not begin as one)</source>
+        <translation>keine Zustandsdatei (sie beginnt nicht wie eine)</translation>
+    </message>
+    <message>
+        <source>not a state file (it ends early)</source>
+        <translation>keine Zustandsdatei (sie endet zu früh)</translation>
+    </message>
+</context>
+<context>
     <name>Finder</name>
     <message>
         <source>%1   %2</source>

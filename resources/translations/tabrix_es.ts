@@ -611,6 +611,97 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>no se puede crear la carpeta</translation>
+    </message>
+    <message>
+        <source>not a kept session</source>
+        <translation>no es una sesión guardada</translation>
+    </message>
+    <message>
+        <source>its calculator cannot be read</source>
+        <translation>su calculadora no se puede leer</translation>
+    </message>
+    <message>
+        <source>a program is running</source>
+        <translation>hay un programa en marcha</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe el archivo o el directorio</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No queda espacio en el dispositivo</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Sistema de archivos de solo lectura</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Es un directorio</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>No es un directorio</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Cuota de disco superada</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nombre de archivo demasiado largo</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>demasiado grande</translation>
+    </message>
+    <message>
+        <source>not a state file (it goes on after its last field)</source>
+        <translation>no es un archivo de estado (sigue tras su último campo)</translation>
+    </message>
+    <message>
+        <source>its extension block is damaged (its size is not that of what follows)</source>
+        <translation>su bloque de extensión está dañado (su tamaño no es el de lo que sigue)</translation>
+    </message>
+    <message>
+        <source>its extension block is damaged (an entry ends early)</source>
+        <translation>su bloque de extensión está dañado (una entrada termina antes de tiempo)</translation>
+    </message>
+    <message>
+        <source>its extension block is damaged (%1 has the wrong size)</source>
+        <translation>su bloque de extensión está dañado (%1 tiene un tamaño incorrecto)</translation>
+    </message>
+    <message>
+        <source>not a state file (it is empty)</source>
+        <translation>no es un archivo de estado (está vacío)</translation>
+    </message>
+    <message>
+        <source>not a state file (it does not begin as one)</source>
+        <translation>no es un archivo de estado (no empieza como uno)</translation>
+    </message>
+    <message>
+        <source>not a state file (it ends early)</source>
+        <translation>no es un archivo de estado (termina antes de tiempo)</translation>
+    </message>
+</context>
+<context>
     <name>Finder</name>
     <message>
         <source>%1   %2</source>

@@ -611,6 +611,97 @@
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>the folder cannot be made</source>
+        <translation>le dossier ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>not a kept session</source>
+        <translation>pas une session conservée</translation>
+    </message>
+    <message>
+        <source>its calculator cannot be read</source>
+        <translation>sa calculatrice ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>a program is running</source>
+        <translation>un programme est en cours</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Aucun fichier ou dossier de ce nom</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Plus d’espace disponible sur le périphérique</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Est un dossier</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>N’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Quota de disque dépassé</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nom de fichier trop long</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erreur d’entrée/sortie</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>trop grand</translation>
+    </message>
+    <message>
+        <source>not a state file (it goes on after its last field)</source>
+        <translation>pas un fichier d’état (il continue après son dernier champ)</translation>
+    </message>
+    <message>
+        <source>its extension block is damaged (its size is not that of what follows)</source>
+        <translation>son bloc d’extension est endommagé (sa taille n’est pas celle de ce qui suit)</translation>
+    </message>
+    <message>
+        <source>its extension block is damaged (an entry ends early)</source>
+        <translation>son bloc d’extension est endommagé (une entrée s’arrête trop tôt)</translation>
+    </message>
+    <message>
+        <source>its extension block is damaged (%1 has the wrong size)</source>
+        <translation>son bloc d’extension est endommagé (%1 n’a pas la bonne taille)</translation>
+    </message>
+    <message>
+        <source>not a state file (it is empty)</source>
+        <translation>pas un fichier d’état (il est vide)</translation>
+    </message>
+    <message>
+        <source>not a state file (it does not begin as one)</source>
+        <translation>pas un fichier d’état (il ne commence pas comme tel)</translation>
+    </message>
+    <message>
+        <source>not a state file (it ends early)</source>
+        <translation>pas un fichier d’état (il s’arrête trop tôt)</translation>
+    </message>
+</context>
+<context>
     <name>Finder</name>
     <message>
         <source>%1   %2</source>

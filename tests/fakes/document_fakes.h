@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "document/document_commands.h"
+#include "document/notice.h"
 #include "document/services.h"
 #include "fakes/doc_fixture.h"
 #include "fakes/scripted_random.h"
@@ -31,7 +32,7 @@ public:
     void ShowMessage(const std::string& text, const std::string& detail) override {
         if (onShow) onShow(text);
         messages.push_back(text);
-        details.push_back(detail);
+        details.push_back(EnglishText(detail));  // as an English reader sees it
     }
     std::function<void(const std::string&)> onShow;  // runs while the box is "up"
     std::vector<std::string> messages;

@@ -19,7 +19,10 @@
 
 #include <map>
 
+#include "document/file_io.h"
+#include "document/state_file.h"
 #include "fakes/document_fakes.h"
+#include "view/translated_text.h"
 #include "fakes/session_fixture.h"
 #include "fakes/doc_fixture.h"
 #include "fakes/qt_printing.h"
@@ -213,6 +216,20 @@ TEST(Translations, ShortcutsAreNamedInTheLanguagesOwnWay) {
         for (const QString& item : items) EXPECT_FALSE(item.contains(QLatin1Char('\t'))) << item.toStdString();
     }
     EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::Key_X).toString(QKeySequence::NativeText), QStringLiteral("Strg+X"));
+    qDeleteAll(qApp->findChildren<QTranslator*>());
+}
+
+// Why a file could not be read is said in the reader's language too: the
+// system's common reasons and the state file's own.
+TEST(Translations, WhyAFileFailedIsTranslated) {
+    ASSERT_EQ(InstallTranslations(*qApp, QLocale(QStringLiteral("de"))), QStringLiteral("de"));
+    std::string empty, words;
+    DecodeState({}, CalculatorState{}, &empty);
+    const std::string text = "some words";
+    DecodeState({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, CalculatorState{}, &words);
+    EXPECT_EQ(Translated("a.rpn: " + SystemReason(ENOENT)), QStringLiteral("a.rpn: Datei oder Verzeichnis nicht gefunden"));
+    EXPECT_EQ(Translated(empty), QStringLiteral("keine Zustandsdatei (sie ist leer)"));
+    EXPECT_EQ(Translated(words), QStringLiteral("keine Zustandsdatei (sie beginnt nicht wie eine)"));
     qDeleteAll(qApp->findChildren<QTranslator*>());
 }
 

@@ -4,7 +4,7 @@
 // browser's storage, runs programs in slices between frames, and carries
 // texts between the session's clipboard and the browser's.
 
-import { chooseLanguage, loadLanguage, tr, web, sentences, fillIn } from './i18n.js';
+import { chooseLanguage, loadLanguage, tr, web, sentences, fillIn, render } from './i18n.js';
 import { Face } from './face.js';
 import { buildKeyMap, codeOf } from './keyboard.js';
 import { Panels } from './panels.js';
@@ -221,7 +221,7 @@ class App {
         if (outcome.changed) this.keep();
         if (outcome.copied !== null && !options.clipboard) this.writeClipboard(outcome.copied);
         if (options.clipboard && outcome.copied !== null) options.clipboard.setData('text/plain', outcome.copied);
-        if (outcome.message) this.panels.message(tr('Document', outcome.message));
+        if (outcome.message) this.panels.message(tr('Document', outcome.message), render(outcome.details || ''));
         if (outcome.about) this.panels.open(document.getElementById('about-dialog'));
         // While a program runs, its lasting notice says how to stop it, and
         // what is refused meanwhile says nothing; the run's end takes the

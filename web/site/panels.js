@@ -199,8 +199,9 @@ export class Panels {
         this.app.handle(JSON.parse(this.session.loadStateFile(bytes, file.name)));
     }
 
-    message(text) {
+    message(text, details = '') {
         $('message-text').textContent = text;
+        $('message-details').textContent = details;
         const dialog = $('message-dialog');
         if (!dialog.open) dialog.showModal();
     }

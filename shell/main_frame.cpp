@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -233,6 +234,18 @@ void CMainFrame::CreatePrograms() {
         m_calculator, m_services.programFolder.isEmpty() ? DataFolder() : m_services.programFolder, std::move(window));
 }
 
+void CMainFrame::ClearTape() {
+    // The tape and Undo begin again together: say so while there is something to undo.
+    if (m_calculator.CanUndo()) {
+        const QString question = tr("Clear the tape? Undo then begins again with it: what was done before can no "
+                                    "longer be undone.");
+        const bool clear = m_services.confirm ? m_services.confirm(tr("Clear Tape"), question)
+                                              : QMessageBox::question(this, tr("Clear Tape"), question) == QMessageBox::Yes;
+        if (!clear) return;
+    }
+    Perform(Action::Command(Action::Kind::ClearTape));
+}
+
 std::vector<CommandRow> CMainFrame::ViewAndHelpCommands() {
     return {
         {cmd::kViewZoomIn, MenuId::View, tr("Zoom &In"), {K(Qt::CTRL | Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)},
@@ -245,7 +258,7 @@ std::vector<CommandRow> CMainFrame::ViewAndHelpCommands() {
         {cmd::kViewTape, MenuId::View, tr("&Tape"), {K(Qt::CTRL | Qt::Key_T)}, [this] { ShowTape(m_tapePanel == nullptr || m_tapePanel->isHidden()); },
          [this](ICommandUI& ui) { ui.SetCheck(m_tapePanel != nullptr && !m_tapePanel->isHidden()); }},
         {cmd::kViewClearTape, MenuId::View, tr("&Clear Tape"), {},
-         [this] { Perform(Action::Command(Action::Kind::ClearTape)); }},
+         [this] { ClearTape(); }},
         {cmd::kViewSaveTapeAs, MenuId::View, tr("&Save Tape As\u2026"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
          [this] { SaveTapeAs(); }},
         {.menu = MenuId::View},

@@ -155,6 +155,8 @@ private:
     void ShowKeyboardKeys(bool shown);
     void ShowKeysWindow();
     void StepZoom(int direction);
+    // View > Clear Tape, asking first while there is something to undo.
+    void ClearTape();
     // The zoom step next to the current one in `direction`, when there is
     // one and, going up, the window fits the screen at it.
     std::optional<int> NextZoom(int direction);

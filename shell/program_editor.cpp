@@ -228,9 +228,20 @@ void CProgramEditor::EnableButtons() {
     m_delete->setEnabled(entry != nullptr);
 }
 
+void CProgramEditor::reject() {
+    if (m_session.Running() && m_hooks.interrupt) {
+        m_hooks.interrupt();
+        return;
+    }
+    QDialog::reject();
+}
+
 void CProgramEditor::NewProgram() {
     CheckNow();
     const QString name = m_hooks.askName(tr("New Program"), QString());
+    // The keyboard comes back to the editor, not to the calculator under it.
+    raise();
+    activateWindow();
     if (name.isEmpty()) return;
     if (m_book.Find(name.toStdString()) == nullptr) {
         m_book.Set(name.toStdString(), {});

@@ -36,6 +36,7 @@ public:
         // Asks a yes-or-no question; tells something that needs no answer.
         std::function<bool(const QString& title, const QString& question)> confirm;
         std::function<void(const QString& title, const QString& text)> tell;
+        std::function<void()> interrupt;  // stops the running program where it stands
     };
 
     CProgramEditor(ProgramBook& book, const CalculatorSession& session, Hooks hooks, QWidget* parent = nullptr);
@@ -53,6 +54,11 @@ public:
     void NewProgram();
     void RenameProgram();
     void DeleteProgram();
+
+protected:
+    // Escape (and Close) while a program runs stops the run first; the
+    // editor stays, to show where it stopped.
+    void reject() override;
 
 private:
     void LayOut(QPushButton* add);

@@ -103,12 +103,17 @@ void CProgramsController::Tell(const QString& text, const QString& details) {
     if (m_window.messageBox != nullptr) m_window.messageBox->ShowMessage(text.toStdString(), details.toStdString());
 }
 
-QString CProgramsController::AskName(const QString& title, const QString& current) {
+bool CProgramsController::Confirm(const QString& title, const QString& question, QWidget* over) {
+    if (m_window.confirm) return m_window.confirm(title, question);
+    return QMessageBox::question(over != nullptr ? over : m_window.widget, title, question) == QMessageBox::Yes;
+}
+
+QString CProgramsController::AskName(const QString& title, const QString& current, QWidget* over) {
     QString name = current;
     while (true) {
         name = m_window.askName ? m_window.askName(title, tr("Name of the program:"), name)
-                                : QInputDialog::getText(m_window.widget, title, tr("Name of the program:"),
-                                                        QLineEdit::Normal, name);
+                                : QInputDialog::getText(over != nullptr ? over : m_window.widget, title,
+                                                        tr("Name of the program:"), QLineEdit::Normal, name);
         name = name.trimmed();
         if (name.isEmpty() || IsProgramName(name.toStdString())) return name;
         Tell(tr("\u201C%1\u201D is no program name: a letter, then letters, digits or _, 32 at most.").arg(name));
@@ -120,12 +125,9 @@ void CProgramsController::Record() {
     if (m_session.Recording()) return;
     const QString name = AskName(tr("Record Program"), {});
     if (name.isEmpty()) return;
-    if (m_book.Find(name.toStdString()) != nullptr) {
-        const QString question = tr("There is a program %1 already. Record a new one in its place?").arg(name);
-        const bool replace = m_window.confirm ? m_window.confirm(tr("Record Program"), question)
-                                              : QMessageBox::question(m_window.widget, tr("Record Program"), question) ==
-                                                    QMessageBox::Yes;
-        if (!replace) return;
+    if (m_book.Find(name.toStdString()) != nullptr &&
+        !Confirm(tr("Record Program"), tr("There is a program %1 already. Record a new one in its place?").arg(name))) {
+        return;
     }
     m_session.StartRecording(name.toStdString());
     m_window.notice(tr("Recording %1: every key goes into it until Programs > Stop Recording.").arg(name), 0);
@@ -181,12 +183,12 @@ void CProgramsController::Edit() {
             QSettings settings;
             m_keys.Save(settings);
         };
-        hooks.askName = [this](const QString& title, const QString& current) { return AskName(title, current); };
-        hooks.confirm = [this](const QString& title, const QString& question) {
-            return m_window.confirm ? m_window.confirm(title, question)
-                                    : QMessageBox::question(m_editor, title, question) == QMessageBox::Yes;
+        hooks.askName = [this](const QString& title, const QString& current) {
+            return AskName(title, current, m_editor);
         };
+        hooks.confirm = [this](const QString& title, const QString& question) { return Confirm(title, question, m_editor); };
         hooks.tell = [this](const QString&, const QString& text) { Tell(text); };
+        hooks.interrupt = [this] { m_window.perform(Action::Command(Action::Kind::Interrupt)); };
         m_editor = new CProgramEditor(m_book, m_session, std::move(hooks), m_window.widget);
         m_editor->setAttribute(Qt::WA_DeleteOnClose, false);
     }
@@ -211,12 +213,26 @@ void CProgramsController::Import() {
         Tell(DocumentText(kFileError), Translated(*path + ": " + why));
         return;
     }
-    const std::vector<ProgramProblem> problems = m_book.Read(*text, false);
-    if (!problems.empty()) {
+    // Checked as tabrix-cli --program checks a file: any problem refuses it,
+    // with its line; a call to a program already here is none.
+    const CheckedFile checked =
+        CheckProgramFile(*text, [this](std::string_view key) { return m_book.Find(key) != nullptr; });
+    if (const std::vector<ProgramProblem> problems = checked.Problems(); !problems.empty()) {
         Tell(tr("%1 holds no programs Tabrix can read: %2")
                  .arg(QString::fromStdString(*path), Translated(ProblemSentence(problems.front()))));
         return;
     }
+    QStringList replaced;
+    for (const Definition& definition : checked.definitions) {
+        if (const ProgramBook::Entry* entry = m_book.Find(definition.name)) replaced << FromUtf8(entry->name);
+    }
+    if (!replaced.isEmpty() &&
+        !Confirm(tr("Import Programs"), tr("%1 has programs of the names of yours, which it would replace: %2. "
+                                           "Replace them?")
+                                            .arg(QString::fromStdString(*path), replaced.join(QStringLiteral(", "))))) {
+        return;
+    }
+    m_book.Read(*text, false);
     BookChanged();
     if (m_editor != nullptr) m_editor->Refresh();
     m_window.notice(tr("The programs of %1 are imported.").arg(QString::fromStdString(*path)), 5000);
@@ -231,6 +247,16 @@ void CProgramsController::Export() {
     request.filter = tr("Tabrix programs (*.txt)").toStdString() + "|*.txt";
     request.defaultExtension = "*.txt";
     request.confirmOverwrite = true;
+    QStringList broken;
+    for (const ProgramBook::Entry& entry : m_book.Entries()) {
+        if (!entry.problems.empty()) broken << FromUtf8(entry.name);
+    }
+    if (!broken.isEmpty() &&
+        !Confirm(tr("Export Programs"), tr("These programs have problems: %1. tabrix-cli --program and Import Programs "
+                                           "refuse a file that holds them. Export them all the same?")
+                                            .arg(broken.join(QStringLiteral(", "))))) {
+        return;
+    }
     const auto path = m_window.fileDialog->Choose(request);
     if (!path) return;
     std::string why;

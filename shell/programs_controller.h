@@ -84,7 +84,9 @@ private:
     // The items and keys again, after the book or the keys changed.
     void Rebuild();
     void BookChanged();
-    QString AskName(const QString& title, const QString& current);
+    // A name, or a yes or no, asked over `over` (the main window when null).
+    QString AskName(const QString& title, const QString& current, QWidget* over = nullptr);
+    bool Confirm(const QString& title, const QString& question, QWidget* over = nullptr);
     void Tell(const QString& text, const QString& details = {});
 
     CalculatorSession& m_session;

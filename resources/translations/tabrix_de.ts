@@ -263,6 +263,14 @@
         <source>&amp;Find Function…</source>
         <translation>Funktion &amp;suchen…</translation>
     </message>
+    <message>
+        <source>Clear the tape? Undo then begins again with it: what was done before can no longer be undone.</source>
+        <translation>Das Protokoll leeren? Rückgängig beginnt dann mit ihm neu: was vorher geschah, lässt sich nicht mehr rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Clear Tape</source>
+        <translation>Protokoll leeren</translation>
+    </message>
 </context>
 <context>
     <name>CNotice</name>
@@ -566,6 +574,14 @@
     <message>
         <source>Export Programs</source>
         <translation>Programme exportieren</translation>
+    </message>
+    <message>
+        <source>%1 has programs of the names of yours, which it would replace: %2. Replace them?</source>
+        <translation>%1 enthält Programme mit den Namen Ihrer Programme, die es ersetzen würde: %2. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>These programs have problems: %1. tabrix-cli --program and Import Programs refuse a file that holds them. Export them all the same?</source>
+        <translation>Diese Programme haben Probleme: %1. tabrix-cli --program und Programme importieren lehnen eine Datei mit ihnen ab. Trotzdem alle exportieren?</translation>
     </message>
 </context>
 <context>

@@ -263,6 +263,14 @@
         <source>&amp;Find Function…</source>
         <translation>&amp;Buscar función…</translation>
     </message>
+    <message>
+        <source>Clear the tape? Undo then begins again with it: what was done before can no longer be undone.</source>
+        <translation>¿Borrar la cinta? Deshacer empieza de nuevo con ella: lo hecho antes ya no se podrá deshacer.</translation>
+    </message>
+    <message>
+        <source>Clear Tape</source>
+        <translation>Borrar cinta</translation>
+    </message>
 </context>
 <context>
     <name>CNotice</name>
@@ -566,6 +574,14 @@
     <message>
         <source>Export Programs</source>
         <translation>Exportar programas</translation>
+    </message>
+    <message>
+        <source>%1 has programs of the names of yours, which it would replace: %2. Replace them?</source>
+        <translation>%1 tiene programas con los nombres de los suyos, que reemplazaría: %2. ¿Reemplazarlos?</translation>
+    </message>
+    <message>
+        <source>These programs have problems: %1. tabrix-cli --program and Import Programs refuse a file that holds them. Export them all the same?</source>
+        <translation>Estos programas tienen problemas: %1. tabrix-cli --program e Importar programas rechazan un archivo que los contenga. ¿Exportarlos de todos modos?</translation>
     </message>
 </context>
 <context>

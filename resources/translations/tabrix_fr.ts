@@ -263,6 +263,14 @@
         <source>&amp;Find Function…</source>
         <translation>&amp;Chercher une fonction…</translation>
     </message>
+    <message>
+        <source>Clear the tape? Undo then begins again with it: what was done before can no longer be undone.</source>
+        <translation>Effacer la bande ? Annuler recommence alors avec elle : ce qui a été fait avant ne pourra plus être annulé.</translation>
+    </message>
+    <message>
+        <source>Clear Tape</source>
+        <translation>Effacer la bande</translation>
+    </message>
 </context>
 <context>
     <name>CNotice</name>
@@ -566,6 +574,14 @@
     <message>
         <source>Export Programs</source>
         <translation>Exporter les programmes</translation>
+    </message>
+    <message>
+        <source>%1 has programs of the names of yours, which it would replace: %2. Replace them?</source>
+        <translation>%1 contient des programmes portant les noms des vôtres, qu’il remplacerait : %2. Les remplacer ?</translation>
+    </message>
+    <message>
+        <source>These programs have problems: %1. tabrix-cli --program and Import Programs refuse a file that holds them. Export them all the same?</source>
+        <translation>Ces programmes ont des problèmes : %1. tabrix-cli --program et Importer des programmes refusent un fichier qui les contient. Les exporter quand même ?</translation>
     </message>
 </context>
 <context>

@@ -190,6 +190,75 @@ TEST_F(ProgramsTest, TheEditorCompletesTokens) {
     EXPECT_EQ(text->toPlainText(), QStringLiteral("tanh sto+:3 12 la\ntanh"));
 }
 
+// Escape in Edit Programs stops the program its Run began before anything
+// else; only a second Escape closes the editor.
+TEST_F(ProgramsTest, EscapeInTheEditorStopsItsRunFirst) {
+    WritePrograms(kPrograms);
+    Start();
+    frame->OnCommand(cmd::kProgramsEdit);
+    CProgramEditor* editor = frame->Programs().Editor();
+    editor->Select(QStringLiteral("forever"));
+    editor->findChild<QPushButton*>(QStringLiteral("runProgram"))->click();
+    QTest::qWait(30);
+    ASSERT_TRUE(t.session.Running());
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_FALSE(t.session.Running());
+    EXPECT_TRUE(editor->isVisible()) << "the editor stays, to show where it stopped";
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_FALSE(editor->isVisible());
+}
+
+// Import refuses what the console refuses, with the line, and asks before
+// it replaces programs of the same names; Export says which programs have
+// problems and lets the user choose.
+TEST_F(ProgramsTest, ImportAndExportAskAndRefuseAsTheConsoleWould) {
+    WritePrograms("def:tri 1 end\ndef:other 2 end\n");
+    QStringList asked;
+    bool yes = false;
+    services.confirm = [&](const QString&, const QString& question) {
+        asked << question;
+        return yes;
+    };
+    Start();
+    const QString file = folder.filePath(QStringLiteral("import.txt"));
+    dialog.answer = file.toStdString();
+    const auto import = [&](const char* text) {
+        std::ofstream(file.toStdString()) << text;
+        messages.messages.clear();
+        asked.clear();
+        frame->OnCommand(cmd::kProgramsImport);
+    };
+    import("def:a 1 end\ndef:a 2 end\n");
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_NE(messages.messages[0].find("line 2"), std::string::npos) << messages.messages[0];
+    import("def:b gto:nowhere end\n");  // the desktop would keep it with its problem; the console refuses it
+    ASSERT_EQ(messages.messages.size(), 1u);
+    EXPECT_NE(messages.messages[0].find("nowhere"), std::string::npos) << messages.messages[0];
+    import("def:TRI 3 end\ndef:c run:other end\n");  // a call to a program here is no problem
+    EXPECT_TRUE(messages.messages.empty());
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked[0].contains(QStringLiteral(": tri. Replace them?"))) << asked[0].toStdString();
+    EXPECT_EQ(frame->Programs().Book().Find("tri")->body, "1") << "not replaced";
+    EXPECT_EQ(frame->Programs().Book().Find("c"), nullptr);
+    yes = true;
+    import("def:TRI 3 end\ndef:c run:other end\n");
+    EXPECT_EQ(frame->Programs().Book().Find("tri")->body, "3");
+    EXPECT_NE(frame->Programs().Book().Find("c"), nullptr);
+
+    frame->Programs().Book().Set("broken", "gto:nowhere");
+    const QString exported = folder.filePath(QStringLiteral("export.txt"));
+    dialog.answer = exported.toStdString();
+    yes = false;
+    asked.clear();
+    frame->OnCommand(cmd::kProgramsExport);
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked[0].startsWith(QStringLiteral("These programs have problems: broken."))) << asked[0].toStdString();
+    EXPECT_FALSE(QFile::exists(exported)) << "not exported";
+    yes = true;
+    frame->OnCommand(cmd::kProgramsExport);
+    EXPECT_TRUE(QFile::exists(exported));
+}
+
 // Record Program: the keys done are the program's; Undo takes the last one
 // out of it too. The program is kept in programs.txt within two seconds.
 TEST_F(ProgramsTest, RecordingMakesAProgramThatIsKept) {

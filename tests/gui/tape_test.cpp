@@ -36,8 +36,14 @@ protected:
         services.clipboard = &clipboard;
         services.recentFiles = &recent;
         services.availableScreen = [] { return QSize(1920, 1080); };
+        services.confirm = [this](const QString& title, const QString& question) {
+            asked << title + QStringLiteral(": ") + question;
+            return clearTape;
+        };
         frame = std::make_unique<CMainFrame>(t.session, services);
     }
+    QStringList asked;
+    bool clearTape = true;
     void Keys(std::initializer_list<std::uint32_t> codes) {
         for (std::uint32_t code : codes) frame->View()->PressKey(static_cast<int>(code));
     }
@@ -98,9 +104,18 @@ TEST_F(TapeDockTest, LinesCopyValueDoubleClickClearAndSave) {
     EXPECT_EQ(dialog.requests.back().title, "Save Tape");
     EXPECT_EQ(ReadFileBytes(*dialog.answer, 1 << 20)->size(), frame->Calculator().Tape().Script().size());
     // The tape starts again from the calculator as it stands, and undo
-    // cannot reach back before it.
+    // cannot reach back before it: asked first, and saying so.
+    const int rows = list->RowCount();
+    clearTape = false;
+    frame->OnCommand(cmd::kViewClearTape);
+    EXPECT_EQ(list->RowCount(), rows) << "not cleared";
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked.front().contains(QStringLiteral("can no longer be undone"))) << asked.front().toStdString();
+    clearTape = true;
     frame->OnCommand(cmd::kViewClearTape);
     ASSERT_EQ(list->RowCount(), 1);
+    frame->OnCommand(cmd::kViewClearTape);
+    EXPECT_EQ(asked.size(), 2) << "nothing to undo: nothing asked";
     EXPECT_EQ(list->RowText(0), QStringLiteral("Start           3.333333-01"));
     EXPECT_FALSE(frame->ActionFor(cmd::kEditUndo)->isEnabled());
 }

@@ -45,6 +45,10 @@ CPreferencesDialog::CPreferencesDialog(const Values& values, QList<KeyboardKey> 
     setWindowTitle(tr("Preferences"));
     m_status = new QLabel(this);
     m_status->setWordWrap(true);
+    // Room for two lines, kept whether or not it says something: the
+    // buttons stay where the mouse left them.
+    m_status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_status->setMinimumHeight(m_status->fontMetrics().lineSpacing() * 2 + 4);
     auto* pages = new QTabWidget(this);
     pages->addTab(GeneralPage(), tr("&General"));
     pages->addTab(KeyboardPage(), tr("&Keyboard"));
@@ -139,7 +143,10 @@ QHBoxLayout* CPreferencesDialog::ButtonRow(std::initializer_list<QPushButton*> b
 
 void CPreferencesDialog::ProgramKeysSection(QWidget* page, QVBoxLayout* layout) {
     // The keys that run programs: a function key, or one with Ctrl or Alt.
-    m_programTable = new CContentTable(2, std::max(2, static_cast<int>(m_programs.size())), page);
+    // A few rows, whatever the number of programs: the rest scroll, and the
+    // key map above keeps its room.
+    constexpr int kShownPrograms = 4;
+    m_programTable = new CContentTable(2, std::clamp(static_cast<int>(m_programs.size()), 2, kShownPrograms), page);
     m_programTable->setObjectName(QStringLiteral("programKeys"));
     m_programTable->setHorizontalHeaderLabels({tr("Program"), tr("Key that runs it")});
     m_programTable->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -74,7 +74,13 @@ std::optional<QString> ProgramKeys::WhyNot(const QKeySequence& key, const KeyMap
     const bool held = modifiers.testAnyFlags(Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
     const QString name = key.toString(QKeySequence::NativeText);
     if (!functionKey && !held) {
-        return tr("%1 is typed into the calculator; choose a function key (F5) or a key with Ctrl or Alt (Ctrl+1).")
+        const KeyboardKey typed{qtKey, modifiers.testFlag(Qt::KeypadModifier)};
+        if (calculatorKeys.CodeOf(typed) != 0 || calculatorKeys.FunctionOf(typed)) {
+            return tr("%1 is typed into the calculator; choose a function key (F5) or a key with Ctrl or Alt (Ctrl+1).")
+                .arg(name);
+        }
+        return tr("%1 alone is no program key, so that typing stays typing; choose a function key (F5) or a key "
+                  "with Ctrl or Alt (Ctrl+1).")
             .arg(name);
     }
     if (KeyMap::IsReserved(qtKey) && !held) return tr("%1 keeps its own work; choose another key.").arg(name);

@@ -47,8 +47,11 @@ TapeView::TapeView(CTape& tape, QWidget* parent) : QAbstractScrollArea(parent), 
     setContextMenuPolicy(Qt::CustomContextMenu);
     setAccessibleName(CTapePanel::tr("Tape"));
     verticalScrollBar()->setSingleStep(1);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
+        if (!m_adjusting) m_followEnd = value >= verticalScrollBar()->maximum();
+    });
     m_tape.SetChangedCallback([this](std::size_t first) { Follow(first); });
-    UpdateScrollBar();
+    Refit();
 }
 
 TapeView::~TapeView() { m_tape.SetChangedCallback(nullptr); }
@@ -94,13 +97,18 @@ QString TapeView::SelectedScript() const {
 void TapeView::ScrollToEnd() { verticalScrollBar()->setValue(verticalScrollBar()->maximum()); }
 
 void TapeView::Follow(std::size_t first) {
-    QScrollBar* bar = verticalScrollBar();
-    const bool atEnd = bar->value() >= bar->maximum();
     if (m_current >= RowCount()) Select(-1, -1);
-    UpdateScrollBar();
-    if (atEnd) ScrollToEnd();  // following the newest line, as long as the list was there
+    Refit();
     viewport()->update();
     if (static_cast<int>(first) < RowCount()) AnnounceLine(this, RowCount() - 1);
+}
+
+void TapeView::Refit() {
+    const bool follow = m_followEnd;
+    m_adjusting = true;
+    UpdateScrollBar();
+    if (follow) ScrollToEnd();
+    m_adjusting = false;
 }
 
 void TapeView::UpdateScrollBar() {
@@ -136,13 +144,13 @@ void TapeView::paintEvent(QPaintEvent*) {
 
 void TapeView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    UpdateScrollBar();
+    Refit();
 }
 
 void TapeView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         m_rowHeight = std::max(1, fontMetrics().height());
-        UpdateScrollBar();
+        Refit();
     }
     QAbstractScrollArea::changeEvent(event);
 }

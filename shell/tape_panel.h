@@ -66,11 +66,16 @@ protected:
 private:
     // The tape's lines changed from `first` on.
     void Follow(std::size_t first);
+    // The bar's range for the rows and the height; the newest line stays in
+    // sight as long as the list showed it (opened, grown, zoomed).
+    void Refit();
     void UpdateScrollBar();
     void MoveCurrent(int row, bool extend);
 
     CTape& m_tape;
     int m_rowHeight = 16;
+    bool m_followEnd = true;   // the list shows the newest line, and keeps it in sight
+    bool m_adjusting = false;  // the bar is moved by the list itself, not by the user
     int m_anchor = -1;
     int m_current = -1;
 };

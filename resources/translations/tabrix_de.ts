@@ -1198,6 +1198,10 @@
         <source>%1 is a shortcut of the window; choose another key.</source>
         <translation>%1 ist ein Tastenkürzel des Fensters; bitte eine andere Taste wählen.</translation>
     </message>
+    <message>
+        <source>%1 alone is no program key, so that typing stays typing; choose a function key (F5) or a key with Ctrl or Alt (Ctrl+1).</source>
+        <translation>%1 allein ist keine Programmtaste, damit Tippen Tippen bleibt; bitte eine Funktionstaste (F5) oder eine Taste mit Strg oder Alt (Strg+1) wählen.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramStore</name>

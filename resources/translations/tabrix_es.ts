@@ -1198,6 +1198,10 @@
         <source>%1 is a shortcut of the window; choose another key.</source>
         <translation>%1 es un atajo de la ventana; elija otra tecla.</translation>
     </message>
+    <message>
+        <source>%1 alone is no program key, so that typing stays typing; choose a function key (F5) or a key with Ctrl or Alt (Ctrl+1).</source>
+        <translation>%1 sola no es una tecla de programa, para que escribir siga siendo escribir; elija una tecla de función (F5) o una tecla con Ctrl o Alt (Ctrl+1).</translation>
+    </message>
 </context>
 <context>
     <name>ProgramStore</name>

@@ -1198,6 +1198,10 @@
         <source>%1 is a shortcut of the window; choose another key.</source>
         <translation>%1 est un raccourci de la fenêtre&#xa0;; choisissez une autre touche.</translation>
     </message>
+    <message>
+        <source>%1 alone is no program key, so that typing stays typing; choose a function key (F5) or a key with Ctrl or Alt (Ctrl+1).</source>
+        <translation>%1 seule n’est pas une touche de programme, pour que la frappe reste de la frappe ; choisissez une touche de fonction (F5) ou une touche avec Ctrl ou Alt (Ctrl+1).</translation>
+    </message>
 </context>
 <context>
     <name>ProgramStore</name>

@@ -91,6 +91,21 @@ TEST(PreferencesDialogTest, AWindowShortcutCannotBeBound) {
     EXPECT_EQ(dialog.Result().keys, KeyMap::Standard());
 }
 
+// Many programs do not make the dialog grow, and what it says does not move
+// its buttons.
+TEST(PreferencesDialogTest, ManyProgramsAndItsHintsKeepTheDialogsSize) {
+    QStringList many;
+    for (int i = 0; i < 22; ++i) many << QStringLiteral("p%1").arg(i);
+    CPreferencesDialog two({KeyMap::Standard(), false, {}, {QStringLiteral("a"), QStringLiteral("b")}});
+    CPreferencesDialog lots({KeyMap::Standard(), false, {}, many});
+    EXPECT_LE(lots.sizeHint().height(), two.sizeHint().height() + two.fontMetrics().lineSpacing() * 4);
+    const QSize before = lots.sizeHint();
+    lots.SelectProgram(QStringLiteral("p3"));
+    lots.BeginCapture(CPreferencesDialog::Capture::Program);
+    EXPECT_FALSE(lots.Status().isEmpty());
+    EXPECT_EQ(lots.sizeHint(), before);
+}
+
 TEST(PreferencesDialogTest, AKeyGivenToAFunctionSaysWhatItDidBefore) {
     CPreferencesDialog dialog({KeyMap::Standard(), false});
     auto* functions = dialog.findChild<QComboBox*>(QStringLiteral("function"));

@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -135,6 +136,28 @@ TEST_F(TapeDockTest, ALongLineLosesTheMiddleOfItsKeysNeverItsValue) {
     EXPECT_TRUE(drawn.endsWith(QStringLiteral(" 1.200000 01"))) << drawn.toStdString();
     EXPECT_LE(list->fontMetrics().horizontalAdvance(drawn), list->viewport()->width());
     EXPECT_EQ(list->DrawnText(1), list->RowText(1));  // a short line as it is
+}
+
+// The tape shows its newest line when it opens, and keeps it in sight through
+// a zoom and new lines, as long as the user has not scrolled away.
+TEST_F(TapeDockTest, TheNewestLineStaysInSight) {
+    frame->show();
+    for (int i = 0; i < 40; ++i) Keys({keys::kOne, keys::kEnter});
+    frame->OnCommand(cmd::kViewTape);
+    QApplication::processEvents();
+    QScrollBar* bar = frame->TapePanel()->List()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0) << "more lines than fit";
+    EXPECT_EQ(bar->value(), bar->maximum()) << "opened at its end";
+    frame->OnCommand(cmd::kViewZoomIn);
+    QApplication::processEvents();
+    EXPECT_EQ(bar->value(), bar->maximum()) << "zoomed, still at its end";
+    Keys({keys::kTwo, keys::kEnter});
+    EXPECT_EQ(bar->value(), bar->maximum()) << "a new line is shown";
+    bar->setValue(3);  // scrolled back to read
+    Keys({keys::kThree, keys::kEnter});
+    frame->OnCommand(cmd::kViewZoomOut);
+    QApplication::processEvents();
+    EXPECT_EQ(bar->value(), 3) << "what the user reads stays";
 }
 
 TEST_F(TapeDockTest, TheTapeFollowsTheZoomAndIsAListToScreenReaders) {

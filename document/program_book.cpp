@@ -48,13 +48,28 @@ bool ProgramBook::Remove(std::string_view name) {
     return true;
 }
 
+namespace {
+
+std::string Block(const std::string& name, const std::string& body) {
+    return "def:" + name + "\n" + IndentedBody(body) + "end\n";
+}
+
+}  // namespace
+
 std::string ProgramBook::Text() const {
     std::string text;
     for (const Entry& entry : m_entries) {
         if (!text.empty()) text += '\n';
-        text += "def:" + entry.name + "\n" + IndentedBody(entry.body) + "end\n";
+        text += Block(entry.name, entry.body);
     }
     return text;
+}
+
+std::string ProgramBook::TextOf(const std::string& name) const {
+    for (const Entry& entry : m_entries) {
+        if (entry.name == name) return Block(entry.name, entry.body);
+    }
+    return {};
 }
 
 std::vector<ProgramProblem> ProgramBook::Read(std::string_view text, bool replaceAll) {

@@ -41,6 +41,8 @@ public:
 
     // Every program as a file keeps them: def blocks, one after another.
     std::string Text() const;
+    // One program's def block, as Text() writes it; empty for no such program.
+    std::string TextOf(const std::string& name) const;
     // Reads such a file: each of its programs is added, or replaces the one
     // of its name (`replaceAll`: the book holds the file's programs alone).
     // Problems of the file itself (a def without an end, a token outside a

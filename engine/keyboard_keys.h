@@ -4,8 +4,8 @@
 // named as the desktop's settings name it ("7", "Return", "Backspace"),
 // with whether it sits on the numeric keypad, and carries the virtual-key
 // code its release has in the calculator's own mapping (0 where that
-// mapping has none: the keypad's comma, and the main keyboard's operators
-// of the laptop map).
+// mapping has none: the keypad's comma, the main keyboard's operators, the
+// letters of the functions and the question mark).
 #pragma once
 
 #include <cstdint>
@@ -26,7 +26,10 @@ struct KeyboardKeyRow {
 // Each calculator key's keys in their order: the digits (top row and
 // keypad), Return and Enter, the keypad's + - * /, F, E, the period keys
 // (and the keypad's comma, a comma on many layouts), Backspace and Space;
-// then the laptop map's main-keyboard + - * / and = (ENTER).
+// the main keyboard's + - * / (they collide with no other key: a layout
+// that types them types no digit with them); a letter for each function
+// key that has no character of its own (X eˣ, P 10ˣ, S C T, R 1/x, Q √x,
+// W x≷y) and ? for the ? key; then the laptop map's = (ENTER).
 inline constexpr KeyboardKeyRow kKeyboardKeys[] = {
     {keys::kDigitKeys[0], "0", false, vk::kDigit0 + 0}, {keys::kDigitKeys[0], "0", true, vk::kNumpad0 + 0},
     {keys::kDigitKeys[1], "1", false, vk::kDigit0 + 1}, {keys::kDigitKeys[1], "1", true, vk::kNumpad0 + 1},
@@ -46,8 +49,13 @@ inline constexpr KeyboardKeyRow kKeyboardKeys[] = {
     {keys::kPoint, ".", false, vk::kOemPeriod},     {keys::kPoint, ".", true, vk::kDecimal},
     {keys::kPoint, ",", true, 0},
     {keys::kBackspace, "Backspace", false, vk::kBack}, {keys::kChs, "Space", false, vk::kSpace},
-    {keys::kPlus, "+", false, 0, true},     {keys::kMinus, "-", false, 0, true},
-    {keys::kMultiply, "*", false, 0, true}, {keys::kDivide, "/", false, 0, true},
+    {keys::kPlus, "+", false, 0},     {keys::kMinus, "-", false, 0},
+    {keys::kMultiply, "*", false, 0}, {keys::kDivide, "/", false, 0},
+    {keys::kExp, "X", false, 0},      {keys::kAlog, "P", false, 0},
+    {keys::kSin, "S", false, 0},      {keys::kCos, "C", false, 0},
+    {keys::kTan, "T", false, 0},      {keys::kInverse, "R", false, 0},
+    {keys::kSqrt, "Q", false, 0},     {keys::kSwap, "W", false, 0},
+    {keys::kAbout, "?", false, 0},
     {keys::kEnter, "=", false, 0, true},
 };
 

@@ -86,7 +86,7 @@ QWidget* CPreferencesDialog::KeyboardPage() {
     auto* page = new QWidget(this);
     m_map = new QComboBox(page);
     m_map->setObjectName(QStringLiteral("keyMap"));
-    m_map->addItems({tr("Standard keys"), tr("Laptop keys: also + - * / and = on the main keyboard"), tr("Custom keys")});
+    m_map->addItems({tr("Standard keys"), tr("Laptop keys: also = (ENTER) on the main keyboard"), tr("Custom keys")});
     connect(m_map, &QComboBox::activated, this, &CPreferencesDialog::ChooseMap);
     m_table = new CContentTable(3, kShownRows, page);
     m_table->setObjectName(QStringLiteral("calculatorKeys"));

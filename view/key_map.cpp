@@ -22,6 +22,10 @@ KeyboardKey FromDefault(const KeyboardKeyRow& key) {
     return {QKeySequence::fromString(QString::fromLatin1(key.name), QKeySequence::PortableText)[0].key(), key.keypad};
 }
 
+bool TypesOperator(const QString& text) {
+    return text.size() == 1 && QStringLiteral("+-*/=.,").contains(text[0]);
+}
+
 }  // namespace
 
 QString KeyboardKey::PortableText() const {
@@ -121,8 +125,13 @@ int KeyMap::CodeOf(const KeyboardKey& key) const {
 int KeyMap::CodeOf(const QKeyEvent& event) const {
     const bool keypad = event.modifiers().testFlag(Qt::KeypadModifier);
     if (const int code = CodeOf(KeyboardKey{event.key(), keypad})) return code;
+    // The place of a top-row key stands for its digit only where the layout
+    // types no digit there without Shift (é on a French 2). A key typed with
+    // Shift, or one that types an operator or a point, is never a digit: a
+    // US Shift+5 (%) presses nothing rather than 5.
     const quint32 scanCode = event.nativeScanCode();
     if (keypad || scanCode < kX11TopRowOne || scanCode > kX11TopRowZero) return 0;
+    if (event.modifiers().testFlag(Qt::ShiftModifier) || TypesOperator(event.text())) return 0;
     const int digit = scanCode == kX11TopRowZero ? 0 : static_cast<int>(scanCode - kX11TopRowOne) + 1;
     return CodeOf(KeyboardKey{Qt::Key_0 + digit, false});
 }

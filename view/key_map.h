@@ -1,8 +1,9 @@
 // The desktop program's keyboard map, which people can change: which
 // keyboard keys (Qt's keys) press which calculator keys. The standard map is
 // the calculator's own (engine/keyboard_keys.h, the one table of them):
-// the digits (top row and numeric keypad), the keypad's + - * /, Return and
-// Enter, F, E, both period keys, Backspace and Space. People may change it;
+// the digits (top row and numeric keypad), + - * / on the keypad and the
+// main keyboard, Return and Enter, F, E, both period keys, Backspace and
+// Space, a letter for each function key and ? for the ? key. People may change it;
 // Delete (clear X) and Escape (clear all) stay as they are. Modifiers are
 // ignored: a key is its key and whether it sits on the numeric keypad.
 #pragma once
@@ -46,9 +47,8 @@ public:
 
     // The calculator's own map.
     static KeyMap Standard();
-    // The standard map, and for keyboards without a numeric keypad the main
-    // keyboard's + - * / and = (ENTER) too. A key typed with Shift ("*")
-    // wins over the top-row digit under it.
+    // The standard map, and = (ENTER) on the main keyboard too, for
+    // keyboards without a numeric keypad.
     static KeyMap Laptop();
 
     // The keyboard keys of key code 1..30, in the order they were bound.
@@ -76,8 +76,8 @@ public:
     // The key code a keyboard key presses, 0 for none.
     int CodeOf(const KeyboardKey& key) const;
     // The key code a released key presses, 0 for none. When the key itself is
-    // not bound, a top-row digit key counts as its digit, whatever Shift made
-    // of it (Shift+8 is 8, unless "*" is bound).
+    // not bound, a top-row digit key typed without Shift counts as its digit
+    // (é on a French 2), unless it typed an operator or a point.
     int CodeOf(const QKeyEvent& event) const;
 
     // The settings group "Keymap": an entry for each key code whose keys are

@@ -57,6 +57,7 @@ EMSCRIPTEN_BINDINGS(tabrix) {
         .function("savedStateFile", &SavedStateFile)
         .function("loadStateFile", &LoadStateFile)
         .function("programsText", &WebSession::ProgramsText)
+        .function("programText", &WebSession::ProgramText)
         .function("setPrograms", &WebSession::SetPrograms)
         .function("setProgram", &WebSession::SetProgram)
         .function("removeProgram", &WebSession::RemoveProgram)

@@ -30,6 +30,14 @@ namespace tabrix::web {
     QT_TRANSLATE_NOOP("Web", "\u201C%1\u201D is no program name: a letter, then letters, digits or _, 32 at most."),
     QT_TRANSLATE_NOOP("Web", "Delete the program %1?"),
     QT_TRANSLATE_NOOP("Web", "Tokens that complete the word; Tab takes the first."),
+    QT_TRANSLATE_NOOP("Web", "Stop"),
+    QT_TRANSLATE_NOOP("Web", "Copied"),
+    QT_TRANSLATE_NOOP("Web", "Saved"),
+    QT_TRANSLATE_NOOP("Web", "Saved as %1"),
+    QT_TRANSLATE_NOOP("Web", "Share"),
+    QT_TRANSLATE_NOOP("Web", "Share X"),
+    QT_TRANSLATE_NOOP("Web", "A new version of Tabrix is ready."),
+    QT_TRANSLATE_NOOP("Web", "Reload"),
 };
 
 }  // namespace tabrix::web

@@ -105,6 +105,7 @@ public:
 
     // Programs, as a file of def blocks keeps them.
     std::string ProgramsText() const { return m_book.Text(); }
+    std::string ProgramText(const std::string& name) const { return m_book.TextOf(name); }
     // Problems of a whole file (its form, a name twice): [{line,sentence}],
     // empty when it was taken; the programs' own problems stay with them.
     std::string SetPrograms(const std::string& text);

@@ -306,10 +306,6 @@
         <translation>Standardtasten</translation>
     </message>
     <message>
-        <source>Laptop keys: also + - * / and = on the main keyboard</source>
-        <translation>Laptop-Tasten: auch + - * / und = auf der Haupttastatur</translation>
-    </message>
-    <message>
         <source>Custom keys</source>
         <translation>Eigene Tasten</translation>
     </message>
@@ -464,6 +460,10 @@
     <message>
         <source>%1 performed %2; it now performs %3.</source>
         <translation>%1 führte %2 aus; jetzt führt sie %3 aus.</translation>
+    </message>
+    <message>
+        <source>Laptop keys: also = (ENTER) on the main keyboard</source>
+        <translation>Laptop-Tasten: auch = (ENTER) auf der Haupttastatur</translation>
     </message>
 </context>
 <context>
@@ -1500,6 +1500,38 @@
     <message>
         <source>Tokens that complete the word; Tab takes the first.</source>
         <translation>Tokens, die das Wort ergänzen; Tab nimmt das erste.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Kopiert</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Gespeichert</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Gespeichert als %1</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Share X</source>
+        <translation>X teilen</translation>
+    </message>
+    <message>
+        <source>A new version of Tabrix is ready.</source>
+        <translation>Eine neue Version von Tabrix ist bereit.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Neu laden</translation>
     </message>
 </context>
 </TS>

@@ -306,10 +306,6 @@
         <translation>Teclas estándar</translation>
     </message>
     <message>
-        <source>Laptop keys: also + - * / and = on the main keyboard</source>
-        <translation>Teclas para portátil: también + - * / y = en el teclado principal</translation>
-    </message>
-    <message>
         <source>Custom keys</source>
         <translation>Teclas personalizadas</translation>
     </message>
@@ -464,6 +460,10 @@
     <message>
         <source>%1 performed %2; it now performs %3.</source>
         <translation>%1 ejecutaba %2; ahora ejecuta %3.</translation>
+    </message>
+    <message>
+        <source>Laptop keys: also = (ENTER) on the main keyboard</source>
+        <translation>Teclas para portátil: también = (ENTER) en el teclado principal</translation>
     </message>
 </context>
 <context>
@@ -1500,6 +1500,38 @@
     <message>
         <source>Tokens that complete the word; Tab takes the first.</source>
         <translation>Tokens que completan la palabra; Tab toma el primero.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiado</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Guardado</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Guardado como %1</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Share X</source>
+        <translation>Compartir X</translation>
+    </message>
+    <message>
+        <source>A new version of Tabrix is ready.</source>
+        <translation>Hay una nueva versión de Tabrix lista.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recargar</translation>
     </message>
 </context>
 </TS>

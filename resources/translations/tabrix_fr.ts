@@ -306,10 +306,6 @@
         <translation>Touches standard</translation>
     </message>
     <message>
-        <source>Laptop keys: also + - * / and = on the main keyboard</source>
-        <translation>Touches pour portable&#xa0;: aussi + - * / et = sur le clavier principal</translation>
-    </message>
-    <message>
         <source>Custom keys</source>
         <translation>Touches personnalisées</translation>
     </message>
@@ -464,6 +460,10 @@
     <message>
         <source>%1 performed %2; it now performs %3.</source>
         <translation>%1 exécutait %2 ; elle exécute maintenant %3.</translation>
+    </message>
+    <message>
+        <source>Laptop keys: also = (ENTER) on the main keyboard</source>
+        <translation>Touches pour portable&#xa0;: aussi = (ENTER) sur le clavier principal</translation>
     </message>
 </context>
 <context>
@@ -1500,6 +1500,38 @@
     <message>
         <source>Tokens that complete the word; Tab takes the first.</source>
         <translation>Jetons qui complètent le mot ; Tab prend le premier.</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copié</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Enregistré sous %1</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Share X</source>
+        <translation>Partager X</translation>
+    </message>
+    <message>
+        <source>A new version of Tabrix is ready.</source>
+        <translation>Une nouvelle version de Tabrix est prête.</translation>
+    </message>
+    <message>
+        <source>Reload</source>
+        <translation>Recharger</translation>
     </message>
 </context>
 </TS>

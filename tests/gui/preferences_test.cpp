@@ -48,8 +48,8 @@ TEST(PreferencesDialogTest, APressedKeyIsBoundAndMovesFromItsOldKey) {
                                               "another key."));
     EXPECT_EQ(dialog.Result().keys.KeysOf(keys::kSeven), (QList<KeyboardKey>{{Qt::Key_7, false}}));
     dialog.BeginCapture(CPreferencesDialog::Capture::Replace);
-    QTest::keyClick(&dialog, Qt::Key_Q);
-    EXPECT_EQ(dialog.Result().keys.KeysOf(keys::kSeven), (QList<KeyboardKey>{{Qt::Key_Q, false}}));
+    QTest::keyClick(&dialog, Qt::Key_J);
+    EXPECT_EQ(dialog.Result().keys.KeysOf(keys::kSeven), (QList<KeyboardKey>{{Qt::Key_J, false}}));
     EXPECT_EQ(dialog.SelectedCode(), keys::kSeven);
 
     bool rejected = false;
@@ -64,7 +64,9 @@ TEST(PreferencesDialogTest, APressedKeyIsBoundAndMovesFromItsOldKey) {
 // A fifth key lets the first go, and says so; Remove a Key takes the key
 // chosen among the selected key's keys, not always the last.
 TEST(PreferencesDialogTest, AFifthKeyIsToldAndRemoveTakesTheChosenKey) {
-    CPreferencesDialog dialog({KeyMap::Standard(), false});
+    KeyMap noQ = KeyMap::Standard();
+    noQ.Unbind(keys::kSqrt, {Qt::Key_Q, false});
+    CPreferencesDialog dialog({noQ, false});
     dialog.SelectCode(keys::kSqrt);
     for (const int key : {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8}) {
         dialog.BeginCapture(CPreferencesDialog::Capture::Add);
@@ -145,14 +147,14 @@ TEST(PreferencesDialogTest, TheMapsChoiceFollowsTheKeysAndRestoreDefaultsGoesBac
     EXPECT_EQ(map->currentIndex(), 1);
     EXPECT_TRUE(dialog.Result().restoreAtStart);
     dialog.SelectCode(keys::kPlus);
-    dialog.CaptureKey({Qt::Key_P, false});  // not waiting: nothing happens
+    dialog.CaptureKey({Qt::Key_J, false});  // not waiting: nothing happens
     EXPECT_EQ(dialog.Result().keys, KeyMap::Laptop());
     dialog.BeginCapture(CPreferencesDialog::Capture::Add);
-    dialog.CaptureKey({Qt::Key_P, false});
+    dialog.CaptureKey({Qt::Key_J, false});
     EXPECT_EQ(map->currentIndex(), 2) << "custom keys";
     auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("calculatorKeys"));
     ASSERT_EQ(table->rowCount(), 29);
-    EXPECT_EQ(table->item(table->currentRow(), 2)->text(), QStringLiteral("keypad +, +, P"));
+    EXPECT_EQ(table->item(table->currentRow(), 2)->text(), QStringLiteral("keypad +, +, J"));
     for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
         if (button->text() == QStringLiteral("Re&move a Key")) button->click();
     }
@@ -194,7 +196,7 @@ protected:
 
 TEST_F(PreferencesFrameTest, ChosenKeysAreUsedRememberedAndShown) {
     KeyMap keys = KeyMap::Standard();
-    keys.Bind(keys::kSeven, {Qt::Key_Q, false}, false);
+    keys.Bind(keys::kSeven, {Qt::Key_J, false}, false);
     services.editPreferences = [&](const CPreferencesDialog::Values& shown) {
         EXPECT_EQ(shown.keys, KeyMap::Standard());
         return std::optional(CPreferencesDialog::Values{keys, false});
@@ -205,10 +207,10 @@ TEST_F(PreferencesFrameTest, ChosenKeysAreUsedRememberedAndShown) {
     EXPECT_EQ(frame->KeysWindow()->Table()->item(8, 2)->text(), QStringLiteral("7, keypad 7"));
     EXPECT_EQ(frame->KeysWindow()->Table()->item(8, 1)->text(), QStringLiteral("FIX (display digits)"));
     EXPECT_TRUE(frame->OnCommand(cmd::kEditPreferences));
-    EXPECT_EQ(frame->KeysWindow()->Table()->item(8, 2)->text(), QStringLiteral("7, keypad 7, Q"));
-    Type(*frame, Qt::Key_Q);
+    EXPECT_EQ(frame->KeysWindow()->Table()->item(8, 2)->text(), QStringLiteral("7, keypad 7, J"));
+    Type(*frame, Qt::Key_J);
     EXPECT_EQ(t.doc.m_strDisplay, " 7");
-    EXPECT_EQ(Settings().value(QStringLiteral("Keymap/9")).toString(), QStringLiteral("7, Num+7, Q"));
+    EXPECT_EQ(Settings().value(QStringLiteral("Keymap/9")).toString(), QStringLiteral("7, Num+7, J"));
 
     // The next start reads the same keys, and the face's captions are remembered.
     frame->OnCommand(cmd::kViewKeyboardKeys);

@@ -311,7 +311,7 @@ TEST(ProgramKeysTest, OnlyKeysTheCalculatorAndTheWindowLeaveFree) {
     CPreferencesDialog dialog(values, {}, nullptr, {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::Key_F1)});
     const std::pair<QKeySequence, const char*> cases[] = {
         {QKeySequence(Qt::Key_7), "7 is typed into the calculator"},
-        {QKeySequence(Qt::Key_Q), "Q alone is no program key"},  // no calculator key, but a key for typing
+        {QKeySequence(Qt::Key_J), "J alone is no program key"},  // no calculator key, but a key for typing
         {QKeySequence(Qt::CTRL | Qt::Key_C), "Ctrl+C is a shortcut of the window"},
         {QKeySequence(Qt::Key_F1), "F1 is a shortcut of the window"},
         {QKeySequence(Qt::CTRL | Qt::Key_1), "Ctrl+1 now runs tri."},

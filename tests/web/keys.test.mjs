@@ -24,7 +24,8 @@ const numLock = (key) => ({ key, code: key === '.' ? 'NumpadDecimal' : `Numpad${
   windowsVirtualKeyCode: key === '.' ? 110 : 96 + Number(key) });
 const mainName = { Return: 'Enter', Enter: 'Enter', '.': 'Period', Space: 'Space', Backspace: 'Backspace', F: 'f', E: 'e' };
 const keyboard = face.keyboard.standard
-  .filter((entry) => entry.key !== ',')
+  // ? opens About (as its key does unshifted), which takes the keyboard.
+  .filter((entry) => entry.key !== ',' && entry.key !== '?')
   .map((entry) => ({
     name: entry.keypad ? (keypadName[entry.key] ?? `Numpad ${entry.key}`) : (mainName[entry.key] ?? entry.key),
     numLock: entry.keypad && !keypadName[entry.key] ? numLock(entry.key) : undefined,

@@ -7,7 +7,7 @@
 import { chooseLanguage, loadLanguage, tr, web, sentences, fillIn, render } from './i18n.js';
 import { Face } from './face.js';
 import { buildKeyMap, codeOf } from './keyboard.js';
-import { Panels } from './panels.js';
+import { Panels, CONFIRM_MS } from './panels.js';
 
 const STORE = { session: 'tabrix.session', damaged: 'tabrix.session.damaged', programs: 'tabrix.programs',
     settings: 'tabrix.settings', display: 'tabrix.display', recentFunctions: 'tabrix.functions.recent' };
@@ -55,6 +55,8 @@ class App {
         this.pasteNumberNext = false;
         this.tapClickUntil = 0;
         this.failedKeys = new Set(); // stores that failed, told once
+        this.waiting = [];         // keys pressed before the engine was there
+        this.fromOtherTab = new Set(); // stores another tab changed during a run here
     }
 
     async start() {
@@ -80,6 +82,7 @@ class App {
         this.fit();
         new ResizeObserver(() => this.fit()).observe(document.getElementById('stage'));
         performance.mark('tabrix-face');
+        this.listen();
 
         // The engine, the largest part of the page, loads once the face is
         // on screen: the picture comes first on a slow network.
@@ -92,7 +95,7 @@ class App {
         }
         this.panels.retitleKeys();
         this.repaint();
-        this.listen();
+        this.playWaitingKeys();
         this.panels.ready();
         this.registerWorker();
     }
@@ -211,16 +214,30 @@ class App {
     }
 
     // An action by its name in face.json's actions; the outcome is shown.
+    // Keys pressed while the engine loads wait for it, in their order.
     perform(kind, code = 0, text = '', value = 0, options = {}) {
-        if (!this.session) return null;
+        if (!this.session) {
+            if (kind === 'Key' || kind === 'KeyRelease') this.waiting.push([kind, code]);
+            return null;
+        }
         return this.handle(JSON.parse(this.session.perform(this.actions[kind], code, text, value)), options);
+    }
+
+    playWaitingKeys() {
+        const waiting = this.waiting;
+        this.waiting = [];
+        for (const [kind, code] of waiting) this.perform(kind, code);
     }
 
     handle(outcome, options = {}) {
         this.repaint();
         if (outcome.changed) this.keep();
-        if (outcome.copied !== null && !options.clipboard) this.writeClipboard(outcome.copied);
-        if (options.clipboard && outcome.copied !== null) options.clipboard.setData('text/plain', outcome.copied);
+        if (outcome.copied !== null && options.share) this.share(outcome.copied, 'X');
+        else if (outcome.copied !== null && !options.clipboard) this.writeClipboard(outcome.copied, () => this.confirmCopy());
+        if (options.clipboard && outcome.copied !== null) {
+            options.clipboard.setData('text/plain', outcome.copied);
+            this.confirmCopy();
+        }
         if (outcome.message) this.panels.message(tr('Document', outcome.message), render(outcome.details || ''));
         if (outcome.about) this.panels.open(document.getElementById('about-dialog'));
         // While a program runs, its lasting notice says how to stop it, and
@@ -232,6 +249,7 @@ class App {
             this.hideNotice();
         }
         this.follow(outcome.run);
+        if (!this.display.running && this.fromOtherTab.size) this.takeWhatWaited();
         return outcome;
     }
 
@@ -245,26 +263,42 @@ class App {
     }
 
     showNotice(text, milliseconds) {
-        const notice = this.face.notice;
         clearTimeout(this.noticeTimer);
-        notice.textContent = text;
-        notice.classList.add('shown');
+        this.face.noticeText.textContent = text;
+        this.face.notice.classList.add('shown');
+        this.face.stopButton.hidden = !this.display?.running;
         if (milliseconds > 0) this.noticeTimer = setTimeout(() => this.hideNotice(), milliseconds);
     }
 
     hideNotice() {
         clearTimeout(this.noticeTimer);
         this.face.notice.classList.remove('shown');
-        this.face.notice.textContent = '';
+        this.face.noticeText.textContent = '';
+        this.face.stopButton.hidden = true;
+    }
+
+    // What Escape does while a program runs, for a screen with no Escape key.
+    stop() {
+        if (this.display?.running) this.perform('Interrupt');
     }
 
     pressKey(code) {
         this.perform('Key', code);
     }
 
+    confirmCopy() {
+        if (!this.display?.running) this.showNotice(web('Copied'), CONFIRM_MS);
+    }
+
+    // The browser hands a text to another app; a refusal or a change of mind
+    // says nothing.
+    share(text, title) {
+        navigator.share?.({ title, text }).catch(() => {});
+    }
+
     // The browser's clipboard takes what a command copied; where the page may
-    // not write it, the older way is tried.
-    writeClipboard(text) {
+    // not write it, the older way is tried. `copied` follows a success.
+    writeClipboard(text, copied = () => {}) {
         const fallback = () => {
             const field = document.createElement('textarea');
             field.value = text;
@@ -279,9 +313,10 @@ class App {
                 done = false;
             }
             field.remove();
-            if (!done) this.showNotice(web('The browser did not let the page copy.'), NOTICE_MS);
+            if (done) copied();
+            else this.showNotice(web('The browser did not let the page copy.'), NOTICE_MS);
         };
-        if (navigator.clipboard?.writeText) navigator.clipboard.writeText(text).catch(fallback);
+        if (navigator.clipboard?.writeText) navigator.clipboard.writeText(text).then(copied, fallback);
         else fallback();
     }
 
@@ -304,6 +339,11 @@ class App {
         this.perform(kind);
     }
 
+    focusedControl() {
+        const focused = document.activeElement;
+        return Boolean(focused && focused !== this.faceElement && focused.matches('button, a[href], [role="button"]'));
+    }
+
     // Keys that reach the calculator whatever has the focus, except a text
     // field or an open dialog.
     blocked(event) {
@@ -312,7 +352,7 @@ class App {
     }
 
     onKeyDown(event) {
-        if (!this.session || this.blocked(event)) return;
+        if (this.blocked(event)) return;
         const id = event.code || `key:${event.key}`;
         const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
         if ((event.key === 'F10' && !event.shiftKey) || event.key === 'ContextMenu') {
@@ -333,6 +373,10 @@ class App {
             } else if (key === 'z' || key === 'y') {
                 event.preventDefault();
                 if (!event.repeat) this.perform(key === 'y' || event.shiftKey ? 'Redo' : 'Undo');
+            } else if (key === 'c' && event.shiftKey) {
+                // Copy Exact; a plain Ctrl+C is the browser's copy event.
+                event.preventDefault();
+                if (!event.repeat) this.perform('CopyExact');
             } else if (key === 'v') {
                 // The paste event that follows brings the text.
                 this.pasteNumberNext = event.shiftKey;
@@ -345,15 +389,11 @@ class App {
             if (!this.held.has(id)) this.held.set(id, { vk });
             return;
         }
+        // Enter and Space activate a control that the keyboard moved to (Tab);
+        // elsewhere they are the calculator's ENTER and CHS.
+        if ((event.key === 'Enter' || event.key === ' ') && this.focusedControl()) return;
         const code = codeOf(this.keyMap, event);
-        if (!code && plain && event.key === '/') {
-            // The main keyboard's / finds a function where it is no calculator key.
-            event.preventDefault();
-            if (!event.repeat) this.panels.openFinder();
-            return;
-        }
         if (!code) return;
-        // Enter and Space press the calculator's key, never a focused button.
         event.preventDefault();
         if (event.repeat || this.held.has(id)) return;
         this.held.set(id, { code });
@@ -387,7 +427,7 @@ class App {
 
     // A tap lights its key while held, and acts when let go over it.
     onPointerDown(event) {
-        if (!this.session || event.button !== 0) return;
+        if (event.button !== 0 || this.inNotice(event.target)) return;
         const button = this.keyAt(event.target);
         this.pressed.set(event.pointerId, button);
         if (!button) return;
@@ -403,6 +443,10 @@ class App {
     onPointerMove(event) {
         const button = this.pressed.get(event.pointerId);
         if (button) this.face.light(Number(button.dataset.code), this.over(button, event));
+    }
+
+    inNotice(target) {
+        return target instanceof Element && this.face.notice.contains(target);
     }
 
     onPointerUp(event) {
@@ -438,6 +482,11 @@ class App {
         window.addEventListener('blur', () => this.letGoOfKeys());
         const face = this.faceElement;
         face.addEventListener('pointerdown', (e) => this.onPointerDown(e));
+        // A tap or a click leaves the focus where it was, so that Enter
+        // typed next is ENTER, not that key again; Tab still reaches the keys.
+        face.addEventListener('mousedown', (e) => {
+            if (this.keyAt(e.target)) e.preventDefault();
+        });
         face.addEventListener('pointermove', (e) => this.onPointerMove(e));
         face.addEventListener('pointerup', (e) => this.onPointerUp(e));
         face.addEventListener('pointercancel', (e) => this.onPointerCancel(e));
@@ -447,6 +496,7 @@ class App {
             const button = this.keyAt(e.target);
             if (button && performance.now() > this.tapClickUntil) this.pressKey(Number(button.dataset.code));
         });
+        this.face.stopButton.addEventListener('click', () => this.stop());
         face.addEventListener('contextmenu', (e) => e.preventDefault());
         face.addEventListener('gesturestart', (e) => e.preventDefault());
         face.addEventListener('dblclick', (e) => e.preventDefault());
@@ -460,6 +510,15 @@ class App {
             this.pasteText(kind, e.clipboardData?.getData('text/plain') ?? '');
         });
         window.addEventListener('pagehide', () => this.keep());
+        // Other tabs of the page share the calculator, its programs and settings.
+        window.addEventListener('storage', (e) => {
+            if (e.storageArea === localStorage) this.takeFromOtherTab(e.key);
+        });
+        document.addEventListener('visibilitychange', () => {
+            if (document.visibilityState !== 'visible') return;
+            this.takeFromOtherTab(STORE.programs);
+            this.takeFromOtherTab(STORE.session);
+        });
     }
 
     onClipboardEvent(event, kind) {
@@ -468,11 +527,67 @@ class App {
         this.perform(kind, 0, '', 0, { clipboard: event.clipboardData });
     }
 
+    // A new version, once fetched whole, waits until every tab of the old one
+    // is closed; the page offers to take it now.
     registerWorker() {
         if (!('serviceWorker' in navigator) || !window.isSecureContext) return;
-        navigator.serviceWorker.register('./sw.js').catch(() => {
+        const workers = navigator.serviceWorker;
+        workers.register('./sw.js').then((registration) => {
+            const offer = () => {
+                if (registration.waiting && workers.controller) this.offerUpdate(registration.waiting);
+            };
+            offer();
+            registration.addEventListener('updatefound', () => {
+                const worker = registration.installing;
+                worker?.addEventListener('statechange', () => {
+                    if (worker.state === 'installed') offer();
+                });
+            });
+        }).catch(() => {
             // Without it the page still works; it only needs the network.
         });
+        workers.addEventListener('controllerchange', () => {
+            if (this.updating) location.reload();
+        });
+    }
+
+    offerUpdate(worker) {
+        const bar = document.getElementById('update');
+        bar.hidden = false;
+        document.getElementById('update-reload').onclick = () => {
+            this.keep();
+            this.updating = true;
+            worker.postMessage('take-over');
+        };
+    }
+
+    // What another tab stored is the newest: this tab takes it, unless it is
+    // what this tab has (or this tab's own last write failed, so that the
+    // storage holds an older one). While a program runs here, the run's end
+    // takes it.
+    takeFromOtherTab(key) {
+        if (!this.session || this.failedKeys.has(key)) return;
+        if (this.display?.running) {
+            this.fromOtherTab.add(key);
+            return;
+        }
+        const stored = read(key);
+        if (key === STORE.programs && stored !== null && stored !== this.session.programsText()) {
+            this.session.setPrograms(stored);
+            this.panels.programsChanged();
+        } else if (key === STORE.session && this.settings.keep && stored && stored !== this.session.kept()) {
+            if (this.session.restore(stored)) this.repaint();
+        } else if (key === STORE.settings) {
+            this.settings = readSettings();
+            this.keyMap = buildKeyMap(this.faceData.keyboard, this.settings.laptop);
+            this.panels.retitleKeys();
+        }
+    }
+
+    takeWhatWaited() {
+        const keys = [...this.fromOtherTab];
+        this.fromOtherTab.clear();
+        for (const key of keys) this.takeFromOtherTab(key);
     }
 
     // The test hook: a fresh calculator, console tokens, the state and the tape.
@@ -517,6 +632,7 @@ window.tabrix = {
     find: (typed) => app.panels.chooseFunction(String(typed), 0),
     state: () => JSON.parse(app.session.state()),
     tape: () => app.session.tapeSaved(),
+    programs: () => app.session.programs(),
 };
 app.start().then(() => {
     document.documentElement.dataset.ready = 'true';

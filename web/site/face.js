@@ -176,9 +176,16 @@ export class Face {
         this.notice = document.createElement('div');
         this.notice.id = 'notice';
         this.notice.className = 'notice';
-        this.notice.setAttribute('aria-live', 'polite');
         this.notice.style.setProperty('--l', face.lcdWindow.left);
         this.notice.style.setProperty('--t', face.lcdWindow.bottom + 1);
+        this.noticeText = document.createElement('span');
+        this.noticeText.setAttribute('aria-live', 'polite');
+        // While a program runs, the notice carries the way to stop it by touch.
+        this.stopButton = document.createElement('button');
+        this.stopButton.type = 'button';
+        this.stopButton.className = 'notice-stop';
+        this.stopButton.hidden = true;
+        this.notice.append(this.noticeText, this.stopButton);
 
         root.replaceChildren(this.speckles, picture, this.live, keys, this.notice);
     }

@@ -12,10 +12,8 @@ export function keyNames(event) {
     if (key === 'Enter') return keypad ? [{ key: 'Enter', keypad }] : [{ key: 'Return', keypad }, { key: 'Enter', keypad }];
     if (key === ' ' || key === 'Spacebar') return [{ key: 'Space', keypad }];
     if (key === 'Backspace') return [{ key, keypad }];
-    if (key === 'f' || key === 'F') return [{ key: 'F', keypad }];
-    if (key === 'e' || key === 'E') return [{ key: 'E', keypad }];
     if (key === 'Decimal') return [{ key: '.', keypad: true }];
-    if (key.length === 1 && '0123456789+-*/=.,'.includes(key)) return [{ key, keypad }];
+    if (key.length === 1) return [{ key: /^[a-z]$/.test(key) ? key.toUpperCase() : key, keypad }];
     return [];
 }
 
@@ -24,7 +22,7 @@ function entry(key, keypad) {
 }
 
 // name+keypad → key code, for the standard map or the laptop map (the
-// standard one with the main keyboard's + - * / and =).
+// standard one with the main keyboard's = for ENTER).
 export function buildKeyMap(keyboard, laptop) {
     const map = new Map();
     const list = laptop ? [...keyboard.standard, ...keyboard.laptopExtra] : keyboard.standard;
@@ -34,9 +32,14 @@ export function buildKeyMap(keyboard, laptop) {
     return map;
 }
 
-// The calculator key a keyboard event presses, or 0. Where the top row's
-// digits need Shift (French layouts) the key's place stands for its digit,
-// as the desktop reads the scan code.
+// Characters that a key never types as a digit.
+const NOT_DIGITS = '+-*/=.,';
+
+// The calculator key a keyboard event presses, or 0. Where a layout types
+// no digit on a top-row key without Shift (é on a French 2), the key's place
+// stands for its digit, as the desktop reads the scan code; a key typed
+// with Shift or one that types an operator never does (a US Shift+5 is %,
+// not 5).
 export function codeOf(map, event) {
     if (event.ctrlKey || event.altKey || event.metaKey || event.isComposing) return 0;
     for (const { key, keypad } of keyNames(event)) {
@@ -44,8 +47,8 @@ export function codeOf(map, event) {
         if (code) return code;
     }
     const place = /^Digit([0-9])$/.exec(event.code || '');
-    if (place && event.location !== KEYPAD) return map.get(entry(place[1], false)) || 0;
-    return 0;
+    if (!place || event.location === KEYPAD || event.shiftKey || NOT_DIGITS.includes(event.key)) return 0;
+    return map.get(entry(place[1], false)) || 0;
 }
 
 // The keyboard keys of each calculator key, for the help: {code: [{key, keypad}]}.

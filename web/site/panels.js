@@ -7,6 +7,19 @@ import { tr, label, web, fillIn, render } from './i18n.js';
 import { keysByCode } from './keyboard.js';
 
 const $ = (id) => document.getElementById(id);
+export const CONFIRM_MS = 1600; // a "Copied" or "Saved" stays this long
+
+// A button says for a moment what it did ("Copied"), then its name again.
+function confirmOn(button, text) {
+    const name = button.dataset.name ?? button.textContent;
+    button.dataset.name = name;
+    button.textContent = text;
+    clearTimeout(button.confirmTimer);
+    button.confirmTimer = setTimeout(() => {
+        button.textContent = name;
+        delete button.dataset.name;
+    }, CONFIRM_MS);
+}
 
 function download(name, data, type) {
     const url = URL.createObjectURL(new Blob([data], { type }));
@@ -36,7 +49,10 @@ export class Panels {
             dialog.addEventListener('click', (e) => {
                 if (e.target.closest('button.close')) dialog.close();
                 // A tap on the backdrop closes it too.
-                else if (e.target === dialog && this.outside(dialog, e)) dialog.close();
+                // A tap on the backdrop closes it too; not the click that
+                // trails the tap which opened it (the ? key's About).
+                else if (e.target === dialog && this.outside(dialog, e) &&
+                    performance.now() > this.app.tapClickUntil) dialog.close();
             });
         }
         this.wireMenu();
@@ -46,6 +62,11 @@ export class Panels {
         this.wirePaste();
         this.wireFinder();
         $('load-file').addEventListener('change', (e) => this.loadState(e.target));
+        // Share where the browser can hand a text to another app.
+        const canShare = typeof navigator.share === 'function';
+        for (const item of [this.menu.querySelector('[data-command="share"]'), $('tape-share'), $('program-share')]) {
+            item.hidden = !canShare;
+        }
         window.addEventListener('beforeinstallprompt', (e) => {
             e.preventDefault();
             this.installPrompt = e;
@@ -65,6 +86,7 @@ export class Panels {
             element.textContent = label(context, text);
         }
         for (const element of document.querySelectorAll('[data-web]')) element.textContent = web(element.dataset.web);
+        this.app.face.stopButton.textContent = web('Stop');
         for (const element of document.querySelectorAll('[data-tr-placeholder]')) {
             const [context, text] = element.dataset.trPlaceholder.split('|');
             element.placeholder = label(context, text);
@@ -98,6 +120,8 @@ export class Panels {
         set('undo', display.canUndo);
         set('redo', display.canRedo);
         set('continue', display.stopped);
+        const stop = this.menu.querySelector('[data-command="stop"]');
+        if (stop.hidden === display.running) stop.hidden = !display.running;
         if (this.menu.open) this.fillRegisters();
     }
 
@@ -116,13 +140,18 @@ export class Panels {
             'copy-exact': () => this.app.perform('CopyExact'),
             paste: () => this.app.paste('Paste'),
             'paste-number': () => this.app.paste('PasteNumber'),
-            'save-state': () => download('tabrix.rpn', this.session.savedStateFile(), 'application/octet-stream'),
+            'save-state': () => {
+                download('tabrix.rpn', this.session.savedStateFile(), 'application/octet-stream');
+                this.app.showNotice(web('Saved as %1', 'tabrix.rpn'), CONFIRM_MS);
+            },
+            share: () => this.app.perform('Copy', 0, '', 0, { share: true }),
             'load-state': () => $('load-file').click(),
             'reset-state': () => this.app.perform('Reset'),
             'find-function': () => this.openFinder(),
             tape: () => this.openTape(),
             programs: () => this.openPrograms(),
             continue: () => this.app.perform('Continue'),
+            stop: () => this.app.stop(),
             keys: () => this.openKeys(),
             about: () => this.open($('about-dialog')),
             settings: () => this.openSettings(),
@@ -208,8 +237,14 @@ export class Panels {
 
     // The tape: each line's label and the X it showed.
     wireTape() {
-        $('tape-copy').addEventListener('click', () => this.app.writeClipboard(this.session.tapeScript()));
-        $('tape-save').addEventListener('click', () => download('tape.txt', this.session.tapeScript(), 'text/plain;charset=utf-8'));
+        $('tape-copy').addEventListener('click', () => {
+            this.app.writeClipboard(this.session.tapeScript(), () => confirmOn($('tape-copy'), web('Copied')));
+        });
+        $('tape-save').addEventListener('click', () => {
+            download('tape.txt', this.session.tapeScript(), 'text/plain;charset=utf-8');
+            confirmOn($('tape-save'), web('Saved'));
+        });
+        $('tape-share').addEventListener('click', () => this.app.share(this.session.tapeScript(), tr('CTapePanel', 'Tape')));
         $('tape-clear').addEventListener('click', () => {
             this.app.perform('ClearTape');
             this.fillTape();
@@ -251,6 +286,7 @@ export class Panels {
     }
 
     openKeys() {
+        if (!this.session) return;
         const headings = [...document.querySelectorAll('.keys-table th')].map((th) => th.textContent);
         $('keys-rows').replaceChildren(...this.app.faceData.keys.map((key) => {
             const row = document.createElement('tr');
@@ -426,6 +462,9 @@ export class Panels {
         });
         $('program-delete').addEventListener('click', () => this.deleteProgram());
         $('program-run').addEventListener('click', () => this.runProgram());
+        $('program-share').addEventListener('click', () => {
+            if (this.selected) this.app.share(this.session.programText(this.selected), this.selected);
+        });
     }
 
     programs() {
@@ -489,6 +528,21 @@ export class Panels {
     }
 
 
+    // Another tab changed the programs: the list follows, and the steps being
+    // edited stay as they are unless that program changed.
+    programsChanged() {
+        if (!$('programs-dialog').open) return;
+        const steps = $('program-steps');
+        const entry = this.programs().find((p) => p.name === this.selected);
+        if (entry && entry.body === steps.value) {
+            const caret = [steps.selectionStart, steps.selectionEnd];
+            this.fillPrograms(this.selected);
+            steps.setSelectionRange(...caret);
+        } else {
+            this.fillPrograms(this.selected);
+        }
+    }
+
     openPrograms() {
         this.fillPrograms(this.selected);
         this.open($('programs-dialog'));
@@ -510,6 +564,7 @@ export class Panels {
         $('program-steps').disabled = !entry;
         $('program-run').disabled = !entry;
         $('program-delete').disabled = !entry;
+        $('program-share').disabled = !entry;
         this.showProblems(entry ? entry.problems : null);
     }
 

@@ -15,6 +15,11 @@ self.addEventListener('activate', (event) => {
   );
 });
 
+// A page that offered "reload" to its reader lets the waiting version in.
+self.addEventListener('message', (event) => {
+  if (event.data === 'take-over') self.skipWaiting();
+});
+
 self.addEventListener('fetch', (event) => {
   if (event.request.method !== 'GET') return;
   event.respondWith(

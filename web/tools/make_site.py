@@ -89,10 +89,41 @@ def draw_icon(svg, out, size, maskable=False):
     os.remove(wrapped)
 
 
+def png_size(path):
+    with open(path, 'rb') as f:
+        head = f.read(24)
+    if head[:8] != b'\x89PNG\r\n\x1a\n':
+        raise SystemExit(f'make_site.py: {path} is no PNG')
+    return int.from_bytes(head[16:20], 'big'), int.from_bytes(head[20:24], 'big')
+
+
+def add_screenshots(out, screenshots):
+    """Copies the pictures into screenshots/ and names them in the manifest
+    with their true sizes."""
+    manifest_path = os.path.join(out, 'manifest.webmanifest')
+    with open(manifest_path, encoding='utf-8') as f:
+        manifest = json.load(f)
+    os.makedirs(os.path.join(out, 'screenshots'), exist_ok=True)
+    entries = []
+    for given in screenshots:
+        form_factor, _, path = given.partition('=')
+        name = f'{form_factor}.png'
+        shutil.copyfile(path, os.path.join(out, 'screenshots', name))
+        width, height = png_size(path)
+        entries.append({'src': f'screenshots/{name}', 'sizes': f'{width}x{height}', 'type': 'image/png',
+                        'form_factor': form_factor, 'label': 'Tabrix'})
+    manifest['screenshots'] = entries
+    with open(manifest_path, 'w', encoding='utf-8') as f:
+        json.dump(manifest, f, ensure_ascii=False, indent=2)
+        f.write('\n')
+
+
 def main():
     parser = argparse.ArgumentParser()
     for option in ('--page', '--translations', '--icon', '--version', '--out'):
         parser.add_argument(option, required=True)
+    parser.add_argument('--screenshot', action='append', default=[],
+                        help='FORM_FACTOR=PNG: a picture of the page for the install dialog (narrow, wide)')
     args = parser.parse_args()
     out = args.out
 
@@ -122,6 +153,8 @@ def main():
     for size in (32, 192, 512):
         draw_icon(args.icon, os.path.join(out, 'icons', f'tabrix-{size}.png'), size)
     draw_icon(args.icon, os.path.join(out, 'icons', 'tabrix-maskable-512.png'), 512, maskable=True)
+
+    add_screenshots(out, args.screenshot)
 
     # Every file of the site, and a hash of them all for the cache's name.
     files = []

@@ -64,7 +64,10 @@ const measure = (page) => page.evaluate(() => {
 });
 
 const landscape = { ...phone, viewport: { width: 640, height: 360 } };
-for (const [name, options] of [['phone', phone], ['phone held sideways', landscape], ['desktop', desktop]]) {
+const tallPhone = { ...phone, viewport: { width: 412, height: 915 } };
+const tablet = { ...phone, viewport: { width: 768, height: 1024 } };
+for (const [name, options] of [['phone', phone], ['tall phone', tallPhone], ['phone held sideways', landscape],
+  ['tablet', tablet], ['desktop', desktop]]) {
   test(`on a ${name} (${options.viewport.width} x ${options.viewport.height}) the whole face fits without scrolling`, async () => {
     const page = await open(browser, server.url, options);
     const layout = await measure(page);
@@ -83,6 +86,22 @@ for (const [name, options] of [['phone', phone], ['phone held sideways', landsca
       const slow = buttons.filter((b) => !b.touch.includes('manipulation')).map((b) => `${b.name}: ${b.touch}`);
       assert.deepEqual(slow, [], 'buttons without touch-action: manipulation');
     }
+    // The Programs dialog keeps Run, Delete and Close in sight, however many programs and problems.
+    await page.evaluate(() => window.tabrix.reset());
+    await page.keyboard.press('Escape');
+    await page.locator('#menu-button').click();
+    await page.getByRole('button', { name: 'Programs', exact: true }).click();
+    for (const name of ['one', 'two', 'three', 'four', 'five', 'six', 'seven', 'eight']) {
+      await page.locator('#program-name').fill(name);
+      await page.locator('#program-new').click();
+      await page.locator('#program-steps').fill('gto:x xeq:nowhere\n1 +\n2 *\n3 -');
+    }
+    for (const id of ['program-run', 'program-delete']) {
+      const b = await page.locator(`#${id}`).boundingBox();
+      assert.ok(b && b.y >= 0 && b.y + b.height <= options.viewport.height, `${id} in sight at ${JSON.stringify(b)}`);
+    }
+    const close = await page.locator('#programs-dialog button.close').boundingBox();
+    assert.ok(close.y + close.height <= options.viewport.height, 'Close in sight');
     await page.context().close();
   });
 }

@@ -66,9 +66,9 @@ QString TapeView::DrawnText(int row) const {
     const QFontMetrics metrics = fontMetrics();
     const QString shown = QLatin1Char(' ') + QtText(line.shown);
     const int room = viewport()->width() - 2 * kTextMargin - metrics.horizontalAdvance(shown);
-    QString label = LabelText(line.label).leftJustified(kLabelColumn);
-    if (metrics.horizontalAdvance(label) > room) label = metrics.elidedText(label.trimmed(), Qt::ElideMiddle, room);
-    return label + shown;
+    const QString label = LabelText(line.label).leftJustified(kLabelColumn);
+    if (metrics.horizontalAdvance(label) <= room) return label + shown;
+    return TranslatedWithin(line.label, metrics, room) + shown;
 }
 
 QString TapeView::RowSpeech(int row) const {

@@ -24,6 +24,7 @@
 #include "fakes/qt_printing.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
+#include "view/translated_text.h"
 
 namespace tabrix {
 namespace {
@@ -136,6 +137,35 @@ TEST_F(TapeDockTest, ALongLineLosesTheMiddleOfItsKeysNeverItsValue) {
     EXPECT_TRUE(drawn.endsWith(QStringLiteral(" 1.200000 01"))) << drawn.toStdString();
     EXPECT_LE(list->fontMetrics().horizontalAdvance(drawn), list->viewport()->width());
     EXPECT_EQ(list->DrawnText(1), list->RowText(1));  // a short line as it is
+}
+
+// A label too long for its room gives up the sentence's words before its
+// values: what was pasted, a program's name, a step stay whole.
+TEST_F(TapeDockTest, ALongLabelKeepsItsValuesWhole) {
+    frame->show();
+    frame->OnCommand(cmd::kViewTape);
+    QApplication::clipboard()->setText(QStringLiteral("$1,234.50"));
+    frame->OnCommand(cmd::kEditPasteNumber);
+    TapeView* list = frame->TapePanel()->List();
+    ASSERT_EQ(list->RowCount(), 1);
+    const QString drawn = list->DrawnText(0);
+    ASSERT_NE(drawn, list->RowText(0)) << "the line must be too long for this test: " << drawn.toStdString();
+    // The number read from the text, whole; the words before it give way.
+    EXPECT_TRUE(drawn.contains(QStringLiteral("\u20261,234.50\u201D"))) << drawn.toStdString();
+    EXPECT_TRUE(drawn.startsWith(QStringLiteral("Paste"))) << drawn.toStdString();
+    EXPECT_LE(list->fontMetrics().horizontalAdvance(drawn), list->viewport()->width());
+
+    // Any room: never wider than it, and the values whole while they fit.
+    const std::string label = Marked("Tape", "Paste Number \u201C%1\u201D", {"$1,234.50"});
+    const QFontMetrics metrics = list->fontMetrics();
+    const int valueWidth = metrics.horizontalAdvance(QStringLiteral("$1,234.50\u2026"));
+    for (int room = 10; room < 400; room += 7) {
+        const QString fitted = TranslatedWithin(label, metrics, room);
+        EXPECT_LE(metrics.horizontalAdvance(fitted), room) << room;
+        if (room > valueWidth + metrics.horizontalAdvance(QStringLiteral("\u201C\u201D"))) {
+            EXPECT_TRUE(fitted.contains(QStringLiteral("$1,234.50"))) << room << ": " << fitted.toStdString();
+        }
+    }
 }
 
 // The tape shows its newest line when it opens, and keeps it in sight through

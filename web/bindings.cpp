@@ -47,6 +47,7 @@ EMSCRIPTEN_BINDINGS(tabrix) {
         .function("chooseFunction", &WebSession::ChooseFunction)
         .function("completeToken", &WebSession::CompleteToken)
         .function("tapeLines", &WebSession::TapeLines)
+        .function("tapeTail", &WebSession::TapeTail)
         .function("tapeScript", &WebSession::TapeScript)
         .function("tapeSaved", &WebSession::TapeSaved)
         .function("canUndo", &WebSession::CanUndo)

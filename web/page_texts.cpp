@@ -38,6 +38,8 @@ namespace tabrix::web {
     QT_TRANSLATE_NOOP("Web", "Share X"),
     QT_TRANSLATE_NOOP("Web", "A new version of Tabrix is ready."),
     QT_TRANSLATE_NOOP("Web", "Reload"),
+    QT_TRANSLATE_NOOP("Web", "Stack"),
+    QT_TRANSLATE_NOOP("Web", "Tap a line to put its value in X."),
 };
 
 }  // namespace tabrix::web

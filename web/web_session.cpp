@@ -1,5 +1,6 @@
 #include "web/web_session.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <nlohmann/json.hpp>
@@ -253,17 +254,29 @@ std::string WebSession::CompleteToken(const std::string& word) const {
     return Dump(list);
 }
 
-std::string WebSession::TapeLines() const {
-    const CTape& tape = m_session->Tape();
+namespace {
+
+Json TapeLinesFrom(const CTape& tape, std::size_t first) {
     Json lines = Json::array();
-    for (std::size_t i = 0; i < tape.Size(); ++i) {
+    for (std::size_t i = first; i < tape.Size(); ++i) {
         const TapeLine line = tape.Line(i);
         lines.push_back({{"tokens", std::string(line.tokens)},
                          {"label", std::string(line.label)},
                          {"shown", std::string(line.shown)},
                          {"value", Number(line.value)}});
     }
-    return Dump(lines);
+    return lines;
+}
+
+}  // namespace
+
+std::string WebSession::TapeLines() const { return Dump(TapeLinesFrom(m_session->Tape(), 0)); }
+
+std::string WebSession::TapeTail(int count) const {
+    const CTape& tape = m_session->Tape();
+    const std::size_t wanted = static_cast<std::size_t>(std::max(0, count));
+    const std::size_t first = tape.Size() > wanted ? tape.Size() - wanted : 0;
+    return Dump(Json{{"total", tape.Size()}, {"first", first}, {"lines", TapeLinesFrom(tape, first)}});
 }
 
 std::string WebSession::TapeScript() const { return m_session->Tape().Script(); }

@@ -89,6 +89,8 @@ public:
     // help marked (document/token_completion.h).
     std::string CompleteToken(const std::string& word) const;
     std::string TapeLines() const;    // [{tokens,label,shown,value}], the open line last; label marked
+    // The last `count` lines, as TapeLines writes them: {total, first, lines}.
+    std::string TapeTail(int count) const;
     std::string TapeScript() const;   // the tape as tabrix-cli --script runs it
     std::string TapeSaved() const;    // the tape's saved text
     bool CanUndo() const { return m_session->CanUndo(); }

@@ -1533,5 +1533,13 @@
         <source>Reload</source>
         <translation>Neu laden</translation>
     </message>
+    <message>
+        <source>Stack</source>
+        <translation>Stapel</translation>
+    </message>
+    <message>
+        <source>Tap a line to put its value in X.</source>
+        <translation>Tippen Sie auf eine Zeile, um ihren Wert nach X zu holen.</translation>
+    </message>
 </context>
 </TS>

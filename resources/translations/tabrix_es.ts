@@ -1533,5 +1533,13 @@
         <source>Reload</source>
         <translation>Recargar</translation>
     </message>
+    <message>
+        <source>Stack</source>
+        <translation>Pila</translation>
+    </message>
+    <message>
+        <source>Tap a line to put its value in X.</source>
+        <translation>Toque una línea para poner su valor en X.</translation>
+    </message>
 </context>
 </TS>

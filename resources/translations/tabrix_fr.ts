@@ -1533,5 +1533,13 @@
         <source>Reload</source>
         <translation>Recharger</translation>
     </message>
+    <message>
+        <source>Stack</source>
+        <translation>Pile</translation>
+    </message>
+    <message>
+        <source>Tap a line to put its value in X.</source>
+        <translation>Touchez une ligne pour mettre sa valeur dans X.</translation>
+    </message>
 </context>
 </TS>

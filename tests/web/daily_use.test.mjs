@@ -55,6 +55,22 @@ test('on a phone, a runaway program stops by the notice\'s Stop or the Menu\'s, 
   await page.context().close();
 });
 
+test('on a phone, a tap on a tape line above the keys puts its value into X, one step for Undo', async () => {
+  const page = await open(browser, server.url, phone);
+  await pageRun(page, '1 . 5 ENTER 2 +');
+  const rows = page.locator('#side-tape-lines button');
+  assert.match(await rows.first().textContent(), /1\.5/);
+  await rows.first().tap();
+  let state = await pageState(page);
+  assert.equal(state.m_dX, 1.5);
+  assert.equal(state.m_dY, 0, 'it replaced X, as a paste does');
+  await page.keyboard.press('Control+Z');
+  state = await pageState(page);
+  assert.equal(state.m_dX, 3.5);
+  assert.match(await page.locator('#side-stack').textContent(), /3\.500000 00/);
+  await page.context().close();
+});
+
 test('keys tapped while the engine loads are played once it is there', async () => {
   const context = await browser.newContext({ ...phone, serviceWorkers: 'block' });
   const page = await context.newPage();

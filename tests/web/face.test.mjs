@@ -66,6 +66,8 @@ const measure = (page) => page.evaluate(() => {
 const landscape = { ...phone, viewport: { width: 640, height: 360 } };
 const tallPhone = { ...phone, viewport: { width: 412, height: 915 } };
 const tablet = { ...phone, viewport: { width: 768, height: 1024 } };
+// Where the stack and the tape go on each screen: above the face on tall ones, beside it on wide ones.
+const expectedLayout = { 'phone': 'above', 'tall phone': 'above', 'phone held sideways': 'beside', 'tablet': 'above', 'desktop': 'beside' };
 for (const [name, options] of [['phone', phone], ['tall phone', tallPhone], ['phone held sideways', landscape],
   ['tablet', tablet], ['desktop', desktop]]) {
   test(`on a ${name} (${options.viewport.width} x ${options.viewport.height}) the whole face fits without scrolling`, async () => {
@@ -76,6 +78,20 @@ for (const [name, options] of [['phone', phone], ['tall phone', tallPhone], ['ph
     assert.equal(layout.keys.length, face.keys.length);
     const outside = layout.keys.filter((k) => k.left < 0 || k.top < 0 || k.right > layout.width + 0.5 || k.bottom > layout.height + 0.5);
     assert.deepEqual(outside.map((k) => k.code), [], 'keys outside the window');
+    await page.evaluate(() => window.tabrix.run('1 ENTER 2 + 3 *'));
+    const side = await page.evaluate(() => {
+      const rect = (e) => e.getBoundingClientRect().toJSON();
+      return { layout: document.body.dataset.layout, face: rect(document.getElementById('face')),
+        side: rect(document.getElementById('side')), rows: document.querySelectorAll('#side-tape-lines button').length,
+        stack: document.getElementById('side-stack').textContent };
+    });
+    assert.equal(side.layout, expectedLayout[name]);
+    const apart = side.side.right <= side.face.left + 0.5 || side.side.left >= side.face.right - 0.5 ||
+      side.side.bottom <= side.face.top + 0.5 || side.side.top >= side.face.bottom - 0.5;
+    assert.ok(apart, `the stack and tape cover the face: ${JSON.stringify(side)}`);
+    assert.ok(side.side.bottom <= layout.height + 0.5 && side.side.right <= layout.width + 0.5, 'the side inside the window');
+    assert.ok(side.rows >= 3, `the tape's lines are there: ${side.rows}`);
+    assert.match(side.stack, /9\.000000 00/, 'the stack lines show X');
     if (options === phone) {
       // A finger's size, and no wait for a double tap: on the face and in the menu.
       await page.locator('#menu-button').click();

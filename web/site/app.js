@@ -8,6 +8,7 @@ import { chooseLanguage, loadLanguage, tr, web, sentences, fillIn, render } from
 import { Face } from './face.js';
 import { buildKeyMap, codeOf } from './keyboard.js';
 import { Panels, CONFIRM_MS } from './panels.js';
+import { Side } from './side.js';
 
 const STORE = { session: 'tabrix.session', damaged: 'tabrix.session.damaged', programs: 'tabrix.programs',
     settings: 'tabrix.settings', display: 'tabrix.display', recentFunctions: 'tabrix.functions.recent' };
@@ -15,6 +16,8 @@ const DEFAULT_SETTINGS = { keep: true, laptop: false, vibrate: false };
 const PAUSE_MS = 1000;   // a pse step shows the calculator this long
 const NOTICE_MS = 5000;
 const CLICK_AFTER_TAP_MS = 600; // the browser's click after a tap comes within this
+// The room the stack and the tape need beside or above the face.
+const SIDE = { minHeight: 120, share: 0.3, minWidth: 220, maxWidth: 480, bar: 48 };
 
 // The browser's storage may be refused outright (blocked cookies): the
 // calculator then works and keeps nothing.
@@ -77,6 +80,7 @@ class App {
         // loads: the picture is whole at once.
         this.face.show(this.lastDisplay() || face.firstDisplay, '');
         this.panels = new Panels(this);
+        this.side = new Side(this);
         this.panels.translatePage();
         this.keyMap = buildKeyMap(face.keyboard, this.settings.laptop);
         this.fit();
@@ -100,6 +104,22 @@ class App {
         this.registerWorker();
     }
 
+    // Where the screen leaves room, the stack and the tape stand above the
+    // face (a tall screen: the keys stay at the foot, where the thumbs are)
+    // or beside it (a wide one); the face itself stays the picture it is.
+    chooseLayout(width, height) {
+        const { width: w, height: h } = this.faceData;
+        if (height >= 1.2 * width) {
+            const side = Math.max(SIDE.minHeight, SIDE.share * height);
+            const scale = Math.min(width / w, (height - SIDE.bar - side) / h);
+            if (height - SIDE.bar - h * scale >= SIDE.minHeight) return { mode: 'above', stageHeight: h * scale };
+        } else {
+            const room = width - w * ((height - 24) / h) - 36;
+            if (room >= SIDE.minWidth) return { mode: 'beside', sideWidth: Math.min(SIDE.maxWidth, room) };
+        }
+        return { mode: 'none' };
+    }
+
     // The face as large as the stage allows, never larger. Where the face
     // leaves room beside it for the menu button, the bar gives its height
     // to the face.
@@ -108,9 +128,15 @@ class App {
         const box = getComputedStyle(body);
         const outerWidth = body.clientWidth - parseFloat(box.paddingLeft) - parseFloat(box.paddingRight);
         const outerHeight = body.clientHeight - parseFloat(box.paddingTop) - parseFloat(box.paddingBottom);
+        const layout = this.chooseLayout(outerWidth, outerHeight);
+        body.dataset.layout = layout.mode;
+        body.style.setProperty('--stage-height', `${Math.floor(layout.stageHeight ?? 0)}px`);
+        body.style.setProperty('--side-width', `${Math.floor(layout.sideWidth ?? 0)}px`);
+        this.side.layout(layout.mode);
         const tallest = Math.min(outerWidth / this.faceData.width, outerHeight / this.faceData.height);
         const beside = (outerWidth - this.faceData.width * tallest) / 2;
-        body.classList.toggle('bar-aside', beside >= document.getElementById('menu-button').offsetWidth + 24);
+        body.classList.toggle('bar-aside', layout.mode === 'none' &&
+            beside >= document.getElementById('menu-button').offsetWidth + 24);
         const stage = document.getElementById('stage');
         const style = getComputedStyle(stage);
         const width = stage.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
@@ -211,6 +237,7 @@ class App {
         this.display = JSON.parse(this.session.display(...this.words));
         this.face.show(this.display, this.display.spoken);
         this.panels.follow(this.display);
+        this.side.follow(this.display);
     }
 
     // An action by its name in face.json's actions; the outcome is shown.

@@ -24,6 +24,9 @@ SpokenWords Words() {
     words.timesTenToThe = Tr(QT_TRANSLATE_NOOP("Accessibility", "times ten to the")).toStdString();
     words.shift = Tr(QT_TRANSLATE_NOOP("Accessibility", "shift")).toStdString();
     words.shifted = Tr(QT_TRANSLATE_NOOP("Accessibility", "shifted")).toStdString();
+    words.describe = [](std::string_view description) {
+        return QCoreApplication::translate("Functions", std::string(description).c_str()).toStdString();
+    };
     return words;
 }
 
@@ -68,7 +71,10 @@ public:
         switch (t) {
             case QAccessible::Name:
             case QAccessible::Value: return QtText(SpokenLcd(m_view->Document(), Words()));
-            case QAccessible::Description: return Tr(QT_TRANSLATE_NOOP("Accessibility", "Calculator display"));
+            // The stack above X, for whoever asks for more than the name says.
+            case QAccessible::Description:
+                return Tr(QT_TRANSLATE_NOOP("Accessibility", "Calculator display")) + QStringLiteral(": ") +
+                       QtText(SpokenStack(m_view->Document(), Words()));
             default: return {};
         }
     }

@@ -59,11 +59,29 @@ std::string SpokenLcd(const CTabrixDoc& doc, const SpokenWords& words) {
     return spoken;
 }
 
+std::string SpokenStack(const CTabrixDoc& doc, const SpokenWords& words) {
+    return "Y " + ShownNumber(doc.FormatNumber(doc.m_dY), words) + ", Z " + ShownNumber(doc.FormatNumber(doc.m_dZ), words) +
+           ", T " + ShownNumber(doc.FormatNumber(doc.m_dT), words);
+}
+
+namespace {
+
+// "÷ divide"; a label alone where the function has no words of its own.
+std::string Described(const catalogue::Function& function, const SpokenWords& words) {
+    std::string text(function.label);
+    if (!function.description.empty() && function.description != function.label) {
+        text += " " + words.describe(function.description);
+    }
+    return text;
+}
+
+}  // namespace
+
 std::string KeyAccessibleName(int code, const SpokenWords& words) {
-    if (code < 1) return {};
-    std::string name(FaceLabel(code));
-    if (name.empty()) return {};
-    if (const std::string_view shifted = ShiftedLabel(code); !shifted.empty()) name += ", " + words.shifted + " " + std::string(shifted);
+    if (code < 1 || FaceLabel(code).empty()) return {};
+    std::string name = Described(KeyFunctionOf(static_cast<std::uint32_t>(code), false), words);
+    const catalogue::Function& shifted = KeyFunctionOf(static_cast<std::uint32_t>(code), true);
+    if (!shifted.label.empty()) name += ", " + words.shifted + " " + Described(shifted, words);
     return name;
 }
 

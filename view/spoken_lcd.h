@@ -2,7 +2,9 @@
 // Plain strings; no toolkit.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "engine/calculator_state.h"
 
@@ -14,6 +16,8 @@ struct SpokenWords {
     std::string timesTenToThe = "times ten to the";
     std::string shift = "shift";
     std::string shifted = "shifted";
+    // A function's description ("divide") in the user's language.
+    std::function<std::string(std::string_view)> describe = [](std::string_view d) { return std::string(d); };
 };
 
 // "X 1.5 times ten to the 1, SCI 6, DEG", then ", shift" and the pending
@@ -21,8 +25,13 @@ struct SpokenWords {
 // text is read as it stands.
 std::string SpokenLcd(const CTabrixDoc& doc, const SpokenWords& words = {});
 
-// A key's name: its label, then its shifted label ("7, shifted FIX"); empty
-// for codes without a key.
+// The stack above X as said, for whoever asks for more than X:
+// "Y 3.5, Z 0, T 0".
+std::string SpokenStack(const CTabrixDoc& doc, const SpokenWords& words = {});
+
+// A key's name by its label and what it does, then the same of its shifted
+// function: "÷ divide, shifted % percent", "7, shifted FIX display
+// digits"; empty for codes without a key.
 std::string KeyAccessibleName(int code, const SpokenWords& words = {});
 
 }  // namespace tabrix

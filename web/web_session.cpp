@@ -187,7 +187,10 @@ std::string WebSession::Display(const std::string& timesTenToThe, const std::str
 }
 
 std::string WebSession::KeyName(int code, const std::string& shifted) const {
-    return KeyAccessibleName(code, SpokenWords{"", "", shifted});
+    // Marked, so that the page says the functions in the reader's language.
+    SpokenWords words{"", "", shifted};
+    words.describe = [](std::string_view description) { return Marked("Functions", std::string(description).c_str()); };
+    return KeyAccessibleName(code, words);
 }
 
 std::string WebSession::KeyboardHelp(const std::string& keyboard) const {

@@ -25,10 +25,11 @@ TEST(Accessibility, LcdAndKeysAreExposedWithNamesRolesAndActions) {
         EXPECT_EQ(root->child(i)->role(), QAccessible::Button);
         names << root->child(i)->text(QAccessible::Name);
     }
-    EXPECT_EQ(names[8], QStringLiteral("7, shifted FIX"));
-    EXPECT_EQ(names[19], QStringLiteral("ENTER, shifted RAN#"));
-    EXPECT_EQ(names[24], QStringLiteral("F"));
-    EXPECT_EQ(names[25], QStringLiteral("0, shifted STO"));  // code 26 has no key
+    EXPECT_EQ(names[8], QStringLiteral("7, shifted FIX display digits"));
+    EXPECT_EQ(names[19], QStringLiteral("ENTER enter, lifting the stack, shifted RAN# random number"));
+    EXPECT_EQ(names[24], QStringLiteral("F shift"));
+    EXPECT_EQ(names[25], QStringLiteral("0, shifted STO store in a register"));  // code 26 has no key
+    EXPECT_EQ(lcd->text(QAccessible::Description), QStringLiteral("Calculator display: Y 0, Z 0, T 0"));
 
     auto press = [&](int child) {
         QAccessibleActionInterface* action = root->child(child)->actionInterface();

@@ -51,13 +51,29 @@ TEST(SpokenLcd, ExponentsErrorsShiftAndPrefix) {
     EXPECT_EQ(SpokenLcd(t.doc), "X 0, SCI 6, GRD, HYP");
 }
 
-TEST(SpokenLcd, KeyNamesCarryTheShiftedLabel) {
-    EXPECT_EQ(KeyAccessibleName(9), "7, shifted FIX");
-    EXPECT_EQ(KeyAccessibleName(3), "SIN, shifted SIN⁻¹");
-    EXPECT_EQ(KeyAccessibleName(25), "F");
-    EXPECT_EQ(KeyAccessibleName(26), "");
-    EXPECT_EQ(KeyAccessibleName(0), "");
-    EXPECT_EQ(KeyAccessibleName(31), "");
+// A key is named by its label and what it does, shifted too; a label that
+// is its own description (a digit) stands alone.
+TEST(SpokenLcd, KeyNamesSayWhatTheKeysDo) {
+    const std::pair<int, const char*> names[] = {
+        {9, "7, shifted FIX display digits"},
+        {3, "SIN sine, shifted SIN⁻¹ arc sine"},
+        {12, "÷ divide, shifted % percent"},
+        {13, "x≷y exchange x and y, shifted R↓ roll the stack down"},
+        {25, "F shift"},
+        {26, ""}, {0, ""}, {31, ""},
+    };
+    for (const auto& [code, name] : names) EXPECT_EQ(KeyAccessibleName(code), name) << code;
+    SpokenWords words;
+    words.shifted = "umgeschaltet";
+    words.describe = [](std::string_view d) { return "<" + std::string(d) + ">"; };
+    EXPECT_EQ(KeyAccessibleName(12, words), "÷ <divide>, umgeschaltet % <percent>");
+}
+
+TEST(SpokenLcd, TheStackIsSaidAsItIsShown) {
+    testing::TestDoc t;
+    t.doc.m_dY = 1.5;
+    t.doc.m_dZ = -2e-7;
+    EXPECT_EQ(SpokenStack(t.doc), "Y 1.5, Z -2 times ten to the -7, T 0");
 }
 
 }  // namespace

@@ -21,10 +21,13 @@ async function violations(page) {
   return found;
 }
 
-test('every key is a button named by its labels, and the menu has its items', async () => {
+// A key's name: its label and what it does, then the same shifted ("÷ divide, shifted % percent").
+const described = (f) => f.label + (f.description && f.description !== f.label ? ` ${f.description}` : '');
+
+test('every key is a button named by its label and its function, and the menu has its items', async () => {
   const page = await open(browser, server.url, desktop);
   for (const key of face.keys) {
-    const name = key.plain.label + (key.shifted.label ? `, shifted ${key.shifted.label}` : '');
+    const name = described(key.plain) + (key.shifted.label ? `, shifted ${described(key.shifted)}` : '');
     const button = page.getByRole('button', { name, exact: true });
     assert.equal(await button.count(), 1, `one button named "${name}"`);
     assert.equal(await button.getAttribute('data-code'), String(key.code), `"${name}" is key ${key.code}`);
@@ -33,6 +36,12 @@ test('every key is a button named by its labels, and the menu has its items', as
   for (const name of menuItems) {
     assert.ok(await page.getByRole('button', { name, exact: true }).isVisible(), `the menu item "${name}"`);
   }
+  // In the reader's language, the functions too; the stack above X is there to be read.
+  await page.goto(`${server.url}?lang=de`);
+  await page.waitForFunction(() => document.documentElement.dataset.ready === 'true');
+  assert.equal(await page.locator('button[data-code="12"]').getAttribute('aria-label'), '÷ dividieren, Zweitfunktion % Prozent');
+  await page.evaluate(() => window.tabrix.run('4 ENTER 5'));
+  assert.match(await page.locator('#side').innerText(), /Y\s+4\.000000 00/);
   await page.context().close();
 });
 

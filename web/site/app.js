@@ -95,7 +95,7 @@ class App {
         this.session = this.newSession(null);
         this.restore();
         for (const [code, button] of this.face.keys) {
-            button.setAttribute('aria-label', this.session.keyName(code, this.words[2]));
+            button.setAttribute('aria-label', render(this.session.keyName(code, this.words[2])));
         }
         this.panels.retitleKeys();
         this.repaint();

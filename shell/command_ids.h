@@ -33,6 +33,7 @@ inline constexpr int kProgramsEdit = 32807;
 inline constexpr int kProgramsImport = 32808;
 inline constexpr int kProgramsExport = 32809;
 inline constexpr int kFunctionsFind = 32810;
+inline constexpr int kViewHighContrastLcd = 32811;
 inline constexpr int kNextPane = 57680;  // no handler
 inline constexpr int kPrevPane = 57681;  // no handler
 inline constexpr int kFileSaveState = 32771;

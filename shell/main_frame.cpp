@@ -264,6 +264,9 @@ std::vector<CommandRow> CMainFrame::ViewAndHelpCommands() {
         {.menu = MenuId::View},
         {cmd::kViewKeyboardKeys, MenuId::View, tr("&Keyboard Keys"), {}, [this] { ShowKeyboardKeys(!m_view->ShowsKeyboardKeys()); },
          [this](ICommandUI& ui) { ui.SetCheck(m_view->ShowsKeyboardKeys()); }},
+        {cmd::kViewHighContrastLcd, MenuId::View, tr("&High-Contrast LCD"), {},
+         [this] { SetHighContrastLcd(!m_view->HighContrastLcd()); },
+         [this](ICommandUI& ui) { ui.SetCheck(m_view->HighContrastLcd()); }},
         {cmd::kHelpKeys, MenuId::Help, tr("&Keys and Keyboard"), {K(Qt::Key_F1)}, [this] { ShowKeysWindow(); }},
         {cmd::kAppAbout, MenuId::Help, tr("&About Tabrix..."), {}, [this] {
              if (m_services.showAbout) m_services.showAbout();
@@ -563,6 +566,12 @@ void CMainFrame::LoadKeyMap() {
     m_view->SetKeyMap(KeyMap::Load(settings, &warnings));
     for (const QString& warning : warnings) qWarning().noquote() << "tabrix:" << warning;
     m_view->SetShowKeyboardKeys(settings.value(QStringLiteral("View/KeyboardKeys"), false).toBool());
+    m_view->SetHighContrastLcd(settings.value(QStringLiteral("View/HighContrastLcd"), false).toBool());
+}
+
+void CMainFrame::SetHighContrastLcd(bool high) {
+    m_view->SetHighContrastLcd(high);
+    QSettings().setValue(QStringLiteral("View/HighContrastLcd"), high);
 }
 
 void CMainFrame::ShowKeyboardKeys(bool shown) {

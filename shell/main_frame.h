@@ -153,6 +153,7 @@ private:
     void EditPreferences();
     QList<KeyboardKey> ReservedKeys() const;
     void ShowKeyboardKeys(bool shown);
+    void SetHighContrastLcd(bool high);
     void ShowKeysWindow();
     void StepZoom(int direction);
     // View > Clear Tape, asking first while there is something to undo.

@@ -60,9 +60,9 @@ void DrawMainLine(QPainter& painter, const CTabrixDoc& doc) {
     painter.restore();
 }
 
-void DrawStackLines(QPainter& painter, const CTabrixDoc& doc) {
+void DrawStackLines(QPainter& painter, const CTabrixDoc& doc, bool highContrast) {
     painter.save();
-    BeginLayer(painter, StackFont(), kLcdStackColor);
+    BeginLayer(painter, StackFont(), highContrast ? kLcdTextColor : kLcdStackColor);
     DrawAt(painter, face::kStackY, QtText(doc.FormatNumber(doc.m_dY)));
     DrawAt(painter, face::kStackZ, QtText(doc.FormatNumber(doc.m_dZ)));
     DrawAt(painter, face::kStackT, QtText(doc.FormatNumber(doc.m_dT)));

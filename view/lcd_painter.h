@@ -14,8 +14,9 @@ namespace tabrix {
 // 11 px into the cell before its place, before that cell's character.
 void DrawMainLine(QPainter& painter, const CTabrixDoc& doc);
 // Y, Z and T at (92, 37/47/57); the mode ("SCI.6") at (190, 57) and the angle
-// unit at (190, 45).
-void DrawStackLines(QPainter& painter, const CTabrixDoc& doc);
+// unit at (190, 45). Grey as printed, or (highContrast) in the main line's
+// black, for eyes the grey on cyan is too faint for.
+void DrawStackLines(QPainter& painter, const CTabrixDoc& doc, bool highContrast = false);
 // "f" at (24, 52) while the shift is on; a pending prefix word at (45, 52).
 void DrawIndicators(QPainter& painter, const CTabrixDoc& doc);
 

@@ -64,6 +64,13 @@ void CTabrixView::SetShowKeyboardKeys(bool show) {
     update();
 }
 
+void CTabrixView::SetHighContrastLcd(bool high) {
+    if (high == m_highContrastLcd) return;
+    m_highContrastLcd = high;
+    m_ahead.valid = false;  // drawn ahead in the printed grey
+    update();
+}
+
 bool CTabrixView::event(QEvent* event) {
     // Hovering a key: what it does, shifted and not, and its keyboard keys.
     if (event->type() == QEvent::ToolTip) {
@@ -133,7 +140,7 @@ std::pair<Faces, bool> FacesFor(qreal deviceScale, const std::optional<KeyCaptio
 
 // The whole picture in logical coordinates at `scale`: the resting face, the
 // held key from the lit face, then the LCD's three text layers.
-void RenderPicture(QPainter& painter, qreal scale, const Faces& faces, const CTabrixDoc& doc) {
+void RenderPicture(QPainter& painter, qreal scale, const Faces& faces, const CTabrixDoc& doc, bool highContrast) {
     painter.save();
     painter.scale(scale, scale);
     painter.drawImage(QPointF(0, 0), faces.resting);
@@ -146,7 +153,7 @@ void RenderPicture(QPainter& painter, qreal scale, const Faces& faces, const CTa
     // cell's opaque background, rounded, would reach a pixel into the bezel.
     painter.setClipRect(PictureRect(kLcdWindow));
     DrawMainLine(painter, doc);
-    DrawStackLines(painter, doc);
+    DrawStackLines(painter, doc, highContrast);
     DrawIndicators(painter, doc);
     painter.restore();
 }
@@ -171,7 +178,7 @@ void CTabrixView::DrawFirstPictureAhead(qreal scale) {
         CTabrixDoc doc;
         doc.SetState(state);
         QPainter painter(&first.picture);
-        RenderPicture(painter, scale, first.faces, doc);
+        RenderPicture(painter, scale, first.faces, doc, false);
         return first;
     });
 }
@@ -208,7 +215,7 @@ std::optional<QImage> CTabrixView::FinishFirstPicture(qreal deviceScale) {
 void CTabrixView::Render(QPainter& painter, qreal scale) {
     FinishFirstPicture(scale * painter.device()->devicePixelRatioF());
     PrepareFaces(scale * painter.device()->devicePixelRatioF());
-    RenderPicture(painter, scale, Faces{m_bmpFace, m_bmpPressed}, m_doc);
+    RenderPicture(painter, scale, Faces{m_bmpFace, m_bmpPressed}, m_doc, m_highContrastLcd);
 }
 
 void CTabrixView::paintEvent(QPaintEvent*) {

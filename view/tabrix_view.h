@@ -41,6 +41,9 @@ public:
     // Draws each key's keyboard key in its corner, or not.
     void SetShowKeyboardKeys(bool show);
     bool ShowsKeyboardKeys() const { return m_showKeyboardKeys; }
+    // The stack and mode lines in black instead of the printed grey.
+    void SetHighContrastLcd(bool high);
+    bool HighContrastLcd() const { return m_highContrastLcd; }
 
     // Keeps the faces once drawn in `folder`, and reads them from there
     // (FaceCache); none are kept until this is called.
@@ -131,6 +134,7 @@ private:
     QHash<quint64, PressedKey> m_pressedKeys;
     KeyMap m_keyMap = KeyMap::Standard();
     bool m_showKeyboardKeys = false;
+    bool m_highContrastLcd = false;
 };
 
 }  // namespace tabrix

@@ -271,6 +271,10 @@
         <source>Clear Tape</source>
         <translation>Protokoll leeren</translation>
     </message>
+    <message>
+        <source>&amp;High-Contrast LCD</source>
+        <translation>Kontrastreiche &amp;Anzeige</translation>
+    </message>
 </context>
 <context>
     <name>CNotice</name>

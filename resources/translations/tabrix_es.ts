@@ -271,6 +271,10 @@
         <source>Clear Tape</source>
         <translation>Borrar cinta</translation>
     </message>
+    <message>
+        <source>&amp;High-Contrast LCD</source>
+        <translation>LCD de alto co&amp;ntraste</translation>
+    </message>
 </context>
 <context>
     <name>CNotice</name>

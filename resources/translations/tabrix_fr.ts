@@ -271,6 +271,10 @@
         <source>Clear Tape</source>
         <translation>Effacer la bande</translation>
     </message>
+    <message>
+        <source>&amp;High-Contrast LCD</source>
+        <translation>LCD à &amp;fort contraste</translation>
+    </message>
 </context>
 <context>
     <name>CNotice</name>

@@ -96,7 +96,7 @@ TEST_F(MainFrameTest, WindowMenusAndToolBar) {
                            "Pre&ferences\u2026\tCtrl+,"}));
     EXPECT_EQ(Texts(Menu("&View")), (QStringList{"Zoom &In\tCtrl++", "Zoom &Out\tCtrl+-", "&Actual Size\tCtrl+0", "-",
                                                   "&Tape\tCtrl+T", "&Clear Tape",
-                                                  "&Save Tape As\u2026\tCtrl+Shift+S", "-", "&Keyboard Keys"}));
+                                                  "&Save Tape As\u2026\tCtrl+Shift+S", "-", "&Keyboard Keys", "&High-Contrast LCD"}));
     EXPECT_EQ(Texts(Menu("&Help")), (QStringList{"&Keys and Keyboard\tF1", "&About Tabrix..."}));
     // No program yet: the menu begins with its own items.
     EXPECT_EQ(Texts(Menu("&Programs")).mid(1),

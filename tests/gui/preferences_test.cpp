@@ -215,11 +215,14 @@ TEST_F(PreferencesFrameTest, ChosenKeysAreUsedRememberedAndShown) {
     // The next start reads the same keys, and the face's captions are remembered.
     frame->OnCommand(cmd::kViewKeyboardKeys);
     EXPECT_TRUE(frame->View()->ShowsKeyboardKeys());
+    frame->OnCommand(cmd::kViewHighContrastLcd);
+    EXPECT_TRUE(frame->View()->HighContrastLcd());
     frame.reset();
     testing::TestSession next{Services()};
     auto again = NewFrame(next);
     EXPECT_EQ(again->View()->Keys(), keys);
     EXPECT_TRUE(again->View()->ShowsKeyboardKeys());
+    EXPECT_TRUE(again->View()->HighContrastLcd()) << "remembered too";
 }
 
 TEST_F(PreferencesFrameTest, AKeyIsWhatWasPressedWhenShiftIsLetGoFirst) {

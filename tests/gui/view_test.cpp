@@ -64,6 +64,26 @@ bool HasInk(const QImage& image, const QRect& rect) {
     return false;
 }
 
+// The high-contrast LCD draws the stack and mode lines as dark as the main
+// line; the printed picture keeps them grey.
+TEST_F(ViewTest, AHighContrastLcdDrawsTheStackLinesDark) {
+    const QRect yLine(face::kStackY.x, face::kStackY.y, 60, 9);
+    const auto darkest = [&](const QImage& image) {
+        int least = 255;
+        for (int y = yLine.top(); y <= yLine.bottom(); ++y) {
+            for (int x = yLine.left(); x <= yLine.right(); ++x) least = std::min(least, qGray(image.pixel(x, y)));
+        }
+        return least;
+    };
+    const int printed = darkest(Picture());
+    view.SetHighContrastLcd(true);
+    const int high = darkest(Picture());
+    // Thin strokes at one pixel to the picture pixel are never quite black.
+    EXPECT_LT(high, printed - 40) << "darker than the printed grey: " << high << " against " << printed;
+    view.SetHighContrastLcd(false);
+    EXPECT_EQ(darkest(Picture()), printed);
+}
+
 TEST_F(ViewTest, MouseSequencesGiveTheEngineResults) {
     for (std::uint32_t key : {keys::kOne, keys::kEnter, keys::kTwo, keys::kPlus}) Click(key);  // 1 ENTER 2 +
     EXPECT_EQ(t.doc.m_dX, 3);

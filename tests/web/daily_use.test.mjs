@@ -4,7 +4,7 @@
 // by touch, forced colours, Copied and Share.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { click, desktop, keyCodes, launch, menu, open, pageRun, pageState, phone, ready, serve } from './helpers.mjs';
+import { click, desktop, face, keyCodes, launch, menu, open, pageRun, pageState, phone, ready, serve } from './helpers.mjs';
 
 let server, browser;
 before(async () => { [server, browser] = await Promise.all([serve(), launch()]); });
@@ -197,5 +197,31 @@ test('in forced colours the menu icon keeps its lines', async () => {
   });
   assert.notEqual(icon.background, 'rgba(0, 0, 0, 0)');
   assert.notEqual(icon.shadow, 'none');
+  await page.context().close();
+});
+
+// WCAG's contrast ratio of two sRGB colours given as [r, g, b].
+function contrast(a, b) {
+  const lum = ([r, g, bl]) => {
+    const c = [r, g, bl].map((v) => { const s = v / 255; return s <= 0.03928 ? s / 12.92 : ((s + 0.055) / 1.055) ** 2.4; });
+    return 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2];
+  };
+  const [x, y] = [lum(a), lum(b)].sort((p, q) => q - p);
+  return (x + 0.05) / (y + 0.05);
+}
+
+test('Settings > High-Contrast LCD darkens the stack lines past 7:1, and the printed grey is the default', async () => {
+  const page = await open(browser, server.url, phone);
+  const fill = () => page.locator('.lcd-stack').evaluate((e) => getComputedStyle(e).fill.match(/\d+/g).map(Number));
+  assert.deepEqual(await fill(), face.colors.lcdStack);
+  assert.ok(contrast(face.colors.lcdStack, face.colors.lcd) < 4.5, 'the printed picture is the faint one');
+  await page.locator('#menu-button').tap();
+  await page.getByRole('button', { name: 'Settings', exact: true }).tap();
+  await page.locator('#setting-contrast').tap();
+  await page.keyboard.press('Escape');
+  assert.ok(contrast(await fill(), face.colors.lcd) >= 7, `contrast ${contrast(await fill(), face.colors.lcd)}`);
+  await page.reload();
+  await ready(page);
+  assert.ok(contrast(await fill(), face.colors.lcd) >= 7, 'kept after a reload');
   await page.context().close();
 });

@@ -12,7 +12,7 @@ import { Side } from './side.js';
 
 const STORE = { session: 'tabrix.session', damaged: 'tabrix.session.damaged', programs: 'tabrix.programs',
     settings: 'tabrix.settings', display: 'tabrix.display', recentFunctions: 'tabrix.functions.recent' };
-const DEFAULT_SETTINGS = { keep: true, laptop: false, vibrate: false };
+const DEFAULT_SETTINGS = { keep: true, laptop: false, vibrate: false, highContrast: false };
 const PAUSE_MS = 1000;   // a pse step shows the calculator this long
 const NOTICE_MS = 5000;
 const CLICK_AFTER_TAP_MS = 600; // the browser's click after a tap comes within this
@@ -82,7 +82,7 @@ class App {
         this.panels = new Panels(this);
         this.side = new Side(this);
         this.panels.translatePage();
-        this.keyMap = buildKeyMap(face.keyboard, this.settings.laptop);
+        this.applySettings();
         this.fit();
         new ResizeObserver(() => this.fit()).observe(document.getElementById('stage'));
         performance.mark('tabrix-face');
@@ -219,9 +219,15 @@ class App {
             'The programs cannot be kept: %1: %2. Tabrix tries again after the next change.'));
     }
 
+    // What the settings change on the page itself.
+    applySettings() {
+        this.keyMap = buildKeyMap(this.faceData.keyboard, this.settings.laptop);
+        this.faceElement.classList.toggle('high-contrast', this.settings.highContrast);
+    }
+
     saveSettings() {
         this.store(STORE.settings, JSON.stringify(this.settings));
-        this.keyMap = buildKeyMap(this.faceData.keyboard, this.settings.laptop);
+        this.applySettings();
         if (this.settings.keep) this.keep();
         else {
             try {
@@ -606,7 +612,7 @@ class App {
             if (this.session.restore(stored)) this.repaint();
         } else if (key === STORE.settings) {
             this.settings = readSettings();
-            this.keyMap = buildKeyMap(this.faceData.keyboard, this.settings.laptop);
+            this.applySettings();
             this.panels.retitleKeys();
         }
     }

@@ -210,6 +210,7 @@ export class Face {
         this.point.textContent = '.';
 
         const stackGroup = group(face.fonts.stack, face.colors.lcdStack);
+        stackGroup.classList.add('lcd-stack');
         stackGroup.setAttribute('font-size', small.size.toFixed(3));
         const at = (parent, [x, y], ascent) => svg('text', { x, y: (y + ascent).toFixed(3) }, parent);
         this.stack = ['stackY', 'stackZ', 'stackT'].map((name) => at(stackGroup, face.places[name], small.ascent));

@@ -307,11 +307,13 @@ export class Panels {
         $('setting-keep').checked = this.app.settings.keep;
         $('setting-laptop').checked = this.app.settings.laptop;
         $('setting-vibrate').checked = this.app.settings.vibrate;
+        $('setting-contrast').checked = this.app.settings.highContrast;
         this.open($('settings-dialog'));
     }
 
     wireSettings() {
-        for (const [id, name] of [['setting-keep', 'keep'], ['setting-laptop', 'laptop'], ['setting-vibrate', 'vibrate']]) {
+        for (const [id, name] of [['setting-keep', 'keep'], ['setting-laptop', 'laptop'], ['setting-vibrate', 'vibrate'],
+            ['setting-contrast', 'highContrast']]) {
             $(id).addEventListener('change', (e) => {
                 this.app.settings[name] = e.target.checked;
                 this.app.saveSettings();

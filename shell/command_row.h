@@ -13,7 +13,7 @@
 
 namespace tabrix {
 
-enum class MenuId { None, File, Edit, Sto, Rcl, Programs, Functions, View, Help };
+enum class MenuId { None, File, Edit, Sto, Rcl, More, Programs, Functions, View, Help };
 
 struct CommandRow {
     int id = 0;                     // 0: a separator in `menu`

@@ -7,6 +7,8 @@
 #include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QStyle>
 #include <QMessageBox>
 #include <QScreen>
 #include <QSettings>
@@ -31,13 +33,40 @@ namespace tabrix {
 
 namespace {
 
-// Menu titles, in menu-bar order.
-const std::pair<MenuId, const char*> kMenuTitles[] = {
+// Menu titles, in menu-bar order. The calculator's own menus stand in the
+// bar; those it grew since (programs, functions, the view) wait under More,
+// a title drawn as three lines, so that the bar fits the 240-pixel window in
+// every language.
+struct MenuTitle {
+    MenuId id;
+    const char* title;
+    MenuId parent = MenuId::None;  // a submenu of this menu
+};
+const MenuTitle kMenuTitles[] = {
     {MenuId::File, QT_TRANSLATE_NOOP("CMainFrame", "&File")}, {MenuId::Edit, QT_TRANSLATE_NOOP("CMainFrame", "&Edit")},
     {MenuId::Sto, QT_TRANSLATE_NOOP("CMainFrame", "&STO")},   {MenuId::Rcl, QT_TRANSLATE_NOOP("CMainFrame", "&RCL")},
-    {MenuId::Programs, QT_TRANSLATE_NOOP("CMainFrame", "&Programs")},
-    {MenuId::Functions, QT_TRANSLATE_NOOP("CMainFrame", "F&unctions")},
-    {MenuId::View, QT_TRANSLATE_NOOP("CMainFrame", "&View")}, {MenuId::Help, QT_TRANSLATE_NOOP("CMainFrame", "&Help")},
+    {MenuId::More, QT_TRANSLATE_NOOP("CMainFrame", "&More")},
+    {MenuId::Programs, QT_TRANSLATE_NOOP("CMainFrame", "&Programs"), MenuId::More},
+    {MenuId::Functions, QT_TRANSLATE_NOOP("CMainFrame", "F&unctions"), MenuId::More},
+    {MenuId::View, QT_TRANSLATE_NOOP("CMainFrame", "&View"), MenuId::More},
+    {MenuId::Help, QT_TRANSLATE_NOOP("CMainFrame", "&Help")},
+};
+
+// The menu bar's titles closer together than the style has them.
+class CompactMenuBarStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_MenuBarItemSpacing) return 0;
+        if (metric == PM_MenuBarHMargin) return 1;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override {
+        QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+        if (type == CT_MenuBarItem) result.rwidth() = std::min(result.width(), size.width() + 6);
+        return result;
+    }
 };
 
 using K = QKeySequence;
@@ -280,8 +309,12 @@ std::vector<CommandRow> CMainFrame::ViewAndHelpCommands() {
 void CMainFrame::CreateActions() {
     m_rows = CommandTable();
     std::map<MenuId, QMenu*> menus;
-    for (const auto& [id, title] : kMenuTitles) {
-        QMenu* menu = menuBar()->addMenu(tr(title));
+    auto* compact = new CompactMenuBarStyle(menuBar()->style()->name());
+    compact->setParent(menuBar());
+    menuBar()->setStyle(compact);
+    for (const auto& [id, title, parent] : kMenuTitles) {
+        QMenu* menu = parent == MenuId::None ? menuBar()->addMenu(tr(title)) : menus[parent]->addMenu(tr(title));
+        if (id == MenuId::More) menu->menuAction()->setIcon(MoreIcon(menuBar()->palette().color(QPalette::ButtonText)));
         menus[id] = menu;
         connect(menu, &QMenu::aboutToShow, this, [this, id = id] { UpdateCommandUI(id); });
         // A menu closed with Escape leaves the menu bar waiting for keys,

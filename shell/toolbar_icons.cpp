@@ -63,6 +63,13 @@ QIcon PasteIcon() {
     });
 }
 
+QIcon MoreIcon(const QColor& color) {
+    return DrawIcon([&](QPainter& painter) {
+        painter.setPen(QPen(color, 2, Qt::SolidLine, Qt::FlatCap));
+        for (const qreal y : {4.0, 8.0, 12.0}) painter.drawLine(QPointF(2, y), QPointF(14, y));
+    });
+}
+
 QIcon AboutIcon() {
     // A question mark drawn as strokes, not as text: no font is loaded for
     // it while the window is being made.

@@ -9,5 +9,7 @@ QIcon CutIcon();
 QIcon CopyIcon();
 QIcon PasteIcon();
 QIcon AboutIcon();
+// Three lines: the menu of more menus, in the menu bar's text colour.
+QIcon MoreIcon(const QColor& color);
 
 }  // namespace tabrix

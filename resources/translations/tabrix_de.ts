@@ -275,6 +275,10 @@
         <source>&amp;High-Contrast LCD</source>
         <translation>Kontrastreiche &amp;Anzeige</translation>
     </message>
+    <message>
+        <source>&amp;More</source>
+        <translation>&amp;Mehr</translation>
+    </message>
 </context>
 <context>
     <name>CNotice</name>

@@ -275,6 +275,10 @@
         <source>&amp;High-Contrast LCD</source>
         <translation>LCD de alto co&amp;ntraste</translation>
     </message>
+    <message>
+        <source>&amp;More</source>
+        <translation>&amp;Más</translation>
+    </message>
 </context>
 <context>
     <name>CNotice</name>

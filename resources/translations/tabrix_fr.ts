@@ -275,6 +275,10 @@
         <source>&amp;High-Contrast LCD</source>
         <translation>LCD à &amp;fort contraste</translation>
     </message>
+    <message>
+        <source>&amp;More</source>
+        <translation>&amp;Plus</translation>
+    </message>
 </context>
 <context>
     <name>CNotice</name>

@@ -347,15 +347,15 @@ TEST_F(DesktopTest, EscapeStopsARunawayProgramWhileTheWindowAnswers) {
 // program, which the menu then runs.
 TEST_F(DesktopTest, RecordProgramMakesAProgramTheMenuRuns) {
     Start();
-    Type("alt+p r");
+    Type("alt+m p r");
     Shell("timeout 10 xdotool search --sync --onlyvisible --name '^Record Program$'");
     Shell("timeout 10 xdotool type --delay 60 dbl");
     Shell("timeout 10 xdotool key --delay 60 Return");
     Shell("timeout 10 xdotool windowfocus --sync " + m_window);
     Type("7 Return KP_Add");  // recorded: 7 ENTER +
-    Type("alt+p s");         // Stop Recording
+    Type("alt+m p s");       // Stop Recording
     EXPECT_EQ(CopiedX(), "1.400000e+01");
-    Type("Escape 1 alt+p Return");  // the menu's first item, dbl: the run ends the 1 typed, then 7 ENTER +
+    Type("Escape 1 alt+m p Return");  // the menu's first item, dbl: the run ends the 1 typed, then 7 ENTER +
     EXPECT_EQ(CopiedX(), "1.400000e+01");
     Type("KP_Add");
     EXPECT_EQ(CopiedX(), "1.500000e+01") << "the 1 typed before the run is under the result";

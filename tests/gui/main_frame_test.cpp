@@ -50,9 +50,13 @@ protected:
         frame = std::make_unique<CMainFrame>(t.session, services);
     }
 
+    // A menu of the bar, or one of More's.
     QMenu* Menu(const QString& title) {
         for (QAction* action : frame->menuBar()->actions()) {
             if (action->text() == title) return action->menu();
+            for (QAction* inner : action->menu()->actions()) {
+                if (inner->menu() != nullptr && inner->text() == title) return inner->menu();
+            }
         }
         return nullptr;
     }
@@ -87,7 +91,8 @@ TEST_F(MainFrameTest, WindowMenusAndToolBar) {
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Tabrix"));
     QStringList titles;
     for (QAction* action : frame->menuBar()->actions()) titles << action->text();
-    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&STO", "&RCL", "&Programs", "F&unctions", "&View", "&Help"}));
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&STO", "&RCL", "&More", "&Help"}));
+    EXPECT_EQ(Texts(Menu("&More")), (QStringList{"&Programs", "F&unctions", "&View"}));
     EXPECT_EQ(Texts(Menu("&File")), (QStringList{"&Save State", "&Load State", "-", "Recent File", "-",
                                                   "R&eset State", "E&xit\tCtrl+Q"}));
     EXPECT_EQ(Texts(Menu("&Edit")),

@@ -74,11 +74,21 @@ QStringList OwnTexts(QWidget& widget) {
     return texts;
 }
 
-// The menus' items: menu title -> the items' texts (separators left out).
+// The menus' items: menu title -> the items' texts (separators left out),
+// the bar's menus and More's.
 std::map<QString, QStringList> MenuTexts(CMainFrame& frame) {
     std::map<QString, QStringList> menus;
     int index = 0;
+    std::vector<QAction*> titles;
     for (QAction* title : frame.menuBar()->actions()) {
+        titles.push_back(title);
+        for (QAction* inner : title->menu()->actions()) {
+            if (inner->menu() != nullptr) titles.push_back(inner);
+        }
+    }
+    QStringList& bar = menus[QStringLiteral("bar")];
+    for (QAction* title : frame.menuBar()->actions()) bar << title->text();
+    for (QAction* title : titles) {
         QStringList& items = menus[QString::number(index++)];
         items << title->text();
         for (QAction* item : title->menu()->actions()) {
@@ -144,13 +154,13 @@ TEST_P(TranslationTest, MenusAndDialogsAreTranslatedWithUniqueMnemonics) {
     const Texts translated = AllTexts();
 
     for (const auto& [menu, items] : english.menus) {
+        if (menu == QStringLiteral("bar")) continue;
         ExpectUniqueMnemonics(items.mid(1), "English menu");
         ExpectTranslated(items, translated.menus.at(menu), "menu");
         ExpectUniqueMnemonics(translated.menus.at(menu).mid(1), "menu");
     }
-    QStringList titles;
-    for (const auto& [menu, items] : translated.menus) titles << items.front();
-    ExpectUniqueMnemonics(titles, "menu bar");
+    ExpectTranslated(english.menus.at(QStringLiteral("bar")), translated.menus.at(QStringLiteral("bar")), "menu bar");
+    ExpectUniqueMnemonics(translated.menus.at(QStringLiteral("bar")), "menu bar");
     ExpectTranslated(english.preferences, translated.preferences, "Preferences");
     ExpectUniqueMnemonics(translated.preferences, "Preferences");
     ExpectTranslated(english.keys, translated.keys, "Keys and Keyboard");
@@ -206,6 +216,36 @@ TEST_P(DialogSizeTest, DialogsShowTheirTablesWholeAndResize) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, DialogSizeTest, ::testing::Values("en", "de", "fr", "es"));
+
+// The menu bar fits the window at 100 %, in every language: no title goes
+// into Qt's extension ("»").
+class MenuBarFitTest : public ::testing::TestWithParam<const char*> {
+protected:
+    void TearDown() override { qDeleteAll(qApp->findChildren<QTranslator*>()); }
+};
+
+TEST_P(MenuBarFitTest, EveryMenuTitleIsInSight) {
+    QSettings().clear();
+    if (std::string(GetParam()) != "en") {
+        ASSERT_EQ(InstallTranslations(*qApp, QLocale(QString::fromLatin1(GetParam()))), QString::fromLatin1(GetParam()));
+    }
+    testing::TestSession t;
+    CMainFrame frame(t.session, FrameServices{});
+    frame.show();
+    frame.OnCommand(cmd::kViewActualSize);
+    QCoreApplication::processEvents();
+    QMenuBar* bar = frame.menuBar();
+    ASSERT_LE(bar->width(), 260) << "the window is the calculator's width";
+    int right = 0;
+    for (QAction* title : bar->actions()) {
+        const QRect place = bar->actionGeometry(title);
+        EXPECT_FALSE(place.isEmpty()) << GetParam() << ": \"" << title->text().toStdString() << "\" is in the \u00BB";
+        right = std::max(right, place.right());
+    }
+    EXPECT_LE(right, bar->width()) << GetParam();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, MenuBarFitTest, ::testing::Values("en", "de", "fr", "es"));
 
 // Shortcuts are written by Qt in the language's own way ("Strg+X" in
 // German), the same for every item: no item carries one in its text.

@@ -85,10 +85,39 @@ protected:
         ASSERT_GE(m_origin.x(), 0) << "no LCD on the screen";
     }
 
+    // A window manager, for what depends on which window has the keyboard:
+    // dialogs over dialogs, and where the keyboard goes when one closes.
+    void StartWindowManager() {
+        if (Shell("command -v openbox").empty()) GTEST_SKIP() << "needs openbox";
+        char program[] = "openbox";
+        char option[] = "--sm-disable";
+        char* argv[] = {program, option, nullptr};
+        ASSERT_EQ(posix_spawnp(&m_windowManager, "openbox", nullptr, nullptr, argv, environ), 0);
+        for (int attempt = 0; attempt < 50 && Shell("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null").find("window id") ==
+                                                  std::string::npos;
+             ++attempt) {
+            Settle();
+        }
+    }
+
+    // A window of the program by its exact title, once it shows; empty if none does.
+    static std::string WaitForWindow(const std::string& title) {
+        return Shell("timeout 10 xdotool search --sync --onlyvisible --name '^" + title + "$' | head -n 1");
+    }
+    static bool Shows(const std::string& title) {
+        return !Shell("xdotool search --onlyvisible --name '^" + title + "$'").empty();
+    }
+    // Keys through the server's own input, to whichever window has the keyboard.
+    static void Press(const std::string& keys) { Shell("timeout 10 xdotool key --delay 80 " + keys); }
+
     void TearDown() override {
         if (m_pid > 0) {
             kill(m_pid, SIGTERM);
             waitpid(m_pid, nullptr, 0);
+        }
+        if (m_windowManager > 0) {
+            kill(m_windowManager, SIGTERM);
+            waitpid(m_windowManager, nullptr, 0);
         }
         if (!m_dir.empty()) Shell("rm -rf '" + m_dir + "'");
     }
@@ -171,6 +200,7 @@ protected:
     static QRect Cell(int i) { return {28 + 17 * i, 11, 11, 26}; }
 
     pid_t m_pid = 0;
+    pid_t m_windowManager = 0;
     std::string m_dir;
     std::string m_window;
     QPoint m_origin{-1, -1};
@@ -376,6 +406,87 @@ TEST_F(DesktopTest, FindFunctionAndAFunctionKeyPerformTheirFunctions) {
     EXPECT_EQ(CopiedX(), "7.615942e-01");
     Type("Escape 2 period 5 q");
     EXPECT_EQ(CopiedX(), "5.000000e-01") << "Q performs FRAC";
+}
+
+// Under a window manager, with real keys: Escape in Edit Programs stops the
+// program it ran before it closes anything, and after New… the typing goes
+// into the new program's steps, not into the calculator under the editor.
+TEST_F(DesktopTest, TheProgramEditorKeepsTheKeyboardAndEscapeStopsItsRun) {
+    StartWindowManager();
+    Shell("mkdir -p '" + m_dir + "/tabrix'");
+    std::ofstream(m_dir + "/tabrix/programs.txt") << "def:forever\n  lbl:a 1 + gto:a\nend\n";
+    Start();
+    // Real keys throughout: a key sent to a window by name is seen again by
+    // Qt as held, and the next press of the same key is lost.
+    Press("alt+m p e");
+    ASSERT_FALSE(WaitForWindow("Programs").empty()) << "Edit Programs opened";
+    Press("alt+u");  // Run
+    Settle();
+    Settle();
+    Press("Escape");
+    Settle();
+    EXPECT_TRUE(Shows("Programs")) << "the first Escape stops the run and leaves the editor open";
+
+    Press("alt+n");  // New…
+    ASSERT_FALSE(WaitForWindow("New Program").empty());
+    Press("s e v e n");
+    Press("Return");
+    Settle();
+    Shell("timeout 10 xdotool type --delay 60 '7 7 7'");
+    Settle();
+    Press("Escape");
+    for (int attempt = 0; attempt < 50 && Shows("Programs"); ++attempt) Settle();
+    EXPECT_FALSE(Shows("Programs")) << "with no run, Escape closes the editor";
+
+    Shell("timeout 10 xdotool windowfocus --sync " + m_window);
+    const std::string counted = CopiedX();
+    EXPECT_NE(counted, "0.000000e+00") << "the run counted";
+    EXPECT_EQ(counted.find('-'), std::string::npos) << "no Space reached the calculator as CHS: " << counted;
+    EXPECT_EQ(CopiedX(), counted) << "the run had ended";
+    std::ifstream file(m_dir + "/tabrix/programs.txt");
+    const std::string kept((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_NE(kept.find("def:seven\n  7 7 7\nend"), std::string::npos) << "the typing went into the steps: " << kept;
+}
+
+// Import Programs refuses, with a message, a file that tabrix-cli --program
+// refuses (a name defined twice), and keeps the programs there are; a good
+// file with a name there is already is asked about before it replaces it.
+TEST_F(DesktopTest, ImportRefusesWhatTheConsoleRefusesAndAsksBeforeReplacing) {
+    StartWindowManager();
+    Shell("mkdir -p '" + m_dir + "/tabrix'");
+    const std::string mine = "def:half\n  2 /\nend\n";
+    std::ofstream(m_dir + "/tabrix/programs.txt") << mine;
+    std::ofstream(m_dir + "/twice.txt") << "def:tri\n  3 *\nend\ndef:tri\n  3 +\nend\n";
+    std::ofstream(m_dir + "/other.txt") << "def:half\n  0.5 *\nend\n";
+    Start();
+    const auto import = [&](const std::string& file) {
+        Press("alt+m p i");
+        ASSERT_FALSE(WaitForWindow("Import Programs").empty());
+        Settle();
+        Shell("timeout 10 xdotool type --delay 30 '" + m_dir + "/" + file + "'");
+        Press("Return");
+    };
+    const auto kept = [&] {
+        std::ifstream in(m_dir + "/tabrix/programs.txt");
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    const auto windowsNamedTabrix = [] {
+        return Shell("xdotool search --onlyvisible --name '^Tabrix$' | wc -l");
+    };
+
+    import("twice.txt");
+    for (int attempt = 0; attempt < 50 && windowsNamedTabrix() != "2"; ++attempt) Settle();
+    EXPECT_EQ(windowsNamedTabrix(), "2") << "a message says why";
+    Press("Return");
+    for (int attempt = 0; attempt < 50 && windowsNamedTabrix() != "1"; ++attempt) Settle();
+    EXPECT_EQ(kept(), mine) << "nothing of the refused file was taken";
+
+    import("other.txt");
+    ASSERT_FALSE(WaitForWindow("Import Programs").empty()) << "asked before replacing half";
+    Press("Escape");  // No
+    Settle();
+    Settle();
+    EXPECT_EQ(kept(), mine) << "declined: half stays";
 }
 
 }  // namespace

@@ -330,7 +330,7 @@ void CalculatorSession::EndPart(Outcome& outcome, bool replayable) {
     outcome.changed = outcome.changed || changed;
     if (!m_keepTape) return;
     if (!replayable) {
-        const TapeStep step = tape_steps::EndedRun(WithoutHeldKey(m_doc.State()), outcome.run.step);
+        const TapeStep step = tape_steps::EndedRun(WithoutHeldKey(m_doc.State()), outcome.run.program, outcome.run.step);
         m_tape.RecordCommand([&] { return std::optional(step); });
         return;
     }

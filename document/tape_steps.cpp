@@ -84,9 +84,10 @@ TapeStep Definition(const Program& program) {
     return {program.OneLine(), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Program %1"), {program.name})};
 }
 
-TapeStep EndedRun(const CalculatorState& state, std::size_t step) {
+// The program is named: a label cut to its room keeps both values.
+TapeStep EndedRun(const CalculatorState& state, std::string_view program, std::size_t step) {
     return {With(tokens::kState, SnapshotText(state)),
-            Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Stopped at step %1"), {std::to_string(step)})};
+            Marked(kContext, QT_TRANSLATE_NOOP("Tape", "%1 stopped at step %2"), {std::string(program), std::to_string(step)})};
 }
 
 }  // namespace tabrix::tape_steps

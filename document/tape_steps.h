@@ -42,6 +42,6 @@ TapeStep Run(std::string_view name);
 TapeStep Continue();
 TapeStep Step(std::string_view name);
 TapeStep Definition(const Program& program);
-TapeStep EndedRun(const CalculatorState& state, std::size_t step);
+TapeStep EndedRun(const CalculatorState& state, std::string_view program, std::size_t step);
 
 }  // namespace tabrix::tape_steps

@@ -1431,8 +1431,8 @@
         <translation>Programm %1</translation>
     </message>
     <message>
-        <source>Stopped at step %1</source>
-        <translation>Angehalten bei Schritt %1</translation>
+        <source>%1 stopped at step %2</source>
+        <translation>%1 angehalten bei Schritt %2</translation>
     </message>
 </context>
 <context>

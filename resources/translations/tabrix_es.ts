@@ -1431,8 +1431,8 @@
         <translation>Programa %1</translation>
     </message>
     <message>
-        <source>Stopped at step %1</source>
-        <translation>Detenido en el paso %1</translation>
+        <source>%1 stopped at step %2</source>
+        <translation>%1 detenido en el paso %2</translation>
     </message>
 </context>
 <context>

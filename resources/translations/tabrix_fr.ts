@@ -1431,8 +1431,8 @@
         <translation>Programme %1</translation>
     </message>
     <message>
-        <source>Stopped at step %1</source>
-        <translation>Arrêté au pas %1</translation>
+        <source>%1 stopped at step %2</source>
+        <translation>%1 arrêté au pas %2</translation>
     </message>
 </context>
 <context>

@@ -166,6 +166,11 @@ TEST_F(TapeDockTest, ALongLabelKeepsItsValuesWhole) {
             EXPECT_TRUE(fitted.contains(QStringLiteral("$1,234.50"))) << room << ": " << fitted.toStdString();
         }
     }
+    // A run that ended keeps the program's name and its step before its words.
+    const std::string stopped = Marked("Tape", "%1 stopped at step %2", {"forever", "12"});
+    const int both = metrics.horizontalAdvance(QStringLiteral("forever12"));
+    const QString fitted = TranslatedWithin(stopped, metrics, both + metrics.horizontalAdvance(QStringLiteral("\u2026")));
+    EXPECT_TRUE(fitted.startsWith(QStringLiteral("forever")) && fitted.endsWith(QStringLiteral("12"))) << fitted.toStdString();
 }
 
 // The tape shows its newest line when it opens, and keeps it in sight through

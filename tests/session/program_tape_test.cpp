@@ -129,7 +129,7 @@ TEST(ProgramTape, RunLinesCarryTheDefinitionsDrawsAndClipboardTheyNeed) {
         std::regex("def:c RAN gsb:g end\tProgram c\t"), std::regex("def:g 1 \\+ end\tProgram g\t"),
         std::regex("draw:\\d+ run:c\tRun c\t.*"),      std::regex("draw:\\d+ run:c\tRun c\t.*"),
         std::regex("def:g paste \\+ end\tProgram g\t"), std::regex("clip:\"5\" draw:\\d+ run:c\tRun c\t.*"),
-        std::regex("state:[0-9a-f]+\tStopped at step 2\t.*"),
+        std::regex("state:[0-9a-f]+\t\\w+ stopped at step 2\t.*"),
     };
     ASSERT_EQ(h.session.Tape().Size(), std::size(expected)) << h.session.Tape().Script();
     for (std::size_t i = 0; i < std::size(expected); ++i) {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <chrono>
@@ -487,6 +488,34 @@ TEST_F(DesktopTest, ImportRefusesWhatTheConsoleRefusesAndAsksBeforeReplacing) {
     Settle();
     Settle();
     EXPECT_EQ(kept(), mine) << "declined: half stays";
+}
+
+// The tape opened over more lines than it has room for shows its newest:
+// the last one typed (the only long one) is in sight at its foot.
+TEST_F(DesktopTest, TheTapeShowsItsNewestLine) {
+    WriteSettings("[View]\nZoom=100\n");
+    Start();
+    for (int i = 0; i < 6; ++i) Type("1 Return 1 Return 1 Return 1 Return 1 Return 1 Return");
+    Type("8 8 8 8 8 8 8 8 Return");
+    Press("ctrl+t");  // View > Tape
+    for (int attempt = 0; attempt < 30; ++attempt) Settle();
+    const QImage screen = Screenshot();
+    // The tape's rows right of the picture: how far each row's ink reaches
+    // into the labels' column.
+    const int left = m_origin.x() + kFaceWidth + 6, right = std::min(screen.width(), left + 110);
+    std::vector<std::pair<int, int>> rows;  // (y, reach)
+    for (int y = m_origin.y(); y < std::min(screen.height(), m_origin.y() + kFaceHeight); ++y) {
+        int reach = 0;
+        for (int x = left; x < right; ++x) {
+            if (qGray(screen.pixel(x, y)) < 110) reach = x - left;
+        }
+        if (reach > 0) rows.push_back({y, reach});
+    }
+    ASSERT_GT(rows.size(), 20u) << "the tape's lines are on the screen";
+    const auto widest = std::max_element(rows.begin(), rows.end(), [](auto a, auto b) { return a.second < b.second; });
+    const int shortest = std::min_element(rows.begin(), rows.end(), [](auto a, auto b) { return a.second < b.second; })->second;
+    EXPECT_GT(widest->second, shortest + 20) << "the long line is in sight";
+    EXPECT_GT(widest->first, rows[rows.size() / 2].first) << "in the lower half, where the newest lines are";
 }
 
 }  // namespace

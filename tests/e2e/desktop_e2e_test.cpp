@@ -90,6 +90,8 @@ protected:
     // dialogs over dialogs, and where the keyboard goes when one closes.
     void StartWindowManager() {
         if (Shell("command -v openbox").empty()) GTEST_SKIP() << "needs openbox";
+        // An earlier window manager's mark on the root window would end the wait at once.
+        Shell("xprop -root -remove _NET_SUPPORTING_WM_CHECK");
         char program[] = "openbox";
         char option[] = "--sm-disable";
         char* argv[] = {program, option, nullptr};

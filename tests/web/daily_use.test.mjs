@@ -4,7 +4,7 @@
 // by touch, forced colours, Copied and Share.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { click, desktop, face, keyCodes, launch, menu, open, pageRun, pageState, phone, ready, serve } from './helpers.mjs';
+import { click, desktop, face, keyCodes, launch, menu, open, pageRun, pageState, phone, random, ready, serve } from './helpers.mjs';
 
 let server, browser;
 before(async () => { [server, browser] = await Promise.all([serve(), launch()]); });
@@ -68,6 +68,33 @@ test('on a phone, a tap on a tape line above the keys puts its value into X, one
   state = await pageState(page);
   assert.equal(state.m_dX, 3.5);
   assert.match(await page.locator('#side-stack').textContent(), /3\.500000 00/);
+  await page.context().close();
+});
+
+test('the tape beside the face is always the tape\'s last lines, through keys, Undo and Clear Tape', async () => {
+  const page = await open(browser, server.url, desktop);
+  const codes = face.keys.map((k) => k.code).filter((c) => c !== 19);
+  const side = () => page.locator('#side-tape-lines li').evaluateAll((rows) => rows.map((r) => r.innerText.replace(/\s+/g, ' ').trim()));
+  const whole = async () => {
+    await menu(page, 'Tape');
+    const lines = await page.locator('#tape-lines li').evaluateAll((rows) => rows.map((r) => r.innerText.replace(/\s+/g, ' ').trim()));
+    await page.keyboard.press('Escape');
+    return lines;
+  };
+  for (const seed of [1, 2, 3]) {
+    const next = random(seed);
+    await pageRun(page, '');
+    for (let i = 0; i < 90; ++i) {
+      const roll = next();
+      if (roll < 0.08) await page.keyboard.press('Control+Z');
+      else if (roll < 0.1) { await menu(page, 'Tape'); await page.locator('#tape-clear').click(); await page.keyboard.press('Escape'); }
+      else await page.locator(`button[data-code="${next.pick(codes)}"]`).click();
+      if (i % 30 === 29) {
+        const all = await whole();
+        assert.deepEqual(await side(), all.slice(-60), `seed ${seed}, step ${i}`);
+      }
+    }
+  }
   await page.context().close();
 });
 

@@ -18,8 +18,7 @@ export class Side {
         this.tape = $('side-tape');
         this.lines = $('side-tape-lines');
         this.mode = 'none';
-        this.shownTape = '';
-        this.values = [];
+        this.values = new Map(); // a tape line's place -> its value
         const names = ['T', 'Z', 'Y', 'X'];
         this.stackValues = names.map((name) => {
             const term = document.createElement('dt');
@@ -30,7 +29,7 @@ export class Side {
         });
         this.lines.addEventListener('click', (e) => {
             const row = e.target.closest('button[data-line]');
-            if (row) this.app.perform('PasteValue', 0, '', this.values[Number(row.dataset.line)]);
+            if (row) this.app.perform('PasteValue', 0, '', this.values.get(Number(row.dataset.line)));
         });
     }
 
@@ -40,7 +39,6 @@ export class Side {
         this.mode = mode;
         this.element.classList.toggle('visually-hidden', mode === 'none');
         this.tape.hidden = mode === 'none';
-        this.shownTape = '';
         if (this.app.session) this.follow(this.app.display);
     }
 
@@ -54,28 +52,48 @@ export class Side {
         if (this.mode !== 'none') this.fillTape();
     }
 
+    // Only the rows that changed are written again: a key usually changes
+    // the open line alone, or adds one.
     fillTape() {
         const tail = JSON.parse(this.app.session.tapeTail(TAIL));
-        const last = tail.lines[tail.lines.length - 1];
-        const key = `${tail.total}\u0000${last ? last.label + last.shown : ''}`;
-        if (key === this.shownTape) return;
-        this.shownTape = key;
-        this.values = tail.lines.map((line) => Number(line.value));
-        this.lines.replaceChildren(...tail.lines.map((line, i) => {
-            const item = document.createElement('li');
-            const row = document.createElement('button');
-            row.type = 'button';
-            row.dataset.line = String(i);
-            const name = document.createElement('span');
-            name.className = 'tape-label';
-            name.textContent = render(line.label);
-            const shown = document.createElement('span');
-            shown.className = 'tape-shown';
-            shown.textContent = line.shown;
-            row.append(name, shown);
-            item.append(row);
-            return item;
-        }));
-        this.lines.scrollTop = this.lines.scrollHeight;
+        const rows = this.lines.children;
+        // Rows are kept by their line's place on the tape (data-line).
+        while (rows.length && Number(rows[0].dataset.line) < tail.first) rows[0].remove();
+        while (rows.length && Number(rows[rows.length - 1].dataset.line) >= tail.total) rows[rows.length - 1].remove();
+        const at = new Map([...rows].map((row) => [Number(row.dataset.line), row]));
+        let added = false;
+        this.values = new Map();
+        tail.lines.forEach((line, i) => {
+            const place = tail.first + i;
+            this.values.set(place, Number(line.value));
+            const label = render(line.label);
+            const existing = at.get(place);
+            if (existing && existing.dataset.text === label + '\u0000' + line.shown) return;
+            const item = this.row(place, label, line.shown);
+            if (existing) existing.replaceWith(item);
+            else {
+                this.lines.append(item);
+                added = true;
+            }
+        });
+        if (added) this.lines.scrollTop = this.lines.scrollHeight;
+    }
+
+    row(place, label, shown) {
+        const item = document.createElement('li');
+        item.dataset.line = String(place);
+        item.dataset.text = label + '\u0000' + shown;
+        const button = document.createElement('button');
+        button.type = 'button';
+        button.dataset.line = String(place);
+        const name = document.createElement('span');
+        name.className = 'tape-label';
+        name.textContent = label;
+        const value = document.createElement('span');
+        value.className = 'tape-shown';
+        value.textContent = shown;
+        button.append(name, value);
+        item.append(button);
+        return item;
     }
 }

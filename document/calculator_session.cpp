@@ -196,13 +196,7 @@ Outcome CalculatorSession::Perform(const Action& action) {
             Record(action, std::nullopt, shiftedBefore, false);
             break;
         case Kind::EmptyClipboard: m_commands.EmptyClipboard(); break;
-        case Kind::Save:
-            if (action.text.empty()) {
-                m_commands.OnSaveState();
-            } else {
-                outcome.failed = !m_commands.SaveStateFile(action.text);
-            }
-            break;
+        case Kind::Save: outcome.failed = !SaveState(action.text); break;
         case Kind::ClearTape: ClearTape(); break;
         case Kind::Draw: m_draws.Queue(action.code); break;
         case Kind::Run:
@@ -227,6 +221,14 @@ Outcome CalculatorSession::Perform(const Action& action) {
     outcome.changed = outcome.changed || m_tape.Revision() != tapeBefore;
     m_doc.UpdateAllViews();
     return outcome;
+}
+
+// Save State: to a path asked for, or to `path`; false when the file named
+// was not written.
+bool CalculatorSession::SaveState(const std::string& path) {
+    if (!path.empty()) return m_commands.SaveStateFile(path);
+    m_commands.OnSaveState();
+    return true;
 }
 
 bool CalculatorSession::UndoOrRedo(bool undo) {

@@ -169,6 +169,7 @@ private:
     // Program runs: begin, go on, and settle how a part of a run ended.
     void Run(const Action& action, Outcome& outcome);
     void ContinueOrStep(const Action& action, Outcome& outcome);
+    bool SaveState(const std::string& path);
     // The program `name`, when it may start: defined, without problems,
     // calling only programs that are; else null, and `outcome` says why.
     std::shared_ptr<const Program> Startable(const std::string& name, Outcome& outcome);

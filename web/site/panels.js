@@ -244,7 +244,7 @@ export class Panels {
             download('tape.txt', this.session.tapeScript(), 'text/plain;charset=utf-8');
             confirmOn($('tape-save'), web('Saved'));
         });
-        $('tape-share').addEventListener('click', () => this.app.share(this.session.tapeScript(), tr('CTapePanel', 'Tape')));
+        $('tape-share').addEventListener('click', () => this.app.share(this.session.tapeScript(), $('tape-title').textContent));
         $('tape-clear').addEventListener('click', () => {
             this.app.perform('ClearTape');
             this.fillTape();

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "document/calculator_session.h"
 #include "document/file_io.h"
+#include "document/statistics_report.h"
 #include "document/state_file.h"
 #include "document/tape.h"
 #include "document/undo_history.h"
@@ -201,6 +203,63 @@ void BM_TapeSaveMillionLines(benchmark::State& state) {
     std::remove(path.c_str());
 }
 BENCHMARK(BM_TapeSaveMillionLines)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Σ+ of one point into exact sums that already hold many.
+void BM_StatisticsAddPoint(benchmark::State& state) {
+    Statistics stats;
+    double x = 1e9;
+    for (auto _ : state) {
+        stats.Add(x, 0.5 * x, 1);
+        x += 1e-3;
+    }
+    benchmark::DoNotOptimize(stats.Count());
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_StatisticsAddPoint);
+
+// The Statistics panel's results, worked out from 10000 points at an offset.
+void BM_StatisticsPanelResults(benchmark::State& state) {
+    Statistics stats;
+    for (int i = 0; i < 10000; ++i) stats.Add(1e9 + 1e-3 * i, 3 - 1e-4 * i * i, 1);
+    for (auto _ : state) benchmark::DoNotOptimize(StatisticsRows(stats));
+}
+BENCHMARK(BM_StatisticsPanelResults)->Unit(benchmark::kMicrosecond);
+
+// A clipboard in memory.
+class MemoryClipboard final : public IClipboard {
+public:
+    bool Open() override { return true; }
+    void Close() override {}
+    bool HasText() override { return m_text.has_value(); }
+    std::optional<std::string> GetText() override { return m_text; }
+    bool SetText(const std::string& text) override {
+        m_text = text;
+        return true;
+    }
+    void Empty() override { m_text.reset(); }
+
+private:
+    std::optional<std::string> m_text;
+};
+
+// Paste Data of a million x,y lines, as a spreadsheet copies them: read,
+// added, written on the tape, with undo.
+void BM_PasteDataMillionLines(benchmark::State& state) {
+    std::string text;
+    for (int i = 0; i < 1'000'000; ++i) {
+        text += std::to_string(1000000 + i % 997) + "." + std::to_string(i % 10) + "\t" + std::to_string(i % 31) +
+                "\n";
+    }
+    for (auto _ : state) {
+        MemoryClipboard clipboard;
+        clipboard.SetText(text);
+        CalculatorSession session(SessionServices{{nullptr, nullptr, nullptr, &clipboard}});
+        const Outcome outcome = session.Perform(Action::Command(Action::Kind::PasteData));
+        if (session.Doc().m_stats.Count() != 1'000'000) state.SkipWithError("the points were not all added");
+        benchmark::DoNotOptimize(outcome.changed);
+    }
+}
+BENCHMARK(BM_PasteDataMillionLines)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

@@ -79,6 +79,8 @@ Functions beyond the keys (tabrix-cli --functions lists them all):
   paste-number:TEXT   TEXT read as people write numbers (1.234,50  $1,234.5
                       -12  1.5x10^3) into X; a text with no single number is
                       reported on standard error and changes nothing
+  paste-data:TEXT     Sigma+ of every point TEXT holds: a number (x) or two
+                      (x and y, split by a tab, ; or ,) on each line
   sto:N rcl:N         the STO and RCL menu commands for register N (0..9)
   undo redo           take back the last change (a key, a command) or redo it
   reset               Reset State: the calculator's defaults

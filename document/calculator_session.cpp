@@ -1,7 +1,9 @@
 #include "document/calculator_session.h"
 
 #include "document/command_tokens.h"
+#include "document/paste_data.h"
 #include "document/state_file.h"
+#include "document/statistics_report.h"
 #include "document/tape_steps.h"
 #include "engine/function_catalogue.h"
 #include "engine/key_codes.h"
@@ -16,6 +18,19 @@ namespace {
 // The first line of a kept session, and the word before its state.
 constexpr std::string_view kKeptHeader = "Tabrix session 1";
 constexpr std::string_view kKeptState = "state ";
+
+// Σ+ of each point, as if each had been typed: X ends as the count, Y as
+// the last y, LAST X as the last x, and stack lift off.
+void AddPoints(CTabrixDoc& doc, const std::vector<DataPoint>& points) {
+    doc.CommitEntry();
+    for (const DataPoint& p : points) doc.m_stats.Add(p.x, p.y, 1);
+    doc.m_dLastX = points.back().x;
+    doc.m_dX = static_cast<double>(doc.m_stats.Count());
+    doc.m_dY = points.back().y;
+    doc.m_bLift = false;
+    doc.CancelShiftAndPrefix();
+    doc.Refresh();
+}
 
 // What a loaded file held that this version leaves out, said once loaded.
 Notice LeftOutSentences(const std::vector<std::string>& leftOut) {
@@ -134,6 +149,7 @@ void CalculatorSession::PerformFunction(const Action& action, Outcome& outcome) 
             }
         });
         RecordFunction(function, action.argument, outcome.changed);
+        TellFailure(function, outcome);
         return;
     }
     // A function on a key is that key, pressed as a person would: F first
@@ -160,6 +176,13 @@ void CalculatorSession::PerformFunction(const Action& action, Outcome& outcome) 
     for (std::size_t i = 0; i < count; ++i) {
         Record(Action::Key(presses[i]), std::nullopt, shiftedBefore[i], outcome.changed, joins && i == 0);
     }
+}
+
+void CalculatorSession::TellFailure(const catalogue::Function& function, Outcome& outcome) const {
+    const StatisticsError failure = m_doc.FunctionFailure();
+    if (failure == StatisticsError::None) return;
+    outcome.refused = true;
+    outcome.notice = FailureSentences(function, failure);
 }
 
 void CalculatorSession::Refuse(Outcome& outcome, const char* text, std::vector<std::string> values) {
@@ -261,6 +284,7 @@ std::optional<TapeStep> CalculatorSession::Apply(const Action& action, Outcome& 
             return tape_steps::Cut();
         case Kind::Paste:
         case Kind::PasteNumber:
+        case Kind::PasteData:
         case Kind::PasteValue: return ApplyPaste(action, outcome);
         case Kind::PutText: m_commands.PutOnClipboard(action.text); return std::nullopt;
         case Kind::EmptyClipboard: m_commands.EmptyClipboard(); return std::nullopt;
@@ -295,6 +319,14 @@ std::optional<TapeStep> CalculatorSession::ApplyPaste(const Action& action, Outc
             outcome.refused = reading.outcome != PastedNumber::Outcome::Read;
             if (outcome.refused) return std::nullopt;
             return tape_steps::PasteNumber(reading);
+        }
+        case Kind::PasteData: {
+            const DataReading reading = ReadData(m_commands.ClipboardText().value_or(""), m_localeDecimal);
+            outcome.notice = DataSentences(reading);
+            outcome.refused = reading.points.empty();
+            if (outcome.refused) return std::nullopt;
+            AddPoints(m_doc, reading.points);
+            return tape_steps::PasteData(reading.points);
         }
         case Kind::PasteValue: {
             // As a paste of the value's exact text, which is what the tape

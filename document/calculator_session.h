@@ -147,6 +147,8 @@ private:
     // A catalogue function, as a key with it would be pressed: the keys that
     // give it, or the function itself where no key does.
     void PerformFunction(const Action& action, Outcome& outcome);
+    // The notice of a function that found no answer, when it found none.
+    void TellFailure(const catalogue::Function& function, Outcome& outcome) const;
     // What a menu command does to the calculator, and the line the tape
     // writes for it (none when it did nothing worth one).
     std::optional<TapeStep> Apply(const Action& action, Outcome& outcome);

@@ -23,6 +23,7 @@ void CalculatorSession::ApplyInRun(const Action& action) {
         case Kind::KeyRelease: m_doc.OnHardwareKeyUp(action.code); return;
         case Kind::Paste:
         case Kind::PasteNumber:
+        case Kind::PasteData:
             // What the run found on the clipboard before it wrote any goes on
             // the tape, so that a replay reads it too.
             if (!m_part.clipboardWritten && !m_part.clipboardSeen && m_keepTape) {
@@ -77,6 +78,7 @@ void CalculatorSession::Record(const Action& action, const std::optional<TapeSte
     switch (action.kind) {
         case Kind::Paste: m_recorder.Add(std::string(tokens::kPaste), changed, lineEnds); return;
         case Kind::PasteNumber: m_recorder.Add(std::string(tokens::kPasteNumber), changed, lineEnds); return;
+        case Kind::PasteData: m_recorder.Add(std::string(tokens::kPasteData), changed, lineEnds); return;
         case Kind::PutText:
             m_recorder.Add(std::string(tokens::kClipboard) + ":" + tokens::Quoted(action.text), false, lineEnds);
             return;
@@ -279,6 +281,12 @@ void CalculatorSession::Settle(ProgramRunner::End end, Outcome& outcome) {
         case End::StepLimit: report.state = State::StepLimit; break;
         case End::TooDeep: report.state = State::TooDeep; break;
         case End::Missing: report.state = State::Missing; break;
+        case End::Failed:
+            // The step that failed was carried out: the run stands after it.
+            report.state = State::Failed;
+            report.step = where.step;
+            report.token = tokenOf(where.step - 1);
+            break;
     }
     // The run ends before its end: nothing to continue, and the tape writes
     // the state it left, which no replay of the run could stop at.
@@ -317,6 +325,11 @@ void CalculatorSession::TellRun(Outcome& outcome) {
             tell(QT_TRANSLATE_NOOP("Programs", "%1 stopped at step %2 (%3): it calls a program that is not defined."),
                  {run.program, step, run.token});
             return;
+        case State::Failed: {
+            tell(QT_TRANSLATE_NOOP("Programs", "%1 stopped at step %2 (%3)."), {run.program, step, run.token});
+            outcome.notice.push_back({"Statistics", StatisticsErrorText(m_doc.FunctionFailure()), {}});
+            return;
+        }
         case State::None:
         case State::Finished: return;
     }

@@ -15,6 +15,7 @@ inline constexpr std::string_view kCut = "cut";
 inline constexpr std::string_view kPaste = "paste";            // paste, paste:TEXT
 inline constexpr std::string_view kCopyExact = "copy-exact";
 inline constexpr std::string_view kPasteNumber = "paste-number";  // paste-number, paste-number:TEXT
+inline constexpr std::string_view kPasteData = "paste-data";   // paste-data, paste-data:TEXT
 inline constexpr std::string_view kStore = "sto";              // sto:N, the STO menu
 inline constexpr std::string_view kRecall = "rcl";             // rcl:N, the RCL menu
 inline constexpr std::string_view kUndo = "undo";

@@ -114,6 +114,10 @@ bool ProgramRunner::Execute(End& end) {
             break;
         case Kind::Function:
             m_doc.ExecuteFunction(catalogue::At(static_cast<FunctionId>(step.first)), static_cast<int>(step.count));
+            if (m_doc.FunctionFailure() != StatisticsError::None) {
+                end = End::Failed;
+                ends = true;
+            }
             break;
         case Kind::Actions:
             for (std::uint32_t i = 0; i < step.count; ++i) m_apply(program->actions[step.first + i]);

@@ -27,6 +27,7 @@ public:
         StepLimit,  // the step limit was reached: the next step was not carried out
         TooDeep,    // a call found kDeepestCall calls open
         Missing,    // a call named a program the library does not know
+        Failed,     // a function found no answer (FunctionFailure says why)
     };
     // What bounds one call of Go; zero means no bound.
     struct Budget {

@@ -27,6 +27,7 @@ namespace tabrix {
     X(Paste)          /* Edit > Paste */                                                                \
     X(PasteNumber)    /* Edit > Paste Number */                                                         \
     X(PasteValue)     /* `value` into X as a paste of its exact text puts it there (a tape line's) */   \
+    X(PasteData)      /* Edit > Paste Data: Σ+ of every point the clipboard text holds */               \
     X(PutText)        /* `text` onto the clipboard (the console's paste:TEXT, before its paste) */      \
     X(EmptyClipboard) /* no text on the clipboard (a replayed run that found none) */                   \
     X(Store)          /* STO menu, register `code` */                                                   \
@@ -101,6 +102,7 @@ struct RunReport {
         StepLimit,    // it reached the step limit, and ended there
         TooDeep,      // a call found kDeepestCall calls open, and it ended there
         Missing,      // a call named a program that is not defined, and it ended there
+        Failed,       // a function found no answer (a statistics function without its points)
     };
     State state = State::None;
     std::string program;        // the program it stands in, as its name is written

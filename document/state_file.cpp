@@ -204,17 +204,41 @@ constexpr std::uint8_t kExtensionMark[4] = {'T', 'B', 'X', 0};
 constexpr std::uint16_t kExtensionVersion = 1;
 
 // The state's members beyond the file's fields: each an entry of the block,
-// by its name there and by the member's.
+// by its name there and by the member's. An entry is written only when its
+// member is not at its default.
 template <typename Field, typename... States>
 void ForEachExtensionField(Field&& field, States&... s) {
     field("last_x", "m_dLastX", s.m_dLastX...);
+    field("statistics", "m_stats", s.m_stats...);
+}
+
+bool SameValue(double a, double b) { return SameBits(a, b); }
+bool SameValue(const Statistics& a, const Statistics& b) { return a == b; }
+
+// An entry's payload: a double's 8 bytes, the statistics' own bytes.
+std::vector<std::uint8_t> PayloadOf(double value) {
+    Writer w;
+    w.Double(value);
+    return w.Take();
+}
+std::vector<std::uint8_t> PayloadOf(const Statistics& stats) { return stats.Bytes(); }
+
+bool ReadPayload(std::span<const std::uint8_t> payload, double& value) {
+    Reader r(payload);
+    value = r.Double();
+    return r.Ok() && r.AtEnd();
+}
+bool ReadPayload(std::span<const std::uint8_t> payload, Statistics& stats) {
+    std::optional<Statistics> read = Statistics::FromBytes(payload);
+    if (read) stats = std::move(*read);
+    return read.has_value();
 }
 
 bool ExtensionAtDefaults(const CalculatorState& state) {
     const CalculatorState defaults;
     bool same = true;
-    ForEachExtensionField([&](const char*, const char*, double a, double b) { same = same && SameBits(a, b); }, state,
-                          defaults);
+    ForEachExtensionField([&](const char*, const char*, const auto& a, const auto& b) { same = same && SameValue(a, b); },
+                          state, defaults);
     return same;
 }
 
@@ -238,16 +262,19 @@ void Get(Reader& r, std::array<double, 10>& values) {
 // The extension block of `state`, when it needs one.
 void PutExtension(Writer& w, const CalculatorState& state) {
     if (ExtensionAtDefaults(state)) return;
+    const CalculatorState defaults;
     Writer entries;
     ForEachExtensionField(
-        [&](const char* name, const char*, double value) {
+        [&](const char* name, const char*, const auto& value, const auto& fallback) {
+            if (SameValue(value, fallback)) return;
             const std::string_view text(name);
+            const std::vector<std::uint8_t> payload = PayloadOf(value);
             entries.U8(static_cast<std::uint8_t>(text.size()));
             entries.Bytes({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
-            entries.U32(8);
-            entries.Double(value);
+            entries.U32(static_cast<std::uint32_t>(payload.size()));
+            entries.Bytes(payload);
         },
-        state);
+        state, defaults);
     const std::vector<std::uint8_t> body = entries.Take();
     w.Bytes(kExtensionMark);
     w.U16(kExtensionVersion);
@@ -262,12 +289,10 @@ bool GetExtensionEntry(std::string_view name, std::span<const std::uint8_t> payl
     bool known = false;
     bool good = true;
     ForEachExtensionField(
-        [&](const char* field, const char*, double& value) {
+        [&](const char* field, const char*, auto& value) {
             if (name != field) return;
             known = true;
-            Reader r(payload);
-            value = r.Double();
-            good = r.Ok() && r.AtEnd();
+            good = ReadPayload(payload, value);
         },
         s);
     if (!known) leftOut.emplace_back(name);
@@ -280,7 +305,7 @@ bool GetExtensionEntry(std::string_view name, std::span<const std::uint8_t> payl
 // damage.
 bool GetExtension(Reader& r, CalculatorState& s, std::vector<std::string>& leftOut, std::string& why) {
     const CalculatorState defaults;
-    ForEachExtensionField([](const char*, const char*, double& value, const double& fallback) { value = fallback; }, s,
+    ForEachExtensionField([](const char*, const char*, auto& value, const auto& fallback) { value = fallback; }, s,
                           defaults);
     if (r.AtEnd()) return true;
     const auto mark = r.Take(sizeof kExtensionMark);

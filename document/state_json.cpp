@@ -58,6 +58,8 @@ public:
     void Member(const char* key, double value) { Number(key, value); }
     void Member(const char* key, std::int32_t value) { Integer(key, value); }
     void Member(const char* key, std::uint32_t value) { Integer(key, value); }
+    // The statistics exactly, as the hexadecimal of their bytes ("" for none).
+    void Member(const char* key, const Statistics& stats) { Text(key, stats.Hex()); }
     void Member(const char* key, const std::array<double, 10>& values) {
         std::string list;
         for (double value : values) list += (list.empty() ? "[" : ",") + JsonNumber(value);

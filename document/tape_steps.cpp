@@ -49,6 +49,11 @@ TapeStep PasteNumber(const PastedNumber& reading) {
             Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Paste Number \u201C%1\u201D"), {Glance(reading.match)})};
 }
 
+TapeStep PasteData(const std::vector<DataPoint>& points) {
+    return {With(tokens::kPasteData, tokens::Quoted(DataText(points))),
+            Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Paste Data: %1 points"), {std::to_string(points.size())})};
+}
+
 TapeStep Store(int reg) { return {With(tokens::kStore, std::to_string(reg)), "STO " + std::to_string(reg)}; }
 TapeStep Recall(int reg) { return {With(tokens::kRecall, std::to_string(reg)), "RCL " + std::to_string(reg)}; }
 TapeStep Undo() { return {std::string(tokens::kUndo), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Undo")), true}; }

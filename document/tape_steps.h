@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "document/number_reading.h"
+#include "document/paste_data.h"
 #include "document/program.h"
 #include "document/tape.h"
 #include "engine/calculator_state.h"
@@ -20,6 +21,8 @@ TapeStep Paste(std::string_view text);
 // Paste Number that read `reading`: replayed as the exact value it read, so
 // that the replay does not depend on the locale.
 TapeStep PasteNumber(const PastedNumber& reading);
+// Paste Data of `points`: replayed as their exact text, whatever the locale.
+TapeStep PasteData(const std::vector<DataPoint>& points);
 TapeStep Store(int reg);
 TapeStep Recall(int reg);
 TapeStep Undo();

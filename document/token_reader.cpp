@@ -106,6 +106,7 @@ std::optional<bool> ParseMenuCommand(std::string_view token, const std::string& 
         {tokens::kCopy, Kind::Copy},   {tokens::kCut, Kind::Cut},     {tokens::kPaste, Kind::Paste},
         {tokens::kUndo, Kind::Undo},   {tokens::kRedo, Kind::Redo},   {tokens::kCopyExact, Kind::CopyExact},
         {tokens::kReset, Kind::Reset}, {tokens::kLoad, Kind::Load},   {tokens::kPasteNumber, Kind::PasteNumber},
+        {tokens::kPasteData, Kind::PasteData},
     };
     for (const auto& [word, kind] : kCommands) {
         const std::string name = Upper(word);
@@ -121,7 +122,7 @@ std::optional<bool> ParseMenuCommand(std::string_view token, const std::string& 
             actions.push_back(Action::WithText(Kind::Load, *text));
             return true;
         }
-        if (kind != Kind::Paste && kind != Kind::PasteNumber) return false;  // the others take no text
+        if (kind != Kind::Paste && kind != Kind::PasteNumber && kind != Kind::PasteData) return false;  // the others take no text
         actions.push_back(Action::WithText(Kind::PutText, *text));
         actions.push_back(Action::Command(kind));
         return true;

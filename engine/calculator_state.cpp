@@ -16,8 +16,8 @@ namespace {
 // the record gains or loses one, until the list and the count follow.
 [[maybe_unused]] void EveryMemberIsListed(CalculatorState& s) {
     [[maybe_unused]] auto& [m1, m2, m3, m4, m5, m6, m7, m8, m9, m10, m11, m12, m13, m14, m15, m16, m17, m18, m19,
-                            m20, m21, m22, m23, m24] = s;
-    static_assert(kStateMemberCount == 24);
+                            m20, m21, m22, m23, m24, m25] = s;
+    static_assert(kStateMemberCount == 25);
 }
 
 template <typename T>
@@ -41,6 +41,7 @@ template <typename Integer>
 std::string MemberText(Integer value) {
     return std::to_string(value);
 }
+std::string MemberText(const Statistics& stats) { return "{n=" + std::to_string(stats.Count()) + "}"; }
 std::string MemberText(const std::array<double, 10>& values) {
     std::string text;
     for (double value : values) text += (text.empty() ? "[" : ", ") + ExactText(value);

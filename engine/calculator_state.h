@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "engine/mode_words.h"
+#include "engine/statistics.h"
 #include "platform/services.h"
 
 namespace tabrix {
@@ -31,6 +32,8 @@ struct Function;
 // point drawn after the first digit.
 inline constexpr const char* kZeroDisplay = " 0000000 00";
 inline constexpr std::int32_t kZeroPointPos = 3;
+// The main line of a statistics function that found no answer.
+inline constexpr const char* kStatisticsErrorText = "ERROR: STAT";
 
 // Every member starts at the calculator's default (what Reset State gives).
 struct CalculatorState {
@@ -59,6 +62,7 @@ struct CalculatorState {
     std::string m_strAngle{words::kDeg};   // an angle-unit word
     // Beyond the state file's fields (kept in its extension block):
     double m_dLastX = 0;              // LAST X: X as the last operation found it
+    Statistics m_stats;               // the points Σ+ added, never in the registers
 
     // Equal when every member is equal; doubles compare by their bits, so a
     // snapshot holding a NaN equals its own copy and -0 differs from +0.
@@ -96,8 +100,9 @@ void ForEachMember(Visit&& visit, States&... states) {
     visit("m_strPrefix", states.m_strPrefix...);
     visit("m_strAngle", states.m_strAngle...);
     visit("m_dLastX", states.m_dLastX...);
+    visit("m_stats", states.m_stats...);
 }
-inline constexpr std::size_t kStateMemberCount = 24;
+inline constexpr std::size_t kStateMemberCount = 25;
 
 // GoogleTest and debugging: the members that differ from the defaults, as
 // {m_dX=1.5, m_bLift=false, ...}; "{defaults}" when none does.
@@ -199,6 +204,13 @@ public:
     bool Hyperbolic() const;
     // The ? key: asks the shell for the About box; changes nothing.
     void RequestAbout();
+    // A function found no answer (a statistics function without the points
+    // it needs): nothing else changes, the main line shows
+    // kStatisticsErrorText, and FunctionFailure says why until the next
+    // function begins. The session turns it into a notice; a program's run
+    // ends there.
+    void Fail(StatisticsError why);
+    StatisticsError FunctionFailure() const { return m_failure; }
 
     // --- Operations --------------------------------------------------------
     double ToRadians(double v) const;
@@ -274,6 +286,8 @@ private:
     IRandomSource* m_pRandom = nullptr;
     IShellRequests* m_pShell = nullptr;
     std::vector<IView*> m_views;
+    StatisticsError m_failure = StatisticsError::None;
+    bool m_showFailure = false;  // the next display refresh shows the failure
     bool m_deferDisplay = false;
     bool m_displayPending = false;
     const char* m_pendingError = nullptr;

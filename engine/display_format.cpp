@@ -158,6 +158,8 @@ void CTabrixDoc::ShowText(const char* error) {
 
 void CTabrixDoc::UpdateDisplay() {
     const char* error = m_bEntering ? nullptr : KeepXInRange();
+    if (m_showFailure && error == nullptr) error = kStatisticsErrorText;
+    m_showFailure = false;
     if (m_deferDisplay) {
         // What the refresh does to X is done; its text waits until it is looked at.
         m_pendingError = error;

@@ -127,6 +127,39 @@ void StoreSubtract(Doc& d, int n) { d.CombineRegister(n, [](double r, double x) 
 void StoreMultiply(Doc& d, int n) { d.CombineRegister(n, [](double r, double x) { return r * x; }); }
 void StoreDivide(Doc& d, int n) { d.CombineRegister(n, [](double r, double x) { return r / x; }); }
 
+// Σ+ and Σ−: the point (X, Y) added or taken away; X becomes the count
+// and X before it LAST X. A refusal changes nothing but the main line.
+void Accumulate(Doc& d, int sign) {
+    const StatisticsError error = d.m_stats.Add(d.m_dX, d.m_dY, sign);
+    if (error != StatisticsError::None) return d.Fail(error);
+    d.m_dLastX = d.m_dX;
+    d.m_dX = static_cast<double>(d.m_stats.Count());
+}
+
+// Results that stand for themselves (x̄ and ȳ, a and b ...): the stack lifts
+// once, as RCL lifts it, and they fill X and then Y.
+void Give(Doc& d, const StatisticsAnswer& answer, int results) {
+    if (!answer.Ok()) return d.Fail(answer.error);
+    d.LiftStack();
+    d.m_dX = answer.values[0];
+    if (results > 1) d.m_dY = answer.values[1];
+}
+
+// Results for the X given (ŷ for x, x̂ for y): X becomes LAST X and the first
+// result; a second (r) lifts the stack into Y.
+void GiveFor(Doc& d, const StatisticsAnswer& answer, int results) {
+    if (!answer.Ok()) return d.Fail(answer.error);
+    d.m_dLastX = d.m_dX;
+    d.m_dX = answer.values[0];
+    if (results < 2) return;
+    d.LiftStack();
+    d.m_dY = answer.values[1];
+}
+
+constexpr Function Statistic(Id id, Words label, Words token, Words description, void (*act)(Doc&)) {
+    return Act(id, Family::Statistics, label, token, description, EntryRule::Commits, LiftRule::Enables, act);
+}
+
 constexpr const char* kTestX = QT_TRANSLATE_NOOP("Functions", "compare x with 0: when false, skip the next step");
 constexpr const char* kTestXY = QT_TRANSLATE_NOOP("Functions", "compare x with y: when false, skip the next step");
 
@@ -338,6 +371,49 @@ constexpr Function kRows[static_cast<std::size_t>(Id::Count)] = {
     Word(Id::Step, "SST", "sst", QT_TRANSLATE_NOOP("Functions", "one step of the stopped run"), ProgramWord::Step),
     Word(Id::StepProgram, "SST", "sst", QT_TRANSLATE_NOOP("Functions", "begin a program stopped, then one step"),
          ProgramWord::Step, ArgumentKind::ProgramName),
+    // --- Statistics ------------------------------------------------------------------------------
+    // Σ+ leaves the count in X with stack lift off, so that the next number typed replaces it.
+    Act(Id::SumPlus, F::Statistics, "Σ+", "sum+", QT_TRANSLATE_NOOP("Functions", "add the point (x, y) to the statistics"),
+        EntryRule::Commits, LiftRule::Disables, [](Doc& d) { Accumulate(d, 1); }),
+    Act(Id::SumMinus, F::Statistics, "Σ−", "sum-",
+        QT_TRANSLATE_NOOP("Functions", "take the point (x, y) back out of the statistics"), EntryRule::Commits,
+        LiftRule::Disables, [](Doc& d) { Accumulate(d, -1); }),
+    Commits(Id::SumClear, F::Statistics, "CLΣ", "sum-clear", QT_TRANSLATE_NOOP("Functions", "remove all points"),
+            [](Doc& d) { d.m_stats.Clear(); }),
+    Statistic(Id::PointCount, "n", "n", QT_TRANSLATE_NOOP("Functions", "the number of points"),
+              [](Doc& d) {
+                  d.LiftStack();
+                  d.m_dX = static_cast<double>(d.m_stats.Count());
+              }),
+    Statistic(Id::Mean, "x̄", "mean", QT_TRANSLATE_NOOP("Functions", "the means: x̄ into x, ȳ into y"),
+              [](Doc& d) { Give(d, d.m_stats.Mean(), 2); }),
+    Statistic(Id::SampleDeviation, "s", "sdev",
+              QT_TRANSLATE_NOOP("Functions", "sample standard deviations: sx into x, sy into y"),
+              [](Doc& d) { Give(d, d.m_stats.SampleDeviation(), 2); }),
+    Statistic(Id::PopulationDeviation, "σ", "pdev",
+              QT_TRANSLATE_NOOP("Functions", "population standard deviations: σx into x, σy into y"),
+              [](Doc& d) { Give(d, d.m_stats.PopulationDeviation(), 2); }),
+    Statistic(Id::WeightedMean, "x̄w", "wmean", QT_TRANSLATE_NOOP("Functions", "the mean of x weighted by y"),
+              [](Doc& d) { Give(d, d.m_stats.WeightedMean(), 1); }),
+    Statistic(Id::Regression, "L.R.", "lr",
+              QT_TRANSLATE_NOOP("Functions", "linear regression y = a + b·x: a into x, b into y"),
+              [](Doc& d) { Give(d, d.m_stats.Regression(), 2); }),
+    Statistic(Id::EstimateY, "ŷ,r", "yhat",
+              QT_TRANSLATE_NOOP("Functions", "ŷ on the regression line for x, and r into y"),
+              [](Doc& d) { GiveFor(d, d.m_stats.EstimateY(d.m_dX), 2); }),
+    Statistic(Id::EstimateX, "x̂", "xhat", QT_TRANSLATE_NOOP("Functions", "x̂ on the regression line for the y in x"),
+              [](Doc& d) { GiveFor(d, d.m_stats.EstimateX(d.m_dX), 1); }),
+    Statistic(Id::Correlation, "r", "corr", QT_TRANSLATE_NOOP("Functions", "the correlation coefficient r"),
+              [](Doc& d) { Give(d, d.m_stats.Correlation(), 1); }),
+    Statistic(Id::Sums, "Σ", "sums", QT_TRANSLATE_NOOP("Functions", "the sums: Σx, Σy, Σx², Σy² into x, y, z, t"),
+              [](Doc& d) {
+                  const StatisticsAnswer sums = d.m_stats.Sums();
+                  if (!sums.Ok()) return d.Fail(sums.error);
+                  d.m_dX = sums.values[0];
+                  d.m_dY = sums.values[1];
+                  d.m_dZ = sums.values[2];
+                  d.m_dT = sums.values[3];
+              }),
 };
 
 namespace {
@@ -362,6 +438,7 @@ constexpr std::pair<Family, const char*> kFamilyNames[] = {
     {Family::Registers, QT_TRANSLATE_NOOP("Functions", "Registers")},
     {Family::Programs, QT_TRANSLATE_NOOP("Functions", "Programs")},
     {Family::Keypad, QT_TRANSLATE_NOOP("Functions", "Keypad")},
+    {Family::Statistics, QT_TRANSLATE_NOOP("Functions", "Statistics")},
 };
 
 constexpr char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }

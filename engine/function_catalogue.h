@@ -46,6 +46,7 @@ enum class Family : std::uint8_t {
     Registers,
     Programs,
     Keypad,
+    Statistics,
 };
 
 // The argument a token gives after a colon ("sto+:3", "lbl:loop").
@@ -108,6 +109,9 @@ enum class FunctionId : std::uint16_t {
     TestXEqual, TestXNotEqual, TestXLess, TestXGreater, TestXLessOrEqual, TestXGreaterOrEqual,
     TestXYEqual, TestXYNotEqual, TestXYLess, TestXYGreater, TestXYLessOrEqual, TestXYGreaterOrEqual,
     Decrement, Increment, Stop, Pause, Continue, Step, StepProgram,
+    // Statistics
+    SumPlus, SumMinus, SumClear, PointCount, Mean, SampleDeviation, PopulationDeviation, WeightedMean,
+    Regression, EstimateY, EstimateX, Correlation, Sums,
     Count
 };
 

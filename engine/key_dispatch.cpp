@@ -12,6 +12,7 @@ namespace tabrix {
 void CTabrixDoc::ExecuteKey() { ExecuteFunction(KeyFunctionOf(m_nKey, m_bShift)); }
 
 void CTabrixDoc::ExecuteFunction(const catalogue::Function& function, int argument) {
+    m_failure = StatisticsError::None;
     if (function.IsPrefix()) {
         // The word waits for the next key; the common ending does not run.
         m_bShift = false;
@@ -70,6 +71,11 @@ void CTabrixDoc::OnDigit(int nDigit) {
     } else {
         AppendDigit(nDigit);
     }
+}
+
+void CTabrixDoc::Fail(StatisticsError why) {
+    m_failure = why;
+    m_showFailure = true;
 }
 
 void CTabrixDoc::RequestAbout() {

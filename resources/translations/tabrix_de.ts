@@ -144,7 +144,7 @@
         <translation>Ein&amp;stellungen…</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
+        <source>&amp;Zoom In</source>
         <translation>&amp;Vergrößern</translation>
     </message>
     <message>
@@ -278,6 +278,14 @@
     <message>
         <source>&amp;More</source>
         <translation>&amp;Mehr</translation>
+    </message>
+    <message>
+        <source>Paste &amp;Data</source>
+        <translation>&amp;Daten einfügen</translation>
+    </message>
+    <message>
+        <source>Stat&amp;istics</source>
+        <translation>Stat&amp;istik</translation>
     </message>
 </context>
 <context>
@@ -590,6 +598,13 @@
     <message>
         <source>These programs have problems: %1. tabrix-cli --program and Import Programs refuse a file that holds them. Export them all the same?</source>
         <translation>Diese Programme haben Probleme: %1. tabrix-cli --program und Programme importieren lehnen eine Datei mit ihnen ab. Trotzdem alle exportieren?</translation>
+    </message>
+</context>
+<context>
+    <name>CStatisticsPanel</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
     </message>
 </context>
 <context>
@@ -1114,6 +1129,62 @@
         <source>Keypad</source>
         <translation>Tastenfeld</translation>
     </message>
+    <message>
+        <source>add the point (x, y) to the statistics</source>
+        <translation>den Punkt (x, y) zur Statistik hinzufügen</translation>
+    </message>
+    <message>
+        <source>take the point (x, y) back out of the statistics</source>
+        <translation>den Punkt (x, y) wieder aus der Statistik nehmen</translation>
+    </message>
+    <message>
+        <source>remove all points</source>
+        <translation>alle Punkte entfernen</translation>
+    </message>
+    <message>
+        <source>the number of points</source>
+        <translation>die Anzahl der Punkte</translation>
+    </message>
+    <message>
+        <source>the means: x̄ into x, ȳ into y</source>
+        <translation>die Mittelwerte: x̄ nach x, ȳ nach y</translation>
+    </message>
+    <message>
+        <source>sample standard deviations: sx into x, sy into y</source>
+        <translation>Stichproben-Standardabweichungen: sx nach x, sy nach y</translation>
+    </message>
+    <message>
+        <source>population standard deviations: σx into x, σy into y</source>
+        <translation>Standardabweichungen der Grundgesamtheit: σx nach x, σy nach y</translation>
+    </message>
+    <message>
+        <source>the mean of x weighted by y</source>
+        <translation>der Mittelwert von x, gewichtet mit y</translation>
+    </message>
+    <message>
+        <source>linear regression y = a + b·x: a into x, b into y</source>
+        <translation>lineare Regression y = a + b·x: a nach x, b nach y</translation>
+    </message>
+    <message>
+        <source>ŷ on the regression line for x, and r into y</source>
+        <translation>ŷ auf der Regressionsgeraden für x, und r nach y</translation>
+    </message>
+    <message>
+        <source>x̂ on the regression line for the y in x</source>
+        <translation>x̂ auf der Regressionsgeraden für das y in x</translation>
+    </message>
+    <message>
+        <source>the correlation coefficient r</source>
+        <translation>der Korrelationskoeffizient r</translation>
+    </message>
+    <message>
+        <source>the sums: Σx, Σy, Σx², Σy² into x, y, z, t</source>
+        <translation>die Summen: Σx, Σy, Σx², Σy² nach x, y, z, t</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
 </context>
 <context>
     <name>KeyHelp</name>
@@ -1135,6 +1206,37 @@
     <message>
         <source>keypad %1</source>
         <translation>Ziffernblock %1</translation>
+    </message>
+</context>
+<context>
+    <name>PasteData</name>
+    <message>
+        <source>No points added: no line holds one or two numbers.</source>
+        <translation>Keine Punkte hinzugefügt: keine Zeile enthält eine oder zwei Zahlen.</translation>
+    </message>
+    <message>
+        <source>Added %1 points.</source>
+        <translation>%1 Punkte hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Line %1 skipped: “%2” holds no number.</source>
+        <translation>Zeile %1 übersprungen: „%2“ enthält keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Line %1 skipped: “%2” holds more than two numbers.</source>
+        <translation>Zeile %1 übersprungen: „%2“ enthält mehr als zwei Zahlen.</translation>
+    </message>
+    <message>
+        <source>Line %1 skipped: “%2” is not a way of writing a number.</source>
+        <translation>Zeile %1 übersprungen: „%2“ ist keine Schreibweise einer Zahl.</translation>
+    </message>
+    <message>
+        <source>Line %1 skipped: “%2” is beyond the range of numbers.</source>
+        <translation>Zeile %1 übersprungen: „%2“ liegt außerhalb des Zahlenbereichs.</translation>
+    </message>
+    <message>
+        <source>%1 more lines skipped.</source>
+        <translation>%1 weitere Zeilen übersprungen.</translation>
     </message>
 </context>
 <context>
@@ -1336,6 +1438,10 @@
         <source>%1 (has problems)</source>
         <translation>%1 (hat Probleme)</translation>
     </message>
+    <message>
+        <source>%1 stopped at step %2 (%3).</source>
+        <translation>%1 angehalten bei Schritt %2 (%3).</translation>
+    </message>
 </context>
 <context>
     <name>SessionStore</name>
@@ -1354,6 +1460,85 @@
     <message>
         <source>%1 of the last session&apos;s tape lines could not be read and were left out; the file is kept as %2.</source>
         <translation>%1 Zeilen des Protokolls der letzten Sitzung konnten nicht gelesen werden und wurden ausgelassen; die Datei wird als %2 aufbewahrt.</translation>
+    </message>
+</context>
+<context>
+    <name>Statistics</name>
+    <message>
+        <source>There are no points yet (Σ+ adds them).</source>
+        <translation>Es gibt noch keine Punkte (Σ+ fügt sie hinzu).</translation>
+    </message>
+    <message>
+        <source>One point is not enough: it needs two at least.</source>
+        <translation>Ein Punkt reicht nicht: es braucht mindestens zwei.</translation>
+    </message>
+    <message>
+        <source>Every x is equal, so no line fits.</source>
+        <translation>Alle x sind gleich, daher passt keine Gerade.</translation>
+    </message>
+    <message>
+        <source>Every y is equal, so r is undefined.</source>
+        <translation>Alle y sind gleich, daher ist r nicht definiert.</translation>
+    </message>
+    <message>
+        <source>The slope is 0, so no x gives that y.</source>
+        <translation>Die Steigung ist 0, daher ergibt kein x dieses y.</translation>
+    </message>
+    <message>
+        <source>The weights add up to 0 (Σy = 0).</source>
+        <translation>Die Gewichte ergeben zusammen 0 (Σy = 0).</translation>
+    </message>
+    <message>
+        <source>The points are inconsistent: Σ− removed a point that was never added.</source>
+        <translation>Die Punkte sind widersprüchlich: Σ− hat einen Punkt entfernt, der nie hinzugefügt wurde.</translation>
+    </message>
+    <message>
+        <source>The result is beyond the calculator&apos;s range.</source>
+        <translation>Das Ergebnis liegt außerhalb des Bereichs des Rechners.</translation>
+    </message>
+    <message>
+        <source>The point is not a finite number.</source>
+        <translation>Der Punkt ist keine endliche Zahl.</translation>
+    </message>
+    <message>
+        <source>There are no points to remove.</source>
+        <translation>Es gibt keine Punkte zum Entfernen.</translation>
+    </message>
+    <message>
+        <source>No result from %1.</source>
+        <translation>Kein Ergebnis von %1.</translation>
+    </message>
+    <message>
+        <source>the number of points</source>
+        <translation>die Anzahl der Punkte</translation>
+    </message>
+    <message>
+        <source>the mean of x</source>
+        <translation>der Mittelwert von x</translation>
+    </message>
+    <message>
+        <source>the mean of y</source>
+        <translation>der Mittelwert von y</translation>
+    </message>
+    <message>
+        <source>the sample standard deviation of x</source>
+        <translation>die Stichproben-Standardabweichung von x</translation>
+    </message>
+    <message>
+        <source>the sample standard deviation of y</source>
+        <translation>die Stichproben-Standardabweichung von y</translation>
+    </message>
+    <message>
+        <source>the correlation coefficient</source>
+        <translation>der Korrelationskoeffizient</translation>
+    </message>
+    <message>
+        <source>the intercept of the line y = a + b·x</source>
+        <translation>der Achsenabschnitt der Geraden y = a + b·x</translation>
+    </message>
+    <message>
+        <source>the slope of the line y = a + b·x</source>
+        <translation>die Steigung der Geraden y = a + b·x</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +1618,10 @@
     <message>
         <source>%1 stopped at step %2</source>
         <translation>%1 angehalten bei Schritt %2</translation>
+    </message>
+    <message>
+        <source>Paste Data: %1 points</source>
+        <translation>Daten einfügen: %1 Punkte</translation>
     </message>
 </context>
 <context>

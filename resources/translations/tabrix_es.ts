@@ -144,7 +144,7 @@
         <translation>Pre&amp;ferencias…</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
+        <source>&amp;Zoom In</source>
         <translation>&amp;Ampliar</translation>
     </message>
     <message>
@@ -278,6 +278,14 @@
     <message>
         <source>&amp;More</source>
         <translation>&amp;Más</translation>
+    </message>
+    <message>
+        <source>Paste &amp;Data</source>
+        <translation>Pegar d&amp;atos</translation>
+    </message>
+    <message>
+        <source>Stat&amp;istics</source>
+        <translation>Estad&amp;ísticas</translation>
     </message>
 </context>
 <context>
@@ -590,6 +598,13 @@
     <message>
         <source>These programs have problems: %1. tabrix-cli --program and Import Programs refuse a file that holds them. Export them all the same?</source>
         <translation>Estos programas tienen problemas: %1. tabrix-cli --program e Importar programas rechazan un archivo que los contenga. ¿Exportarlos de todos modos?</translation>
+    </message>
+</context>
+<context>
+    <name>CStatisticsPanel</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
     </message>
 </context>
 <context>
@@ -1114,6 +1129,62 @@
         <source>Keypad</source>
         <translation>Teclado</translation>
     </message>
+    <message>
+        <source>add the point (x, y) to the statistics</source>
+        <translation>añadir el punto (x, y) a las estadísticas</translation>
+    </message>
+    <message>
+        <source>take the point (x, y) back out of the statistics</source>
+        <translation>quitar el punto (x, y) de las estadísticas</translation>
+    </message>
+    <message>
+        <source>remove all points</source>
+        <translation>quitar todos los puntos</translation>
+    </message>
+    <message>
+        <source>the number of points</source>
+        <translation>el número de puntos</translation>
+    </message>
+    <message>
+        <source>the means: x̄ into x, ȳ into y</source>
+        <translation>las medias: x̄ en x, ȳ en y</translation>
+    </message>
+    <message>
+        <source>sample standard deviations: sx into x, sy into y</source>
+        <translation>desviaciones típicas muestrales: sx en x, sy en y</translation>
+    </message>
+    <message>
+        <source>population standard deviations: σx into x, σy into y</source>
+        <translation>desviaciones típicas poblacionales: σx en x, σy en y</translation>
+    </message>
+    <message>
+        <source>the mean of x weighted by y</source>
+        <translation>la media de x ponderada por y</translation>
+    </message>
+    <message>
+        <source>linear regression y = a + b·x: a into x, b into y</source>
+        <translation>regresión lineal y = a + b·x: a en x, b en y</translation>
+    </message>
+    <message>
+        <source>ŷ on the regression line for x, and r into y</source>
+        <translation>ŷ en la recta de regresión para x, y r en y</translation>
+    </message>
+    <message>
+        <source>x̂ on the regression line for the y in x</source>
+        <translation>x̂ en la recta de regresión para la y en x</translation>
+    </message>
+    <message>
+        <source>the correlation coefficient r</source>
+        <translation>el coeficiente de correlación r</translation>
+    </message>
+    <message>
+        <source>the sums: Σx, Σy, Σx², Σy² into x, y, z, t</source>
+        <translation>las sumas: Σx, Σy, Σx², Σy² en x, y, z, t</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
 </context>
 <context>
     <name>KeyHelp</name>
@@ -1135,6 +1206,37 @@
     <message>
         <source>keypad %1</source>
         <translation>teclado numérico %1</translation>
+    </message>
+</context>
+<context>
+    <name>PasteData</name>
+    <message>
+        <source>No points added: no line holds one or two numbers.</source>
+        <translation>No se añadió ningún punto: ninguna línea contiene uno o dos números.</translation>
+    </message>
+    <message>
+        <source>Added %1 points.</source>
+        <translation>%1 puntos añadidos.</translation>
+    </message>
+    <message>
+        <source>Line %1 skipped: “%2” holds no number.</source>
+        <translation>Línea %1 omitida: «%2» no contiene ningún número.</translation>
+    </message>
+    <message>
+        <source>Line %1 skipped: “%2” holds more than two numbers.</source>
+        <translation>Línea %1 omitida: «%2» contiene más de dos números.</translation>
+    </message>
+    <message>
+        <source>Line %1 skipped: “%2” is not a way of writing a number.</source>
+        <translation>Línea %1 omitida: «%2» no es una forma de escribir un número.</translation>
+    </message>
+    <message>
+        <source>Line %1 skipped: “%2” is beyond the range of numbers.</source>
+        <translation>Línea %1 omitida: «%2» está fuera del rango de los números.</translation>
+    </message>
+    <message>
+        <source>%1 more lines skipped.</source>
+        <translation>%1 líneas más omitidas.</translation>
     </message>
 </context>
 <context>
@@ -1336,6 +1438,10 @@
         <source>%1 (has problems)</source>
         <translation>%1 (tiene problemas)</translation>
     </message>
+    <message>
+        <source>%1 stopped at step %2 (%3).</source>
+        <translation>%1 detenido en el paso %2 (%3).</translation>
+    </message>
 </context>
 <context>
     <name>SessionStore</name>
@@ -1354,6 +1460,85 @@
     <message>
         <source>%1 of the last session&apos;s tape lines could not be read and were left out; the file is kept as %2.</source>
         <translation>No se pudieron leer %1 líneas de la cinta de la última sesión y se omitieron; el archivo se conserva como %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Statistics</name>
+    <message>
+        <source>There are no points yet (Σ+ adds them).</source>
+        <translation>Aún no hay puntos (Σ+ los añade).</translation>
+    </message>
+    <message>
+        <source>One point is not enough: it needs two at least.</source>
+        <translation>Un punto no basta: hacen falta al menos dos.</translation>
+    </message>
+    <message>
+        <source>Every x is equal, so no line fits.</source>
+        <translation>Todas las x son iguales, así que no se ajusta ninguna recta.</translation>
+    </message>
+    <message>
+        <source>Every y is equal, so r is undefined.</source>
+        <translation>Todas las y son iguales, así que r no está definido.</translation>
+    </message>
+    <message>
+        <source>The slope is 0, so no x gives that y.</source>
+        <translation>La pendiente es 0, así que ninguna x da esa y.</translation>
+    </message>
+    <message>
+        <source>The weights add up to 0 (Σy = 0).</source>
+        <translation>Los pesos suman 0 (Σy = 0).</translation>
+    </message>
+    <message>
+        <source>The points are inconsistent: Σ− removed a point that was never added.</source>
+        <translation>Los puntos son incoherentes: Σ− quitó un punto que nunca se añadió.</translation>
+    </message>
+    <message>
+        <source>The result is beyond the calculator&apos;s range.</source>
+        <translation>El resultado está fuera del rango de la calculadora.</translation>
+    </message>
+    <message>
+        <source>The point is not a finite number.</source>
+        <translation>El punto no es un número finito.</translation>
+    </message>
+    <message>
+        <source>There are no points to remove.</source>
+        <translation>No hay puntos que quitar.</translation>
+    </message>
+    <message>
+        <source>No result from %1.</source>
+        <translation>Sin resultado de %1.</translation>
+    </message>
+    <message>
+        <source>the number of points</source>
+        <translation>el número de puntos</translation>
+    </message>
+    <message>
+        <source>the mean of x</source>
+        <translation>la media de x</translation>
+    </message>
+    <message>
+        <source>the mean of y</source>
+        <translation>la media de y</translation>
+    </message>
+    <message>
+        <source>the sample standard deviation of x</source>
+        <translation>la desviación típica muestral de x</translation>
+    </message>
+    <message>
+        <source>the sample standard deviation of y</source>
+        <translation>la desviación típica muestral de y</translation>
+    </message>
+    <message>
+        <source>the correlation coefficient</source>
+        <translation>el coeficiente de correlación</translation>
+    </message>
+    <message>
+        <source>the intercept of the line y = a + b·x</source>
+        <translation>la ordenada en el origen de la recta y = a + b·x</translation>
+    </message>
+    <message>
+        <source>the slope of the line y = a + b·x</source>
+        <translation>la pendiente de la recta y = a + b·x</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +1618,10 @@
     <message>
         <source>%1 stopped at step %2</source>
         <translation>%1 detenido en el paso %2</translation>
+    </message>
+    <message>
+        <source>Paste Data: %1 points</source>
+        <translation>Pegar datos: %1 puntos</translation>
     </message>
 </context>
 <context>

@@ -144,7 +144,7 @@
         <translation>&amp;Préférences…</translation>
     </message>
     <message>
-        <source>Zoom &amp;In</source>
+        <source>&amp;Zoom In</source>
         <translation>Zoom a&amp;vant</translation>
     </message>
     <message>
@@ -278,6 +278,14 @@
     <message>
         <source>&amp;More</source>
         <translation>&amp;Plus</translation>
+    </message>
+    <message>
+        <source>Paste &amp;Data</source>
+        <translation>Coller des &amp;données</translation>
+    </message>
+    <message>
+        <source>Stat&amp;istics</source>
+        <translation>Stat&amp;istiques</translation>
     </message>
 </context>
 <context>
@@ -590,6 +598,13 @@
     <message>
         <source>These programs have problems: %1. tabrix-cli --program and Import Programs refuse a file that holds them. Export them all the same?</source>
         <translation>Ces programmes ont des problèmes : %1. tabrix-cli --program et Importer des programmes refusent un fichier qui les contient. Les exporter quand même ?</translation>
+    </message>
+</context>
+<context>
+    <name>CStatisticsPanel</name>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
     </message>
 </context>
 <context>
@@ -1114,6 +1129,62 @@
         <source>Keypad</source>
         <translation>Clavier</translation>
     </message>
+    <message>
+        <source>add the point (x, y) to the statistics</source>
+        <translation>ajouter le point (x, y) aux statistiques</translation>
+    </message>
+    <message>
+        <source>take the point (x, y) back out of the statistics</source>
+        <translation>retirer le point (x, y) des statistiques</translation>
+    </message>
+    <message>
+        <source>remove all points</source>
+        <translation>retirer tous les points</translation>
+    </message>
+    <message>
+        <source>the number of points</source>
+        <translation>le nombre de points</translation>
+    </message>
+    <message>
+        <source>the means: x̄ into x, ȳ into y</source>
+        <translation>les moyennes : x̄ dans x, ȳ dans y</translation>
+    </message>
+    <message>
+        <source>sample standard deviations: sx into x, sy into y</source>
+        <translation>écarts types de l’échantillon : sx dans x, sy dans y</translation>
+    </message>
+    <message>
+        <source>population standard deviations: σx into x, σy into y</source>
+        <translation>écarts types de la population : σx dans x, σy dans y</translation>
+    </message>
+    <message>
+        <source>the mean of x weighted by y</source>
+        <translation>la moyenne de x pondérée par y</translation>
+    </message>
+    <message>
+        <source>linear regression y = a + b·x: a into x, b into y</source>
+        <translation>régression linéaire y = a + b·x : a dans x, b dans y</translation>
+    </message>
+    <message>
+        <source>ŷ on the regression line for x, and r into y</source>
+        <translation>ŷ sur la droite de régression pour x, et r dans y</translation>
+    </message>
+    <message>
+        <source>x̂ on the regression line for the y in x</source>
+        <translation>x̂ sur la droite de régression pour le y dans x</translation>
+    </message>
+    <message>
+        <source>the correlation coefficient r</source>
+        <translation>le coefficient de corrélation r</translation>
+    </message>
+    <message>
+        <source>the sums: Σx, Σy, Σx², Σy² into x, y, z, t</source>
+        <translation>les sommes : Σx, Σy, Σx², Σy² dans x, y, z, t</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
 </context>
 <context>
     <name>KeyHelp</name>
@@ -1135,6 +1206,37 @@
     <message>
         <source>keypad %1</source>
         <translation>pavé numérique %1</translation>
+    </message>
+</context>
+<context>
+    <name>PasteData</name>
+    <message>
+        <source>No points added: no line holds one or two numbers.</source>
+        <translation>Aucun point ajouté : aucune ligne ne contient un ou deux nombres.</translation>
+    </message>
+    <message>
+        <source>Added %1 points.</source>
+        <translation>%1 points ajoutés.</translation>
+    </message>
+    <message>
+        <source>Line %1 skipped: “%2” holds no number.</source>
+        <translation>Ligne %1 ignorée : « %2 » ne contient aucun nombre.</translation>
+    </message>
+    <message>
+        <source>Line %1 skipped: “%2” holds more than two numbers.</source>
+        <translation>Ligne %1 ignorée : « %2 » contient plus de deux nombres.</translation>
+    </message>
+    <message>
+        <source>Line %1 skipped: “%2” is not a way of writing a number.</source>
+        <translation>Ligne %1 ignorée : « %2 » n’est pas une façon d’écrire un nombre.</translation>
+    </message>
+    <message>
+        <source>Line %1 skipped: “%2” is beyond the range of numbers.</source>
+        <translation>Ligne %1 ignorée : « %2 » dépasse la plage des nombres.</translation>
+    </message>
+    <message>
+        <source>%1 more lines skipped.</source>
+        <translation>%1 autres lignes ignorées.</translation>
     </message>
 </context>
 <context>
@@ -1336,6 +1438,10 @@
         <source>%1 (has problems)</source>
         <translation>%1 (a des problèmes)</translation>
     </message>
+    <message>
+        <source>%1 stopped at step %2 (%3).</source>
+        <translation>%1 arrêté au pas %2 (%3).</translation>
+    </message>
 </context>
 <context>
     <name>SessionStore</name>
@@ -1354,6 +1460,85 @@
     <message>
         <source>%1 of the last session&apos;s tape lines could not be read and were left out; the file is kept as %2.</source>
         <translation>%1 lignes du ruban de la dernière session n’ont pas pu être lues et ont été omises ; le fichier est conservé sous %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Statistics</name>
+    <message>
+        <source>There are no points yet (Σ+ adds them).</source>
+        <translation>Il n’y a pas encore de points (Σ+ les ajoute).</translation>
+    </message>
+    <message>
+        <source>One point is not enough: it needs two at least.</source>
+        <translation>Un point ne suffit pas : il en faut au moins deux.</translation>
+    </message>
+    <message>
+        <source>Every x is equal, so no line fits.</source>
+        <translation>Tous les x sont égaux, aucune droite ne convient donc.</translation>
+    </message>
+    <message>
+        <source>Every y is equal, so r is undefined.</source>
+        <translation>Tous les y sont égaux, r n’est donc pas défini.</translation>
+    </message>
+    <message>
+        <source>The slope is 0, so no x gives that y.</source>
+        <translation>La pente est 0, aucun x ne donne donc ce y.</translation>
+    </message>
+    <message>
+        <source>The weights add up to 0 (Σy = 0).</source>
+        <translation>La somme des poids est 0 (Σy = 0).</translation>
+    </message>
+    <message>
+        <source>The points are inconsistent: Σ− removed a point that was never added.</source>
+        <translation>Les points sont incohérents : Σ− a retiré un point jamais ajouté.</translation>
+    </message>
+    <message>
+        <source>The result is beyond the calculator&apos;s range.</source>
+        <translation>Le résultat dépasse la plage de la calculatrice.</translation>
+    </message>
+    <message>
+        <source>The point is not a finite number.</source>
+        <translation>Le point n’est pas un nombre fini.</translation>
+    </message>
+    <message>
+        <source>There are no points to remove.</source>
+        <translation>Il n’y a aucun point à retirer.</translation>
+    </message>
+    <message>
+        <source>No result from %1.</source>
+        <translation>Aucun résultat de %1.</translation>
+    </message>
+    <message>
+        <source>the number of points</source>
+        <translation>le nombre de points</translation>
+    </message>
+    <message>
+        <source>the mean of x</source>
+        <translation>la moyenne de x</translation>
+    </message>
+    <message>
+        <source>the mean of y</source>
+        <translation>la moyenne de y</translation>
+    </message>
+    <message>
+        <source>the sample standard deviation of x</source>
+        <translation>l’écart type de l’échantillon de x</translation>
+    </message>
+    <message>
+        <source>the sample standard deviation of y</source>
+        <translation>l’écart type de l’échantillon de y</translation>
+    </message>
+    <message>
+        <source>the correlation coefficient</source>
+        <translation>le coefficient de corrélation</translation>
+    </message>
+    <message>
+        <source>the intercept of the line y = a + b·x</source>
+        <translation>l’ordonnée à l’origine de la droite y = a + b·x</translation>
+    </message>
+    <message>
+        <source>the slope of the line y = a + b·x</source>
+        <translation>la pente de la droite y = a + b·x</translation>
     </message>
 </context>
 <context>
@@ -1433,6 +1618,10 @@
     <message>
         <source>%1 stopped at step %2</source>
         <translation>%1 arrêté au pas %2</translation>
+    </message>
+    <message>
+        <source>Paste Data: %1 points</source>
+        <translation>Coller des données : %1 points</translation>
     </message>
 </context>
 <context>

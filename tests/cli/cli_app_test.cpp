@@ -44,7 +44,7 @@ TEST(CliJson, DefaultStateHasEveryMemberInOrder) {
               R"("m_bExponent":false,"m_bShift":false,"m_bLift":true,"m_bSpare":false,"m_strMantissa":"",)"
               R"("m_strFraction":"","m_strExponent":"","m_strMantSign":" ","m_strExpSign":" ","m_nPointPos":3,)"
               R"("m_dX":0,"m_dY":0,"m_dZ":0,"m_dT":0,"m_dReg":[0,0,0,0,0,0,0,0,0,0],"m_strFormat":"SCI",)"
-              R"("m_nDigits":6,"m_strPrefix":"","m_strAngle":"DEG","m_dLastX":0,"lcd":" 0.000000 00",)"
+              R"("m_nDigits":6,"m_strPrefix":"","m_strAngle":"DEG","m_dLastX":0,"m_stats":"","lcd":" 0.000000 00",)"
               R"("stack_lines":[" 0.000000 00"," 0.000000 00"," 0.000000 00"],"clipboard":null,)"
               R"("paste_enabled":false,"sto_labels":[)") + Labels("STO") + R"(],"rcl_labels":[)" + Labels("RCL") +
                   "]}\n");

@@ -76,6 +76,9 @@ private:
             "Total: $1,234.50", "1.234,50 \xE2\x82\xAC", "1 234,50", "12,34,567.89", "1.5\xC3\x97" "10^3",
             "1,2,3", "no number", "3 apples and 4 pears", "1e999", "1,234", "\xE2\x88\x92" "12", "42 %", "1e-400",
             "0.000001", "-$1,234.50", "(1,234.50)", "1234-"};
+        static const char* const kDataTexts[] = {
+            "1\t2\n3\t4\n", "x,y\n1.5,2\n1e9,-3\n", "1,234;5\n7;8,5\n", "1000000.1\n1000000.3\n\nno\n",
+            "1e999\t1\n2\t2\t2\n", "no numbers here"};
         static const std::uint32_t kVirtualKeys[] = {vk::kDigit0 + 1, vk::kDigit0 + 7, vk::kNumpad0 + 3,
                                                      vk::kReturn,     vk::kAdd,        vk::kSubtract,
                                                      vk::kLetterF,    vk::kLetterE,    vk::kOemPeriod,
@@ -105,8 +108,9 @@ private:
             actions.push_back(Action::WithText(Kind::PutText, OneOf(kPasteTexts)));
             actions.push_back(Action::Command(Kind::Paste));
         } else if (roll < 72) {
-            actions.push_back(Action::WithText(Kind::PutText, OneOf(kNumberTexts)));
-            actions.push_back(Action::Command(Kind::PasteNumber));
+            const bool data = Pick(0, 2) == 0;
+            actions.push_back(Action::WithText(Kind::PutText, data ? OneOf(kDataTexts) : OneOf(kNumberTexts)));
+            actions.push_back(Action::Command(data ? Kind::PasteData : Kind::PasteNumber));
         } else if (roll < 75) {
             actions.push_back(Action::Command(OneOf({Kind::Copy, Kind::CopyExact, Kind::Cut, Kind::Paste})));
         } else if (roll < 80) {
@@ -166,9 +170,11 @@ inline std::string ConsoleToken(const Action& action, const Action* next = nullp
         case Kind::Cut: return "cut";
         case Kind::Paste: return "paste";
         case Kind::PasteNumber: return "paste-number";
+        case Kind::PasteData: return "paste-data";
         case Kind::PasteValue: return "paste:" + tokens::Quoted(ExactText(action.value));
         case Kind::PutText:
             if (next != nullptr && next->kind == Kind::PasteNumber) return "paste-number:" + tokens::Quoted(action.text);
+            if (next != nullptr && next->kind == Kind::PasteData) return "paste-data:" + tokens::Quoted(action.text);
             return "paste:" + tokens::Quoted(action.text);
         case Kind::Store: return "sto:" + std::to_string(action.code);
         case Kind::Recall: return "rcl:" + std::to_string(action.code);
@@ -204,7 +210,8 @@ inline std::vector<std::string> ConsoleTokens(const std::vector<Action>& actions
         const Action* next = i + 1 < actions.size() ? &actions[i + 1] : nullptr;
         tokens.push_back(ConsoleToken(actions[i], next));
         if (actions[i].kind == Action::Kind::PutText && next != nullptr &&
-            (next->kind == Action::Kind::Paste || next->kind == Action::Kind::PasteNumber)) {
+            (next->kind == Action::Kind::Paste || next->kind == Action::Kind::PasteNumber ||
+             next->kind == Action::Kind::PasteData)) {
             ++i;
         }
     }

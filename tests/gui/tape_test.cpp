@@ -240,6 +240,8 @@ CalculatorState ReplayInConsole(const std::string& script) {
                 member = number(j[name]);
             } else if constexpr (std::is_same_v<T, std::array<double, 10>>) {
                 for (std::size_t n = 0; n < member.size(); ++n) member[n] = number(j[name][n]);
+            } else if constexpr (std::is_same_v<T, Statistics>) {
+                member = Statistics::FromHex(j[name].get<std::string>()).value();
             } else {
                 member = j[name].get<T>();
             }

@@ -117,6 +117,7 @@ CMainFrame::CMainFrame(CalculatorSession& session, const FrameServices& services
     // only slow the start.
     if (QSettings().value(QStringLiteral("View/Tape"), false).toBool()) CreateTapePanel();
     CreateSessionStore();
+    if (QSettings().value(QStringLiteral("View/Statistics"), false).toBool()) ShowStatistics(true);
 
     m_view->setFocus();
     ApplyZoom(StartZoom(remembered.isValid() ? std::optional<int>(remembered.toInt()) : std::nullopt,
@@ -193,6 +194,7 @@ std::vector<CommandRow> CMainFrame::EditCommands() {
          perform(Kind::CopyExact)},
         {cmd::kEditPasteNumber, MenuId::Edit, tr("Paste &Number"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
          perform(Kind::PasteNumber), paste},
+        {cmd::kEditPasteData, MenuId::Edit, tr("Paste &Data"), {}, perform(Kind::PasteData), paste},
         {.menu = MenuId::Edit},
         {cmd::kEditPreferences, MenuId::Edit, tr("Pre&ferences\u2026"), {K(Qt::CTRL | Qt::Key_Comma)},
          [this] { EditPreferences(); }},
@@ -277,7 +279,7 @@ void CMainFrame::ClearTape() {
 
 std::vector<CommandRow> CMainFrame::ViewAndHelpCommands() {
     return {
-        {cmd::kViewZoomIn, MenuId::View, tr("Zoom &In"), {K(Qt::CTRL | Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)},
+        {cmd::kViewZoomIn, MenuId::View, tr("&Zoom In"), {K(Qt::CTRL | Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)},
          [this] { StepZoom(+1); }, [this](ICommandUI& ui) { ui.Enable(NextZoom(+1).has_value()); }},
         {cmd::kViewZoomOut, MenuId::View, tr("Zoom &Out"), {K(Qt::CTRL | Qt::Key_Minus)}, [this] { StepZoom(-1); },
          [this](ICommandUI& ui) { ui.Enable(m_zoomPercent > kZoomSteps.front()); }},
@@ -286,6 +288,9 @@ std::vector<CommandRow> CMainFrame::ViewAndHelpCommands() {
         {.menu = MenuId::View},
         {cmd::kViewTape, MenuId::View, tr("&Tape"), {K(Qt::CTRL | Qt::Key_T)}, [this] { ShowTape(m_tapePanel == nullptr || m_tapePanel->isHidden()); },
          [this](ICommandUI& ui) { ui.SetCheck(m_tapePanel != nullptr && !m_tapePanel->isHidden()); }},
+        {cmd::kViewStatistics, MenuId::View, tr("Stat&istics"), {},
+         [this] { ShowStatistics(m_statisticsPanel == nullptr || m_statisticsPanel->isHidden()); },
+         [this](ICommandUI& ui) { ui.SetCheck(m_statisticsPanel != nullptr && !m_statisticsPanel->isHidden()); }},
         {cmd::kViewClearTape, MenuId::View, tr("&Clear Tape"), {},
          [this] { ClearTape(); }},
         {cmd::kViewSaveTapeAs, MenuId::View, tr("&Save Tape As\u2026"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
@@ -430,6 +435,9 @@ void CMainFrame::AfterAction(const Outcome& outcome) {
         ShowNotice({}, 0);
     }
     m_programs->Follow(outcome);
+    if (outcome.changed && m_statisticsPanel != nullptr && !m_statisticsPanel->isHidden()) {
+        m_statisticsPanel->Show(m_doc.m_stats);
+    }
     if (outcome.changed && m_store) m_store->Changed();
     // An action changes what can be undone; the clipboard and the window,
     // which the other items follow, tell of their own changes.
@@ -553,6 +561,24 @@ void CMainFrame::ShowTape(bool shown) {
     if (m_tapePanel == nullptr || shown == !m_tapePanel->isHidden()) return;
     m_tapePanel->setVisible(shown);
     // The face keeps its size: the window grows by the tape, and shrinks back.
+    if (QLayout* frameLayout = layout()) frameLayout->activate();
+    resize(sizeHint());
+    UpdateCommandUI(MenuId::View);
+}
+
+void CMainFrame::ShowStatistics(bool shown) {
+    QSettings().setValue(QStringLiteral("View/Statistics"), shown);
+    if (shown && m_statisticsPanel == nullptr) {
+        m_statisticsPanel = new CStatisticsPanel(this);
+        addDockWidget(Qt::RightDockWidgetArea, m_statisticsPanel);
+        connect(m_statisticsPanel, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+            if (!visible && m_statisticsPanel->isHidden()) ShowStatistics(false);
+        });
+    }
+    if (m_statisticsPanel == nullptr) return;
+    if (shown) m_statisticsPanel->Show(m_doc.m_stats);
+    if (shown == !m_statisticsPanel->isHidden()) return;
+    m_statisticsPanel->setVisible(shown);
     if (QLayout* frameLayout = layout()) frameLayout->activate();
     resize(sizeHint());
     UpdateCommandUI(MenuId::View);

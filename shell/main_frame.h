@@ -25,6 +25,7 @@
 #include "shell/qt_services.h"
 #include "shell/recent_files.h"
 #include "shell/session_store.h"
+#include "shell/statistics_panel.h"
 #include "shell/tape_panel.h"
 #include "shell/zoom_steps.h"
 #include "view/tabrix_view.h"
@@ -97,6 +98,8 @@ public:
     CNotice* NoticeLabel() const { return m_notice; }
     // The tape's panel, once it has been shown.
     CTapePanel* TapePanel() const { return m_tapePanel; }
+    // View > Statistics, once it has been shown.
+    CStatisticsPanel* StatisticsPanel() const { return m_statisticsPanel; }
     CProgramsController& Programs() { return *m_programs; }
     CFunctionsController& Functions() { return *m_functions; }
     // Help > Keys and Keyboard, once it has been opened.
@@ -136,6 +139,7 @@ private:
     void AfterAction(const Outcome& outcome);
     void CreateTapePanel();
     void ShowTape(bool shown);
+    void ShowStatistics(bool shown);
     void SaveTapeAs();
     // Loads a state file as the document (a recent file, Open, the file at
     // start).
@@ -171,6 +175,7 @@ private:
     FrameServices m_services;
     CTabrixView* m_view;
     CTapePanel* m_tapePanel = nullptr;
+    CStatisticsPanel* m_statisticsPanel = nullptr;
     CKeysWindow* m_keysWindow = nullptr;
     CNotice* m_notice = nullptr;
     int m_zoomPercent = 100;

@@ -52,6 +52,7 @@ inline constexpr Place kAngle{190, 45};
 inline constexpr Place kFormat{190, 57};
 inline constexpr Place kShiftIndicator{24, 52};
 inline constexpr Place kPrefixIndicator{45, 52};
+inline constexpr Place kStatisticsIndicator{24, 36};
 
 // The keys' colours by family, resting and lit (pressed), and their labels'.
 struct KeyColors {

@@ -79,6 +79,8 @@ void DrawIndicators(QPainter& painter, const CTabrixDoc& doc) {
     BeginLayer(painter, IndicatorFont(), kLcdTextColor);
     if (doc.m_bShift) DrawAt(painter, face::kShiftIndicator, QStringLiteral("f"));
     if (!doc.m_strPrefix.empty()) DrawAt(painter, face::kPrefixIndicator, QtText(doc.m_strPrefix));
+    // Σ while the statistics hold points.
+    if (!doc.m_stats.Empty()) DrawAt(painter, face::kStatisticsIndicator, QStringLiteral("\u03A3"));
     painter.restore();
 }
 

@@ -53,6 +53,7 @@ EMSCRIPTEN_BINDINGS(tabrix) {
         .function("canUndo", &WebSession::CanUndo)
         .function("canRedo", &WebSession::CanRedo)
         .function("registerLabels", &WebSession::RegisterLabels)
+        .function("statisticsRows", &WebSession::StatisticsRows)
         .function("kept", &WebSession::Kept)
         .function("restore", &WebSession::Restore)
         .function("savedStateFile", &SavedStateFile)

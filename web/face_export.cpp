@@ -100,6 +100,7 @@ Json FirstDisplay() {
             {"angle", doc.m_strAngle},
             {"shift", false},
             {"prefix", ""},
+            {"statistics", false},
             {"lcd", MainLineAsRead(doc)}};
 }
 
@@ -136,7 +137,8 @@ Json Face() {
           {"angle", Place(kAngle)},
           {"format", Place(kFormat)},
           {"shift", Place(kShiftIndicator)},
-          {"prefix", Place(kPrefixIndicator)}}},
+          {"prefix", Place(kPrefixIndicator)},
+          {"statistics", Place(kStatisticsIndicator)}}},
         {"shiftedBand", kShiftedBand},
         {"enterCode", keys::kEnter},
         {"keys", Keys()},

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "document/function_help.h"
+#include "document/statistics_report.h"
 #include "document/function_search.h"
 #include "document/state_file.h"
 #include "document/state_json.h"
@@ -51,6 +52,7 @@ const char* RunStateName(RunReport::State state) {
         case RunReport::State::StepLimit: return "step-limit";
         case RunReport::State::TooDeep: return "too-deep";
         case RunReport::State::Missing: return "missing";
+        case RunReport::State::Failed: return "failed";
     }
     return "none";
 }
@@ -175,6 +177,7 @@ std::string WebSession::Display(const std::string& timesTenToThe, const std::str
         {"angle", doc.m_strAngle},
         {"shift", doc.m_bShift},
         {"prefix", doc.m_strPrefix},
+        {"statistics", !doc.m_stats.Empty()},
         {"lcd", MainLineAsRead(doc)},
         {"spoken", SpokenLcd(doc, {timesTenToThe, shift, shifted})},
         {"canUndo", CanUndo()},
@@ -274,6 +277,17 @@ Json TapeLinesFrom(const CTape& tape, std::size_t first) {
 }  // namespace
 
 std::string WebSession::TapeLines() const { return Dump(TapeLinesFrom(m_session->Tape(), 0)); }
+
+std::string WebSession::StatisticsRows() const {
+    Json rows = Json::array();
+    for (const StatisticsRow& row : tabrix::StatisticsRows(m_session->Doc().m_stats)) {
+        rows.push_back({{"name", row.name},
+                        {"meaning", Marked("Statistics", row.meaning)},
+                        {"value", row.value},
+                        {"why", row.why != nullptr ? Marked("Statistics", row.why) : std::string()}});
+    }
+    return Dump(rows);
+}
 
 std::string WebSession::TapeTail(int count) const {
     const CTape& tape = m_session->Tape();

@@ -96,6 +96,9 @@ public:
     bool CanUndo() const { return m_session->CanUndo(); }
     bool CanRedo() const { return m_session->CanRedo(); }
     std::string RegisterLabels();     // {"sto":[...],"rcl":[...]}
+    // The Statistics panel's rows: [{"name","meaning","value","why"}], the
+    // meaning and a reason as marked sentences ("why" empty with a value).
+    std::string StatisticsRows() const;
 
     // What the page keeps in the browser's storage, and brings back.
     std::string Kept() const { return m_session->KeptText(); }

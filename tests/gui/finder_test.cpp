@@ -150,7 +150,8 @@ TEST_F(FinderTest, TheMenuListsEveryFamily) {
     EXPECT_EQ(families, (QStringList{QStringLiteral("Number entry"), QStringLiteral("Arithmetic"),
                                      QStringLiteral("Powers and logarithms"), QStringLiteral("Trigonometry"),
                                      QStringLiteral("Conversions"), QStringLiteral("Probability"),
-                                     QStringLiteral("Stack"), QStringLiteral("Display"), QStringLiteral("Registers")}));
+                                     QStringLiteral("Stack"), QStringLiteral("Display"), QStringLiteral("Registers"),
+                                     QStringLiteral("Statistics")}));
     ASSERT_NE(abs, nullptr);
     t.doc.m_dX = -4;
     abs->trigger();

@@ -97,6 +97,7 @@ protected:
                 case Kind::Cut: frame.OnCommand(cmd::kEditCut); break;
                 case Kind::Paste: frame.OnCommand(cmd::kEditPaste); break;
                 case Kind::PasteNumber: frame.OnCommand(cmd::kEditPasteNumber); break;
+                case Kind::PasteData: frame.OnCommand(cmd::kEditPasteData); break;
                 case Kind::Store: frame.OnCommand(kStoreCommandIds[action.code]); break;
                 case Kind::Recall: frame.OnCommand(kRecallCommandIds[action.code]); break;
                 case Kind::Undo: frame.OnCommand(cmd::kEditUndo); break;

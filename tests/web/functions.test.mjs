@@ -21,12 +21,14 @@ after(async () => { await browser?.close(); await server?.close(); });
 const offered = face.functions.filter((f) =>
   f.token === 'CHS' || !['Number entry', 'Keypad', 'Programs'].includes(f.family));
 
-// A start: modes, a register, four stack levels and a LAST X, as typed.
+// A start: up to three statistics points, modes, a register, four stack
+// levels and a LAST X, as typed.
 function start(next) {
   const number = () => next.pick(['0', '1', '-1', '2', '0.5', '-2.75', '1e10', '-3e-7', '45', '720', '1.23456789',
     '12.3045', '-0.999', '3', '180']);
   const format = `${next.pick(['FIX', 'SCI', 'ENG'])} ${next.int(10)}`;
-  return `CLR ${next.pick(['DEG', 'RAD', 'GRD'])} ${format} ${number()} STO ${next.int(10)} ${number()} ENTER ` +
+  const points = Array.from({ length: next.int(4) }, () => `${number()} ENTER ${number()} sum+`).join(' ');
+  return `CLR sum-clear ${points} ${next.pick(['DEG', 'RAD', 'GRD'])} ${format} ${number()} STO ${next.int(10)} ${number()} ENTER ` +
     `${number()} ENTER ${number()} ENTER ${number()} ENTER ${number()} CHS CHS`;
 }
 

@@ -221,6 +221,7 @@ export class Face {
         indicatorGroup.setAttribute('font-size', indicator.size.toFixed(3));
         this.shift = at(indicatorGroup, face.places.shift, indicator.ascent);
         this.prefix = at(indicatorGroup, face.places.prefix, indicator.ascent);
+        this.statistics = at(indicatorGroup, face.places.statistics, indicator.ascent);
     }
 
     addCell() {
@@ -332,6 +333,7 @@ export class Face {
         set(this.angle, 'angle', display.angle);
         set(this.shift, 'shift', display.shift ? 'f' : '');
         set(this.prefix, 'prefix', display.prefix);
+        set(this.statistics, 'statistics', display.statistics ? '\u03A3' : '');
         if (spoken !== shown.spoken) this.liveText.textContent = spoken;
         this.shown = {
             main: display.main, point: display.point, stack0: display.stack[0], stack1: display.stack[1],

@@ -123,6 +123,7 @@ export class Panels {
         const stop = this.menu.querySelector('[data-command="stop"]');
         if (stop.hidden === display.running) stop.hidden = !display.running;
         if (this.menu.open) this.fillRegisters();
+        if ($('statistics-dialog').open) this.fillStatistics();
     }
 
     openMenu() {
@@ -140,6 +141,8 @@ export class Panels {
             'copy-exact': () => this.app.perform('CopyExact'),
             paste: () => this.app.paste('Paste'),
             'paste-number': () => this.app.paste('PasteNumber'),
+            'paste-data': () => this.app.paste('PasteData'),
+            statistics: () => this.openStatistics(),
             'save-state': () => {
                 download('tabrix.rpn', this.session.savedStateFile(), 'application/octet-stream');
                 this.app.showNotice(web('Saved as %1', 'tabrix.rpn'), CONFIRM_MS);
@@ -249,6 +252,36 @@ export class Panels {
             this.app.perform('ClearTape');
             this.fillTape();
         });
+    }
+
+    openStatistics() {
+        this.fillStatistics();
+        this.open($('statistics-dialog'));
+    }
+
+    // n, x̄, ȳ, sx, sy, r, a and b; a result there is none of shows "—" and why.
+    fillStatistics() {
+        const rows = JSON.parse(this.session.statisticsRows());
+        $('statistics-rows').replaceChildren(...rows.flatMap((row) => {
+            const name = document.createElement('dt');
+            name.textContent = row.name;
+            name.title = render(row.meaning);
+            const meaning = document.createElement('span');
+            meaning.className = 'visually-hidden';
+            meaning.textContent = `, ${render(row.meaning)}`;
+            name.append(meaning);
+            const value = document.createElement('dd');
+            if (row.why) {
+                value.textContent = '\u2014';
+                const why = document.createElement('span');
+                why.className = 'why';
+                why.textContent = render(row.why);
+                value.append(' ', why);
+            } else {
+                value.textContent = row.value;
+            }
+            return [name, value];
+        }));
     }
 
     openTape() {
@@ -429,7 +462,8 @@ export class Panels {
 
     askPaste(kind) {
         this.pasteKind = kind;
-        const name = label('CMainFrame', kind === 'Paste' ? '&Paste' : 'Paste &Number');
+        const names = { Paste: '&Paste', PasteNumber: 'Paste &Number', PasteData: 'Paste &Data' };
+        const name = label('CMainFrame', names[kind]);
         $('paste-title').textContent = name;
         $('paste-go').textContent = name;
         $('paste-field').value = '';

@@ -8,6 +8,7 @@
 
 #include "document/calculator_session.h"
 #include "document/file_io.h"
+#include "document/private_clipboard.h"
 #include "document/statistics_report.h"
 #include "document/state_file.h"
 #include "document/tape.h"
@@ -225,23 +226,6 @@ void BM_StatisticsPanelResults(benchmark::State& state) {
 }
 BENCHMARK(BM_StatisticsPanelResults)->Unit(benchmark::kMicrosecond);
 
-// A clipboard in memory.
-class MemoryClipboard final : public IClipboard {
-public:
-    bool Open() override { return true; }
-    void Close() override {}
-    bool HasText() override { return m_text.has_value(); }
-    std::optional<std::string> GetText() override { return m_text; }
-    bool SetText(const std::string& text) override {
-        m_text = text;
-        return true;
-    }
-    void Empty() override { m_text.reset(); }
-
-private:
-    std::optional<std::string> m_text;
-};
-
 // Paste Data of a million x,y lines, as a spreadsheet copies them: read,
 // added, written on the tape, with undo.
 void BM_PasteDataMillionLines(benchmark::State& state) {
@@ -251,7 +235,7 @@ void BM_PasteDataMillionLines(benchmark::State& state) {
                 "\n";
     }
     for (auto _ : state) {
-        MemoryClipboard clipboard;
+        PrivateClipboard clipboard;
         clipboard.SetText(text);
         CalculatorSession session(SessionServices{{nullptr, nullptr, nullptr, &clipboard}});
         const Outcome outcome = session.Perform(Action::Command(Action::Kind::PasteData));

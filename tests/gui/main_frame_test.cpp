@@ -19,6 +19,7 @@
 #include <fstream>
 
 #include "engine/key_codes.h"
+#include "shell/function_finder.h"
 #include "document/state_file.h"
 #include "fakes/document_fakes.h"
 #include "fakes/session_fixture.h"
@@ -202,6 +203,33 @@ TEST_F(MainFrameTest, CopyExactAndPasteNumberFromTheirKeys) {
     QApplication::clipboard()->clear();
     emit Menu("&Edit")->aboutToShow();
     EXPECT_FALSE(frame->ActionFor(cmd::kEditPasteNumber)->isEnabled());  // like Paste, only with text
+}
+
+// Paste Data from the menu fills the Statistics panel, which follows every
+// change while it is shown and leaves the keyboard to the calculator.
+TEST_F(MainFrameTest, PasteDataFillsTheStatisticsPanelLive) {
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    frame->OnCommand(cmd::kViewStatistics);
+    ASSERT_NE(frame->StatisticsPanel(), nullptr);
+    EXPECT_TRUE(frame->ActionFor(cmd::kViewStatistics)->isChecked());
+    EXPECT_EQ(frame->StatisticsPanel()->ValueText(1), QStringLiteral("\u2014"));  // x̄ of no points
+    QApplication::clipboard()->setText(QStringLiteral("x\ty\n1\t4\n2\t6\n"));
+    frame->OnCommand(cmd::kEditPasteData);
+    EXPECT_EQ(frame->NoticeLabel()->text(), QStringLiteral("Added 2 points. Line 1 skipped: \u201Cx\ty\u201D holds no number."));
+    EXPECT_EQ(frame->StatisticsPanel()->ValueText(0), QStringLiteral("2"));
+    EXPECT_EQ(frame->StatisticsPanel()->ValueText(7), QStringLiteral("2"));  // b
+    // A point typed with the keyboard, as focus stays with the calculator.
+    QTest::keyClicks(frame.get(), QStringLiteral("9"));
+    QTest::keyClick(frame.get(), Qt::Key_Return);
+    QTest::keyClicks(frame.get(), QStringLiteral("3"));
+    frame->Functions().Find(QStringLiteral("sum+"));
+    QTest::keyClick(frame->Functions().Finder()->Search(), Qt::Key_Return);
+    EXPECT_EQ(frame->StatisticsPanel()->ValueText(0), QStringLiteral("3"));
+    frame->OnCommand(cmd::kEditUndo);
+    EXPECT_EQ(frame->StatisticsPanel()->ValueText(0), QStringLiteral("2"));
+    frame->OnCommand(cmd::kViewStatistics);
+    EXPECT_TRUE(frame->StatisticsPanel()->isHidden());
 }
 
 TEST_F(MainFrameTest, RecentFilesKeepFourAndShowAPlaceholderWhenEmpty) {

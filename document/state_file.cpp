@@ -1,5 +1,7 @@
 #include "document/state_file.h"
 
+#include "engine/hex_text.h"
+
 #include "document/notice.h"
 
 #include "document/file_io.h"
@@ -424,33 +426,12 @@ std::optional<CalculatorState> DecodeSnapshot(std::span<const std::uint8_t> byte
     return s;
 }
 
-std::string SnapshotText(const CalculatorState& state) {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string text;
-    for (const std::uint8_t byte : EncodeSnapshot(state)) {
-        text += kHex[byte >> 4];
-        text += kHex[byte & 0xF];
-    }
-    return text;
-}
+std::string SnapshotText(const CalculatorState& state) { return HexText(EncodeSnapshot(state)); }
 
 std::optional<CalculatorState> ReadSnapshotText(std::string_view text) {
-    const auto nibble = [](char c) {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-        return -1;
-    };
-    if (text.size() % 2 != 0) return std::nullopt;
-    std::vector<std::uint8_t> bytes;
-    bytes.reserve(text.size() / 2);
-    for (std::size_t i = 0; i < text.size(); i += 2) {
-        const int high = nibble(text[i]);
-        const int low = nibble(text[i + 1]);
-        if (high < 0 || low < 0) return std::nullopt;
-        bytes.push_back(static_cast<std::uint8_t>(high * 16 + low));
-    }
-    return DecodeSnapshot(bytes);
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadHexText(text);
+    if (!bytes) return std::nullopt;
+    return DecodeSnapshot(*bytes);
 }
 
 void ApplyLoadedState(CTabrixDoc& doc, const CalculatorState& state) {

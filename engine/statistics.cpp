@@ -7,6 +7,8 @@
 // to a double.
 #include "engine/statistics.h"
 
+#include "engine/hex_text.h"
+
 #include <cmath>
 #include <cstring>
 
@@ -254,31 +256,12 @@ std::optional<Statistics> Statistics::FromBytes(std::span<const std::uint8_t> by
     return s;
 }
 
-std::string Statistics::Hex() const {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string text;
-    for (const std::uint8_t byte : Bytes()) {
-        text += kHex[byte >> 4];
-        text += kHex[byte & 0xF];
-    }
-    return text;
-}
+std::string Statistics::Hex() const { return HexText(Bytes()); }
 
 std::optional<Statistics> Statistics::FromHex(std::string_view text) {
-    const auto nibble = [](char c) {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-        return -1;
-    };
-    if (text.size() % 2 != 0) return std::nullopt;
-    std::vector<std::uint8_t> bytes;
-    for (std::size_t i = 0; i < text.size(); i += 2) {
-        const int high = nibble(text[i]);
-        const int low = nibble(text[i + 1]);
-        if (high < 0 || low < 0) return std::nullopt;
-        bytes.push_back(static_cast<std::uint8_t>(high * 16 + low));
-    }
-    return FromBytes(bytes);
+    const std::optional<std::vector<std::uint8_t>> bytes = ReadHexText(text);
+    if (!bytes) return std::nullopt;
+    return FromBytes(*bytes);
 }
 
 }  // namespace tabrix

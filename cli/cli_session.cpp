@@ -1,5 +1,6 @@
 #include "cli/cli_session.h"
 
+#include <cmath>
 #include <ostream>
 
 #include "cli/state_printer.h"
@@ -21,6 +22,8 @@ Session::Session(std::optional<std::uint64_t> seed, Options::Output output, char
     m_calculator.SetStepLimit(maxSteps);
     if (output == Options::Output::Trace) {
         m_calculator.SetStepObserver([this](const Program& program, std::size_t step) { TraceStep(program, step); });
+        m_calculator.SetEvaluationObserver(
+            [this](const Program& function, double x, double fx) { TraceEvaluation(function, x, fx); });
     }
 }
 
@@ -36,15 +39,25 @@ bool Session::Told(const Action& action, const Outcome& outcome) {
     if (outcome.failed && action.kind == Kind::Load) m_fileFailed = true;
     // What Paste Number read is told only when it read nothing.
     if (outcome.refused) {
-        if (action.kind == Kind::Run || action.kind == Kind::Continue || action.kind == Kind::Step) {
-            const TapeStep step = action.kind == Kind::Run        ? tape_steps::Run(action.text)
-                                  : action.kind == Kind::Continue ? tape_steps::Continue()
-                                                                  : tape_steps::Step(action.text);
+        if (action.kind == Kind::Run || action.kind == Kind::Continue || action.kind == Kind::Step ||
+            action.kind == Kind::Solve || action.kind == Kind::Integrate) {
+            const TapeStep step = action.kind == Kind::Run         ? tape_steps::Run(action.text)
+                                  : action.kind == Kind::Continue  ? tape_steps::Continue()
+                                  : action.kind == Kind::Solve     ? tape_steps::Solve(action.text)
+                                  : action.kind == Kind::Integrate ? tape_steps::Integrate(action.text)
+                                                                   : tape_steps::Step(action.text);
             m_err << "tabrix-cli: " << step.tokens << " was refused: " << NoticeText(outcome.notice) << "\n";
             m_refused = true;
         } else {
             m_err << "tabrix-cli: " << NoticeText(outcome.notice) << "\n";
         }
+    }
+    // A solve without a root, an integration without a value or with a
+    // doubtful one: why, and a failure where there is no answer.
+    if ((action.kind == Kind::Solve || action.kind == Kind::Integrate) && !outcome.refused &&
+        outcome.run.state == RunReport::State::Finished && !outcome.notice.empty()) {
+        m_err << "tabrix-cli: " << NoticeText(outcome.notice) << "\n";
+        if (outcome.noAnswer && m_reportErrors) m_showedError = true;
     }
     if (outcome.run.Ended() && outcome.run.state != RunReport::State::Finished) {
         m_err << "tabrix-cli: " << NoticeText(outcome.notice) << "\n";
@@ -60,6 +73,12 @@ void Session::TraceStep(const Program& program, std::size_t step) {
     m_out << "{\"program\":" << JsonText(program.name) << ",\"step\":" << step + 1
           << ",\"token\":" << JsonText(std::string(program.Token(program.steps[step])))
           << ",\"state\":" << StateToJson(doc, m_calculator.Commands(), m_clipboard) << "}\n";
+}
+
+void Session::TraceEvaluation(const Program& function, double x, double fx) {
+    const auto number = [](double value) { return std::isfinite(value) ? ExactText(value) : std::string("null"); };
+    m_out << "{\"evaluation\":" << ++m_evaluations << ",\"program\":" << JsonText(function.name)
+          << ",\"x\":" << number(x) << ",\"fx\":" << number(fx) << "}\n";
 }
 
 bool Session::Load(const std::string& path) {
@@ -97,6 +116,7 @@ void Session::Print(std::string_view after) {
 
 void Session::Trace(std::string_view token) {
     if (m_output != Options::Output::Trace) return;
+    m_evaluations = 0;
     CheckShown(token);
     m_out << "{\"token\":" << JsonText(std::string(token))
           << ",\"state\":" << StateToJson(m_calculator.Doc(), m_calculator.Commands(), m_clipboard) << "}\n";

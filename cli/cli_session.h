@@ -47,6 +47,7 @@ public:
     bool Told(const Action& action, const Outcome& outcome);
     // With a trace: `step` of `program` (from 0) was carried out.
     void TraceStep(const Program& program, std::size_t step);
+    void TraceEvaluation(const Program& function, double x, double fx);
     // A run known in full that never undoes keeps no history: much faster.
     void KeepHistory(bool keep) { m_calculator.KeepHistory(keep); }
 
@@ -88,6 +89,7 @@ private:
     bool m_halted = false;
     bool m_refused = false;
     bool m_reportErrors = true;
+    std::uint64_t m_evaluations = 0;  // of the token being carried out
     bool m_showedError = false;
     bool m_errorShownLast = false;  // the state checked last showed one
     std::ostream& m_out;

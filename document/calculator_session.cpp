@@ -226,7 +226,9 @@ Outcome CalculatorSession::Perform(const Action& action) {
         case Kind::Continue:
         case Kind::Step:
         case Kind::Resume:
-        case Kind::Interrupt: Run(action, outcome); break;
+        case Kind::Interrupt:
+        case Kind::Solve:
+        case Kind::Integrate: Run(action, outcome); break;
         default: {
             std::optional<TapeStep> step;
             Command([&] {

@@ -109,6 +109,10 @@ public:
     void HonourPauses(bool honour) { m_runner.HonourPauses(honour); }
     // Called after each step of a run with its program and step (from 0).
     void SetStepObserver(ProgramRunner::Observe observe) { m_runner.SetObserver(std::move(observe)); }
+    // Called after each evaluation of f in a solve or an integration, with x and f(x).
+    void SetEvaluationObserver(ProgramRunner::ObserveEvaluation observe) {
+        m_runner.SetEvaluationObserver(std::move(observe));
+    }
 
     // Record Program: from StartRecording on, every action carried out is also
     // written down; StopRecording gives the body of program `name` it wrote.
@@ -170,6 +174,8 @@ private:
 
     // Program runs: begin, go on, and settle how a part of a run ended.
     void Run(const Action& action, Outcome& outcome);
+    // solve:NAME and integrate:NAME outside any program: a run of one step.
+    void RunNumeric(const Action& action, Outcome& outcome);
     void ContinueOrStep(const Action& action, Outcome& outcome);
     bool SaveState(const std::string& path);
     // The program `name`, when it may start: defined, without problems,
@@ -209,6 +215,9 @@ private:
         std::optional<std::string> clipboardText; // what it found there
         bool clipboardWritten = false;
         bool told = false;                        // "Running NAME" has been said
+        // A solve or an integration given outside any program: its own line.
+        std::optional<TapeStep> alone;
+        bool solves = false;
     } m_part;
     bool m_running = false;
     // Programs kept with a problem, by their keys: the name and the first problem.

@@ -4,6 +4,7 @@
 #include "document/calculator_session.h"
 
 #include "document/command_tokens.h"
+#include "document/numeric_job.h"
 #include "document/tape_steps.h"
 #include "engine/key_codes.h"
 #include "engine/key_table.h"
@@ -83,6 +84,8 @@ void CalculatorSession::Record(const Action& action, const std::optional<TapeSte
             m_recorder.Add(std::string(tokens::kClipboard) + ":" + tokens::Quoted(action.text), false, lineEnds);
             return;
         case Kind::Run: m_recorder.Add(tape_steps::Run(action.text).tokens, changed, lineEnds); return;
+        case Kind::Solve: m_recorder.Add(tape_steps::Solve(action.text).tokens, changed, lineEnds); return;
+        case Kind::Integrate: m_recorder.Add(tape_steps::Integrate(action.text).tokens, changed, lineEnds); return;
         default:
             if (step) m_recorder.Add(step->tokens, changed, lineEnds);
             return;
@@ -128,7 +131,12 @@ std::optional<std::string> CalculatorSession::MissingCallee(const Program& progr
             if (called == nullptr) {
                 // The name as the program writes it.
                 for (const ProgramStep& step : next->steps) {
-                    if (step.kind == ProgramStep::Kind::Call && step.first == i) return std::string(next->Token(step).substr(4));
+                    const bool names = step.kind == ProgramStep::Kind::Call || step.kind == ProgramStep::Kind::Solve ||
+                                       step.kind == ProgramStep::Kind::Integrate;
+                    if (names && step.first == i) {
+                        const std::string_view token = next->Token(step);
+                        return std::string(token.substr(token.find(':') + 1));
+                    }
                 }
                 return key;
             }
@@ -173,6 +181,8 @@ void CalculatorSession::Run(const Action& action, Outcome& outcome) {
         }
         case Kind::Continue:
         case Kind::Step: ContinueOrStep(action, outcome); return;
+        case Kind::Solve:
+        case Kind::Integrate: RunNumeric(action, outcome); return;
         case Kind::Resume:
             if (!m_running) return;
             m_doc.DeferDisplay(true);
@@ -187,6 +197,40 @@ void CalculatorSession::Run(const Action& action, Outcome& outcome) {
             return;
         default: return;
     }
+}
+
+void CalculatorSession::RunNumeric(const Action& action, Outcome& outcome) {
+    const bool solves = action.kind == Action::Kind::Solve;
+    auto function = Startable(action.text, outcome);
+    if (!function) return;
+    if (const auto nested = NestedNumeric(*function, m_programs)) {
+        NumericReport report;
+        report.end = NumericReport::End::Nested;
+        report.program = function->name;
+        report.nested = *nested;
+        outcome.refused = true;
+        outcome.notice = report.Sentences();
+        return;
+    }
+    // A program of the one step, never defined: the tape writes the
+    // definitions of the programs it reaches, as for a run.
+    auto alone = std::make_shared<Program>();
+    alone->name = function->name;
+    const TapeStep step = solves ? tape_steps::Solve(function->name) : tape_steps::Integrate(function->name);
+    alone->body = step.tokens;
+    alone->calls.push_back(function->key);
+    alone->standsAlone = true;
+    ProgramStep only;
+    only.kind = solves ? ProgramStep::Kind::Solve : ProgramStep::Kind::Integrate;
+    only.line = 1;
+    only.tokenLength = static_cast<std::uint32_t>(step.tokens.size());
+    alone->steps.push_back(only);
+    m_runner.Begin(alone);
+    BeginPart(step.tokens, step.label, nullptr, true);
+    m_part.alone = step;
+    m_part.solves = solves;
+    GoOn(outcome);
+    Record(action, std::nullopt, false, outcome.changed);
 }
 
 void CalculatorSession::ContinueOrStep(const Action& action, Outcome& outcome) {
@@ -259,6 +303,12 @@ void CalculatorSession::Settle(ProgramRunner::End end, Outcome& outcome) {
         case End::Finished:
             report.state = State::Finished;
             EndPart(outcome, true);
+            if (m_part.alone) {
+                if (const NumericReport* numeric = m_runner.Numeric()) {
+                    outcome.notice = numeric->Sentences();
+                    outcome.noAnswer = !numeric->Answered();
+                }
+            }
             return;
         case End::Stopped:
             report.state = State::Stopped;
@@ -290,6 +340,7 @@ void CalculatorSession::Settle(ProgramRunner::End end, Outcome& outcome) {
     }
     // The run ends before its end: nothing to continue, and the tape writes
     // the state it left, which no replay of the run could stop at.
+    m_runner.PutStackBack();
     EndPart(outcome, false);
     m_runner.Forget();
     TellRun(outcome);
@@ -309,10 +360,24 @@ void CalculatorSession::TellRun(Outcome& outcome) {
             if (m_part.told) return;
             m_part.told = true;
             outcome.noticeLasts = true;
+            if (m_part.alone) {
+                tell(m_part.solves ? QT_TRANSLATE_NOOP("Programs", "Solving %1 \u2014 Esc stops")
+                                   : QT_TRANSLATE_NOOP("Programs", "Integrating %1 \u2014 Esc stops"),
+                     {m_part.program});
+                return;
+            }
             tell(QT_TRANSLATE_NOOP("Programs", "Running %1 \u2014 Esc stops"), {run.program});
             return;
         case State::Stopped:
-        case State::Interrupted: tell(QT_TRANSLATE_NOOP("Programs", "Stopped at step %1"), {step}); return;
+        case State::Interrupted:
+            if (m_part.alone) {
+                tell(m_part.solves ? QT_TRANSLATE_NOOP("Programs", "Solving %1 was stopped: the stack is as before.")
+                                   : QT_TRANSLATE_NOOP("Programs", "Integrating %1 was stopped: the stack is as before."),
+                     {m_part.program});
+                return;
+            }
+            tell(QT_TRANSLATE_NOOP("Programs", "Stopped at step %1"), {step});
+            return;
         case State::StepLimit:
             tell(QT_TRANSLATE_NOOP("Programs", "%1 stopped at step %2 (%3): it reached the step limit of %4 steps."),
                  {run.program, step, run.token, std::to_string(run.steps)});
@@ -327,6 +392,10 @@ void CalculatorSession::TellRun(Outcome& outcome) {
             return;
         case State::Failed: {
             tell(QT_TRANSLATE_NOOP("Programs", "%1 stopped at step %2 (%3)."), {run.program, step, run.token});
+            if (const NumericReport* numeric = m_runner.Numeric(); numeric != nullptr && !numeric->Answered()) {
+                for (Sentence& sentence : numeric->Sentences()) outcome.notice.push_back(std::move(sentence));
+                return;
+            }
             outcome.notice.push_back({"Statistics", StatisticsErrorText(m_doc.FunctionFailure()), {}});
             return;
         }
@@ -343,7 +412,9 @@ void CalculatorSession::EndPart(Outcome& outcome, bool replayable) {
     outcome.changed = outcome.changed || changed;
     if (!m_keepTape) return;
     if (!replayable) {
-        const TapeStep step = tape_steps::EndedRun(WithoutHeldKey(m_doc.State()), outcome.run.program, outcome.run.step);
+        const TapeStep step = m_part.alone ? tape_steps::StoppedNumeric(WithoutHeldKey(m_doc.State()), *m_part.alone)
+                                           : tape_steps::EndedRun(WithoutHeldKey(m_doc.State()), outcome.run.program,
+                                                                  outcome.run.step);
         m_tape.RecordCommand([&] { return std::optional(step); });
         return;
     }
@@ -387,6 +458,8 @@ void CalculatorSession::WriteDefinitions() {
     for (const auto& program : found) {
         auto& written = m_tapeDefinitions[program->key];
         if (written == program) continue;
+        // The open line may hold a step of the definition written before.
+        if (written != nullptr) m_tape.BreakOpenLine();
         written = program;
         const TapeStep step = tape_steps::Definition(*program);
         m_tape.AddLineAhead(step.tokens, step.label);

@@ -29,6 +29,8 @@ inline constexpr std::string_view kEmptyClipboard = "clip-empty";
 inline constexpr std::string_view kRun = "run";                // run:NAME
 inline constexpr std::string_view kContinue = "cont";
 inline constexpr std::string_view kStep = "sst";               // sst, sst:NAME
+inline constexpr std::string_view kSolve = "solve";           // solve:NAME
+inline constexpr std::string_view kIntegrate = "integrate";   // integrate:NAME
 
 // `text` in double quotes, with \" \\ and the C escapes \n \r \t and \xHH
 // for the other control characters; every other byte (blanks, "#", UTF-8)

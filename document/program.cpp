@@ -321,6 +321,11 @@ private:
                 m_gotos.push_back({m_program->steps.size(), Upper(argument), argument, m_line});
                 return;
             case ProgramWord::Call: step.kind = Kind::Call; AddCall(argument, step); return;
+            case ProgramWord::Solve:
+            case ProgramWord::Integrate:
+                step.kind = function.word == ProgramWord::Solve ? Kind::Solve : Kind::Integrate;
+                AddCall(argument, step);
+                return;
             case ProgramWord::Return: step.kind = Kind::Return; return;
             case ProgramWord::Stop: step.kind = Kind::Stop; return;
             case ProgramWord::Pause: step.kind = Kind::Pause; return;

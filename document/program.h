@@ -118,6 +118,8 @@ struct ProgramStep {
         Increment, // isz:N, register `first`
         Stop,      // stop
         Pause,     // pse
+        Solve,     // solve:NAME, a root of calls[first]
+        Integrate, // integrate:NAME, ∫ of calls[first]
     };
     using Compare = tabrix::Compare;
     Kind kind = Kind::Keys;
@@ -136,7 +138,10 @@ struct Program {
     std::vector<ProgramStep> steps;
     std::vector<std::uint32_t> keys;
     std::vector<Action> actions;
-    std::vector<std::string> calls;  // the keys of the programs called
+    std::vector<std::string> calls;  // the keys of the programs called, solved or integrated
+    // A solve or an integration given outside any program, run as a program
+    // of that one step: where it finds no answer it says why, and ends no run.
+    bool standsAlone = false;
 
     std::string_view Token(const ProgramStep& step) const {
         return std::string_view(body).substr(step.tokenStart, step.tokenLength);

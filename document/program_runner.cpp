@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "document/numeric_job.h"
+
 namespace tabrix {
 
 namespace {
@@ -14,8 +16,21 @@ constexpr std::uint64_t kStepsPerClockLook = 1024;
 ProgramRunner::ProgramRunner(CTabrixDoc& doc, const ProgramLibrary& library, Apply apply)
     : m_doc(doc), m_library(library), m_apply(std::move(apply)) {}
 
+ProgramRunner::~ProgramRunner() = default;
+
+void ProgramRunner::Forget() {
+    m_frames.clear();
+    m_job.reset();
+}
+
+void ProgramRunner::PutStackBack() {
+    if (m_job) m_job->PutStackBack();
+}
+
 void ProgramRunner::Begin(std::shared_ptr<const Program> program) {
     m_frames.clear();
+    m_job.reset();
+    m_numeric.reset();
     m_frames.push_back({std::move(program), 0});
     m_steps = 0;
 }
@@ -36,6 +51,9 @@ ProgramRunner::End ProgramRunner::Go(const Budget& budget) {
     const bool timed = budget.slice.count() > 0;
     const Clock::time_point until = timed ? Clock::now() + budget.slice : Clock::time_point{};
     const std::uint64_t limit = budget.maxSteps > 0 ? budget.maxSteps : UINT64_MAX;
+    m_limit = budget.maxSteps;
+    m_timed = timed;
+    m_until = until;
     End end = End::Finished;
     if (m_frames.empty()) return end;
     while (true) {
@@ -46,6 +64,8 @@ ProgramRunner::End ProgramRunner::Go(const Budget& budget) {
 }
 
 ProgramRunner::End ProgramRunner::StepOnce() {
+    m_limit = 0;
+    m_timed = false;
     End end = End::Finished;
     if (m_frames.empty()) return end;
     if (Execute(end)) return end;
@@ -94,6 +114,44 @@ bool ProgramRunner::Call(const std::string& name, End& end) {
     }
     m_frames.push_back({*called, 0});
     return true;
+}
+
+bool ProgramRunner::Numeric(const Program& program, const ProgramStep& step, Frame& frame, End& end, bool& ends) {
+    const auto kind = step.kind == ProgramStep::Kind::Solve ? NumericReport::Kind::Solve : NumericReport::Kind::Integrate;
+    if (!m_job) {
+        EndEntry();
+        const auto* function = m_library.Find(program.calls[step.first]);
+        if (function == nullptr) {
+            --frame.next;  // it stands at the step
+            end = End::Missing;
+            return true;
+        }
+        if (const auto nested = NestedNumeric(**function, m_library)) {
+            m_numeric = NumericReport{};
+            m_numeric->kind = kind;
+            m_numeric->end = NumericReport::End::Nested;
+            m_numeric->program = (*function)->name;
+            m_numeric->nested = *nested;
+            end = End::Failed;
+            ends = true;
+            return false;
+        }
+        m_job = std::make_unique<NumericJob>(kind, *function, m_doc, m_library, m_apply);
+        if (m_observeEvaluation) m_job->SetObserver(m_observeEvaluation);
+    }
+    const NumericJob::Status status = m_job->Go(m_steps, m_limit, m_timed, m_until);
+    if (status != NumericJob::Status::Done) {
+        --frame.next;  // it goes on at the step
+        end = status == NumericJob::Status::StepLimit ? End::StepLimit : End::OutOfTime;
+        return true;
+    }
+    m_numeric = m_job->Report();
+    m_job.reset();
+    if (!m_numeric->Answered() && !program.standsAlone) {
+        end = End::Failed;
+        ends = true;
+    }
+    return false;
 }
 
 bool ProgramRunner::Execute(End& end) {
@@ -147,6 +205,10 @@ bool ProgramRunner::Execute(End& end) {
                 end = End::Paused;
                 ends = true;
             }
+            break;
+        case Kind::Solve:
+        case Kind::Integrate:
+            if (Numeric(*program, step, *frame, end, ends)) return true;
             break;
     }
     ++m_steps;

@@ -9,12 +9,16 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "document/numeric_report.h"
 #include "document/program.h"
 #include "engine/calculator_state.h"
 
 namespace tabrix {
+
+class NumericJob;
 
 class ProgramRunner {
 public:
@@ -27,7 +31,8 @@ public:
         StepLimit,  // the step limit was reached: the next step was not carried out
         TooDeep,    // a call found kDeepestCall calls open
         Missing,    // a call named a program the library does not know
-        Failed,     // a function found no answer (FunctionFailure says why)
+        Failed,     // a function found no answer (FunctionFailure says why), or a
+                    // solve or an integration none (Numeric says why)
     };
     // What bounds one call of Go; zero means no bound.
     struct Budget {
@@ -37,8 +42,10 @@ public:
 
     using Apply = std::function<void(const Action& action)>;
     using Observe = std::function<void(const Program& program, std::size_t step)>;
+    using ObserveEvaluation = std::function<void(const Program& function, double x, double fx)>;
 
     ProgramRunner(CTabrixDoc& doc, const ProgramLibrary& library, Apply apply);
+    ~ProgramRunner();
 
     // Begins a run of `program` at its first step, forgetting any other.
     void Begin(std::shared_ptr<const Program> program);
@@ -48,7 +55,12 @@ public:
     End StepOnce();
     // Whether a run has steps left to carry out.
     bool Active() const { return !m_frames.empty(); }
-    void Forget() { m_frames.clear(); }
+    void Forget();
+    // A run that ends in the middle of a solve or an integration leaves the
+    // stack as it was before that step.
+    void PutStackBack();
+    // The last solve or integration this run finished, or null.
+    const NumericReport* Numeric() const { return m_numeric ? &*m_numeric : nullptr; }
 
     // Where the run stands: the program and its step about to be carried out
     // (counted from 0), or the one that ended it. Null program when inactive.
@@ -68,6 +80,8 @@ public:
     void HonourPauses(bool honour) { m_honourPauses = honour; }
     // Called after every step carried out (the console's trace).
     void SetObserver(Observe observe) { m_observe = std::move(observe); }
+    // Called after every evaluation of a solve or an integration.
+    void SetEvaluationObserver(ObserveEvaluation observe) { m_observeEvaluation = std::move(observe); }
 
 private:
     struct Frame {
@@ -85,14 +99,24 @@ private:
     // Ends a number being typed, as an operation key does, before a test or a call.
     void EndEntry();
     bool Test(const ProgramStep& step) const;
+    // A solve or an integration step; true when the run ends or leaves it for now.
+    bool Numeric(const Program& program, const ProgramStep& step, Frame& frame, End& end, bool& ends);
 
     CTabrixDoc& m_doc;
     const ProgramLibrary& m_library;
     Apply m_apply;
     Observe m_observe;
+    ObserveEvaluation m_observeEvaluation;
     std::vector<Frame> m_frames;
     std::uint64_t m_steps = 0;
     bool m_honourPauses = false;
+    // The bounds of the Go under way (none for StepOnce).
+    std::uint64_t m_limit = 0;
+    bool m_timed = false;
+    std::chrono::steady_clock::time_point m_until;
+    // The solve or integration under way, at the top frame's step before next.
+    std::unique_ptr<NumericJob> m_job;
+    std::optional<NumericReport> m_numeric;
 };
 
 }  // namespace tabrix

@@ -47,7 +47,9 @@ namespace tabrix {
     X(Step)           /* one step of the stopped run; with `text`, begin program `text` stopped first */ \
     X(Resume)         /* go on with a run that paused or gave the front end its turn */                 \
     X(Interrupt)      /* end the run in progress where it stands (Escape while a program runs) */       \
-    X(Function)       /* catalogue function `code` (a FunctionId) with `argument`, as a key would */
+    X(Function)       /* catalogue function `code` (a FunctionId) with `argument`, as a key would */    \
+    X(Solve)          /* a root of program `text`, from the guesses in Y and X */                       \
+    X(Integrate)      /* the integral of program `text` from Y to X */
 
 struct Action {
     enum class Kind : std::uint8_t {
@@ -102,7 +104,8 @@ struct RunReport {
         StepLimit,    // it reached the step limit, and ended there
         TooDeep,      // a call found kDeepestCall calls open, and it ended there
         Missing,      // a call named a program that is not defined, and it ended there
-        Failed,       // a function found no answer (a statistics function without its points)
+        Failed,       // a function found no answer (a statistics function without its points,
+                      // a solve without a root)
     };
     State state = State::None;
     std::string program;        // the program it stands in, as its name is written
@@ -133,6 +136,8 @@ struct Outcome {
     bool noticeLasts = false;
     // What the program run this action began or went on with did.
     RunReport run;
+    // A solve found no root, or an integration no value: the notice says why.
+    bool noAnswer = false;
 };
 
 }  // namespace tabrix

@@ -141,6 +141,17 @@ void CTape::AddLineAhead(std::string_view tokens, std::string_view label) {
     Notify(m_lines.size() - 1);
 }
 
+void CTape::BreakOpenLine() {
+    if (m_open.empty()) return;
+    const std::size_t openLine = m_lines.size();
+    StoreLine(m_openTokens, m_openLabel, std::string_view(), m_doc.m_dX);
+    m_open.clear();
+    m_openTokens.clear();
+    m_openLabel.clear();
+    m_openStale = false;
+    Notify(openLine);
+}
+
 void CTape::EndStep() {
     if (m_open.empty()) return;
     const std::size_t openLine = m_lines.size();

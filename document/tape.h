@@ -67,6 +67,11 @@ public:
     // definition, written before the run that continues the open line); it
     // shows no main line.
     void AddLineAhead(std::string_view tokens, std::string_view label);
+    // The open line ends here, showing no main line, and the next item
+    // begins a line of its own: a definition written after it then stands
+    // between them (a program defined anew after a step of its old
+    // definition that left a number being typed).
+    void BreakOpenLine();
 
     // The lines, oldest first; the last is the open one while keys are pending.
     std::size_t Size() const { return m_lines.size() + (m_open.empty() ? 0 : 1); }

@@ -78,6 +78,15 @@ TapeStep State(const CalculatorState& state) {
 TapeStep Run(std::string_view name) {
     return {With(tokens::kRun, name), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Run %1"), {std::string(name)})};
 }
+TapeStep Solve(std::string_view name) {
+    return {With(tokens::kSolve, name), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Solve %1"), {std::string(name)})};
+}
+TapeStep Integrate(std::string_view name) {
+    return {With(tokens::kIntegrate, name), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Integrate %1"), {std::string(name)})};
+}
+TapeStep StoppedNumeric(const CalculatorState& state, const TapeStep& began) {
+    return {With(tokens::kState, SnapshotText(state)), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "%1, stopped"), {began.label})};
+}
 TapeStep Continue() { return {std::string(tokens::kContinue), Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Continue"))}; }
 
 TapeStep Step(std::string_view name) {

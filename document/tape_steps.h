@@ -42,6 +42,12 @@ TapeStep State(const CalculatorState& state);
 // definition on one line, and a run that ended before its end (replayed by
 // the state it left).
 TapeStep Run(std::string_view name);
+// solve:NAME and integrate:NAME.
+TapeStep Solve(std::string_view name);
+TapeStep Integrate(std::string_view name);
+// How one of them that was stopped before its end left the calculator
+// (`began`: its own line).
+TapeStep StoppedNumeric(const CalculatorState& state, const TapeStep& began);
 TapeStep Continue();
 TapeStep Step(std::string_view name);
 TapeStep Definition(const Program& program);

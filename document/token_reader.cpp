@@ -191,6 +191,12 @@ bool ParseFunction(std::string_view token, std::vector<Action>& actions) {
             return true;
         }
         case ProgramWord::Continue: actions.push_back(Action::Command(Kind::Continue)); return true;
+        case ProgramWord::Solve:
+        case ProgramWord::Integrate:
+            if (!withArgument || !IsProgramName(argument)) return false;
+            actions.push_back(
+                Action::WithText(function->word == ProgramWord::Solve ? Kind::Solve : Kind::Integrate, std::string(argument)));
+            return true;
         default: break;
     }
     if (function->argument == ArgumentKind::Register) {

@@ -34,6 +34,9 @@ inline constexpr const char* kZeroDisplay = " 0000000 00";
 inline constexpr std::int32_t kZeroPointPos = 3;
 // The main line of a statistics function that found no answer.
 inline constexpr const char* kStatisticsErrorText = "ERROR: STAT";
+// The main line of a NaN and of an infinity in X.
+inline constexpr const char* kNaNErrorText = "ERROR: NaN";
+inline constexpr const char* kInfErrorText = "ERROR: Inf";
 
 // Every member starts at the calculator's default (what Reset State gives).
 struct CalculatorState {
@@ -211,6 +214,11 @@ public:
     // ends there.
     void Fail(StatisticsError why);
     StatisticsError FunctionFailure() const { return m_failure; }
+    // The first NaN or infinity the display refresh caught in X since
+    // WatchRangeErrors ("ERROR: NaN" or "ERROR: Inf"; an overflow, clamped,
+    // is none), or null: whether a solve's f(x) gave a number.
+    void WatchRangeErrors() { m_caughtRangeError = nullptr; }
+    const char* CaughtRangeError() const { return m_caughtRangeError; }
 
     // --- Operations --------------------------------------------------------
     double ToRadians(double v) const;
@@ -291,6 +299,7 @@ private:
     bool m_deferDisplay = false;
     bool m_displayPending = false;
     const char* m_pendingError = nullptr;
+    const char* m_caughtRangeError = nullptr;
 };
 
 }  // namespace tabrix

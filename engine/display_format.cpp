@@ -130,8 +130,9 @@ const char* CTabrixDoc::KeepXInRange() {
         m_bEntering = false;
         error = text;
     };
-    if (std::isnan(m_dX)) replace(0, "ERROR: NaN");
-    if (!std::isfinite(m_dX)) replace(0, "ERROR: Inf");
+    if (std::isnan(m_dX)) replace(0, kNaNErrorText);
+    if (!std::isfinite(m_dX)) replace(0, kInfErrorText);
+    if (error != nullptr && m_caughtRangeError == nullptr) m_caughtRangeError = error;
     if (std::fabs(m_dX) > kOverflowLimit) replace(m_dX > 0 ? kOverflowClamp : -kOverflowClamp, "ERROR: OVR");
     if (m_dX != 0 && std::fabs(m_dX) < kUnderflowLimit) {
         m_dX = 0;

@@ -414,6 +414,13 @@ constexpr Function kRows[static_cast<std::size_t>(Id::Count)] = {
                   d.m_dZ = sums.values[2];
                   d.m_dT = sums.values[3];
               }),
+    // --- Programs, continued ----------------------------------------------------------------
+    Word(Id::Solve, "SOLVE", "solve",
+         QT_TRANSLATE_NOOP("Functions", "a root of a program's f(x), from two guesses in y and x"), ProgramWord::Solve,
+         ArgumentKind::ProgramName),
+    Word(Id::Integrate, "∫", "integrate",
+         QT_TRANSLATE_NOOP("Functions", "the integral of a program's f(x) from y to x, its error estimate into y"),
+         ProgramWord::Integrate, ArgumentKind::ProgramName),
 };
 
 namespace {

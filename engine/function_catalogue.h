@@ -74,6 +74,8 @@ enum class ProgramWord : std::uint8_t {
     Pause,      // pse
     Continue,   // cont: go on with a stopped run (never a step)
     Step,       // sst, sst:NAME: one step of a stopped run (never a step)
+    Solve,      // solve:NAME: a root of program NAME, from the guesses in Y and X
+    Integrate,  // integrate:NAME: ∫ of program NAME from Y to X
 };
 
 // How a test compares.
@@ -112,6 +114,8 @@ enum class FunctionId : std::uint16_t {
     // Statistics
     SumPlus, SumMinus, SumClear, PointCount, Mean, SampleDeviation, PopulationDeviation, WeightedMean,
     Regression, EstimateY, EstimateX, Correlation, Sums,
+    // Programs, continued
+    Solve, Integrate,
     Count
 };
 
@@ -146,10 +150,10 @@ struct Function {
     bool Exists() const { return id != FunctionId::None; }
     // A calculator function (not one of the programs' own words).
     bool Calculates() const { return Exists() && word == ProgramWord::None; }
-    // May stand outside a program: the calculator's functions, and run, cont and sst.
+    // May stand outside a program: the calculator's functions, and run, cont, sst, solve and integrate.
     bool AtTopLevel() const {
         return word == ProgramWord::None || word == ProgramWord::Call || word == ProgramWord::Continue ||
-               word == ProgramWord::Step;
+               word == ProgramWord::Step || word == ProgramWord::Solve || word == ProgramWord::Integrate;
     }
     // May be a program's step: all but cont and sst.
     bool InProgram() const { return word != ProgramWord::Continue && word != ProgramWord::Step; }

@@ -1185,6 +1185,14 @@
         <source>Statistics</source>
         <translation>Statistik</translation>
     </message>
+    <message>
+        <source>a root of a program&apos;s f(x), from two guesses in y and x</source>
+        <translation>eine Nullstelle von f(x) eines Programms, aus zwei Schätzwerten in y und x</translation>
+    </message>
+    <message>
+        <source>the integral of a program&apos;s f(x) from y to x, its error estimate into y</source>
+        <translation>das Integral von f(x) eines Programms von y bis x, die Fehlerschätzung nach y</translation>
+    </message>
 </context>
 <context>
     <name>KeyHelp</name>
@@ -1442,6 +1450,46 @@
         <source>%1 stopped at step %2 (%3).</source>
         <translation>%1 angehalten bei Schritt %2 (%3).</translation>
     </message>
+    <message>
+        <source>Solving %1 — Esc stops</source>
+        <translation>%1 wird gelöst — Esc hält an</translation>
+    </message>
+    <message>
+        <source>Integrating %1 — Esc stops</source>
+        <translation>%1 wird integriert — Esc hält an</translation>
+    </message>
+    <message>
+        <source>Solving %1 was stopped: the stack is as before.</source>
+        <translation>Das Lösen von %1 wurde angehalten: der Stapel ist wie zuvor.</translation>
+    </message>
+    <message>
+        <source>Integrating %1 was stopped: the stack is as before.</source>
+        <translation>Das Integrieren von %1 wurde angehalten: der Stapel ist wie zuvor.</translation>
+    </message>
+    <message>
+        <source>No root of %1: no sign change found: f looks like it has a minimum near x = %2.</source>
+        <translation>Keine Nullstelle von %1: kein Vorzeichenwechsel gefunden: f scheint ein Minimum nahe x = %2 zu haben.</translation>
+    </message>
+    <message>
+        <source>No root of %1: a sign change at x = %2 where f jumps (a pole?).</source>
+        <translation>Keine Nullstelle von %1: ein Vorzeichenwechsel bei x = %2, wo f springt (ein Pol?).</translation>
+    </message>
+    <message>
+        <source>No root of %1: f is not defined at x = %2.</source>
+        <translation>Keine Nullstelle von %1: f ist bei x = %2 nicht definiert.</translation>
+    </message>
+    <message>
+        <source>No integral of %1: f is not defined at x = %2.</source>
+        <translation>Kein Integral von %1: f ist bei x = %2 nicht definiert.</translation>
+    </message>
+    <message>
+        <source>The integral of %1 is less certain than 1e-12: its error estimate is %2 (%3 of ∫|f|).</source>
+        <translation>Das Integral von %1 ist unsicherer als 1e-12: seine Fehlerschätzung ist %2 (%3 von ∫|f|).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be solved or integrated: %2 solves or integrates a program itself, and they do not nest.</source>
+        <translation>%1 kann nicht gelöst oder integriert werden: %2 löst oder integriert selbst ein Programm, und das lässt sich nicht verschachteln.</translation>
+    </message>
 </context>
 <context>
     <name>SessionStore</name>
@@ -1622,6 +1670,18 @@
     <message>
         <source>Paste Data: %1 points</source>
         <translation>Daten einfügen: %1 Punkte</translation>
+    </message>
+    <message>
+        <source>Solve %1</source>
+        <translation>Lösen %1</translation>
+    </message>
+    <message>
+        <source>Integrate %1</source>
+        <translation>Integrieren %1</translation>
+    </message>
+    <message>
+        <source>%1, stopped</source>
+        <translation>%1, angehalten</translation>
     </message>
 </context>
 <context>

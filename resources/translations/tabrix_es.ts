@@ -1185,6 +1185,14 @@
         <source>Statistics</source>
         <translation>Estadísticas</translation>
     </message>
+    <message>
+        <source>a root of a program&apos;s f(x), from two guesses in y and x</source>
+        <translation>una raíz de la f(x) de un programa, a partir de dos estimaciones en y y x</translation>
+    </message>
+    <message>
+        <source>the integral of a program&apos;s f(x) from y to x, its error estimate into y</source>
+        <translation>la integral de la f(x) de un programa de y a x, su estimación de error en y</translation>
+    </message>
 </context>
 <context>
     <name>KeyHelp</name>
@@ -1442,6 +1450,46 @@
         <source>%1 stopped at step %2 (%3).</source>
         <translation>%1 detenido en el paso %2 (%3).</translation>
     </message>
+    <message>
+        <source>Solving %1 — Esc stops</source>
+        <translation>Resolviendo %1 — Esc detiene</translation>
+    </message>
+    <message>
+        <source>Integrating %1 — Esc stops</source>
+        <translation>Integrando %1 — Esc detiene</translation>
+    </message>
+    <message>
+        <source>Solving %1 was stopped: the stack is as before.</source>
+        <translation>Se detuvo la resolución de %1: la pila está como antes.</translation>
+    </message>
+    <message>
+        <source>Integrating %1 was stopped: the stack is as before.</source>
+        <translation>Se detuvo la integración de %1: la pila está como antes.</translation>
+    </message>
+    <message>
+        <source>No root of %1: no sign change found: f looks like it has a minimum near x = %2.</source>
+        <translation>Ninguna raíz de %1: no se halló cambio de signo: f parece tener un mínimo cerca de x = %2.</translation>
+    </message>
+    <message>
+        <source>No root of %1: a sign change at x = %2 where f jumps (a pole?).</source>
+        <translation>Ninguna raíz de %1: un cambio de signo en x = %2 donde f salta (¿un polo?).</translation>
+    </message>
+    <message>
+        <source>No root of %1: f is not defined at x = %2.</source>
+        <translation>Ninguna raíz de %1: f no está definida en x = %2.</translation>
+    </message>
+    <message>
+        <source>No integral of %1: f is not defined at x = %2.</source>
+        <translation>Ninguna integral de %1: f no está definida en x = %2.</translation>
+    </message>
+    <message>
+        <source>The integral of %1 is less certain than 1e-12: its error estimate is %2 (%3 of ∫|f|).</source>
+        <translation>La integral de %1 es menos segura que 1e-12: su estimación de error es %2 (%3 de ∫|f|).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be solved or integrated: %2 solves or integrates a program itself, and they do not nest.</source>
+        <translation>%1 no se puede resolver ni integrar: %2 resuelve o integra un programa por sí mismo, y eso no se anida.</translation>
+    </message>
 </context>
 <context>
     <name>SessionStore</name>
@@ -1622,6 +1670,18 @@
     <message>
         <source>Paste Data: %1 points</source>
         <translation>Pegar datos: %1 puntos</translation>
+    </message>
+    <message>
+        <source>Solve %1</source>
+        <translation>Resolver %1</translation>
+    </message>
+    <message>
+        <source>Integrate %1</source>
+        <translation>Integrar %1</translation>
+    </message>
+    <message>
+        <source>%1, stopped</source>
+        <translation>%1, detenido</translation>
     </message>
 </context>
 <context>

@@ -1185,6 +1185,14 @@
         <source>Statistics</source>
         <translation>Statistiques</translation>
     </message>
+    <message>
+        <source>a root of a program&apos;s f(x), from two guesses in y and x</source>
+        <translation>une racine du f(x) d’un programme, à partir de deux estimations dans y et x</translation>
+    </message>
+    <message>
+        <source>the integral of a program&apos;s f(x) from y to x, its error estimate into y</source>
+        <translation>l’intégrale du f(x) d’un programme de y à x, son estimation d’erreur dans y</translation>
+    </message>
 </context>
 <context>
     <name>KeyHelp</name>
@@ -1442,6 +1450,46 @@
         <source>%1 stopped at step %2 (%3).</source>
         <translation>%1 arrêté au pas %2 (%3).</translation>
     </message>
+    <message>
+        <source>Solving %1 — Esc stops</source>
+        <translation>Résolution de %1 — Échap arrête</translation>
+    </message>
+    <message>
+        <source>Integrating %1 — Esc stops</source>
+        <translation>Intégration de %1 — Échap arrête</translation>
+    </message>
+    <message>
+        <source>Solving %1 was stopped: the stack is as before.</source>
+        <translation>La résolution de %1 a été arrêtée : la pile est comme avant.</translation>
+    </message>
+    <message>
+        <source>Integrating %1 was stopped: the stack is as before.</source>
+        <translation>L’intégration de %1 a été arrêtée : la pile est comme avant.</translation>
+    </message>
+    <message>
+        <source>No root of %1: no sign change found: f looks like it has a minimum near x = %2.</source>
+        <translation>Pas de racine de %1 : aucun changement de signe trouvé : f semble avoir un minimum près de x = %2.</translation>
+    </message>
+    <message>
+        <source>No root of %1: a sign change at x = %2 where f jumps (a pole?).</source>
+        <translation>Pas de racine de %1 : un changement de signe en x = %2 où f saute (un pôle ?).</translation>
+    </message>
+    <message>
+        <source>No root of %1: f is not defined at x = %2.</source>
+        <translation>Pas de racine de %1 : f n’est pas définie en x = %2.</translation>
+    </message>
+    <message>
+        <source>No integral of %1: f is not defined at x = %2.</source>
+        <translation>Pas d’intégrale de %1 : f n’est pas définie en x = %2.</translation>
+    </message>
+    <message>
+        <source>The integral of %1 is less certain than 1e-12: its error estimate is %2 (%3 of ∫|f|).</source>
+        <translation>L’intégrale de %1 est moins sûre que 1e-12 : son estimation d’erreur est %2 (%3 de ∫|f|).</translation>
+    </message>
+    <message>
+        <source>%1 cannot be solved or integrated: %2 solves or integrates a program itself, and they do not nest.</source>
+        <translation>%1 ne peut être résolu ni intégré : %2 résout ou intègre lui-même un programme, et cela ne s’imbrique pas.</translation>
+    </message>
 </context>
 <context>
     <name>SessionStore</name>
@@ -1622,6 +1670,18 @@
     <message>
         <source>Paste Data: %1 points</source>
         <translation>Coller des données : %1 points</translation>
+    </message>
+    <message>
+        <source>Solve %1</source>
+        <translation>Résoudre %1</translation>
+    </message>
+    <message>
+        <source>Integrate %1</source>
+        <translation>Intégrer %1</translation>
+    </message>
+    <message>
+        <source>%1, stopped</source>
+        <translation>%1, arrêté</translation>
     </message>
 </context>
 <context>

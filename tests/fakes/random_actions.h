@@ -3,7 +3,7 @@
 // keyboard keys, every menu command, pastes of odd texts, Paste Number of
 // grouped and refused texts, draws, bursts of undo and redo, resets, loads
 // of a good and a bad file, Clear Tape; and, given programs, runs of them,
-// continuations and single steps.
+// continuations, single steps, solves and integrals.
 #pragma once
 
 #include <cmath>
@@ -55,8 +55,11 @@ private:
         if (!m_mix.programs.empty() && Pick(0, 9) == 0) {
             const std::string& name = m_mix.programs[static_cast<std::size_t>(
                 Pick(0, static_cast<int>(m_mix.programs.size()) - 1))];
-            const int roll = Pick(0, 9);
-            if (roll < 5) {
+            const int roll = Pick(0, 11);
+            if (roll >= 10) {
+                // A solve or an integration of it, from what the stack holds.
+                actions.push_back(Action::WithText(roll == 10 ? Kind::Solve : Kind::Integrate, name));
+            } else if (roll < 5) {
                 actions.push_back(Action::Run(name));
                 // Now and then it is gone on with at once, if it stopped.
                 if (Pick(0, 2) == 0) actions.push_back(Action::Command(Pick(0, 1) == 0 ? Kind::Continue : Kind::Step));
@@ -189,6 +192,8 @@ inline std::string ConsoleToken(const Action& action, const Action* next = nullp
         case Kind::Run: return "run:" + action.text;
         case Kind::Continue: return "cont";
         case Kind::Step: return action.text.empty() ? "sst" : "sst:" + action.text;
+        case Kind::Solve: return "solve:" + action.text;
+        case Kind::Integrate: return "integrate:" + action.text;
         case Kind::Function: {
             const catalogue::Function& f = catalogue::At(static_cast<FunctionId>(action.code));
             return catalogue::TokenWith(f, action.argument);

@@ -155,13 +155,15 @@ double NumericJob::Evaluate(double x) {
         // was given after this point is forgotten.
         m_values.resize(m_given);
     }
-    const bool overTime = m_timed && std::chrono::steady_clock::now() >= m_until;
+    // Each slice makes one evaluation at least, however short it is.
+    const bool overTime = m_timed && m_evaluatedInSlice && std::chrono::steady_clock::now() >= m_until;
     if (overTime || (m_limit > 0 && *m_steps >= m_limit)) {
         m_evaluationEnd = overTime ? ProgramRunner::End::OutOfTime : ProgramRunner::End::StepLimit;
         m_cutShort = true;
         return kNoValue;
     }
     Start(x);
+    m_evaluatedInSlice = true;
     if (!Continue()) {
         m_cutShort = true;
         return kNoValue;
@@ -207,6 +209,7 @@ NumericJob::Status NumericJob::Go(std::uint64_t& steps, std::uint64_t limit, boo
     m_limit = limit;
     m_timed = timed;
     m_until = until;
+    m_evaluatedInSlice = m_evaluating;
     const auto stopped = [this] {
         return m_evaluationEnd == ProgramRunner::End::StepLimit ? Status::StepLimit : Status::OutOfTime;
     };

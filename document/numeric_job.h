@@ -87,6 +87,7 @@ private:
     bool m_evaluating = false;  // a run of f at m_evaluatingX is under way
     double m_evaluatingX = 0;
     bool m_cutShort = false;    // this pass of the method was given a NaN to end it
+    bool m_evaluatedInSlice = false;
     ProgramRunner::End m_evaluationEnd = ProgramRunner::End::Finished;
     // The budget of this call of Go.
     std::uint64_t* m_steps = nullptr;

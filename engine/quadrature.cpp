@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include <boost/math/policies/policy.hpp>
 #include <boost/math/quadrature/gauss_kronrod.hpp>
@@ -103,11 +104,51 @@ Quadrature IntegrateTanhSinh(const RealFunction& function, double a, double b) {
 }
 
 Quadrature IntegrateGaussKronrod(const RealFunction& function, double a, double b) {
-    // A 0 gives its intervals no error, so that none of them is divided again.
+    // A 0 gives its pieces no error, so that none of them is divided again.
     Integrand f(function, 0);
-    double error = 0, l1 = 0;
-    const double value = boost::math::quadrature::gauss_kronrod<double, 31, QuietPolicy>::integrate(
-        [&f](double x) { return f(x); }, Limit(a), Limit(b), 15, kQuadratureAim / 4, &error, &l1);
+    if (IsInfiniteLimit(a) || IsInfiniteLimit(b)) {
+        // The library maps an infinite range onto a finite one itself.
+        double error = 0, l1 = 0;
+        const double value = boost::math::quadrature::gauss_kronrod<double, 31, QuietPolicy>::integrate(
+            [&f](double x) { return f(x); }, Limit(a), Limit(b), 10, kQuadratureAim / 4, &error, &l1);
+        return Finish(f, value, error, l1);
+    }
+    // The piece with the largest error is halved, again and again, until
+    // the errors together meet the aim or the evaluations are spent: the
+    // effort goes where the trouble is (a kink, a peak), and a noisy f
+    // costs a bounded number of evaluations.
+    struct Piece {
+        double a, b, value, error, l1;
+        bool operator<(const Piece& other) const { return error < other.error; }
+    };
+    const auto rule = [&f](double from, double to) {
+        Piece piece{from, to, 0, 0, 0};
+        piece.value = boost::math::quadrature::gauss_kronrod<double, 31, QuietPolicy>::integrate(
+            [&f](double x) { return f(x); }, from, to, 0, 0.0, &piece.error, &piece.l1);
+        return piece;
+    };
+    std::vector<Piece> pieces{rule(a, b)};
+    double value = 0, error = 0, l1 = 0;
+    for (int evaluations = 31; !f.Failed(); evaluations += 62) {
+        value = error = l1 = 0;
+        for (const Piece& piece : pieces) {
+            value += piece.value;
+            error += piece.error;
+            l1 += piece.l1;
+        }
+        if (error <= kQuadratureAim / 4 * l1 || evaluations + 62 > kMostGaussKronrodEvaluations) break;
+        std::pop_heap(pieces.begin(), pieces.end());
+        const Piece worst = pieces.back();
+        const double middle = worst.a + (worst.b - worst.a) / 2;
+        if (middle == worst.a || middle == worst.b) {
+            std::push_heap(pieces.begin(), pieces.end());
+            break;  // no double left between its ends
+        }
+        pieces.back() = rule(worst.a, middle);
+        std::push_heap(pieces.begin(), pieces.end());
+        pieces.push_back(rule(middle, worst.b));
+        std::push_heap(pieces.begin(), pieces.end());
+    }
     return Finish(f, value, error, l1);
 }
 

@@ -4,7 +4,8 @@
 // quadrature first: it never evaluates the ends, so that singularities
 // there do no harm, and its error estimate is the change between its last
 // two levels. Where that estimate misses the aim, adaptive Gauss-Kronrod
-// (31 points) tries too, and the better estimate is kept.
+// (31 points, the piece with the largest error halved first) tries too,
+// and the better estimate is kept.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +16,9 @@ namespace tabrix {
 
 // The relative error aimed at: |error| <= kQuadratureAim * ∫|f|.
 inline constexpr double kQuadratureAim = 1e-12;
+// The most evaluations adaptive Gauss-Kronrod makes (after tanh-sinh's
+// nine levels, some 7000 at most).
+inline constexpr int kMostGaussKronrodEvaluations = 20000;
 
 struct Quadrature {
     enum class End : std::uint8_t {

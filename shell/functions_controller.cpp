@@ -49,7 +49,9 @@ void CFunctionsController::FillMenu(QMenu* menu) {
         const FunctionId id = f.id;
         connect(item, &QAction::triggered, this, [this, id] {
             const catalogue::Function& chosen = catalogue::At(id);
-            if (chosen.argument == ArgumentKind::None) {
+            if ((chosen.word == ProgramWord::Solve || chosen.word == ProgramWord::Integrate) && askNumeric) {
+                askNumeric(chosen.word == ProgramWord::Solve ? Action::Kind::Solve : Action::Kind::Integrate);
+            } else if (chosen.argument == ArgumentKind::None) {
                 Perform(Action::Function(id));
             } else {
                 Find(QtText(chosen.token) + QLatin1Char(':'));

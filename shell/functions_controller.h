@@ -33,6 +33,9 @@ public:
     void Find(const QString& text = {});
     // The finder while it is open, for tests.
     CFunctionFinder* Finder() const { return m_finder; }
+    // What solve and integrate do from the menu: ask for the program and
+    // the guesses (the window's Solve… and Integrate…).
+    std::function<void(Action::Kind kind)> askNumeric;
 
 private:
     void Perform(const Action& action);

@@ -23,6 +23,7 @@
 #include "shell/app_folders.h"
 #include "shell/command_ids.h"
 #include "shell/document_texts.h"
+#include "shell/numeric_dialog.h"
 #include "shell/toolbar_icons.h"
 #include "view/keypad_geometry.h"
 #include "view/picture_rect.h"
@@ -111,6 +112,7 @@ CMainFrame::CMainFrame(CalculatorSession& session, const FrameServices& services
 
     CreatePrograms();
     m_functions = std::make_unique<CFunctionsController>([this](const Action& action) { Perform(action); }, this);
+    m_functions->askNumeric = [this](Action::Kind kind) { AskNumeric(kind); };
     CreateActions();
     CreateToolBar();
     // The tape's panel is made when it is first shown: a hidden one would
@@ -243,7 +245,17 @@ std::vector<CommandRow> CMainFrame::FunctionCommands() {
     return {
         {cmd::kFunctionsFind, MenuId::Functions, tr("&Find Function\u2026"), {K(Qt::CTRL | Qt::Key_K)},
          [this] { m_functions->Find(); }, [this](ICommandUI& ui) { ui.Enable(!m_calculator.Running()); }},
+        {cmd::kFunctionsSolve, MenuId::Functions, tr("&Solve\u2026"), {}, [this] { AskNumeric(Action::Kind::Solve); },
+         [this](ICommandUI& ui) { ui.Enable(!m_calculator.Running()); }},
+        {cmd::kFunctionsIntegrate, MenuId::Functions, tr("&Integrate\u2026"), {},
+         [this] { AskNumeric(Action::Kind::Integrate); }, [this](ICommandUI& ui) { ui.Enable(!m_calculator.Running()); }},
     };
+}
+
+void CMainFrame::AskNumeric(Action::Kind kind) {
+    auto* dialog = new CNumericDialog(kind, m_calculator, [this](const Action& action) { Perform(action); }, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 void CMainFrame::CreatePrograms() {

@@ -127,6 +127,8 @@ private:
     std::vector<CommandRow> ProgramCommands();
     void CreatePrograms();
     std::vector<CommandRow> FunctionCommands();
+    // Functions > Solve… and Integrate…: the dialog that asks for the program and the guesses.
+    void AskNumeric(Action::Kind kind);
     std::vector<CommandRow> ViewAndHelpCommands();
     // The rows' actions, added to their menus and to the window (so that
     // their shortcuts work everywhere in it).

@@ -11,7 +11,9 @@
 #include <QTextBlock>
 #include <QVBoxLayout>
 
+#include "engine/number_text.h"
 #include "shell/document_texts.h"
+#include "shell/function_plot_view.h"
 #include "shell/steps_edit.h"
 #include "view/translated_text.h"
 
@@ -45,6 +47,7 @@ CProgramEditor::CProgramEditor(ProgramBook& book, const CalculatorSession& sessi
     m_step = new QPushButton(tr("S&tep"), this);
     m_run->setObjectName(QStringLiteral("runProgram"));
     m_step->setObjectName(QStringLiteral("stepProgram"));
+    m_plot = new CFunctionPlotView(this);
     LayOut(new QPushButton(tr("&New\u2026"), this));
     ConnectEditing();
     resize(fontMetrics().averageCharWidth() * 90, fontMetrics().height() * 28);
@@ -69,6 +72,9 @@ void CProgramEditor::LayOut(QPushButton* add) {
     right->addWidget(m_text, 1);
     right->addWidget(labelled(tr("Pro&blems:"), m_problems));
     right->addWidget(m_problems);
+    // f(x) over what a solve or an integration would take: Y and X.
+    right->addWidget(new QLabel(tr("f(x) from y to x, as solve and integrate see it:"), this));
+    right->addWidget(m_plot);
     auto* runRow = new QHBoxLayout;
     runRow->addWidget(m_run);
     runRow->addWidget(m_step);
@@ -161,6 +167,24 @@ void CProgramEditor::ShowSelected() {
     EnableButtons();
 }
 
+void CProgramEditor::Replot() {
+    if (m_session.Running()) return;
+    const CTabrixDoc& doc = m_session.Doc();
+    const double x = doc.m_bEntering ? doc.GetEntryValue() : doc.m_dX;
+    const auto* program = m_session.Programs().Find(m_shown.toStdString());
+    const std::shared_ptr<const Program> shown = program != nullptr ? *program : nullptr;
+    // A plot costs up to a few million steps: made again only when what it shows changed.
+    if (shown == m_plotted && SameBits(x, m_plottedX) && SameBits(doc.m_dY, m_plottedY) &&
+        doc.m_strAngle == m_plottedAngle) {
+        return;
+    }
+    m_plotted = shown;
+    m_plottedX = x;
+    m_plottedY = doc.m_dY;
+    m_plottedAngle = doc.m_strAngle;
+    m_plot->Show(shown, m_session.Programs(), doc.State(), doc.m_dY, x);
+}
+
 void CProgramEditor::CheckNow() {
     m_check.stop();
     if (m_shown.isEmpty()) return;
@@ -217,6 +241,7 @@ void CProgramEditor::ShowPosition() {
         m_text->setTextCursor(visible);
     }
     m_text->setExtraSelections(marks);
+    Replot();
 }
 
 void CProgramEditor::EnableButtons() {

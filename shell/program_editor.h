@@ -21,6 +21,8 @@ class QPushButton;
 
 namespace tabrix {
 
+class CFunctionPlotView;
+
 class CProgramEditor final : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(CProgramEditor)
 
@@ -49,6 +51,7 @@ public:
     void Select(const QString& name);
     QPlainTextEdit* Text() const { return m_text; }
     QListWidget* Problems() const { return m_problems; }
+    CFunctionPlotView* Plot() const { return m_plot; }
     // Takes what is typed now, without waiting for the pause in typing.
     void CheckNow();
     void NewProgram();
@@ -66,6 +69,8 @@ private:
     void ShowSelected();
     void ShowProblems();
     void EnableButtons();
+    // The plot of the program shown, over Y and X.
+    void Replot();
 
     ProgramBook& m_book;
     const CalculatorSession& m_session;
@@ -77,6 +82,10 @@ private:
     QPushButton* m_step = nullptr;
     QPushButton* m_rename = nullptr;
     QPushButton* m_delete = nullptr;
+    CFunctionPlotView* m_plot = nullptr;
+    std::shared_ptr<const Program> m_plotted;
+    double m_plottedX = 0, m_plottedY = 0;
+    std::string m_plottedAngle;
     QTimer m_check;
     bool m_filling = false;  // the text is being set, not typed
     QString m_shown;         // the program the text belongs to

@@ -59,6 +59,17 @@
     </message>
 </context>
 <context>
+    <name>CFunctionPlotView</name>
+    <message>
+        <source>Plot of f(x)</source>
+        <translation>Graph von f(x)</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3: %4 sign changes, %5 gaps where f gives no value</source>
+        <translation>%1 von %2 bis %3: %4 Vorzeichenwechsel, %5 Lücken, wo f keinen Wert hat</translation>
+    </message>
+</context>
+<context>
     <name>CKeysWindow</name>
     <message>
         <source>Keys and Keyboard</source>
@@ -287,12 +298,67 @@
         <source>Stat&amp;istics</source>
         <translation>Stat&amp;istik</translation>
     </message>
+    <message>
+        <source>&amp;Solve…</source>
+        <translation>&amp;Lösen…</translation>
+    </message>
+    <message>
+        <source>&amp;Integrate…</source>
+        <translation>&amp;Integrieren…</translation>
+    </message>
 </context>
 <context>
     <name>CNotice</name>
     <message>
         <source>Notice</source>
         <translation>Hinweis</translation>
+    </message>
+</context>
+<context>
+    <name>CNumericDialog</name>
+    <message>
+        <source>Solve</source>
+        <translation>Lösen</translation>
+    </message>
+    <message>
+        <source>Integrate</source>
+        <translation>Integrieren</translation>
+    </message>
+    <message>
+        <source>&amp;Program f(x):</source>
+        <translation>&amp;Programm f(x):</translation>
+    </message>
+    <message>
+        <source>First &amp;guess (y):</source>
+        <translation>&amp;Erster Schätzwert (y):</translation>
+    </message>
+    <message>
+        <source>&amp;From (y):</source>
+        <translation>&amp;Von (y):</translation>
+    </message>
+    <message>
+        <source>Second g&amp;uess (x):</source>
+        <translation>&amp;Zweiter Schätzwert (x):</translation>
+    </message>
+    <message>
+        <source>&amp;To (x):</source>
+        <translation>&amp;Bis (x):</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Lösen</translation>
+    </message>
+    <message>
+        <source>&amp;Integrate</source>
+        <translation>&amp;Integrieren</translation>
+    </message>
+    <message>
+        <source>There is no program yet: Programs &gt; Edit Programs makes one that takes x and leaves f(x).</source>
+        <translation>Es gibt noch kein Programm: Programme &gt; Programme bearbeiten erstellt eines, das x nimmt und f(x) hinterlässt.</translation>
+    </message>
+    <message>
+        <source>A guess is no number.</source>
+        <translation>Ein Schätzwert ist keine Zahl.</translation>
     </message>
 </context>
 <context>
@@ -543,6 +609,10 @@
     <message>
         <source>R&amp;un</source>
         <translation>&amp;Ausführen</translation>
+    </message>
+    <message>
+        <source>f(x) from y to x, as solve and integrate see it:</source>
+        <translation>f(x) von y bis x, wie Lösen und Integrieren es sehen:</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,17 @@
     </message>
 </context>
 <context>
+    <name>CFunctionPlotView</name>
+    <message>
+        <source>Plot of f(x)</source>
+        <translation>Gráfica de f(x)</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3: %4 sign changes, %5 gaps where f gives no value</source>
+        <translation>%1 de %2 a %3: %4 cambios de signo, %5 huecos donde f no tiene valor</translation>
+    </message>
+</context>
+<context>
     <name>CKeysWindow</name>
     <message>
         <source>Keys and Keyboard</source>
@@ -287,12 +298,67 @@
         <source>Stat&amp;istics</source>
         <translation>Estad&amp;ísticas</translation>
     </message>
+    <message>
+        <source>&amp;Solve…</source>
+        <translation>&amp;Resolver…</translation>
+    </message>
+    <message>
+        <source>&amp;Integrate…</source>
+        <translation>&amp;Integrar…</translation>
+    </message>
 </context>
 <context>
     <name>CNotice</name>
     <message>
         <source>Notice</source>
         <translation>Aviso</translation>
+    </message>
+</context>
+<context>
+    <name>CNumericDialog</name>
+    <message>
+        <source>Solve</source>
+        <translation>Resolver</translation>
+    </message>
+    <message>
+        <source>Integrate</source>
+        <translation>Integrar</translation>
+    </message>
+    <message>
+        <source>&amp;Program f(x):</source>
+        <translation>&amp;Programa f(x):</translation>
+    </message>
+    <message>
+        <source>First &amp;guess (y):</source>
+        <translation>Pri&amp;mera estimación (y):</translation>
+    </message>
+    <message>
+        <source>&amp;From (y):</source>
+        <translation>&amp;Desde (y):</translation>
+    </message>
+    <message>
+        <source>Second g&amp;uess (x):</source>
+        <translation>&amp;Segunda estimación (x):</translation>
+    </message>
+    <message>
+        <source>&amp;To (x):</source>
+        <translation>&amp;Hasta (x):</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Resolver</translation>
+    </message>
+    <message>
+        <source>&amp;Integrate</source>
+        <translation>&amp;Integrar</translation>
+    </message>
+    <message>
+        <source>There is no program yet: Programs &gt; Edit Programs makes one that takes x and leaves f(x).</source>
+        <translation>Aún no hay ningún programa: Programas &gt; Editar programas crea uno que toma x y deja f(x).</translation>
+    </message>
+    <message>
+        <source>A guess is no number.</source>
+        <translation>Una estimación no es un número.</translation>
     </message>
 </context>
 <context>
@@ -543,6 +609,10 @@
     <message>
         <source>R&amp;un</source>
         <translation>E&amp;jecutar</translation>
+    </message>
+    <message>
+        <source>f(x) from y to x, as solve and integrate see it:</source>
+        <translation>f(x) de y a x, tal como lo ven resolver e integrar:</translation>
     </message>
 </context>
 <context>

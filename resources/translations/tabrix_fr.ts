@@ -59,6 +59,17 @@
     </message>
 </context>
 <context>
+    <name>CFunctionPlotView</name>
+    <message>
+        <source>Plot of f(x)</source>
+        <translation>Courbe de f(x)</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3: %4 sign changes, %5 gaps where f gives no value</source>
+        <translation>%1 de %2 à %3 : %4 changements de signe, %5 trous où f n’a pas de valeur</translation>
+    </message>
+</context>
+<context>
     <name>CKeysWindow</name>
     <message>
         <source>Keys and Keyboard</source>
@@ -287,12 +298,67 @@
         <source>Stat&amp;istics</source>
         <translation>Stat&amp;istiques</translation>
     </message>
+    <message>
+        <source>&amp;Solve…</source>
+        <translation>&amp;Résoudre…</translation>
+    </message>
+    <message>
+        <source>&amp;Integrate…</source>
+        <translation>&amp;Intégrer…</translation>
+    </message>
 </context>
 <context>
     <name>CNotice</name>
     <message>
         <source>Notice</source>
         <translation>Avis</translation>
+    </message>
+</context>
+<context>
+    <name>CNumericDialog</name>
+    <message>
+        <source>Solve</source>
+        <translation>Résoudre</translation>
+    </message>
+    <message>
+        <source>Integrate</source>
+        <translation>Intégrer</translation>
+    </message>
+    <message>
+        <source>&amp;Program f(x):</source>
+        <translation>&amp;Programme f(x) :</translation>
+    </message>
+    <message>
+        <source>First &amp;guess (y):</source>
+        <translation>Première &amp;estimation (y) :</translation>
+    </message>
+    <message>
+        <source>&amp;From (y):</source>
+        <translation>&amp;De (y) :</translation>
+    </message>
+    <message>
+        <source>Second g&amp;uess (x):</source>
+        <translation>&amp;Deuxième estimation (x) :</translation>
+    </message>
+    <message>
+        <source>&amp;To (x):</source>
+        <translation>&amp;À (x) :</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Résoudre</translation>
+    </message>
+    <message>
+        <source>&amp;Integrate</source>
+        <translation>&amp;Intégrer</translation>
+    </message>
+    <message>
+        <source>There is no program yet: Programs &gt; Edit Programs makes one that takes x and leaves f(x).</source>
+        <translation>Il n’y a pas encore de programme : Programmes &gt; Modifier les programmes en crée un qui prend x et laisse f(x).</translation>
+    </message>
+    <message>
+        <source>A guess is no number.</source>
+        <translation>Une estimation n’est pas un nombre.</translation>
     </message>
 </context>
 <context>
@@ -543,6 +609,10 @@
     <message>
         <source>R&amp;un</source>
         <translation>E&amp;xécuter</translation>
+    </message>
+    <message>
+        <source>f(x) from y to x, as solve and integrate see it:</source>
+        <translation>f(x) de y à x, tel que résoudre et intégrer le voient :</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,8 @@
 #include <nlohmann/json.hpp>
 
 #include "document/function_help.h"
+#include "document/function_plot.h"
+#include "document/number_reading.h"
 #include "document/statistics_report.h"
 #include "document/function_search.h"
 #include "document/state_file.h"
@@ -287,6 +289,31 @@ std::string WebSession::StatisticsRows() const {
                         {"why", row.why != nullptr ? Marked("Statistics", row.why) : std::string()}});
     }
     return Dump(rows);
+}
+
+std::string WebSession::NumericGuesses() const {
+    const CTabrixDoc& doc = m_session->Doc();
+    const double x = doc.m_bEntering ? doc.GetEntryValue() : doc.m_dX;
+    return Dump(Json{{"y", ExactText(doc.m_dY)}, {"x", ExactText(x)}});
+}
+
+std::string WebSession::ReadGuess(const std::string& text) const {
+    if (const auto exact = ReadExactText(text)) return Dump(Json(*exact));
+    const PastedNumber read = ReadPastedNumber(text, m_localeDecimal);
+    return read.outcome == PastedNumber::Outcome::Read ? Dump(Json(read.value)) : "null";
+}
+
+std::string WebSession::Plot(const std::string& name, double a, double b) const {
+    const auto* program = m_session->Programs().Find(name);
+    if (program == nullptr) return "null";
+    const std::vector<PlotSample> samples =
+        SampleProgram(*program, m_session->Programs(), m_session->Doc().State(), PlotRangeOf(a, b));
+    Json points = Json::array();
+    for (const PlotSample& sample : samples) {
+        points.push_back({sample.x, std::isfinite(sample.fx) ? Json(sample.fx) : Json(nullptr)});
+    }
+    const PlotScale scale = PlotScaleOf(samples);
+    return Dump(Json{{"samples", points}, {"low", scale.low}, {"high", scale.high}});
 }
 
 std::string WebSession::TapeTail(int count) const {

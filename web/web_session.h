@@ -99,6 +99,14 @@ public:
     // The Statistics panel's rows: [{"name","meaning","value","why"}], the
     // meaning and a reason as marked sentences ("why" empty with a value).
     std::string StatisticsRows() const;
+    // Solve and Integrate: the guesses Y and X as the dialog prefills them
+    // ({"y","x"}, exact texts); a guess as typed, read as the desktop reads
+    // it (C notation, or as Paste Number reads it), or null; and the plot of
+    // program `name` over the guesses a and b: {"samples":[[x, f(x) or
+    // null]...], "low", "high"}, or null for no such program.
+    std::string NumericGuesses() const;
+    std::string ReadGuess(const std::string& text) const;
+    std::string Plot(const std::string& name, double a, double b) const;
 
     // What the page keeps in the browser's storage, and brings back.
     std::string Kept() const { return m_session->KeptText(); }
@@ -119,7 +127,8 @@ public:
     bool RemoveProgram(const std::string& name) { return m_book.Remove(name); }
     // The reader's decimal separator, for Paste Number's lone "," or ".".
     void SetLocaleDecimal(const std::string& decimal) {
-        m_session->SetLocaleDecimal(decimal == "," ? ',' : '.');
+        m_localeDecimal = decimal == "," ? ',' : '.';
+        m_session->SetLocaleDecimal(m_localeDecimal);
     }
     // [{name,body,label,problems:[{line,sentence}]}]: the label as the list
     // shows it, each problem's sentence ("line 2: ...") marked.
@@ -137,6 +146,7 @@ private:
     std::unique_ptr<CalculatorSession> m_session;
     ProgramBook m_book;
     std::string m_pendingName;  // the name of the file LoadStateFile loads
+    char m_localeDecimal = '.';
     FunctionSearch m_finder;
     std::vector<FunctionId> m_recent;
 };

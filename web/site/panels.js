@@ -5,6 +5,7 @@
 
 import { tr, label, web, fillIn, render } from './i18n.js';
 import { keysByCode } from './keyboard.js';
+import { drawPlot } from './plot.js';
 
 const $ = (id) => document.getElementById(id);
 export const CONFIRM_MS = 1600; // a "Copied" or "Saved" stays this long
@@ -58,6 +59,7 @@ export class Panels {
         this.wireMenu();
         this.wireTape();
         this.wirePrograms();
+        this.wireNumeric();
         this.wireSettings();
         this.wirePaste();
         this.wireFinder();
@@ -143,6 +145,8 @@ export class Panels {
             'paste-number': () => this.app.paste('PasteNumber'),
             'paste-data': () => this.app.paste('PasteData'),
             statistics: () => this.openStatistics(),
+            solve: () => this.openNumeric('Solve'),
+            integrate: () => this.openNumeric('Integrate'),
             'save-state': () => {
                 download('tabrix.rpn', this.session.savedStateFile(), 'application/octet-stream');
                 this.app.showNotice(web('Saved as %1', 'tabrix.rpn'), CONFIRM_MS);
@@ -282,6 +286,97 @@ export class Panels {
             }
             return [name, value];
         }));
+    }
+
+    // Solve… and Integrate…: the program, the guesses from Y and X, and the
+    // plot of the program over them as they are typed.
+    wireNumeric() {
+        for (const id of ['numeric-program', 'numeric-a', 'numeric-b']) {
+            $(id).addEventListener('input', () => this.replotNumeric());
+        }
+        $('numeric-go').addEventListener('click', () => this.goNumeric());
+        for (const id of ['numeric-a', 'numeric-b']) {
+            $(id).addEventListener('keydown', (e) => {
+                if (e.key === 'Enter') {
+                    e.preventDefault();
+                    this.goNumeric();
+                }
+            });
+        }
+    }
+
+    openNumeric(kind) {
+        if (!this.session) return;
+        this.numericKind = kind;
+        const solves = kind === 'Solve';
+        $('numeric-title').textContent = label('CNumericDialog', solves ? 'Solve' : 'Integrate');
+        $('numeric-a-label').textContent = label('CNumericDialog', solves ? 'First &guess (y):' : '&From (y):');
+        $('numeric-b-label').textContent = label('CNumericDialog', solves ? 'Second g&uess (x):' : '&To (x):');
+        $('numeric-go').textContent = label('CNumericDialog', solves ? '&Solve' : '&Integrate');
+        const names = this.programs().filter((p) => p.problems.length === 0).map((p) => p.name);
+        $('numeric-program').replaceChildren(...names.map((name) => new Option(name, name)));
+        if (names.includes(this.selected)) $('numeric-program').value = this.selected;
+        const guesses = JSON.parse(this.session.numericGuesses());
+        this.numericGuesses = guesses;
+        $('numeric-a').value = guesses.y;
+        $('numeric-b').value = guesses.x;
+        $('numeric-go').disabled = names.length === 0;
+        this.open($('numeric-dialog'));
+        this.replotNumeric();
+        if (names.length === 0) {
+            $('numeric-why').textContent = tr('CNumericDialog',
+                'There is no program yet: Programs > Edit Programs makes one that takes x and leaves f(x).');
+        }
+    }
+
+    guess(id) {
+        return JSON.parse(this.session.readGuess($(id).value.trim()));
+    }
+
+    plotInto(canvas, name, a, b) {
+        const plot = name && a !== null && b !== null ? JSON.parse(this.session.plot(name, a, b)) : null;
+        const seen = drawPlot(canvas, plot, a, b);
+        canvas.setAttribute('aria-label', seen
+            ? fillIn(tr('CFunctionPlotView', '%1 from %2 to %3: %4 sign changes, %5 gaps where f gives no value'),
+                [name, String(Number(seen.from.toPrecision(4))), String(Number(seen.to.toPrecision(4))), seen.changes, seen.gaps])
+            : tr('CFunctionPlotView', 'Plot of f(x)'));
+    }
+
+    replotNumeric() {
+        const a = this.guess('numeric-a');
+        const b = this.guess('numeric-b');
+        $('numeric-why').textContent = a === null || b === null ? tr('CNumericDialog', 'A guess is no number.') : '';
+        this.plotInto($('numeric-plot'), $('numeric-program').value, a, b);
+    }
+
+    // Guesses typed anew go onto the stack as typing them would, then the
+    // session solves or integrates.
+    goNumeric() {
+        const name = $('numeric-program').value;
+        const a = this.guess('numeric-a');
+        const b = this.guess('numeric-b');
+        if (!name || a === null || b === null) {
+            $('numeric-why').textContent = tr('CNumericDialog', 'A guess is no number.');
+            return;
+        }
+        $('numeric-dialog').close();
+        const typedAnew = $('numeric-a').value.trim() !== this.numericGuesses.y ||
+            $('numeric-b').value.trim() !== this.numericGuesses.x;
+        if (typedAnew) {
+            this.app.perform('PasteValue', 0, '', a);
+            this.app.perform('Key', this.app.faceData.enterCode);
+            this.app.perform('PasteValue', 0, '', b);
+        }
+        this.app.perform(this.numericKind, 0, name);
+    }
+
+    // The program shown in the editor, over Y and X.
+    replotProgram() {
+        if (!$('programs-dialog').open && !this.fillingPrograms) return;
+        const guesses = JSON.parse(this.session.numericGuesses());
+        const entry = this.selected && this.programs().find((p) => p.name === this.selected);
+        const runs = entry && entry.problems.length === 0;
+        this.plotInto($('program-plot'), runs ? this.selected : null, Number(guesses.y), Number(guesses.x));
     }
 
     openTape() {
@@ -481,6 +576,7 @@ export class Panels {
             const problems = JSON.parse(this.session.setProgram(this.selected, e.target.value));
             this.app.keepPrograms();
             this.showProblems(problems || []);
+            this.replotProgram();
             // A change may mend or break the calls of the others.
             const byName = new Map(this.programs().map((p) => [p.name, p.label]));
             for (const option of $('program-list').options) {
@@ -582,6 +678,7 @@ export class Panels {
     openPrograms() {
         this.fillPrograms(this.selected);
         this.open($('programs-dialog'));
+        this.replotProgram();
     }
 
     fillPrograms(selected) {
@@ -602,6 +699,7 @@ export class Panels {
         $('program-delete').disabled = !entry;
         $('program-share').disabled = !entry;
         this.showProblems(entry ? entry.problems : null);
+        this.replotProgram();
     }
 
     showProblems(problems) {

@@ -4,6 +4,7 @@
 
 #include "document/function_help.h"
 #include "document/notice.h"
+#include "document/program.h"
 #include "engine/key_table.h"
 
 namespace tabrix {
@@ -64,6 +65,7 @@ std::optional<int> Score(std::string_view query, const catalogue::Function& f, c
 
 bool FunctionSearch::Offered(const catalogue::Function& function) {
     if (function.family == Family::NumberEntry) return function.id == FunctionId::Chs;
+    if (function.word == ProgramWord::Solve || function.word == ProgramWord::Integrate) return true;
     return function.Calculates() && function.family != Family::Keypad;
 }
 
@@ -106,6 +108,12 @@ std::optional<Action> FunctionSearch::Exact(std::string_view query) {
     const catalogue::Function* f = catalogue::Find(withArgument ? query.substr(0, colon) : query, withArgument);
     if (f == nullptr || !Offered(*f)) return std::nullopt;
     if (f->argument == ArgumentKind::None) return Action::Function(f->id);
+    if (f->argument == ArgumentKind::ProgramName) {
+        const std::string_view name = query.substr(colon + 1);
+        if (!withArgument || !IsProgramName(name)) return std::nullopt;
+        return Action::WithText(f->word == ProgramWord::Solve ? Action::Kind::Solve : Action::Kind::Integrate,
+                                std::string(name));
+    }
     const std::optional<int> reg = catalogue::RegisterArgument(query.substr(colon + 1));
     if (f->argument != ArgumentKind::Register || !reg) return std::nullopt;
     return Action::Function(f->id, static_cast<std::uint32_t>(*reg));
@@ -146,6 +154,12 @@ FunctionSearch::Choice FunctionSearch::Choose(std::string_view typed, FunctionId
     if (std::optional<Action> exact = Exact(typed)) return {std::move(exact), {}, {}};
     if (chosen == FunctionId::None) return {};
     const catalogue::Function& f = catalogue::At(chosen);
+    if (f.argument == ArgumentKind::ProgramName) {
+        // The program's name comes next: "solve:" and the name.
+        return {std::nullopt, std::string(f.token) + ':',
+                Marked("Finder", QT_TRANSLATE_NOOP("Finder", "%1 takes a program: type its name, then Return."),
+                       {std::string(f.label)})};
+    }
     if (f.argument != ArgumentKind::Register) return {Action::Function(chosen), {}, {}};
     // The register comes next: "sto+:" and a digit.
     return {std::nullopt, std::string(f.token) + ':',
@@ -153,7 +167,17 @@ FunctionSearch::Choice FunctionSearch::Choose(std::string_view typed, FunctionId
                    {std::string(f.label)})};
 }
 
+FunctionId FunctionSearch::FunctionOf(const Action& action) {
+    switch (action.kind) {
+        case Action::Kind::Function: return static_cast<FunctionId>(action.code);
+        case Action::Kind::Solve: return FunctionId::Solve;
+        case Action::Kind::Integrate: return FunctionId::Integrate;
+        default: return FunctionId::None;
+    }
+}
+
 std::vector<FunctionId> FunctionSearch::Used(std::vector<FunctionId> recent, FunctionId used, std::size_t keep) {
+    if (used == FunctionId::None) return recent;
     std::erase(recent, used);
     recent.insert(recent.begin(), used);
     if (recent.size() > keep) recent.resize(keep);

@@ -63,6 +63,9 @@ public:
         std::string hint;              // and what the finder says (marked)
     };
     static Choice Choose(std::string_view typed, FunctionId chosen);
+    // The function an action a finder performed is (for the recent list):
+    // a Function's, or solve's and integrate's; None for any other.
+    static FunctionId FunctionOf(const Action& action);
 
 private:
     struct Words {

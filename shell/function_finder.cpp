@@ -82,7 +82,7 @@ bool CFunctionFinder::PerformChosen(bool byBox) {
         if (!choice.hint.empty()) m_hint->setText(Translated(choice.hint));
         return false;
     }
-    m_recent = FunctionSearch::Used(m_recent, static_cast<FunctionId>(choice.action->code));
+    m_recent = FunctionSearch::Used(m_recent, FunctionSearch::FunctionOf(*choice.action));
     // The dialog may go once it is accepted: what it performs is kept aside.
     const auto perform = m_perform;
     const Action chosen = *choice.action;

@@ -71,7 +71,7 @@ void CFunctionsController::Find(const QString& text) {
 }
 
 void CFunctionsController::Perform(const Action& action) {
-    m_recent = FunctionSearch::Used(m_recent, static_cast<FunctionId>(action.code));
+    m_recent = FunctionSearch::Used(m_recent, FunctionSearch::FunctionOf(action));
     WriteRecent(m_recent);
     m_perform(action);
 }

@@ -248,7 +248,7 @@ std::string WebSession::ChooseFunction(const std::string& typed, int id) {
     const FunctionSearch::Choice choice = FunctionSearch::Choose(typed, chosen);
     Json outcome = nullptr;
     if (choice.action) {
-        m_recent = FunctionSearch::Used(m_recent, static_cast<FunctionId>(choice.action->code));
+        m_recent = FunctionSearch::Used(m_recent, FunctionSearch::FunctionOf(*choice.action));
         outcome = Performed(*choice.action);
     }
     return Dump({{"outcome", outcome}, {"text", choice.text}, {"hint", choice.hint}});

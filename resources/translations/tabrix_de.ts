@@ -828,6 +828,10 @@
         <source>%1 takes a register: type its digit, 0 to 9, then Return.</source>
         <translation>%1 braucht ein Register: seine Ziffer tippen, 0 bis 9, dann Eingabe.</translation>
     </message>
+    <message>
+        <source>%1 takes a program: type its name, then Return.</source>
+        <translation>%1 braucht ein Programm: seinen Namen eingeben, dann Eingabe.</translation>
+    </message>
 </context>
 <context>
     <name>Functions</name>

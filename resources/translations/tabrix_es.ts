@@ -828,6 +828,10 @@
         <source>%1 takes a register: type its digit, 0 to 9, then Return.</source>
         <translation>%1 lleva un registro: escriba su cifra, de 0 a 9, y luego Intro.</translation>
     </message>
+    <message>
+        <source>%1 takes a program: type its name, then Return.</source>
+        <translation>%1 toma un programa: escriba su nombre y luego Intro.</translation>
+    </message>
 </context>
 <context>
     <name>Functions</name>

@@ -828,6 +828,10 @@
         <source>%1 takes a register: type its digit, 0 to 9, then Return.</source>
         <translation>%1 prend un registre : tapez son chiffre, de 0 à 9, puis Entrée.</translation>
     </message>
+    <message>
+        <source>%1 takes a program: type its name, then Return.</source>
+        <translation>%1 prend un programme : tapez son nom, puis Entrée.</translation>
+    </message>
 </context>
 <context>
     <name>Functions</name>

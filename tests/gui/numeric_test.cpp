@@ -154,6 +154,21 @@ TEST_F(NumericTest, ConsoleAndDesktopGiveTheSameBitsForRandomProblems) {
     }
 }
 
+TEST_F(NumericTest, TheFinderOffersSolveAndIntegrateAndAsksForTheProgram) {
+    Start("def:cubic ENTER ENTER * * SWAP 2 * - 5 - end\n");
+    Type("2 ENTER 3");
+    frame->Functions().Find(QStringLiteral("integrate"));
+    CFunctionFinder* finder = frame->Functions().Finder();
+    ASSERT_NE(finder, nullptr);
+    QTest::keyClick(finder->Search(), Qt::Key_Return);
+    EXPECT_EQ(finder->Search()->text(), QStringLiteral("integrate:"));
+    EXPECT_EQ(finder->Hint(), QStringLiteral("\u222B takes a program: type its name, then Return."));
+    finder->Search()->setText(QStringLiteral("solve:cubic"));
+    QTest::keyClick(finder->Search(), Qt::Key_Return);
+    EXPECT_EQ(ExactText(t.session.Doc().m_dX), "2.0945514815423265");
+    EXPECT_NE(t.session.Tape().Script().find("solve:cubic"), std::string::npos);
+}
+
 TEST_F(NumericTest, ARunawaySolveKeepsTheWindowAnsweringAndEscapeEndsIt) {
     Start("def:spin lbl:a 1 sto+:2 gto:a end\n");
     Type("4 ENTER 5");

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <limits>
 
+#include "document/notice.h"
 #include "document/program_runner.h"
+#include "engine/number_text.h"
 #include "engine/quadrature.h"
 
 namespace tabrix {
@@ -51,6 +53,25 @@ std::vector<PlotSample> SampleProgram(const std::shared_ptr<const Program>& func
         samples.push_back({x, fx});
     }
     return samples;
+}
+
+PlotSummary SummaryOf(const std::vector<PlotSample>& samples) {
+    PlotSummary summary;
+    for (std::size_t i = 1; i < samples.size(); ++i) {
+        const double p = samples[i - 1].fx, q = samples[i].fx;
+        if ((p < 0 && q > 0) || (p > 0 && q < 0)) ++summary.signChanges;
+        if (std::isnan(q) && !std::isnan(p)) ++summary.gaps;
+    }
+    return summary;
+}
+
+std::string PlotDescription(std::string_view name, const std::vector<PlotSample>& samples) {
+    if (samples.empty()) return {};
+    const PlotSummary summary = SummaryOf(samples);
+    return Marked("Programs",
+                  QT_TRANSLATE_NOOP("Programs", "%1 from %2 to %3: %4 sign changes, %5 gaps where f gives no value"),
+                  {std::string(name), ShortText(samples.front().x, 4), ShortText(samples.back().x, 4),
+                   std::to_string(summary.signChanges), std::to_string(summary.gaps)});
 }
 
 PlotScale PlotScaleOf(const std::vector<PlotSample>& samples) {

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "document/program.h"
@@ -44,5 +46,16 @@ struct PlotScale {
     double high;
 };
 PlotScale PlotScaleOf(const std::vector<PlotSample>& samples);
+
+// What a plot shows, for those who cannot see it: how often f changes sign
+// between two samples, and where it stops giving values.
+struct PlotSummary {
+    int signChanges = 0;
+    int gaps = 0;
+};
+PlotSummary SummaryOf(const std::vector<PlotSample>& samples);
+// "cubic from 1.9 to 3.1: 1 sign changes, 0 gaps where f gives no value",
+// a marked sentence (context "Programs"); numbers to four digits.
+std::string PlotDescription(std::string_view name, const std::vector<PlotSample>& samples);
 
 }  // namespace tabrix

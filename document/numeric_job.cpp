@@ -15,17 +15,11 @@ namespace {
 
 constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
 
-// An estimate to two significant digits, as a person reads one ("2.2e-08").
-std::string Estimate(double value) {
-    if (value == 0 || !std::isfinite(value)) return ExactText(value);
-    // Divided by a whole power of ten, which is exact, rather than multiplied by a fraction.
-    const double digits = 1 - std::floor(std::log10(std::fabs(value)));
-    if (digits <= 0) return ExactText(std::round(value / std::pow(10.0, -digits)) * std::pow(10.0, -digits));
-    const double power = std::pow(10.0, digits);
-    return ExactText(std::round(value * power) / power);
-}
-
 }  // namespace
+
+const char* const kNoGuessText = QT_TRANSLATE_NOOP("Programs", "A guess is no number.");
+const char* const kNoProgramText =
+    QT_TRANSLATE_NOOP("Programs", "There is no program yet: Programs > Edit Programs makes one that takes x and leaves f(x).");
 
 Notice NumericReport::Sentences() const {
     const char* context = "Programs";
@@ -51,7 +45,7 @@ Notice NumericReport::Sentences() const {
             return {{context,
                      QT_TRANSLATE_NOOP("Programs",
                                        "The integral of %1 is less certain than 1e-12: its error estimate is %2 (%3 of ∫|f|)."),
-                     {program, Estimate(error), Estimate(relative)}}};
+                     {program, ShortText(error, 2), ShortText(relative, 2)}}};
         }
         case End::Nested:
             return {{context,

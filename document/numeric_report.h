@@ -9,6 +9,11 @@
 
 namespace tabrix {
 
+// What the Solve and Integrate dialogs say (context "Programs"): a guess
+// that reads as no number, and no program to choose.
+extern const char* const kNoGuessText;
+extern const char* const kNoProgramText;
+
 // How a solve or an integration ended, for the notices.
 struct NumericReport {
     enum class Kind : std::uint8_t { Solve, Integrate };

@@ -197,14 +197,10 @@ bool ProgramRunner::Execute(End& end) {
             if ((m_doc.m_dReg[step.first] += step.kind == Kind::Decrement ? -1.0 : 1.0) == 0) ++frame->next;
             break;
         case Kind::Stop:
-            end = End::Stopped;
-            ends = true;
-            break;
         case Kind::Pause:
-            if (m_honourPauses) {
-                end = End::Paused;
-                ends = true;
-            }
+            // stop always ends Go; pse only where pauses are wanted.
+            ends = step.kind == Kind::Stop || m_honourPauses;
+            if (ends) end = step.kind == Kind::Stop ? End::Stopped : End::Paused;
             break;
         case Kind::Solve:
         case Kind::Integrate:

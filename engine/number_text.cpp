@@ -1,5 +1,7 @@
 #include "engine/number_text.h"
 
+#include <cmath>
+
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
@@ -24,6 +26,16 @@ namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
 }  // namespace
+
+std::string ShortText(double value, int digits) {
+    if (value == 0 || !std::isfinite(value)) return ExactText(value);
+    // Divided by a whole power of ten, which is exact, rather than
+    // multiplied by a fraction, which is not.
+    const double places = digits - 1 - std::floor(std::log10(std::fabs(value)));
+    if (places <= 0) return ExactText(std::round(value / std::pow(10.0, -places)) * std::pow(10.0, -places));
+    const double power = std::pow(10.0, places);
+    return ExactText(std::round(value * power) / power);
+}
 
 std::string ExactText(double value) {
 #if TABRIX_STANDARD_CHARCONV

@@ -30,6 +30,9 @@ inline bool SameBits(double a, double b) { return BitsOf(a) == BitsOf(b); }
 // ("3.141592653589793", "0.1", "1e-300", "-0", "inf", "nan"): what Copy
 // Exact puts on the clipboard and what the console and the tape write.
 std::string ExactText(double value);
+// x to `digits` significant digits, in ExactText's notation ("2.2e-08",
+// "1.9", "20.7"): an estimate or a plot's scale as a person reads it.
+std::string ShortText(double value, int digits);
 // A whole text as ExactText writes it back to its double; nothing for any
 // other text.
 std::optional<double> ReadExactText(std::string_view text);

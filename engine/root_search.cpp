@@ -197,24 +197,10 @@ RootSearch Minimum(Evaluations& f, double lo, double hi) {
     return NoRoot(f);
 }
 
-}  // namespace
-
-RootSearch FindRoot(const RealFunction& function, double a, double b) {
-    Evaluations f(function);
-    a = std::clamp(a, -kFarthest, kFarthest);
-    b = std::clamp(b, -kFarthest, kFarthest);
-    if (a == b) b = a == 0 ? 1 : a + std::fabs(a) * 1e-3;
-    for (const double x : {a, b}) {
-        const std::optional<double> value = f(x);
-        if (!value) return NoValue(f);
-        if (*value == 0) return {RootSearch::End::Root, x, x == a ? b : a, 0};
-    }
-    Point pa{a, f.ValueAt(a)};
-    Point pb{b, f.ValueAt(b)};
-    if (Opposite(pa.fx, pb.fx)) return Converge(f, pa, pb);
-    // No sign change yet: follow the secant through the two best points, and
-    // widen the span on the side where |f| is smaller, until f changes sign
-    // or three points hold a minimum of |f| between them.
+// No sign change between the guesses yet: follow the secant through the two
+// best points, and widen the span on the side where |f| is smaller, until f
+// changes sign or three points hold a minimum of |f| between them.
+RootSearch SearchOutward(Evaluations& f) {
     while (f.Count() < kMostBracketEvaluations) {
         const Point best = f.Best();
         Point second = best;
@@ -260,6 +246,24 @@ RootSearch FindRoot(const RealFunction& function, double a, double b) {
         if (left && right && f.Count() >= 4) return Minimum(f, *left, *right);
     }
     return NoRoot(f);
+}
+
+}  // namespace
+
+RootSearch FindRoot(const RealFunction& function, double a, double b) {
+    Evaluations f(function);
+    a = std::clamp(a, -kFarthest, kFarthest);
+    b = std::clamp(b, -kFarthest, kFarthest);
+    if (a == b) b = a == 0 ? 1 : a + std::fabs(a) * 1e-3;
+    for (const double x : {a, b}) {
+        const std::optional<double> value = f(x);
+        if (!value) return NoValue(f);
+        if (*value == 0) return {RootSearch::End::Root, x, x == a ? b : a, 0};
+    }
+    Point pa{a, f.ValueAt(a)};
+    Point pb{b, f.ValueAt(b)};
+    if (Opposite(pa.fx, pb.fx)) return Converge(f, pa, pb);
+    return SearchOutward(f);
 }
 
 }  // namespace tabrix

@@ -3,19 +3,57 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
-#include <charconv>
 #include <cmath>
+
+#include "engine/number_text.h"
+#include "view/translated_text.h"
 
 namespace tabrix {
 
 namespace {
 
-QString ShortNumber(double value) {
-    // Four significant digits, in the C notation the console writes, whatever the locale.
-    char text[32];
-    const double rounded = std::fabs(value) < 1e-12 ? 0 : value;
-    const auto written = std::to_chars(text, text + sizeof text, rounded, std::chars_format::general, 4);
-    return QString::fromLatin1(text, static_cast<qsizetype>(written.ptr - text));
+QString Short(double value) { return QString::fromStdString(ShortText(std::fabs(value) < 1e-12 ? 0 : value, 4)); }
+
+bool SignChange(double p, double q) { return (p < 0 && q > 0) || (p > 0 && q < 0); }
+
+// Where a sample stands in the plot's rectangle.
+struct Mapping {
+    QRectF area;
+    double from, to;
+    PlotScale scale;
+    double X(double x) const { return area.left() + (x - from) / (to - from) * area.width(); }
+    double Y(double y) const {
+        // Far beyond the scale a value still draws, just off the edge.
+        const double span = scale.high - scale.low;
+        const double clamped = std::clamp(y, scale.low - span, scale.high + span);
+        return area.bottom() - (clamped - scale.low) / span * area.height();
+    }
+    bool ShowsZero() const { return scale.low <= 0 && scale.high >= 0; }
+};
+
+// The curve, broken where f gives no value and where it leaves the scale
+// on one side and comes back on the other (a pole).
+QPainterPath Curve(const std::vector<PlotSample>& samples, const Mapping& map) {
+    QPainterPath curve;
+    bool open = false;
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const PlotSample& s = samples[i];
+        if (!std::isfinite(s.fx)) {
+            open = false;
+            continue;
+        }
+        const double before = i > 0 ? samples[i - 1].fx : std::nan("");
+        const bool jumps = open && ((before > map.scale.high && s.fx < map.scale.low) ||
+                                    (before < map.scale.low && s.fx > map.scale.high));
+        const QPointF point(map.X(s.x), map.Y(s.fx));
+        if (!open || jumps) {
+            curve.moveTo(point);
+        } else {
+            curve.lineTo(point);
+        }
+        open = true;
+    }
+    return curve;
 }
 
 }  // namespace
@@ -32,18 +70,8 @@ void CFunctionPlotView::Show(const std::shared_ptr<const Program>& function, con
     if (!function) return Clear();
     m_a = a;
     m_b = b;
-    m_name = QString::fromStdString(function->name);
     m_samples = SampleProgram(function, library, state, PlotRangeOf(a, b));
-    int changes = 0, gaps = 0;
-    for (std::size_t i = 1; i < m_samples.size(); ++i) {
-        const double p = m_samples[i - 1].fx, q = m_samples[i].fx;
-        if ((p < 0 && q > 0) || (p > 0 && q < 0)) ++changes;
-        if (std::isnan(q) && !std::isnan(p)) ++gaps;
-    }
-    setAccessibleDescription(tr("%1 from %2 to %3: %4 sign changes, %5 gaps where f gives no value")
-                                 .arg(m_name, ShortNumber(m_samples.front().x), ShortNumber(m_samples.back().x))
-                                 .arg(changes)
-                                 .arg(gaps));
+    setAccessibleDescription(Translated(PlotDescription(function->name, m_samples)));
     update();
 }
 
@@ -61,73 +89,49 @@ void CFunctionPlotView::paintEvent(QPaintEvent*) {
     painter.setPen(palette().mid().color());
     painter.drawRect(area);
     if (m_samples.size() < 2) return;
-    const PlotScale scale = PlotScaleOf(m_samples);
-    const double from = m_samples.front().x, to = m_samples.back().x;
-    const auto px = [&](double x) { return area.left() + (x - from) / (to - from) * area.width(); };
-    const auto py = [&](double y) {
-        const double clamped = std::clamp(y, scale.low - (scale.high - scale.low), scale.high + (scale.high - scale.low));
-        return area.bottom() - (clamped - scale.low) / (scale.high - scale.low) * area.height();
-    };
+    const Mapping map{area, m_samples.front().x, m_samples.back().x, PlotScaleOf(m_samples)};
+    const QColor ink = palette().text().color();
     painter.save();
     painter.setClipRect(area);
     // f = 0, and the guesses or limits.
-    const QColor axis = palette().text().color();
-    if (scale.low <= 0 && scale.high >= 0) {
-        painter.setPen(QPen(axis, 1));
-        painter.drawLine(QPointF(area.left(), py(0)), QPointF(area.right(), py(0)));
+    if (map.ShowsZero()) {
+        painter.setPen(QPen(ink, 1));
+        painter.drawLine(QPointF(area.left(), map.Y(0)), QPointF(area.right(), map.Y(0)));
     }
     painter.setPen(QPen(palette().mid().color(), 1, Qt::DashLine));
     for (const double guess : {m_a, m_b}) {
-        if (guess >= from && guess <= to) painter.drawLine(QPointF(px(guess), area.top()), QPointF(px(guess), area.bottom()));
-    }
-    // The curve, broken where f gives no value and where it leaves the
-    // scale on one side and comes back on the other (a pole).
-    QPainterPath curve;
-    bool open = false;
-    for (std::size_t i = 0; i < m_samples.size(); ++i) {
-        const PlotSample& s = m_samples[i];
-        if (!std::isfinite(s.fx)) {
-            open = false;
-            continue;
-        }
-        const bool jumps = open && i > 0 && std::isfinite(m_samples[i - 1].fx) &&
-                           ((m_samples[i - 1].fx > scale.high && s.fx < scale.low) ||
-                            (m_samples[i - 1].fx < scale.low && s.fx > scale.high));
-        const QPointF point(px(s.x), py(s.fx));
-        if (!open || jumps) {
-            curve.moveTo(point);
-            open = true;
-        } else {
-            curve.lineTo(point);
+        if (guess >= map.from && guess <= map.to) {
+            painter.drawLine(QPointF(map.X(guess), area.top()), QPointF(map.X(guess), area.bottom()));
         }
     }
     painter.setPen(QPen(palette().highlight().color(), 1.6));
-    painter.drawPath(curve);
+    painter.drawPath(Curve(m_samples, map));
     // Sign changes on the axis; gaps as red marks along the foot.
     for (std::size_t i = 1; i < m_samples.size(); ++i) {
-        const double p = m_samples[i - 1].fx, q = m_samples[i].fx;
-        const double x = (m_samples[i - 1].x + m_samples[i].x) / 2;
-        if ((p < 0 && q > 0) || (p > 0 && q < 0)) {
-            painter.setPen(QPen(axis, 1.4));
-            const double y = scale.low <= 0 && scale.high >= 0 ? py(0) : area.bottom();
-            painter.drawLine(QPointF(px(x), y - 4), QPointF(px(x), y + 4));
+        const PlotSample& before = m_samples[i - 1];
+        const PlotSample& now = m_samples[i];
+        if (SignChange(before.fx, now.fx)) {
+            const double x = map.X((before.x + now.x) / 2);
+            const double y = map.ShowsZero() ? map.Y(0) : area.bottom();
+            painter.setPen(QPen(ink, 1.4));
+            painter.drawLine(QPointF(x, y - 4), QPointF(x, y + 4));
         }
-        if (std::isnan(q)) {
+        if (std::isnan(now.fx)) {
             painter.setPen(QPen(QColor(200, 40, 40), 2));
-            painter.drawLine(QPointF(px(m_samples[i].x) - 1, area.bottom() - 2), QPointF(px(m_samples[i].x) + 1, area.bottom() - 2));
+            painter.drawLine(QPointF(map.X(now.x) - 1, area.bottom() - 2), QPointF(map.X(now.x) + 1, area.bottom() - 2));
         }
     }
     painter.restore();
-    // The range's ends under it.
-    painter.setPen(palette().text().color());
+    // The range's ends under it, and the scale between them.
+    painter.setPen(ink);
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     painter.setFont(small);
     const QRectF foot(area.left(), area.bottom() + 1, area.width(), 14);
-    painter.drawText(foot, Qt::AlignLeft | Qt::AlignVCenter, ShortNumber(from));
-    painter.drawText(foot, Qt::AlignRight | Qt::AlignVCenter, ShortNumber(to));
+    painter.drawText(foot, Qt::AlignLeft | Qt::AlignVCenter, Short(map.from));
+    painter.drawText(foot, Qt::AlignRight | Qt::AlignVCenter, Short(map.to));
     painter.drawText(foot, Qt::AlignHCenter | Qt::AlignVCenter,
-                     QStringLiteral("f: %1 \u2026 %2").arg(ShortNumber(scale.low), ShortNumber(scale.high)));
+                     QStringLiteral("f: %1 \u2026 %2").arg(Short(map.scale.low), Short(map.scale.high)));
 }
 
 }  // namespace tabrix

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "document/number_reading.h"
+#include "document/numeric_report.h"
 #include "engine/key_codes.h"
 #include "engine/number_text.h"
 #include "shell/function_plot_view.h"
@@ -54,7 +55,7 @@ CNumericDialog::CNumericDialog(Action::Kind kind, const CalculatorSession& sessi
     connect(m_a, &QLineEdit::textChanged, this, &CNumericDialog::Replot);
     connect(m_b, &QLineEdit::textChanged, this, &CNumericDialog::Replot);
     if (m_programs->count() == 0) {
-        m_why->setText(tr("There is no program yet: Programs > Edit Programs makes one that takes x and leaves f(x)."));
+        m_why->setText(QCoreApplication::translate("Programs", kNoProgramText));
         buttons->button(QDialogButtonBox::Ok)->setEnabled(false);
     }
     Replot();
@@ -74,7 +75,7 @@ void CNumericDialog::Replot() {
     const std::optional<double> a = Value(0), b = Value(1);
     if (program == nullptr || !a || !b) {
         m_plot->Clear();
-        if (m_programs->count() > 0) m_why->setText(!a || !b ? tr("A guess is no number.") : QString());
+        if (m_programs->count() > 0) m_why->setText(!a || !b ? QCoreApplication::translate("Programs", kNoGuessText) : QString());
         return;
     }
     m_why->clear();
@@ -84,7 +85,7 @@ void CNumericDialog::Replot() {
 void CNumericDialog::accept() {
     const std::optional<double> a = Value(0), b = Value(1);
     if (!a || !b || m_programs->currentText().isEmpty()) {
-        m_why->setText(tr("A guess is no number."));
+        m_why->setText(QCoreApplication::translate("Programs", kNoGuessText));
         return;
     }
     QDialog::accept();

@@ -8,6 +8,7 @@
 #include "document/function_help.h"
 #include "document/function_plot.h"
 #include "document/number_reading.h"
+#include "document/numeric_report.h"
 #include "document/statistics_report.h"
 #include "document/function_search.h"
 #include "document/state_file.h"
@@ -294,13 +295,17 @@ std::string WebSession::StatisticsRows() const {
 std::string WebSession::NumericGuesses() const {
     const CTabrixDoc& doc = m_session->Doc();
     const double x = doc.m_bEntering ? doc.GetEntryValue() : doc.m_dX;
-    return Dump(Json{{"y", ExactText(doc.m_dY)}, {"x", ExactText(x)}});
+    const bool none = m_session->Programs().All().empty();
+    return Dump(Json{{"y", ExactText(doc.m_dY)},
+                     {"x", ExactText(x)},
+                     {"none", none ? Marked("Programs", kNoProgramText) : std::string()}});
 }
 
 std::string WebSession::ReadGuess(const std::string& text) const {
-    if (const auto exact = ReadExactText(text)) return Dump(Json(*exact));
+    if (const auto exact = ReadExactText(text)) return Dump(Json{{"value", *exact}, {"why", ""}});
     const PastedNumber read = ReadPastedNumber(text, m_localeDecimal);
-    return read.outcome == PastedNumber::Outcome::Read ? Dump(Json(read.value)) : "null";
+    if (read.outcome == PastedNumber::Outcome::Read) return Dump(Json{{"value", read.value}, {"why", ""}});
+    return Dump(Json{{"value", nullptr}, {"why", Marked("Programs", kNoGuessText)}});
 }
 
 std::string WebSession::Plot(const std::string& name, double a, double b) const {
@@ -313,7 +318,13 @@ std::string WebSession::Plot(const std::string& name, double a, double b) const 
         points.push_back({sample.x, std::isfinite(sample.fx) ? Json(sample.fx) : Json(nullptr)});
     }
     const PlotScale scale = PlotScaleOf(samples);
-    return Dump(Json{{"samples", points}, {"low", scale.low}, {"high", scale.high}});
+    const auto text = [](double value) { return ShortText(std::fabs(value) < 1e-12 ? 0 : value, 4); };
+    return Dump(Json{{"samples", points},
+                     {"low", scale.low},
+                     {"high", scale.high},
+                     {"texts", {{"from", text(samples.front().x)}, {"to", text(samples.back().x)},
+                                {"low", text(scale.low)}, {"high", text(scale.high)}}},
+                     {"description", PlotDescription((*program)->name, samples)}});
 }
 
 std::string WebSession::TapeTail(int count) const {

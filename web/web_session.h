@@ -100,10 +100,13 @@ public:
     // meaning and a reason as marked sentences ("why" empty with a value).
     std::string StatisticsRows() const;
     // Solve and Integrate: the guesses Y and X as the dialog prefills them
-    // ({"y","x"}, exact texts); a guess as typed, read as the desktop reads
-    // it (C notation, or as Paste Number reads it), or null; and the plot of
-    // program `name` over the guesses a and b: {"samples":[[x, f(x) or
-    // null]...], "low", "high"}, or null for no such program.
+    // ({"y","x"}, exact texts, and "none": why there is nothing to choose,
+    // marked, when there are no programs); a guess as typed, read as the
+    // desktop reads it (C notation, or as Paste Number reads it):
+    // {"value": the number or null, "why": marked}; and the plot of program
+    // `name` over the guesses a and b: {"samples":[[x, f(x) or null]...],
+    // "low", "high", "texts":{from,to,low,high}, "description" (marked)},
+    // or null for no such program.
     std::string NumericGuesses() const;
     std::string ReadGuess(const std::string& text) const;
     std::string Plot(const std::string& name, double a, double b) const;

@@ -64,10 +64,6 @@
         <source>Plot of f(x)</source>
         <translation>Graph von f(x)</translation>
     </message>
-    <message>
-        <source>%1 from %2 to %3: %4 sign changes, %5 gaps where f gives no value</source>
-        <translation>%1 von %2 bis %3: %4 Vorzeichenwechsel, %5 Lücken, wo f keinen Wert hat</translation>
-    </message>
 </context>
 <context>
     <name>CKeysWindow</name>
@@ -351,14 +347,6 @@
     <message>
         <source>&amp;Integrate</source>
         <translation>&amp;Integrieren</translation>
-    </message>
-    <message>
-        <source>There is no program yet: Programs &gt; Edit Programs makes one that takes x and leaves f(x).</source>
-        <translation>Es gibt noch kein Programm: Programme &gt; Programme bearbeiten erstellt eines, das x nimmt und f(x) hinterlässt.</translation>
-    </message>
-    <message>
-        <source>A guess is no number.</source>
-        <translation>Ein Schätzwert ist keine Zahl.</translation>
     </message>
 </context>
 <context>
@@ -1563,6 +1551,18 @@
     <message>
         <source>%1 cannot be solved or integrated: %2 solves or integrates a program itself, and they do not nest.</source>
         <translation>%1 kann nicht gelöst oder integriert werden: %2 löst oder integriert selbst ein Programm, und das lässt sich nicht verschachteln.</translation>
+    </message>
+    <message>
+        <source>A guess is no number.</source>
+        <translation>Ein Schätzwert ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>There is no program yet: Programs &gt; Edit Programs makes one that takes x and leaves f(x).</source>
+        <translation>Es gibt noch kein Programm: Programme &gt; Programme bearbeiten erstellt eines, das x nimmt und f(x) hinterlässt.</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3: %4 sign changes, %5 gaps where f gives no value</source>
+        <translation>%1 von %2 bis %3: %4 Vorzeichenwechsel, %5 Lücken, wo f keinen Wert hat</translation>
     </message>
 </context>
 <context>

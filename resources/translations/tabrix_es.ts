@@ -64,10 +64,6 @@
         <source>Plot of f(x)</source>
         <translation>Gráfica de f(x)</translation>
     </message>
-    <message>
-        <source>%1 from %2 to %3: %4 sign changes, %5 gaps where f gives no value</source>
-        <translation>%1 de %2 a %3: %4 cambios de signo, %5 huecos donde f no tiene valor</translation>
-    </message>
 </context>
 <context>
     <name>CKeysWindow</name>
@@ -351,14 +347,6 @@
     <message>
         <source>&amp;Integrate</source>
         <translation>&amp;Integrar</translation>
-    </message>
-    <message>
-        <source>There is no program yet: Programs &gt; Edit Programs makes one that takes x and leaves f(x).</source>
-        <translation>Aún no hay ningún programa: Programas &gt; Editar programas crea uno que toma x y deja f(x).</translation>
-    </message>
-    <message>
-        <source>A guess is no number.</source>
-        <translation>Una estimación no es un número.</translation>
     </message>
 </context>
 <context>
@@ -1563,6 +1551,18 @@
     <message>
         <source>%1 cannot be solved or integrated: %2 solves or integrates a program itself, and they do not nest.</source>
         <translation>%1 no se puede resolver ni integrar: %2 resuelve o integra un programa por sí mismo, y eso no se anida.</translation>
+    </message>
+    <message>
+        <source>A guess is no number.</source>
+        <translation>Una estimación no es un número.</translation>
+    </message>
+    <message>
+        <source>There is no program yet: Programs &gt; Edit Programs makes one that takes x and leaves f(x).</source>
+        <translation>Aún no hay ningún programa: Programas &gt; Editar programas crea uno que toma x y deja f(x).</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3: %4 sign changes, %5 gaps where f gives no value</source>
+        <translation>%1 de %2 a %3: %4 cambios de signo, %5 huecos donde f no tiene valor</translation>
     </message>
 </context>
 <context>

@@ -64,10 +64,6 @@
         <source>Plot of f(x)</source>
         <translation>Courbe de f(x)</translation>
     </message>
-    <message>
-        <source>%1 from %2 to %3: %4 sign changes, %5 gaps where f gives no value</source>
-        <translation>%1 de %2 à %3 : %4 changements de signe, %5 trous où f n’a pas de valeur</translation>
-    </message>
 </context>
 <context>
     <name>CKeysWindow</name>
@@ -351,14 +347,6 @@
     <message>
         <source>&amp;Integrate</source>
         <translation>&amp;Intégrer</translation>
-    </message>
-    <message>
-        <source>There is no program yet: Programs &gt; Edit Programs makes one that takes x and leaves f(x).</source>
-        <translation>Il n’y a pas encore de programme : Programmes &gt; Modifier les programmes en crée un qui prend x et laisse f(x).</translation>
-    </message>
-    <message>
-        <source>A guess is no number.</source>
-        <translation>Une estimation n’est pas un nombre.</translation>
     </message>
 </context>
 <context>
@@ -1563,6 +1551,18 @@
     <message>
         <source>%1 cannot be solved or integrated: %2 solves or integrates a program itself, and they do not nest.</source>
         <translation>%1 ne peut être résolu ni intégré : %2 résout ou intègre lui-même un programme, et cela ne s’imbrique pas.</translation>
+    </message>
+    <message>
+        <source>A guess is no number.</source>
+        <translation>Une estimation n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>There is no program yet: Programs &gt; Edit Programs makes one that takes x and leaves f(x).</source>
+        <translation>Il n’y a pas encore de programme : Programmes &gt; Modifier les programmes en crée un qui prend x et laisse f(x).</translation>
+    </message>
+    <message>
+        <source>%1 from %2 to %3: %4 sign changes, %5 gaps where f gives no value</source>
+        <translation>%1 de %2 à %3 : %4 changements de signe, %5 trous où f n’a pas de valeur</translation>
     </message>
 </context>
 <context>

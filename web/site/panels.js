@@ -323,42 +323,38 @@ export class Panels {
         $('numeric-go').disabled = names.length === 0;
         this.open($('numeric-dialog'));
         this.replotNumeric();
-        if (names.length === 0) {
-            $('numeric-why').textContent = tr('CNumericDialog',
-                'There is no program yet: Programs > Edit Programs makes one that takes x and leaves f(x).');
-        }
+        if (guesses.none) $('numeric-why').textContent = render(guesses.none);
     }
 
+    // A guess as the session reads it: {value, why}.
     guess(id) {
         return JSON.parse(this.session.readGuess($(id).value.trim()));
     }
 
     plotInto(canvas, name, a, b) {
         const plot = name && a !== null && b !== null ? JSON.parse(this.session.plot(name, a, b)) : null;
-        const seen = drawPlot(canvas, plot, a, b);
-        canvas.setAttribute('aria-label', seen
-            ? fillIn(tr('CFunctionPlotView', '%1 from %2 to %3: %4 sign changes, %5 gaps where f gives no value'),
-                [name, String(Number(seen.from.toPrecision(4))), String(Number(seen.to.toPrecision(4))), seen.changes, seen.gaps])
-            : tr('CFunctionPlotView', 'Plot of f(x)'));
+        drawPlot(canvas, plot, a, b);
+        canvas.setAttribute('aria-label', plot ? render(plot.description) : '');
     }
 
     replotNumeric() {
         const a = this.guess('numeric-a');
         const b = this.guess('numeric-b');
-        $('numeric-why').textContent = a === null || b === null ? tr('CNumericDialog', 'A guess is no number.') : '';
-        this.plotInto($('numeric-plot'), $('numeric-program').value, a, b);
+        $('numeric-why').textContent = render(a.why || b.why);
+        this.plotInto($('numeric-plot'), $('numeric-program').value, a.value, b.value);
     }
 
     // Guesses typed anew go onto the stack as typing them would, then the
     // session solves or integrates.
     goNumeric() {
         const name = $('numeric-program').value;
-        const a = this.guess('numeric-a');
-        const b = this.guess('numeric-b');
-        if (!name || a === null || b === null) {
-            $('numeric-why').textContent = tr('CNumericDialog', 'A guess is no number.');
+        const guessA = this.guess('numeric-a');
+        const guessB = this.guess('numeric-b');
+        if (!name || guessA.value === null || guessB.value === null) {
+            $('numeric-why').textContent = render(guessA.why || guessB.why);
             return;
         }
+        const [a, b] = [guessA.value, guessB.value];
         $('numeric-dialog').close();
         const typedAnew = $('numeric-a').value.trim() !== this.numericGuesses.y ||
             $('numeric-b').value.trim() !== this.numericGuesses.x;

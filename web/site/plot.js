@@ -3,10 +3,6 @@
 // marked on the axis and the gaps where f gives no value in red, so that
 // roots and poles show at a glance. The same picture as the desktop's.
 
-function shortNumber(value) {
-    return Math.abs(value) < 1e-12 ? '0' : String(Number(value.toPrecision(4)));
-}
-
 export function drawPlot(canvas, plot, a, b) {
     const context = canvas.getContext('2d');
     const ratio = window.devicePixelRatio || 1;
@@ -106,12 +102,11 @@ export function drawPlot(canvas, plot, a, b) {
     context.textBaseline = 'middle';
     const footY = area.top + area.height + 9;
     context.textAlign = 'left';
-    context.fillText(shortNumber(from), area.left, footY);
+    context.fillText(plot.texts.from, area.left, footY);
     context.textAlign = 'right';
-    context.fillText(shortNumber(to), area.left + area.width, footY);
+    context.fillText(plot.texts.to, area.left + area.width, footY);
     context.textAlign = 'center';
-    context.fillText(`f: ${shortNumber(low)} \u2026 ${shortNumber(high)}`, area.left + area.width / 2, footY);
+    context.fillText(`f: ${plot.texts.low} \u2026 ${plot.texts.high}`, area.left + area.width / 2, footY);
     canvas.dataset.signChanges = String(changes);
     canvas.dataset.gaps = String(gaps);
-    return { changes, gaps, from, to };
 }

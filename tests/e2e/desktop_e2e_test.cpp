@@ -399,6 +399,37 @@ TEST_F(DesktopTest, EscapeStopsARunawayProgramWhileTheWindowAnswers) {
     EXPECT_EQ(CopiedX(), counted) << "the run has ended";
 }
 
+// More > Functions > Solve… with real keys: the dialog comes up with the
+// guesses from Y and X, Return solves; a solve that never ends leaves the
+// window answering, and Escape ends it with the stack as it was.
+TEST_F(DesktopTest, SolveFromTheMenuAndEscapeEndsARunawayOne) {
+    Shell("mkdir -p '" + m_dir + "/tabrix'");
+    std::ofstream(m_dir + "/tabrix/programs.txt")
+        << "def:cubic\n  ENTER ENTER * * SWAP 2 * - 5 -\nend\ndef:spin\n  lbl:a 1 sto+:2 gto:a\nend\n";
+    Start();
+    Type("2 Return 3 alt+m u");
+    Settle();
+    Shell("timeout 10 xdotool key --delay 60 s");
+    ASSERT_FALSE(Shell("timeout 10 xdotool search --sync --onlyvisible --name '^Solve$'").empty());
+    Shell("import -window root '" + m_dir + "/solve.png'");
+    if (const char* shots = std::getenv("TABRIX_SHOTS")) Shell("cp '" + m_dir + "/solve.png' '" + shots + "/e2e-solve.png'");
+    Shell("timeout 10 xdotool key --delay 60 Return");
+    Shell("timeout 10 xdotool windowfocus --sync " + m_window);
+    EXPECT_EQ(CopiedX(), "2.094551e+00");
+    Type("Escape 4 Return 5 alt+m u");
+    Settle();  // the submenu opens before its mnemonic is typed
+    Shell("timeout 10 xdotool key --delay 60 s");
+    ASSERT_FALSE(Shell("timeout 10 xdotool search --sync --onlyvisible --name '^Solve$'").empty());
+    Shell("timeout 10 xdotool key --delay 60 Down Return");  // the second program: spin
+    Shell("timeout 10 xdotool windowfocus --sync " + m_window);
+    Settle();
+    Type("F1");  // the window takes its turn between the slices
+    EXPECT_FALSE(Shell("timeout 10 xdotool search --sync --onlyvisible --name '^Keys and Keyboard$'").empty());
+    Shell("timeout 10 xdotool windowfocus --sync " + m_window);
+    Type("Escape");
+    EXPECT_EQ(CopiedX(), "5.000000e+00") << "the stack as before the solve";
+}
+
 // Programs > Record Program: the keys typed are done and become the
 // program, which the menu then runs.
 TEST_F(DesktopTest, RecordProgramMakesAProgramTheMenuRuns) {

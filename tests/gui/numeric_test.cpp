@@ -45,9 +45,14 @@ protected:
         std::ofstream(folder.path().toStdString() + "/programs.txt") << programs;
         frame = std::make_unique<CMainFrame>(t.session, services);
     }
+    // The dialog the command opened (one closed before may wait for its deletion).
     CNumericDialog* Open(int command) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         frame->OnCommand(command);
-        return frame->findChild<CNumericDialog*>();
+        for (CNumericDialog* dialog : frame->findChildren<CNumericDialog*>()) {
+            if (dialog->isVisible()) return dialog;
+        }
+        return nullptr;
     }
     void Type(const std::string& tokens) {
         ForEachWord(tokens, [&](std::string_view word) {
@@ -140,7 +145,8 @@ TEST_F(NumericTest, ConsoleAndDesktopGiveTheSameBitsForRandomProblems) {
         dialog->Guess(0)->setText(QString::fromStdString(ExactText(p.a)));
         dialog->Guess(1)->setText(QString::fromStdString(ExactText(p.b)));
         dialog->accept();
-        QApplication::processEvents();
+        // A slow build may take more than a slice: the window's turns come between.
+        for (int turn = 0; turn < 2000 && t.session.Running(); ++turn) QTest::qWait(5);
         const std::string desktop = ExactText(t.session.Doc().m_dX) + " " + ExactText(t.session.Doc().m_dY);
         const testing::CliRun console = testing::RunWith({"--program", file.path, "--json", "--ignore-errors",
                                                           "paste:" + ExactText(p.a), "ENTER", "paste:" + ExactText(p.b), token});

@@ -47,6 +47,7 @@ integrals = [
     ("quintic", lambda x: x**5 - 3 * x**2, 0, 2),
     ("damped", lambda x: exp(-x) * sin(x), 0, 10),
     ("reversed", lambda x: x**2, 1, 0),
+    ("inv_sqrt_shifted", lambda x: 1 / sqrt(x - 1), 1, 2),
 ]
 # Where a closed form is known, it stands instead of quad (which loses
 # digits at x^-0.9's singularity).
@@ -58,6 +59,7 @@ closed = {
     "power_09": 1 / (1 - D(0.9)),
     "kink": c * c / 2 + (1 - c) ** 2 / 2,
     "half_circle": pi / 2,
+    "inv_sqrt_shifted": mpf(2),
 }
 for name, f, a, b in integrals:
     value = closed[name] if name in closed else quad(f, [a, b], maxdegree=12)

@@ -7,6 +7,8 @@
 #include <chrono>
 #include <cstring>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "cli/cli_app.h"
 #include "cli/cli_session.h"
@@ -138,6 +140,25 @@ TEST(NumericSession, AStepOfAProgramGivesTheSameBitsAsTheFunction) {
     EXPECT_TRUE(SameBits(alone.Doc().m_dZ, inProgram.Doc().m_dZ));
     const std::string tape = inProgram.session.Tape().Script();
     EXPECT_EQ(Replayed(tape), WithoutHeldKey(inProgram.Doc().State())) << tape;
+}
+
+TEST(NumericSession, TheDisplayModeChangesNoBit) {
+    std::vector<std::pair<double, double>> results;
+    for (const char* mode : {"", "FIX 0", "FIX 9", "SCI 0", "ENG 2", "SCI 9"}) {
+        for (const char* tokens : {"0 ENTER 2 solve:poly", "0 ENTER 1 integrate:bump"}) {
+            Harness h;
+            h.Do("def:poly 137 POW SWAP 56 POW 3 * + SWAP SQ 8 * + SWAP 5 * + 2002 - end");
+            h.Do("def:bump SQ 1 + INV end");
+            if (*mode != '\0') h.Do(mode);
+            h.Do(tokens);
+            results.emplace_back(h.Doc().m_dX, h.Doc().m_dY);
+        }
+    }
+    for (std::size_t i = 2; i < results.size(); ++i) {
+        EXPECT_TRUE(SameBits(results[i].first, results[i % 2].first)) << i;
+        EXPECT_TRUE(SameBits(results[i].second, results[i % 2].second)) << i;
+    }
+    EXPECT_EQ(ExactText(results[0].first), "1.0567413181191763");
 }
 
 TEST(NumericSession, NoAnswerInAProgramEndsItsRunWithTheReason) {

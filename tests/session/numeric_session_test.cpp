@@ -18,6 +18,7 @@
 #include "engine/number_text.h"
 #include "fakes/cli_run.h"
 #include "fakes/document_fakes.h"
+#include "fakes/token_session.h"
 
 namespace tabrix {
 namespace {
@@ -25,31 +26,8 @@ namespace {
 using Kind = Action::Kind;
 using State = RunReport::State;
 
-struct Harness {
-    explicit Harness(std::uint64_t seed = 5) : random(seed) {}
-    MersenneRandomSource random;
-    testing::FakeClipboard clipboard;
-    testing::RecordingMessageBox messages;
-    testing::CountingShell shell;
-    CalculatorSession session{SessionServices{{nullptr, &messages, nullptr, &clipboard}, &shell, &random}};
-    Outcome last;
-
-    // Programs ("def:NAME ... end") or tokens, one by one.
-    void Do(std::string_view line) {
-        if (line.starts_with("def:")) {
-            const CheckedFile read = CheckProgramFile(
-                line, [this](std::string_view key) { return session.Programs().Find(key) != nullptr; });
-            ASSERT_TRUE(read.Problems().empty()) << line;
-            for (const auto& program : read.programs) EXPECT_TRUE(program && session.DefineProgram(program));
-            return;
-        }
-        ForEachWord(line, [&](std::string_view word) {
-            const auto actions = ParseToken(word);
-            EXPECT_TRUE(actions.has_value()) << word;
-            for (const Action& action : actions.value_or(std::vector<Action>{})) last = session.Perform(action);
-            return true;
-        });
-    }
+// The session with the programs' runs resumed as a front end resumes them.
+struct Harness : testing::TokenSession {
     // Resume until the run is over, as a front end does between its events.
     int Finish() {
         int turns = 0;
@@ -59,14 +37,12 @@ struct Harness {
         }
         return turns;
     }
-    const CTabrixDoc& Doc() { return session.Doc(); }
 };
 
 CalculatorState Replayed(const std::string& script) {
-    std::ostringstream out, err;
-    cli::Session console(99, cli::Options::Output::Json, '.', cli::Options{}.maxSteps, out, err);
-    EXPECT_TRUE(cli::RunScript(console, script, "tape", {}, err)) << err.str();
-    return WithoutHeldKey(console.Calculator().Doc().State());
+    const testing::ConsoleReplay replay = testing::ReplayInConsole(script);
+    EXPECT_TRUE(replay.ran) << replay.errors;
+    return replay.state;
 }
 
 // Functions with draws and registers: each evaluation adds to register 5

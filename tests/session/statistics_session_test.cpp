@@ -18,43 +18,14 @@
 #include "document/token_reader.h"
 #include "engine/number_text.h"
 #include "fakes/document_fakes.h"
+#include "fakes/token_session.h"
 
 namespace tabrix {
 namespace {
 
-struct Harness {
-    explicit Harness(char localeDecimal = '.') { session.SetLocaleDecimal(localeDecimal); }
-    MersenneRandomSource random{5};
-    testing::FakeClipboard clipboard;
-    testing::RecordingMessageBox messages;
-    testing::CountingShell shell;
-    CalculatorSession session{SessionServices{{nullptr, &messages, nullptr, &clipboard}, &shell, &random}};
-    Outcome last;
+using Harness = testing::TokenSession;
 
-    // Programs ("def:NAME ... end") or tokens, one by one.
-    void Do(std::string_view line) {
-        if (line.starts_with("def:")) {
-            const CheckedFile read = CheckProgramFile(
-                line, [this](std::string_view key) { return session.Programs().Find(key) != nullptr; });
-            for (const auto& program : read.programs) EXPECT_TRUE(program && session.DefineProgram(program));
-            return;
-        }
-        ForEachWord(line, [&](std::string_view word) {
-            const auto actions = ParseToken(word);
-            EXPECT_TRUE(actions.has_value()) << word;
-            for (const Action& action : actions.value_or(std::vector<Action>{})) last = session.Perform(action);
-            return true;
-        });
-    }
-    const CTabrixDoc& Doc() { return session.Doc(); }
-};
-
-CalculatorState Replayed(const std::string& script) {
-    std::ostringstream out, err;
-    cli::Session console(99, cli::Options::Output::Json, '.', cli::Options{}.maxSteps, out, err);
-    cli::RunScript(console, script, "tape", {}, err);
-    return WithoutHeldKey(console.Calculator().Doc().State());
-}
+CalculatorState Replayed(const std::string& script) { return testing::ReplayInConsole(script).state; }
 
 TEST(StatisticsSession, TapesReplayToTheSameSums) {
     const struct {

@@ -137,6 +137,12 @@ void CalculatorSession::PerformFunction(const Action& action, Outcome& outcome) 
     const catalogue::Function& function = catalogue::At(static_cast<FunctionId>(action.code));
     if (!function.Calculates()) return;  // the programs' own words are steps, not actions
     const auto key = catalogue::KeyOf(function.id);
+    if (key && KeyFunctionOf(key->code, key->shifted, KeyLayerOf(m_doc)).id != function.id) {
+        // Its key types a digit in HEX (its token, replayed, would too): nothing happens.
+        Refuse(outcome, QT_TRANSLATE_NOOP("Programs", "%1 is not at hand in HEX: its key types a digit there."),
+               {std::string(function.label)});
+        return;
+    }
     const bool joins = key && m_stepPending;
     m_stepPending = false;
     if (!key) {
@@ -296,6 +302,10 @@ std::optional<TapeStep> CalculatorSession::Apply(const Action& action, Outcome& 
         case Kind::Recall:
             m_commands.OnRecallRegister(static_cast<int>(action.code));
             return tape_steps::Recall(static_cast<int>(action.code));
+        case Kind::Literal:
+            m_doc.EnterLiteral(action.LiteralBits());
+            m_doc.Refresh();
+            return TapeStep{action.text, action.text};
         case Kind::Reset: m_doc.OnResetState(); return tape_steps::Reset();
         case Kind::New: m_doc.OnNewDocument(); return tape_steps::New();
         case Kind::Load:

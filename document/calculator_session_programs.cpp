@@ -62,15 +62,16 @@ void CalculatorSession::Record(const Action& action, const std::optional<TapeSte
         }
     }
     if (action.kind == Kind::Key || action.kind == Kind::KeyRelease) {
-        const catalogue::Function& plain = KeyFunctionOf(code, false);
-        const catalogue::Function& function = KeyFunctionOf(code, shiftedBefore);
+        const KeyLayer layer = KeyLayerOf(m_doc);
+        const catalogue::Function& plain = KeyFunctionOf(code, false, layer);
+        const catalogue::Function& function = KeyFunctionOf(code, shiftedBefore, layer);
         if (code != keys::kShift && function.label.empty()) return;
         if (shiftedBefore && code != keys::kShift && !function.token.empty() &&
             m_recorder.LastIsLoneShift(KeyFunctionOf(keys::kShift, false).token)) {
             m_recorder.ReplaceLast(std::string(function.token), changed, lineEnds);
             return;
         }
-        const bool digit = plain.digit >= 0 || code == keys::kPoint;
+        const bool digit = (plain.digit >= 0 && plain.digit <= 9) || code == keys::kPoint;
         // A key that joined the step before leaves the program with it at an Undo.
         m_recorder.Add(plain.token.empty() ? "#" + std::to_string(code) : std::string(plain.token),
                        changed && !joined, lineEnds, digit && !shiftedBefore);

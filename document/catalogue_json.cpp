@@ -12,6 +12,8 @@ const char* ArgumentName(ArgumentKind argument) {
         case ArgumentKind::Register: return "register";
         case ArgumentKind::Label: return "label";
         case ArgumentKind::ProgramName: return "program";
+        case ArgumentKind::WordSize: return "word size";
+        case ArgumentKind::Count: return "count";
     }
     return nullptr;
 }

@@ -1,5 +1,6 @@
 // Copy, Cut and Paste of X as text.
 #include "document/document_commands.h"
+#include "engine/integer_word.h"
 #include "engine/number_text.h"
 
 namespace tabrix {
@@ -45,9 +46,23 @@ void DocumentCommands::EmptyClipboard() {
     if (clipboard.IsOpen()) (*clipboard).Empty();
 }
 
-bool DocumentCommands::OnEditCopy() { return PutOnClipboard(FormatExponent(CopyValue(), 6)); }
+std::optional<std::string> DocumentCommands::CopyWordText() const {
+    const IntegerMode& mode = m_doc.m_integer;
+    if (!mode.On()) return std::nullopt;
+    const std::uint64_t bits = m_doc.m_bEntering ? m_doc.GetEntryWord() : mode.words[kSlotX];
+    const char* prefix = mode.base == 16 ? "0x" : mode.base == 8 ? "0o" : mode.base == 2 ? "0b" : "";
+    return (m_copyBasePrefix ? prefix : "") + word::Text(bits, mode.Format(), mode.base);
+}
 
-bool DocumentCommands::OnEditCopyExact() { return PutOnClipboard(ExactText(CopyValue())); }
+bool DocumentCommands::OnEditCopy() {
+    if (const std::optional<std::string> word = CopyWordText()) return PutOnClipboard(*word);
+    return PutOnClipboard(FormatExponent(CopyValue(), 6));
+}
+
+bool DocumentCommands::OnEditCopyExact() {
+    if (const std::optional<std::string> word = CopyWordText()) return PutOnClipboard(*word);
+    return PutOnClipboard(ExactText(CopyValue()));
+}
 
 bool DocumentCommands::OnEditCut() {
     if (!OnEditCopy()) return false;
@@ -64,14 +79,36 @@ std::optional<std::string> DocumentCommands::OnEditPaste() {
         ShowMessage(kNoClipboardText);  // the clipboard stays open meanwhile
         return std::nullopt;
     }
-    m_doc.ReplaceX(ParseLeadingDouble(*text));
+    if (const std::optional<std::uint64_t> bits = ReadPastedWord(*text, m_doc.m_integer); bits && m_doc.m_integer.On()) {
+        m_doc.ReplaceXWord(*bits);
+    } else {
+        m_doc.ReplaceX(bits ? static_cast<double>(*bits) : ParseLeadingDouble(*text));
+    }
     return text;
 }
 
 PastedNumber DocumentCommands::OnEditPasteNumber(char localeDecimal) {
     const std::optional<std::string> text = ClipboardText();
-    const PastedNumber reading = ReadPastedNumber(text.value_or(std::string()), localeDecimal);
-    if (reading.outcome == PastedNumber::Outcome::Read) m_doc.ReplaceX(reading.value);
+    if (const std::optional<std::uint64_t> bits = ReadPastedWord(text.value_or(std::string()), m_doc.m_integer)) {
+        PastedNumber word;
+        word.outcome = PastedNumber::Outcome::Read;
+        word.match = *text;
+        if (m_doc.m_integer.On()) {
+            word.bits = bits;
+            m_doc.ReplaceXWord(*bits);
+            word.value = m_doc.m_dX;
+        } else {
+            word.value = static_cast<double>(*bits);
+            m_doc.ReplaceX(word.value);
+        }
+        return word;
+    }
+    PastedNumber reading = ReadPastedNumber(text.value_or(std::string()), localeDecimal);
+    if (reading.outcome == PastedNumber::Outcome::Read) {
+        m_doc.ReplaceX(reading.value);
+        // In integer mode the number became a word: that is what was pasted.
+        if (m_doc.m_integer.On()) reading.bits = m_doc.m_integer.words[kSlotX];
+    }
     return reading;
 }
 

@@ -65,6 +65,10 @@ public:
 
     // What Copy and Copy Exact take: the number being typed, or X.
     double CopyValue() const;
+    // In integer mode Copy and Copy Exact both take X's word as the base
+    // shows it ("FF"), after the base's prefix (0x, 0o, 0b) when this is on.
+    void SetCopyBasePrefix(bool on) { m_copyBasePrefix = on; }
+    std::optional<std::string> CopyWordText() const;
     // Copy Exact: the value Copy takes, as the shortest text that reads back
     // to the same double ("3.141592653589793"). Changes no calculator state.
     // Returns whether the text reached the clipboard.
@@ -107,6 +111,7 @@ private:
 
     CTabrixDoc& m_doc;
     DocumentServices m_services;
+    bool m_copyBasePrefix = false;
 };
 
 }  // namespace tabrix

@@ -114,9 +114,9 @@ std::optional<Action> FunctionSearch::Exact(std::string_view query) {
         return Action::WithText(f->word == ProgramWord::Solve ? Action::Kind::Solve : Action::Kind::Integrate,
                                 std::string(name));
     }
-    const std::optional<int> reg = catalogue::RegisterArgument(query.substr(colon + 1));
-    if (f->argument != ArgumentKind::Register || !reg) return std::nullopt;
-    return Action::Function(f->id, static_cast<std::uint32_t>(*reg));
+    const std::optional<int> n = catalogue::NumberArgument(f->argument, query.substr(colon + 1));
+    if (!withArgument || !n) return std::nullopt;
+    return Action::Function(f->id, static_cast<std::uint32_t>(*n));
 }
 
 std::vector<FunctionId> FunctionSearch::RecentOf(const std::vector<std::string>& tokens) {
@@ -158,6 +158,11 @@ FunctionSearch::Choice FunctionSearch::Choose(std::string_view typed, FunctionId
         // The program's name comes next: "solve:" and the name.
         return {std::nullopt, std::string(f.token) + ':',
                 Marked("Finder", QT_TRANSLATE_NOOP("Finder", "%1 takes a program: type its name, then Return."),
+                       {std::string(f.label)})};
+    }
+    if (f.argument == ArgumentKind::WordSize || f.argument == ArgumentKind::Count) {
+        return {std::nullopt, std::string(f.token) + ':',
+                Marked("Finder", QT_TRANSLATE_NOOP("Finder", "%1 takes a number of bits: type it, 0 to 64, then Return."),
                        {std::string(f.label)})};
     }
     if (f.argument != ArgumentKind::Register) return {Action::Function(chosen), {}, {}};

@@ -364,4 +364,25 @@ Notice PastedNumberSentences(const PastedNumber& reading) {
 
 std::string DescribePastedNumber(const PastedNumber& reading) { return NoticeText(PastedNumberSentences(reading)); }
 
+std::optional<std::uint64_t> ReadPastedWord(std::string_view text, const IntegerMode& mode) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t' || text.front() == '\n' || text.front() == '\r')) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\n' || text.back() == '\r')) {
+        text.remove_suffix(1);
+    }
+    const WordFormat format = mode.Format();
+    if (const std::optional<word::Literal> literal = word::ParseLiteral(text)) return literal->bits & format.Mask();
+    if (!mode.On()) return std::nullopt;
+    const bool negative = mode.base == 10 && !text.empty() && text.front() == '-';
+    if (negative) text.remove_prefix(1);
+    const std::optional<std::uint64_t> digits = word::ParseDigits(text, mode.base);
+    if (!digits) return std::nullopt;
+    if (mode.base != 10) return *digits & format.Mask();
+    // A decimal beyond the word is left to the number reading, which saturates it.
+    const WideInt value = negative ? -static_cast<WideInt>(*digits) : static_cast<WideInt>(*digits);
+    if (!format.Fits(value)) return std::nullopt;
+    return word::Wrap(value, format).word;
+}
+
 }  // namespace tabrix

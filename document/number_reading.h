@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/notice.h"
+#include "engine/integer_mode.h"
 #include "engine/number_text.h"
 
 namespace tabrix {
@@ -35,6 +36,8 @@ struct PastedNumber {
     // Read: the text has more digits than a double holds, and `value` is
     // the nearest number to it ("12345678901234567890" is 12345678901234567168).
     bool rounded = false;
+    // Read in integer mode as a word, exactly (`value` is its value).
+    std::optional<std::uint64_t> bits;
 };
 
 // The number the text holds. Blanks, words and symbols around it are ignored.
@@ -47,6 +50,11 @@ struct PastedNumber {
 // `localeDecimal` ('.' or ',') decides a single separator before exactly
 // three digits ("1,234").
 PastedNumber ReadPastedNumber(std::string_view text, char localeDecimal);
+
+// A word the text holds whole (blanks around it aside): 0x1F, 0o17 or
+// 0b1011 in any mode, and in integer mode the base's bare digits ("FF" in
+// HEX, "-5" in DEC). Its bits beyond the word are dropped.
+std::optional<std::uint64_t> ReadPastedWord(std::string_view text, const IntegerMode& mode);
 
 // How the reading is told to the user: what was pasted and how the text was
 // read, with a second sentence when the locale decided a separator; or why

@@ -49,7 +49,8 @@ namespace tabrix {
     X(Interrupt)      /* end the run in progress where it stands (Escape while a program runs) */       \
     X(Function)       /* catalogue function `code` (a FunctionId) with `argument`, as a key would */    \
     X(Solve)          /* a root of program `text`, from the guesses in Y and X */                       \
-    X(Integrate)      /* the integral of program `text` from Y to X */
+    X(Integrate)      /* the integral of program `text` from Y to X */                                  \
+    X(Literal)        /* the integer `value` (its bits in `code` and `argument`) typed as `text` (0x1F) */
 
 struct Action {
     enum class Kind : std::uint8_t {
@@ -73,6 +74,12 @@ struct Action {
     static Action PasteValue(double value) { return {Kind::PasteValue, 0, {}, value}; }
     static Action Draw(std::uint32_t number) { return {Kind::Draw, number}; }
     static Action Run(std::string name) { return {Kind::Run, 0, std::move(name)}; }
+    // A number literal: its 64 bits kept exactly, the low half in `code`, the high in `argument`.
+    static Action Literal(std::uint64_t bits, std::string text) {
+        return {Kind::Literal, static_cast<std::uint32_t>(bits), std::move(text), 0, {},
+                static_cast<std::uint32_t>(bits >> 32)};
+    }
+    std::uint64_t LiteralBits() const { return (std::uint64_t{argument} << 32) | code; }
     static Action Function(FunctionId id, std::uint32_t argument = 0) {
         return {Kind::Function, static_cast<std::uint32_t>(id), {}, 0, {}, argument};
     }

@@ -60,6 +60,7 @@ public:
     void I32(std::int32_t v) { Little(static_cast<std::uint32_t>(v), 4); }
     void Flag(bool b) { U16(b ? 1 : 0); }
     void Double(double d) { Little(BitsOf(d), 8); }
+    void U64(std::uint64_t v) { Little(v, 8); }
     void String(const std::string& text) {
         const std::u16string units = Utf8ToUtf16(text);
         const std::size_t n = units.size();
@@ -212,10 +213,12 @@ template <typename Field, typename... States>
 void ForEachExtensionField(Field&& field, States&... s) {
     field("last_x", "m_dLastX", s.m_dLastX...);
     field("statistics", "m_stats", s.m_stats...);
+    field("integer", "m_integer", s.m_integer...);
 }
 
 bool SameValue(double a, double b) { return SameBits(a, b); }
 bool SameValue(const Statistics& a, const Statistics& b) { return a == b; }
+bool SameValue(const IntegerMode& a, const IntegerMode& b) { return a == b; }
 
 // An entry's payload: a double's 8 bytes, the statistics' own bytes.
 std::vector<std::uint8_t> PayloadOf(double value) {
@@ -224,11 +227,43 @@ std::vector<std::uint8_t> PayloadOf(double value) {
     return w.Take();
 }
 std::vector<std::uint8_t> PayloadOf(const Statistics& stats) { return stats.Bytes(); }
+// Integer mode: base, word size, sign mode, the annunciators' bits and the
+// window, one byte each, then every slot's word (X Y Z T, registers 0..9,
+// LAST X) in 8 bytes, little-endian. The fields above hold each word's value
+// as a double, which is what a reader without this entry gets.
+std::vector<std::uint8_t> PayloadOf(const IntegerMode& mode) {
+    Writer w;
+    w.U8(mode.base);
+    w.U8(mode.size);
+    w.U8(static_cast<std::uint8_t>(mode.sign));
+    w.U8(static_cast<std::uint8_t>((mode.carry ? 1 : 0) | (mode.overflow ? 2 : 0)));
+    w.U8(mode.window);
+    for (const std::uint64_t word : mode.words) w.U64(word);
+    return w.Take();
+}
 
 bool ReadPayload(std::span<const std::uint8_t> payload, double& value) {
     Reader r(payload);
     value = r.Double();
     return r.Ok() && r.AtEnd();
+}
+bool ReadPayload(std::span<const std::uint8_t> payload, IntegerMode& mode) {
+    Reader r(payload);
+    IntegerMode read;
+    read.base = static_cast<std::uint8_t>(r.Little(1));
+    read.size = static_cast<std::uint8_t>(r.Little(1));
+    const auto sign = r.Little(1);
+    const auto flags = r.Little(1);
+    read.window = static_cast<std::uint8_t>(r.Little(1));
+    for (std::uint64_t& word : read.words) word = r.Little(8);
+    const bool knownBase = read.base == 0 || read.base == 2 || read.base == 8 || read.base == 10 || read.base == 16;
+    if (!r.Ok() || !r.AtEnd() || !knownBase || read.size < 1 || read.size > 64 || sign > 2 || flags > 3) return false;
+    read.sign = static_cast<SignMode>(sign);
+    read.carry = (flags & 1) != 0;
+    read.overflow = (flags & 2) != 0;
+    for (std::uint64_t& word : read.words) word &= read.Format().Mask();
+    mode = read;
+    return true;
 }
 bool ReadPayload(std::span<const std::uint8_t> payload, Statistics& stats) {
     std::optional<Statistics> read = Statistics::FromBytes(payload);

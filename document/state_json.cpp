@@ -60,6 +60,17 @@ public:
     void Member(const char* key, std::uint32_t value) { Integer(key, value); }
     // The statistics exactly, as the hexadecimal of their bytes ("" for none).
     void Member(const char* key, const Statistics& stats) { Text(key, stats.Hex()); }
+    // Integer mode, with every word as the decimal text of its bits (exact
+    // beyond the 53 bits a JSON number keeps).
+    void Member(const char* key, const IntegerMode& mode) {
+        static constexpr const char* kSigns[] = {"unsigned", "1s", "2s"};
+        std::string words;
+        for (const std::uint64_t w : mode.words) words += (words.empty() ? "[" : ",") + JsonString(std::to_string(w));
+        Raw(key, "{\"base\":" + std::to_string(mode.base) + ",\"size\":" + std::to_string(mode.size) +
+                     ",\"sign\":" + JsonString(kSigns[static_cast<int>(mode.sign) % 3]) +
+                     ",\"carry\":" + JsonBool(mode.carry) + ",\"overflow\":" + JsonBool(mode.overflow) +
+                     ",\"window\":" + std::to_string(mode.window) + ",\"words\":" + words + "]}");
+    }
     void Member(const char* key, const std::array<double, 10>& values) {
         std::string list;
         for (double value : values) list += (list.empty() ? "[" : ",") + JsonNumber(value);
@@ -75,11 +86,18 @@ private:
 
 std::string StateToJson(const CTabrixDoc& doc, DocumentCommands& commands, IClipboard& clipboard) {
     JsonObject json;
-    ForEachMember([&json](const char* name, const auto& value) { json.Member(name, value); }, doc.State());
+    // Integer mode only while it is not at its defaults: the float modes print as they always have.
+    ForEachMember(
+        [&json](const char* name, const auto& value) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, IntegerMode>) {
+                if (value == IntegerMode{}) return;
+            }
+            json.Member(name, value);
+        },
+        doc.State());
     json.Text("lcd", MainLineAsRead(doc));
-    json.Raw("stack_lines", "[" + JsonString(doc.FormatNumber(doc.m_dY)) + "," +
-                                JsonString(doc.FormatNumber(doc.m_dZ)) + "," +
-                                JsonString(doc.FormatNumber(doc.m_dT)) + "]");
+    json.Raw("stack_lines", "[" + JsonString(doc.SlotText(kSlotY)) + "," + JsonString(doc.SlotText(kSlotZ)) + "," +
+                                JsonString(doc.SlotText(kSlotT)) + "]");
 
     std::optional<std::string> text;
     if (clipboard.Open()) {

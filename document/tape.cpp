@@ -42,7 +42,7 @@ void CTape::RecordKey(std::uint32_t code, FunctionRef<void()> run) {
     // it changed something: it ended a shift or a prefix, or refreshed the
     // main line. Every other key changes something (F the shift, at least).
     std::optional<CalculatorState> before;
-    if (code != keys::kShift && KeyFunctionOf(code, shifted).label.empty()) before = WithoutHeldKey(m_doc.State());
+    if (code != keys::kShift && KeyFunctionOf(code, shifted, KeyLayerOf(m_doc)).label.empty()) before = WithoutHeldKey(m_doc.State());
     run();
     if (before && *before == WithoutHeldKey(m_doc.State())) return;
     AddKeyItem(code, shifted, drawsBefore);
@@ -83,8 +83,10 @@ void CTape::RecordFunction(const catalogue::Function& function, std::uint32_t ar
 }
 
 void CTape::AddKeyItem(std::uint32_t code, bool shifted, std::uint64_t drawsBefore) {
-    const catalogue::Function& plain = KeyFunctionOf(code, false);
-    const catalogue::Function& function = KeyFunctionOf(code, shifted);
+    // No key of the top row changes the key layer, so the layer now is the key's.
+    const KeyLayer layer = KeyLayerOf(m_doc);
+    const catalogue::Function& plain = KeyFunctionOf(code, false, layer);
+    const catalogue::Function& function = KeyFunctionOf(code, shifted, layer);
     const std::string draw = DrawnSince(drawsBefore);
     char codeToken[16];
     if (code == keys::kShift) {
@@ -109,7 +111,8 @@ void CTape::AddKeyItem(std::uint32_t code, bool shifted, std::uint64_t drawsBefo
         const std::string_view token = KeyCodeToken(code, codeToken);
         AddItem(ItemKind::Key, token, token);
     } else {
-        const bool digit = plain.digit >= 0 || code == keys::kPoint;
+        // A hex digit's token is a word of its own ("xA"), never joined to a number.
+        const bool digit = (plain.digit >= 0 && plain.digit <= 9) || code == keys::kPoint;
         AddItem(digit ? ItemKind::Digit : ItemKind::Key, plain.token, plain.label);
     }
 }

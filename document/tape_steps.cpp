@@ -1,5 +1,7 @@
 #include "document/tape_steps.h"
 
+#include "engine/integer_word.h"
+
 #include "document/command_tokens.h"
 #include "document/notice.h"
 #include "document/state_file.h"
@@ -45,7 +47,10 @@ TapeStep Paste(std::string_view text) {
 }
 
 TapeStep PasteNumber(const PastedNumber& reading) {
-    return {With(tokens::kPaste, tokens::Quoted(ExactText(reading.value))),
+    // A word replays as its hex literal, exactly (its value would lose bits beyond 53).
+    std::string exact = ExactText(reading.value);
+    if (reading.bits) exact = "0x" + word::Text(*reading.bits, {64, SignMode::Unsigned}, 16);
+    return {With(reading.bits ? tokens::kPasteNumber : tokens::kPaste, tokens::Quoted(exact)),
             Marked(kContext, QT_TRANSLATE_NOOP("Tape", "Paste Number \u201C%1\u201D"), {Glance(reading.match)})};
 }
 

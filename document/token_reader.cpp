@@ -1,5 +1,7 @@
 #include "document/token_reader.h"
 
+#include "engine/integer_word.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -10,6 +12,7 @@
 #include "document/program.h"
 #include "document/state_file.h"
 #include "engine/function_catalogue.h"
+#include "engine/integer_word.h"
 #include "engine/key_codes.h"
 
 namespace tabrix {
@@ -199,8 +202,9 @@ bool ParseFunction(std::string_view token, std::vector<Action>& actions) {
             return true;
         default: break;
     }
-    if (function->argument == ArgumentKind::Register) {
-        const std::optional<int> n = catalogue::RegisterArgument(argument);
+    if (function->argument == ArgumentKind::Register || function->argument == ArgumentKind::WordSize ||
+        function->argument == ArgumentKind::Count) {
+        const std::optional<int> n = catalogue::NumberArgument(function->argument, argument);
         if (!n) return false;
         actions.push_back(Action::Function(function->id, static_cast<std::uint32_t>(*n)));
         return true;
@@ -240,6 +244,10 @@ bool ParseKeys(std::string_view token, std::vector<std::uint32_t>& codes) {
 }
 
 bool ParseToken(std::string_view token, std::vector<Action>& actions) {
+    if (const std::optional<word::Literal> literal = word::ParseLiteral(token)) {
+        actions.push_back(Action::Literal(literal->bits, std::string(token)));
+        return true;
+    }
     static thread_local std::vector<std::uint32_t> codes;
     codes.clear();
     if (ParseKeys(token, codes)) {

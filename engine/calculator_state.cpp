@@ -16,8 +16,8 @@ namespace {
 // the record gains or loses one, until the list and the count follow.
 [[maybe_unused]] void EveryMemberIsListed(CalculatorState& s) {
     [[maybe_unused]] auto& [m1, m2, m3, m4, m5, m6, m7, m8, m9, m10, m11, m12, m13, m14, m15, m16, m17, m18, m19,
-                            m20, m21, m22, m23, m24, m25] = s;
-    static_assert(kStateMemberCount == 25);
+                            m20, m21, m22, m23, m24, m25, m26] = s;
+    static_assert(kStateMemberCount == 26);
 }
 
 template <typename T>
@@ -42,6 +42,12 @@ std::string MemberText(Integer value) {
     return std::to_string(value);
 }
 std::string MemberText(const Statistics& stats) { return "{n=" + std::to_string(stats.Count()) + "}"; }
+std::string MemberText(const IntegerMode& mode) {
+    std::string text = "{base=" + std::to_string(mode.base) + ", size=" + std::to_string(mode.size) +
+                       ", sign=" + std::to_string(static_cast<int>(mode.sign));
+    for (const std::uint64_t word : mode.words) text += ", " + std::to_string(word);
+    return text + "}";
+}
 std::string MemberText(const std::array<double, 10>& values) {
     std::string text;
     for (double value : values) text += (text.empty() ? "[" : ", ") + ExactText(value);

@@ -15,9 +15,11 @@
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/integer_mode.h"
 #include "engine/mode_words.h"
 #include "engine/statistics.h"
 #include "platform/services.h"
@@ -34,6 +36,8 @@ inline constexpr const char* kZeroDisplay = " 0000000 00";
 inline constexpr std::int32_t kZeroPointPos = 3;
 // The main line of a statistics function that found no answer.
 inline constexpr const char* kStatisticsErrorText = "ERROR: STAT";
+// The main line of an integer division by 0.
+inline constexpr const char* kDivisionErrorText = "ERROR: DIV0";
 // The main line of a NaN and of an infinity in X.
 inline constexpr const char* kNaNErrorText = "ERROR: NaN";
 inline constexpr const char* kInfErrorText = "ERROR: Inf";
@@ -66,6 +70,7 @@ struct CalculatorState {
     // Beyond the state file's fields (kept in its extension block):
     double m_dLastX = 0;              // LAST X: X as the last operation found it
     Statistics m_stats;               // the points Σ+ added, never in the registers
+    IntegerMode m_integer;            // HEX, DEC, OCT or BIN, and the exact words
 
     // Equal when every member is equal; doubles compare by their bits, so a
     // snapshot holding a NaN equals its own copy and -0 differs from +0.
@@ -104,8 +109,9 @@ void ForEachMember(Visit&& visit, States&... states) {
     visit("m_strAngle", states.m_strAngle...);
     visit("m_dLastX", states.m_dLastX...);
     visit("m_stats", states.m_stats...);
+    visit("m_integer", states.m_integer...);
 }
-inline constexpr std::size_t kStateMemberCount = 25;
+inline constexpr std::size_t kStateMemberCount = 26;
 
 // GoogleTest and debugging: the members that differ from the defaults, as
 // {m_dX=1.5, m_bLift=false, ...}; "{defaults}" when none does.
@@ -179,10 +185,14 @@ public:
     void RecallLastX();
     // Register n = op(register n, X); registers outside 0..9 are ignored.
     void CombineRegister(int n, double (*op)(double reg, double x));
+    // X and Y exchanged.
+    void SwapXY();
     // X = value as Paste puts it there: a number being typed is abandoned, not
     // committed, nothing is lifted and the lift flag keeps its value; then
-    // Refresh.
+    // Refresh. In integer mode the value becomes a word; ReplaceXWord puts
+    // bits there exactly.
     void ReplaceX(double value);
+    void ReplaceXWord(std::uint64_t bits);
 
     // --- Key dispatch ------------------------------------------------------
     // Executes the key whose code is in m_nKey (1..30; anything else acts as a
@@ -214,11 +224,57 @@ public:
     // ends there.
     void Fail(StatisticsError why);
     StatisticsError FunctionFailure() const { return m_failure; }
+    // The last function was refused with a click (Refuse), changing nothing.
+    bool Refused() const { return m_refused; }
     // The first NaN or infinity the display refresh caught in X since
     // WatchRangeErrors ("ERROR: NaN" or "ERROR: Inf"; an overflow, clamped,
     // is none), or null: whether a solve's f(x) gave a number.
     void WatchRangeErrors() { m_caughtRangeError = nullptr; }
     const char* CaughtRangeError() const { return m_caughtRangeError; }
+
+    // --- Integer mode (HEX, DEC, OCT, BIN) -----------------------------------
+    // Base 16, 10, 8 or 2. From the float modes every number becomes a word
+    // (truncated toward zero, saturated to the word's range); within
+    // integer mode only the display and entry base change.
+    void SetBase(int base);
+    // Back to the float modes: every word becomes its value.
+    void LeaveIntegerMode();
+    // The word size (1 to 64): narrower keeps the low bits, wider keeps the
+    // value (the top bit copied up, zeros when unsigned).
+    void SetWordSize(int size);
+    // The sign mode: the bits stay, their reading changes.
+    void SetSignMode(SignMode sign);
+    // The number of a slot, which its word's value follows.
+    double& SlotNumber(std::size_t slot);
+    const double& SlotNumber(std::size_t slot) const;
+    // A slot's word set, its number following.
+    void SetWord(std::size_t slot, std::uint64_t bits);
+    // X = op(Y, X) on the words, the stack dropped; the annunciators say
+    // how it went. The division's kin refuse x = 0 as a failure.
+    void WordBinary(WordResult (*op)(std::uint64_t y, std::uint64_t x, WordFormat format));
+    void WordDivision(std::optional<WordResult> (*op)(std::uint64_t y, std::uint64_t x, WordFormat format));
+    void WordUnary(WordResult (*op)(std::uint64_t x, WordFormat format));
+    void WordShift(WordResult (*op)(std::uint64_t x, int count, WordFormat format), int count);
+    // A word pushed as a typed number would be (a mask, a literal).
+    void PushWord(std::uint64_t bits, bool overflow = false);
+    // X justified into Y, the places into X.
+    void LeftJustifyX();
+    // Register n = op(register n, X) on the words (STO+ and its kin).
+    void CombineRegisterWord(int n, WordResult (*op)(std::uint64_t reg, std::uint64_t x, WordFormat format));
+    // The main line's window over a long word one step toward its higher
+    // digits (+1) or its lower ones (-1).
+    void MoveWindow(int step);
+    // A number literal (0x1F) typed in any mode: the word in integer mode
+    // (its low bits, overflow when some were lost), its value otherwise.
+    void EnterLiteral(std::uint64_t bits);
+    // A key that does nothing here (a digit outside the base): the shell's
+    // click, and no change.
+    void Refuse();
+    // Numbers that float code wrote become words again (in integer mode).
+    void SyncWords();
+    // A slot as the stack lines show it: the number in its format, or the
+    // word in the base.
+    std::string SlotText(std::size_t slot) const;
 
     // --- Operations --------------------------------------------------------
     double ToRadians(double v) const;
@@ -234,6 +290,7 @@ public:
     void RandomNumber();
 
     // --- Number entry ------------------------------------------------------
+    // A digit 0..9 (0..15 in integer mode); one the entry cannot take is refused.
     void AppendDigit(int nDigit);
     void StartEntry();
     void EntryPoint();
@@ -247,6 +304,8 @@ public:
     void CommitEntry();
     // The main-line text of the entry (the point is drawn separately).
     std::string GetEntryText() const;
+    // The typed digits' word in integer mode.
+    std::uint64_t GetEntryWord() const;
 
     // --- Display ------------------------------------------------------------
     // x as text in the current format and digit count, point included.
@@ -289,6 +348,15 @@ private:
     // only a HYP prefix), any other key ends shift and prefix; then the
     // display refresh.
     void FinishKey();
+    // Runs a function's integer meaning: on the words, or in the float
+    // modes on words made from the numbers, which then take the results.
+    void RunOnWords(const catalogue::Function& function, int argument);
+    // Every slot's word made from its number.
+    void WordsFromNumbers();
+    // The main line in integer mode: the word (or the typed digits) in the base.
+    std::string IntegerLine(const std::string& digits) const;
+    // A digit typed in integer mode: refused outside the base or the word.
+    void AppendWordDigit(int nDigit);
 
     std::unique_ptr<IRandomSource> m_pOwnRandom;  // fallback when none is passed in
     IRandomSource* m_pRandom = nullptr;
@@ -300,6 +368,10 @@ private:
     bool m_displayPending = false;
     const char* m_pendingError = nullptr;
     const char* m_caughtRangeError = nullptr;
+    // LAST X as the function being carried out found it, for a refusal to put back.
+    double m_lastXBefore = 0;
+    std::uint64_t m_lastXWordBefore = 0;
+    bool m_refused = false;
 };
 
 }  // namespace tabrix

@@ -148,6 +148,9 @@ void CTabrixDoc::ShowText(const char* error) {
     } else if (error != nullptr) {
         m_strDisplay = error;
         m_nPointPos = 0;
+    } else if (m_integer.On()) {
+        m_strDisplay = IntegerLine(word::Text(m_integer.words[kSlotX], m_integer.Format(), m_integer.base));
+        m_nPointPos = 0;
     } else {
         // The number's text, with its point taken out of the cells.
         m_strDisplay = FormatNumber(m_dX);
@@ -158,8 +161,15 @@ void CTabrixDoc::ShowText(const char* error) {
 }
 
 void CTabrixDoc::UpdateDisplay() {
-    const char* error = m_bEntering ? nullptr : KeepXInRange();
-    if (m_showFailure && error == nullptr) error = kStatisticsErrorText;
+    const char* error = nullptr;
+    if (m_integer.On()) {
+        SyncWords();  // words have no NaN, infinity or overflow to catch
+    } else if (!m_bEntering) {
+        error = KeepXInRange();
+    }
+    if (m_showFailure && error == nullptr) {
+        error = m_failure == StatisticsError::DivisionByZero ? kDivisionErrorText : kStatisticsErrorText;
+    }
     m_showFailure = false;
     if (m_deferDisplay) {
         // What the refresh does to X is done; its text waits until it is looked at.

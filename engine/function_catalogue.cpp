@@ -3,11 +3,13 @@
 // commit, keep X as LAST X, compute from Y and X and drop the stack.
 #include "engine/function_catalogue.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
 
 #include "engine/calculator_state.h"
+#include "engine/integer_word.h"
 #include "engine/key_table.h"
 #include "engine/math_constants.h"
 #include "engine/mode_words.h"
@@ -160,6 +162,65 @@ constexpr Function Statistic(Id id, Words label, Words token, Words description,
     return Act(id, Family::Statistics, label, token, description, EntryRule::Commits, LiftRule::Enables, act);
 }
 
+// Integer mode's operations: the entry committed, X kept as LAST X, the
+// result lifted by the next number; `op` works on the words.
+constexpr Function WordOperation(Id id, Words label, Words token, Words description, void (*op)(Doc&, int),
+                                 ArgumentKind argument = ArgumentKind::None) {
+    Function function = Operation(id, Family::Integers, label, token, description);
+    function.onWords = op;
+    function.argument = argument;
+    return function;
+}
+
+// A setting of integer mode (the base, the word size, the sign mode): the
+// entry committed, the lift flag untouched.
+constexpr Function WordSetting(Id id, Words label, Words token, Words description, void (*act)(Doc&, int),
+                               ArgumentKind argument = ArgumentKind::None) {
+    Function function = Act(id, Family::Integers, label, token, description, EntryRule::Commits,
+                            LiftRule::Untouched, nullptr);
+    function.actOn = act;
+    function.argument = argument;
+    return function;
+}
+
+// A mask, pushed as a typed number would be.
+constexpr Function WordMask(Id id, Words label, Words token, Words description, void (*op)(Doc&, int)) {
+    Function function = Act(id, Family::Integers, label, token, description, EntryRule::Commits, LiftRule::Enables,
+                            nullptr);
+    function.onWords = op;
+    function.argument = ArgumentKind::Count;
+    return function;
+}
+
+// The main line's window over a long word: typing goes on, nothing else changes.
+constexpr Function Window(Id id, Words label, Words token, Words description, int step) {
+    Function function = Keeps(id, Family::Integers, label, token, description, nullptr);
+    function.actOn = step > 0 ? [](Doc& d, int) { d.MoveWindow(1); } : [](Doc& d, int) { d.MoveWindow(-1); };
+    return function;
+}
+
+constexpr Function HexDigit(Id id, Words label, Words token, int digit) {
+    return {.id = id, .token = token, .label = label, .family = Family::NumberEntry, .digit = digit};
+}
+
+// A row of the float modes given its integer meaning too.
+constexpr Function WithWords(Function function, void (*op)(Doc&, int)) {
+    function.onWords = op;
+    return function;
+}
+
+bool ZeroWord(const Doc& d) { return word::ValueOf(d.m_integer.words[kSlotX], d.m_integer.Format()) == 0; }
+
+template <WordResult (*op)(std::uint64_t, std::uint64_t, WordFormat)>
+void StoreWord(Doc& d, int n) {
+    d.CombineRegisterWord(n, op);
+}
+
+template <std::optional<WordResult> (*op)(std::uint64_t, std::uint64_t, WordFormat)>
+WordResult Defined(std::uint64_t y, std::uint64_t x, WordFormat f) {
+    return op(y, x, f).value_or(WordResult{y});
+}
+
 constexpr const char* kTestX = QT_TRANSLATE_NOOP("Functions", "compare x with 0: when false, skip the next step");
 constexpr const char* kTestXY = QT_TRANSLATE_NOOP("Functions", "compare x with y: when false, skip the next step");
 
@@ -180,13 +241,18 @@ constexpr Function kRows[static_cast<std::size_t>(Id::Count)] = {
           [](Doc& d) {
               if (d.m_bEntering) d.EntryExponent();
           }),
-    Keeps(Id::Chs, F::NumberEntry, "CHS", "CHS", QT_TRANSLATE_NOOP("Functions", "change sign"),
-          [](Doc& d) {
-              if (d.m_bEntering)
-                  d.EntryChangeSign();
-              else
-                  d.m_dX = -d.m_dX;
-          }),
+    // In integer mode CHS ends the entry and negates the word.
+    WithWords(Keeps(Id::Chs, F::NumberEntry, "CHS", "CHS", QT_TRANSLATE_NOOP("Functions", "change sign"),
+                    [](Doc& d) {
+                        if (d.m_bEntering)
+                            d.EntryChangeSign();
+                        else
+                            d.m_dX = -d.m_dX;
+                    }),
+              [](Doc& d, int) {
+                  d.CommitEntry();
+                  d.WordUnary(word::Negate);
+              }),
     Keeps(Id::Backspace, F::NumberEntry, "←", "BS", QT_TRANSLATE_NOOP("Functions", "backspace"),
           [](Doc& d) {
               if (d.m_bEntering)
@@ -200,14 +266,19 @@ constexpr Function kRows[static_cast<std::size_t>(Id::Count)] = {
     Keeps(Id::About, F::Keypad, "?", "?", QT_TRANSLATE_NOOP("Functions", "about Tabrix"),
           [](Doc& d) { d.RequestAbout(); }),
     // --- Arithmetic -----------------------------------------------------------------
-    Binary(Id::Add, F::Arithmetic, "+", "+", QT_TRANSLATE_NOOP("Functions", "add"),
-           [](double y, double x) { return y + x; }),
-    Binary(Id::Subtract, F::Arithmetic, "−", "-", QT_TRANSLATE_NOOP("Functions", "subtract"),
-           [](double y, double x) { return y - x; }),
-    Binary(Id::Multiply, F::Arithmetic, "×", "*", QT_TRANSLATE_NOOP("Functions", "multiply"),
-           [](double y, double x) { return y * x; }),
-    Binary(Id::Divide, F::Arithmetic, "÷", "/", QT_TRANSLATE_NOOP("Functions", "divide"),
-           [](double y, double x) { return y / x; }),
+    WithWords(Binary(Id::Add, F::Arithmetic, "+", "+", QT_TRANSLATE_NOOP("Functions", "add"),
+                     [](double y, double x) { return y + x; }),
+              [](Doc& d, int) { d.WordBinary(word::Add); }),
+    WithWords(Binary(Id::Subtract, F::Arithmetic, "−", "-", QT_TRANSLATE_NOOP("Functions", "subtract"),
+                     [](double y, double x) { return y - x; }),
+              [](Doc& d, int) { d.WordBinary(word::Subtract); }),
+    WithWords(Binary(Id::Multiply, F::Arithmetic, "×", "*", QT_TRANSLATE_NOOP("Functions", "multiply"),
+                     [](double y, double x) { return y * x; }),
+              [](Doc& d, int) { d.WordBinary(word::Multiply); }),
+    // In integer mode the quotient is truncated toward zero (rmd gives the rest).
+    WithWords(Binary(Id::Divide, F::Arithmetic, "÷", "/", QT_TRANSLATE_NOOP("Functions", "divide"),
+                     [](double y, double x) { return y / x; }),
+              [](Doc& d, int) { d.WordDivision(word::Divide); }),
     CommitsX(Id::Percent, F::Arithmetic, "%", "%", QT_TRANSLATE_NOOP("Functions", "percent"), LiftRule::Untouched,
              [](Doc& d) { d.m_dX = (d.m_dY * d.m_dX) * 0.01; }),
     Unary(Id::Reciprocal, F::Arithmetic, "1/x", "INV", QT_TRANSLATE_NOOP("Functions", "reciprocal"),
@@ -304,7 +375,7 @@ constexpr Function kRows[static_cast<std::size_t>(Id::Count)] = {
     Act(Id::Enter, F::Stack, "ENTER", "ENTER", QT_TRANSLATE_NOOP("Functions", "enter, lifting the stack"),
         EntryRule::Commits, LiftRule::Disables, [](Doc& d) { d.LiftStack(); }),
     Commits(Id::Swap, F::Stack, "x≷y", "SWAP", QT_TRANSLATE_NOOP("Functions", "exchange x and y"),
-            [](Doc& d) { std::swap(d.m_dX, d.m_dY); }),
+            [](Doc& d) { d.SwapXY(); }),
     Commits(Id::RollDown, F::Stack, "R↓", "RDN", QT_TRANSLATE_NOOP("Functions", "roll the stack down"),
             [](Doc& d) { d.RollDown(); }),
     Commits(Id::RollUp, F::Stack, "R↑", "RUP", QT_TRANSLATE_NOOP("Functions", "roll the stack up"),
@@ -322,13 +393,19 @@ constexpr Function kRows[static_cast<std::size_t>(Id::Count)] = {
     // --- Registers ----------------------------------------------------------------------------
     Prefix(Id::Store, F::Registers, words::kSto, QT_TRANSLATE_NOOP("Functions", "store in a register")),
     Prefix(Id::Recall, F::Registers, words::kRcl, QT_TRANSLATE_NOOP("Functions", "recall a register")),
-    StoreArithmetic(Id::StoreAdd, "STO+", "sto+", QT_TRANSLATE_NOOP("Functions", "add x to a register"), StoreAdd),
-    StoreArithmetic(Id::StoreSubtract, "STO−", "sto-", QT_TRANSLATE_NOOP("Functions", "subtract x from a register"),
-                    StoreSubtract),
-    StoreArithmetic(Id::StoreMultiply, "STO×", "sto*", QT_TRANSLATE_NOOP("Functions", "multiply a register by x"),
-                    StoreMultiply),
-    StoreArithmetic(Id::StoreDivide, "STO÷", "sto/", QT_TRANSLATE_NOOP("Functions", "divide a register by x"),
+    WithWords(StoreArithmetic(Id::StoreAdd, "STO+", "sto+", QT_TRANSLATE_NOOP("Functions", "add x to a register"),
+                              StoreAdd),
+              StoreWord<word::Add>),
+    WithWords(StoreArithmetic(Id::StoreSubtract, "STO−", "sto-", QT_TRANSLATE_NOOP("Functions", "subtract x from a register"),
+                    StoreSubtract), StoreWord<word::Subtract>),
+    WithWords(StoreArithmetic(Id::StoreMultiply, "STO×", "sto*", QT_TRANSLATE_NOOP("Functions", "multiply a register by x"),
+                    StoreMultiply), StoreWord<word::Multiply>),
+    WithWords(StoreArithmetic(Id::StoreDivide, "STO÷", "sto/", QT_TRANSLATE_NOOP("Functions", "divide a register by x"),
                     StoreDivide),
+              [](Doc& d, int n) {
+                  if (ZeroWord(d)) return d.Fail(StatisticsError::DivisionByZero);
+                  d.CombineRegisterWord(n, Defined<word::Divide>);
+              }),
     // --- Programs ------------------------------------------------------------------------------
     Word(Id::Run, "RUN", "run", QT_TRANSLATE_NOOP("Functions", "run a program from its start"), ProgramWord::Call,
          ArgumentKind::ProgramName),
@@ -421,6 +498,73 @@ constexpr Function kRows[static_cast<std::size_t>(Id::Count)] = {
     Word(Id::Integrate, "∫", "integrate",
          QT_TRANSLATE_NOOP("Functions", "the integral of a program's f(x) from y to x, its error estimate into y"),
          ProgramWord::Integrate, ArgumentKind::ProgramName),
+    // --- Integer mode ----------------------------------------------------------------------
+    WordSetting(Id::Hex, "HEX", "hex", QT_TRANSLATE_NOOP("Functions", "integer mode in hexadecimal"),
+                [](Doc& d, int) { d.SetBase(16); }),
+    WordSetting(Id::Dec, "DEC", "dec", QT_TRANSLATE_NOOP("Functions", "integer mode in decimal"),
+                [](Doc& d, int) { d.SetBase(10); }),
+    WordSetting(Id::Oct, "OCT", "oct", QT_TRANSLATE_NOOP("Functions", "integer mode in octal"),
+                [](Doc& d, int) { d.SetBase(8); }),
+    WordSetting(Id::Bin, "BIN", "bin", QT_TRANSLATE_NOOP("Functions", "integer mode in binary"),
+                [](Doc& d, int) { d.SetBase(2); }),
+    WordSetting(Id::Float, "FLOAT", "float", QT_TRANSLATE_NOOP("Functions", "back to the float modes"),
+                [](Doc& d, int) { d.LeaveIntegerMode(); }),
+    WordSetting(Id::WordSize, "WSIZE", "ws", QT_TRANSLATE_NOOP("Functions", "word size in bits, 1 to 64"),
+                [](Doc& d, int n) { d.SetWordSize(n); }, ArgumentKind::WordSize),
+    WordSetting(Id::Unsigned, "UNSGN", "unsigned", QT_TRANSLATE_NOOP("Functions", "words unsigned"),
+                [](Doc& d, int) { d.SetSignMode(SignMode::Unsigned); }),
+    WordSetting(Id::OnesComplement, "1's", "1s", QT_TRANSLATE_NOOP("Functions", "words in ones' complement"),
+                [](Doc& d, int) { d.SetSignMode(SignMode::OnesComplement); }),
+    WordSetting(Id::TwosComplement, "2's", "2s", QT_TRANSLATE_NOOP("Functions", "words in two's complement"),
+                [](Doc& d, int) { d.SetSignMode(SignMode::TwosComplement); }),
+    WordOperation(Id::Remainder, "RMD", "rmd",
+                  QT_TRANSLATE_NOOP("Functions", "the remainder of y ÷ x, with the sign of y"),
+                  [](Doc& d, int) { d.WordDivision(word::Remainder); }),
+    WordOperation(Id::And, "AND", "and", QT_TRANSLATE_NOOP("Functions", "bitwise and of y and x"),
+                  [](Doc& d, int) { d.WordBinary(word::And); }),
+    WordOperation(Id::Or, "OR", "or", QT_TRANSLATE_NOOP("Functions", "bitwise or of y and x"),
+                  [](Doc& d, int) { d.WordBinary(word::Or); }),
+    WordOperation(Id::Xor, "XOR", "xor", QT_TRANSLATE_NOOP("Functions", "bitwise exclusive or of y and x"),
+                  [](Doc& d, int) { d.WordBinary(word::Xor); }),
+    WordOperation(Id::Not, "NOT", "not", QT_TRANSLATE_NOOP("Functions", "every bit of x inverted"),
+                  [](Doc& d, int) { d.WordUnary(word::Not); }),
+    WordOperation(Id::ShiftLeft, "SL", "sl", QT_TRANSLATE_NOOP("Functions", "shift x left one bit"),
+                  [](Doc& d, int) { d.WordShift(word::ShiftLeft, 1); }),
+    WordOperation(Id::ShiftLeftBy, "SL", "sl", QT_TRANSLATE_NOOP("Functions", "shift x left N bits"),
+                  [](Doc& d, int n) { d.WordShift(word::ShiftLeft, n); }, ArgumentKind::Count),
+    WordOperation(Id::ShiftRight, "SR", "sr", QT_TRANSLATE_NOOP("Functions", "shift x right one bit"),
+                  [](Doc& d, int) { d.WordShift(word::ShiftRight, 1); }),
+    WordOperation(Id::ShiftRightBy, "SR", "sr", QT_TRANSLATE_NOOP("Functions", "shift x right N bits"),
+                  [](Doc& d, int n) { d.WordShift(word::ShiftRight, n); }, ArgumentKind::Count),
+    WordOperation(Id::ShiftArithmetic, "ASR", "asr",
+                  QT_TRANSLATE_NOOP("Functions", "shift x right one bit, keeping its top bit"),
+                  [](Doc& d, int) { d.WordShift(word::ShiftArithmetic, 1); }),
+    WordOperation(Id::ShiftArithmeticBy, "ASR", "asr",
+                  QT_TRANSLATE_NOOP("Functions", "shift x right N bits, keeping its top bit"),
+                  [](Doc& d, int n) { d.WordShift(word::ShiftArithmetic, n); }, ArgumentKind::Count),
+    WordOperation(Id::RotateLeft, "RL", "rl", QT_TRANSLATE_NOOP("Functions", "rotate x left one bit"),
+                  [](Doc& d, int) { d.WordShift(word::RotateLeft, 1); }),
+    WordOperation(Id::RotateLeftBy, "RL", "rl", QT_TRANSLATE_NOOP("Functions", "rotate x left N bits"),
+                  [](Doc& d, int n) { d.WordShift(word::RotateLeft, n); }, ArgumentKind::Count),
+    WordOperation(Id::RotateRight, "RR", "rr", QT_TRANSLATE_NOOP("Functions", "rotate x right one bit"),
+                  [](Doc& d, int) { d.WordShift(word::RotateRight, 1); }),
+    WordOperation(Id::RotateRightBy, "RR", "rr", QT_TRANSLATE_NOOP("Functions", "rotate x right N bits"),
+                  [](Doc& d, int n) { d.WordShift(word::RotateRight, n); }, ArgumentKind::Count),
+    WordMask(Id::MaskLeft, "MASKL", "maskl", QT_TRANSLATE_NOOP("Functions", "a word of N ones at the top"),
+             [](Doc& d, int n) { d.PushWord(word::MaskLeft(n, d.m_integer.Format()).word); }),
+    WordMask(Id::MaskRight, "MASKR", "maskr", QT_TRANSLATE_NOOP("Functions", "a word of N ones at the bottom"),
+             [](Doc& d, int n) { d.PushWord(word::MaskRight(n, d.m_integer.Format()).word); }),
+    WordOperation(Id::BitCount, "#B", "bits", QT_TRANSLATE_NOOP("Functions", "the number of 1 bits in x"),
+                  [](Doc& d, int) { d.WordUnary(word::BitCount); }),
+    WordOperation(Id::LeftJustify, "LJ", "lj",
+                  QT_TRANSLATE_NOOP("Functions", "x shifted left until its top bit is set into y, the places into x"),
+                  [](Doc& d, int) { d.LeftJustifyX(); }),
+    Window(Id::WindowLeft, "◂", "window<",
+           QT_TRANSLATE_NOOP("Functions", "show the higher digits of a long word"), 1),
+    Window(Id::WindowRight, "▸", "window>",
+           QT_TRANSLATE_NOOP("Functions", "show the lower digits of a long word"), -1),
+    HexDigit(Id::DigitA, "A", "xA", 10), HexDigit(Id::DigitB, "B", "xB", 11), HexDigit(Id::DigitC, "C", "xC", 12),
+    HexDigit(Id::DigitD, "D", "xD", 13), HexDigit(Id::DigitE, "E", "xE", 14), HexDigit(Id::DigitF, "F", "xF", 15),
 };
 
 namespace {
@@ -446,6 +590,7 @@ constexpr std::pair<Family, const char*> kFamilyNames[] = {
     {Family::Programs, QT_TRANSLATE_NOOP("Functions", "Programs")},
     {Family::Keypad, QT_TRANSLATE_NOOP("Functions", "Keypad")},
     {Family::Statistics, QT_TRANSLATE_NOOP("Functions", "Statistics")},
+    {Family::Integers, QT_TRANSLATE_NOOP("Functions", "Integers and bases")},
 };
 
 constexpr char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -467,7 +612,9 @@ struct Lookup {
     std::array<std::uint16_t, std::size(kRows)> rows{};
 };
 
-constexpr bool Listed(const Function& function) { return !function.token.empty() && function.digit < 0; }
+constexpr bool Listed(const Function& function) {
+    return !function.token.empty() && (function.digit < 0 || function.digit > 9);
+}
 constexpr std::size_t FirstOf(const Function& function) {
     return static_cast<unsigned char>(UpperAscii(function.token.front())) & 0x7F;
 }
@@ -550,6 +697,8 @@ std::string TokenPattern(const Function& function) {
         case ArgumentKind::Register: token += ":N"; break;
         case ArgumentKind::Label: token += ":L"; break;
         case ArgumentKind::ProgramName: token += ":NAME"; break;
+        case ArgumentKind::WordSize:
+        case ArgumentKind::Count: token += ":N"; break;
     }
     return token;
 }
@@ -569,6 +718,17 @@ std::string LabelWith(const Function& function, std::uint32_t argument) {
 std::optional<int> RegisterArgument(std::string_view text) {
     if (text.size() != 1 || text[0] < '0' || text[0] > '9') return std::nullopt;
     return text[0] - '0';
+}
+
+std::optional<int> NumberArgument(ArgumentKind kind, std::string_view text) {
+    if (kind == ArgumentKind::Register) return RegisterArgument(text);
+    if (kind != ArgumentKind::WordSize && kind != ArgumentKind::Count) return std::nullopt;
+    if (text.empty() || text.size() > 2 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    const int n = text.size() == 1 ? text[0] - '0' : (text[0] - '0') * 10 + (text[1] - '0');
+    if (n > 64 || (kind == ArgumentKind::WordSize && n < 1)) return std::nullopt;
+    return n;
 }
 
 }  // namespace tabrix::catalogue

@@ -47,6 +47,7 @@ enum class Family : std::uint8_t {
     Programs,
     Keypad,
     Statistics,
+    Integers,
 };
 
 // The argument a token gives after a colon ("sto+:3", "lbl:loop").
@@ -55,6 +56,8 @@ enum class ArgumentKind : std::uint8_t {
     Register,     // one digit, 0 to 9
     Label,        // letters, digits or _
     ProgramName,  // a program's name
+    WordSize,     // a word size, 1 to 64
+    Count,        // a count of bits, 0 to 64
 };
 
 // The programs' own words: what a program step of this function does, where
@@ -116,6 +119,13 @@ enum class FunctionId : std::uint16_t {
     Regression, EstimateY, EstimateX, Correlation, Sums,
     // Programs, continued
     Solve, Integrate,
+    // Integer mode
+    Hex, Dec, Oct, Bin, Float, WordSize, Unsigned, OnesComplement, TwosComplement,
+    Remainder, And, Or, Xor, Not,
+    ShiftLeft, ShiftLeftBy, ShiftRight, ShiftRightBy, ShiftArithmetic, ShiftArithmeticBy,
+    RotateLeft, RotateLeftBy, RotateRight, RotateRightBy, MaskLeft, MaskRight, BitCount, LeftJustify,
+    WindowLeft, WindowRight,
+    DigitA, DigitB, DigitC, DigitD, DigitE, DigitF,
     Count
 };
 
@@ -145,8 +155,20 @@ struct Function {
     double (*binary)(double y, double x) = nullptr;          // X = binary(Y, X), then the stack drops
     void (*act)(CTabrixDoc&) = nullptr;                      // anything else
     void (*actOn)(CTabrixDoc&, int argument) = nullptr;      // the same, with the token's argument
+    // Its meaning in integer mode, on the words (instead of the above). A
+    // function that has only this one works in the float modes too, on X
+    // and Y made words for it.
+    void (*onWords)(CTabrixDoc&, int argument) = nullptr;
 
     bool IsPrefix() const { return !prefix.empty(); }
+    bool HasFloatMeaning() const {
+        return digit >= 0 || unary != nullptr || binary != nullptr || act != nullptr || actOn != nullptr;
+    }
+    // The main line's window over a long word stays through it (F, the
+    // window's own keys); every other function shows the lowest digits again.
+    bool KeepsWindow() const {
+        return id == FunctionId::Shift || id == FunctionId::WindowLeft || id == FunctionId::WindowRight || IsPrefix();
+    }
     bool Exists() const { return id != FunctionId::None; }
     // A calculator function (not one of the programs' own words).
     bool Calculates() const { return Exists() && word == ProgramWord::None; }
@@ -193,6 +215,9 @@ std::string LabelWith(const Function& function, std::uint32_t argument);
 
 // Whether `text` is a register argument ("0" to "9"), and which.
 std::optional<int> RegisterArgument(std::string_view text);
+// The number argument of a function that takes a register, a word size or
+// a count, when `text` is one in its range.
+std::optional<int> NumberArgument(ArgumentKind kind, std::string_view text);
 
 }  // namespace catalogue
 }  // namespace tabrix

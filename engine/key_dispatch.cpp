@@ -9,7 +9,7 @@
 
 namespace tabrix {
 
-void CTabrixDoc::ExecuteKey() { ExecuteFunction(KeyFunctionOf(m_nKey, m_bShift)); }
+void CTabrixDoc::ExecuteKey() { ExecuteFunction(KeyFunctionOf(m_nKey, m_bShift, KeyLayerOf(*this))); }
 
 void CTabrixDoc::ExecuteFunction(const catalogue::Function& function, int argument) {
     m_failure = StatisticsError::None;
@@ -20,17 +20,28 @@ void CTabrixDoc::ExecuteFunction(const catalogue::Function& function, int argume
         UpdateDisplay();
         return;
     }
+    m_refused = false;
+    if (!function.KeepsWindow()) m_integer.window = 0;
     if (function.entry == EntryRule::Commits) CommitEntry();
-    if (function.savesLastX) m_dLastX = m_dX;
-    if (function.digit >= 0) OnDigit(function.digit);
-    if (function.unary != nullptr) m_dX = function.unary(*this, m_dX);
-    if (function.binary != nullptr) {
-        m_dX = function.binary(m_dY, m_dX);
-        DropStack();
+    m_lastXBefore = m_dLastX;
+    m_lastXWordBefore = m_integer.words[kSlotLastX];
+    if (function.savesLastX) {
+        m_dLastX = m_dX;
+        m_integer.words[kSlotLastX] = m_integer.words[kSlotX];
     }
-    if (function.act != nullptr) function.act(*this);
-    if (function.actOn != nullptr) function.actOn(*this, argument);
-    if (function.lift != LiftRule::Untouched) m_bLift = function.lift == LiftRule::Enables;
+    if (function.onWords != nullptr && (m_integer.On() || !function.HasFloatMeaning())) {
+        RunOnWords(function, argument);
+    } else {
+        if (function.digit >= 0) OnDigit(function.digit);
+        if (function.unary != nullptr) m_dX = function.unary(*this, m_dX);
+        if (function.binary != nullptr) {
+            m_dX = function.binary(m_dY, m_dX);
+            DropStack();
+        }
+        if (function.act != nullptr) function.act(*this);
+        if (function.actOn != nullptr) function.actOn(*this, argument);
+    }
+    if (function.lift != LiftRule::Untouched && !m_refused) m_bLift = function.lift == LiftRule::Enables;
     FinishKey();
 }
 
@@ -60,8 +71,10 @@ void CTabrixDoc::CancelShiftAndPrefix() {
 bool CTabrixDoc::Hyperbolic() const { return m_strPrefix == words::kHyp; }
 
 void CTabrixDoc::OnDigit(int nDigit) {
-    if (nDigit < 0 || nDigit > 9) return;
+    if (nDigit < 0 || nDigit > 15) return;
+    if (nDigit > 9 && !m_strPrefix.empty()) return Refuse();  // no register or digit count beyond 9
     if (m_strPrefix == words::kFix || m_strPrefix == words::kSci || m_strPrefix == words::kEng) {
+        LeaveIntegerMode();  // a display format is a float mode
         m_strFormat = m_strPrefix;
         m_nDigits = nDigit;
     } else if (m_strPrefix == words::kSto) {

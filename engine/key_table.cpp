@@ -56,9 +56,24 @@ static_assert(RowsAreInCodeOrder(), "the key table is indexed by key code");
 
 }  // namespace
 
-const catalogue::Function& KeyFunctionOf(std::uint32_t code, bool shifted) {
+KeyLayer KeyLayerOf(const CalculatorState& state) {
+    if (!state.m_integer.On()) return KeyLayer::Scientific;
+    return state.m_integer.base == 16 ? KeyLayer::Hex : KeyLayer::Integer;
+}
+
+const catalogue::Function& KeyFunctionOf(std::uint32_t code, bool shifted, KeyLayer layer) {
     if (code >= kRows.size()) return catalogue::At(Id::None);
+    if (layer != KeyLayer::Scientific && shifted && LayeredKey(code, shifted)) {
+        return catalogue::At(code == keys::kExp ? Id::WindowLeft : Id::WindowRight);
+    }
+    if (layer == KeyLayer::Hex && !shifted && LayeredKey(code, shifted)) {
+        return catalogue::At(static_cast<Id>(static_cast<int>(Id::DigitA) + static_cast<int>(code - keys::kExp)));
+    }
     return catalogue::At(shifted ? kRows[code].shifted : kRows[code].plain);
+}
+
+bool LayeredKey(std::uint32_t code, bool shifted) {
+    return code >= keys::kExp && code <= (shifted ? keys::kAlog : keys::kInverse);
 }
 
 std::span<const KeyRow> KeyTable() { return std::span(kRows).subspan(keys::kFirstKey); }

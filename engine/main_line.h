@@ -41,6 +41,14 @@ std::string_view ShownError(const CalculatorState& state);
 // The same appended to `out` (the tape's lines, without a string of their own).
 void AppendMainLineAsRead(std::string& out, const CalculatorState& state);
 
+// The LCD's format place: "SCI.6" (a digit count no key sets shows "?"),
+// or in integer mode the sign mode and word size with the carry and
+// overflow annunciators: "2s64", "u8 CG".
+std::string FormatIndicator(const CalculatorState& state);
+
+// A stack line: Y, Z or T in the display format, or in integer mode the word in the base ("FF h").
+std::string StackLine(const CTabrixDoc& doc, std::size_t slot);
+
 // Where number entry puts the point: right after the sign column and the
 // typed mantissa digits once the point key has been pressed, none before.
 std::int32_t EntryPointPos(const CalculatorState& state);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/calculator_state.h"
+#include "engine/integer_word.h"
 #include "engine/main_line.h"
 #include "engine/number_text.h"
 
@@ -36,7 +37,8 @@ void CTabrixDoc::StartEntry() {
 }
 
 void CTabrixDoc::AppendDigit(int nDigit) {
-    if (nDigit < 0 || nDigit > 9) return;
+    if (m_integer.On()) return AppendWordDigit(nDigit);
+    if (nDigit < 0 || nDigit > 9) return Refuse();
     const char digit = static_cast<char>('0' + nDigit);
     if (!m_bEntering) StartEntry();
     if (m_bDecimal && !m_bExponent) {
@@ -49,7 +51,22 @@ void CTabrixDoc::AppendDigit(int nDigit) {
     }
 }
 
+void CTabrixDoc::AppendWordDigit(int nDigit) {
+    const int base = m_integer.base;
+    if (nDigit < 0 || nDigit >= base) return Refuse();
+    const std::string typed = (m_bEntering && m_strMantissa != "0" ? m_strMantissa : std::string()) +
+                              "0123456789ABCDEF"[nDigit];
+    // The digits must fit the word: its bits, or in DEC its largest value.
+    const std::optional<std::uint64_t> value = word::ParseDigits(typed, base);
+    const WordFormat format = m_integer.Format();
+    const WideInt limit = base == 10 ? format.Max() : static_cast<WideInt>(format.Mask());
+    if (!value || static_cast<WideInt>(*value) > limit) return Refuse();
+    if (!m_bEntering) StartEntry();
+    m_strMantissa = typed;
+}
+
 void CTabrixDoc::EntryPoint() {
+    if (m_integer.On()) return Refuse();  // words have no fraction
     if (!m_bEntering) {
         // Starts an entry "0." -- unless a pending prefix takes the 0 as its digit.
         OnDigit(0);
@@ -61,6 +78,7 @@ void CTabrixDoc::EntryPoint() {
 }
 
 void CTabrixDoc::EntryExponent() {
+    if (m_integer.On()) return Refuse();
     m_strExponent = "00";
     m_bExponent = true;
 }
@@ -109,11 +127,13 @@ double CTabrixDoc::GetEntryValue() const {
 
 void CTabrixDoc::CommitEntry() {
     if (!m_bEntering) return;
-    m_dX = GetEntryValue();
     m_bEntering = false;
+    if (m_integer.On()) return SetWord(kSlotX, GetEntryWord());
+    m_dX = GetEntryValue();
 }
 
 std::string CTabrixDoc::GetEntryText() const {
+    if (m_integer.On()) return IntegerLine(m_strMantissa.empty() ? "0" : m_strMantissa);
     std::string text = m_strMantSign + m_strMantissa;
     if (m_bDecimal) text += m_strFraction;
     if (m_bExponent) {

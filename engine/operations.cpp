@@ -1,6 +1,7 @@
 // Angle conversions, inverse hyperbolic functions, the factorial, the
 // coordinate conversions, RAN# and the stack rolls. Each product and quotient is evaluated in
 // the order written, so results are the same to the bit on every build.
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 
@@ -82,8 +83,14 @@ void CTabrixDoc::RandomNumber() {
     m_dX = static_cast<double>(m_pRandom->NextUInt32()) * kRandomScale;
 }
 
-void CTabrixDoc::RollDown() { std::tie(m_dX, m_dY, m_dZ, m_dT) = std::make_tuple(m_dY, m_dZ, m_dT, m_dX); }
+void CTabrixDoc::RollDown() {
+    std::tie(m_dX, m_dY, m_dZ, m_dT) = std::make_tuple(m_dY, m_dZ, m_dT, m_dX);
+    std::rotate(m_integer.words.begin(), m_integer.words.begin() + 1, m_integer.words.begin() + 4);
+}
 
-void CTabrixDoc::RollUp() { std::tie(m_dX, m_dY, m_dZ, m_dT) = std::make_tuple(m_dT, m_dX, m_dY, m_dZ); }
+void CTabrixDoc::RollUp() {
+    std::tie(m_dX, m_dY, m_dZ, m_dT) = std::make_tuple(m_dT, m_dX, m_dY, m_dZ);
+    std::rotate(m_integer.words.begin(), m_integer.words.begin() + 3, m_integer.words.begin() + 4);
+}
 
 }  // namespace tabrix

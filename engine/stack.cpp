@@ -46,6 +46,12 @@ void CTabrixDoc::Refresh() {
 void CTabrixDoc::ReplaceX(double value) {
     m_bEntering = false;  // a number being typed is abandoned, not committed
     m_dX = value;
+    Refresh();  // in integer mode the refresh makes it a word
+}
+
+void CTabrixDoc::ReplaceXWord(std::uint64_t bits) {
+    m_bEntering = false;
+    SetWord(kSlotX, bits);
     Refresh();
 }
 
@@ -84,6 +90,7 @@ void CTabrixDoc::ClearAll() {
     m_dX = m_dY = m_dZ = m_dT = 0;
     m_dLastX = 0;  // it belongs to the stack that is cleared
     m_dReg.fill(0);
+    m_integer.words.fill(0);
     m_strDisplay = kZeroDisplay;
     m_nPointPos = kZeroPointPos;
 }
@@ -93,6 +100,7 @@ void CTabrixDoc::ClearX() {
     ResetEntry();
     m_bLift = false;
     m_dX = 0;
+    m_integer.words[kSlotX] = 0;
     m_strDisplay = kZeroDisplay;
 }
 
@@ -100,12 +108,22 @@ void CTabrixDoc::LiftStack() {
     m_dT = m_dZ;
     m_dZ = m_dY;
     m_dY = m_dX;
+    auto& w = m_integer.words;
+    w[kSlotT] = w[kSlotZ];
+    w[kSlotZ] = w[kSlotY];
+    w[kSlotY] = w[kSlotX];
+}
+
+void CTabrixDoc::SwapXY() {
+    std::swap(m_dX, m_dY);
+    std::swap(m_integer.words[kSlotX], m_integer.words[kSlotY]);
 }
 
 void CTabrixDoc::StoreRegister(int n) {
     if (n < 0 || n > 9) return;
     CommitEntry();
     m_dReg[static_cast<std::size_t>(n)] = m_dX;
+    m_integer.words[kSlotRegister0 + static_cast<std::size_t>(n)] = m_integer.words[kSlotX];
 }
 
 void CTabrixDoc::RecallRegister(int n) {
@@ -113,11 +131,13 @@ void CTabrixDoc::RecallRegister(int n) {
     CommitEntry();
     LiftStack();
     m_dX = m_dReg[static_cast<std::size_t>(n)];
+    m_integer.words[kSlotX] = m_integer.words[kSlotRegister0 + static_cast<std::size_t>(n)];
 }
 
 void CTabrixDoc::RecallLastX() {
     LiftStack();
     m_dX = m_dLastX;
+    m_integer.words[kSlotX] = m_integer.words[kSlotLastX];
 }
 
 void CTabrixDoc::CombineRegister(int n, double (*op)(double reg, double x)) {
@@ -129,6 +149,8 @@ void CTabrixDoc::CombineRegister(int n, double (*op)(double reg, double x)) {
 void CTabrixDoc::DropStack() {
     m_dY = m_dZ;
     m_dZ = m_dT;
+    m_integer.words[kSlotY] = m_integer.words[kSlotZ];
+    m_integer.words[kSlotZ] = m_integer.words[kSlotT];
     m_bLift = true;
 }
 

@@ -35,6 +35,7 @@ enum class StatisticsError : std::uint8_t {
     OutOfRange,        // the result is beyond the range of doubles
     NotFinite,         // a point is not a finite number
     NothingToRemove,   // Σ− with no points
+    DivisionByZero,    // an integer ÷ or rmd by 0 (integer mode has no infinity)
 };
 
 // The reason as a sentence (English; translated with context "Statistics").

@@ -26,6 +26,7 @@ const char* StatisticsErrorText(StatisticsError error) {
         case Error::OutOfRange: return QT_TRANSLATE_NOOP("Statistics", "The result is beyond the calculator's range.");
         case Error::NotFinite: return QT_TRANSLATE_NOOP("Statistics", "The point is not a finite number.");
         case Error::NothingToRemove: return QT_TRANSLATE_NOOP("Statistics", "There are no points to remove.");
+        case Error::DivisionByZero: return QT_TRANSLATE_NOOP("Statistics", "A word cannot be divided by 0.");
     }
     return "";
 }

@@ -25,6 +25,8 @@ public:
     virtual ~IShellRequests() = default;
     // The ? key: show the About box (the same as the Help menu's About item).
     virtual void RequestAbout() = 0;
+    // A key was refused (a digit outside the base): a click, where the shell has one.
+    virtual void RequestClick() {}
 };
 
 // A view of the calculator that repaints itself when the document changes.

@@ -57,7 +57,7 @@ QFont LabelFont(int pixelSize, bool bold) {
     return font;
 }
 
-void PaintKey(QPainter& painter, int code, FaceState state) {
+void PaintKey(QPainter& painter, int code, FaceState state, const QString& label = {}) {
     const KeyFamily family = KeyFamilyOf(code);
     const KeyRect r = GetKeyRect(code);
     const QRect rect(r.left, r.top, r.Width(), r.Height());
@@ -75,7 +75,7 @@ void PaintKey(QPainter& painter, int code, FaceState state) {
 
     painter.setPen(colors.text);
     const std::string_view faceLabel = FaceLabel(code);
-    const QString face = QtText(faceLabel);
+    const QString face = label.isEmpty() ? QtText(faceLabel) : label;
     if (code == static_cast<int>(keys::kEnter)) {
         // ENTER is two rows tall: its letters stand one above the other.
         painter.setFont(LabelFont(face::kLongLabelSize, true));
@@ -203,6 +203,14 @@ QImage PaintFace(FaceState state, qreal scale, const KeyCaptions* captions) {
     PaintShiftedLabels(painter, scale);
     if (captions != nullptr) PaintKeyCaptions(painter, scale, *captions);
     return image;
+}
+
+void PaintLayerKeys(QPainter& painter, KeyLayer layer, std::uint32_t heldKey) {
+    if (layer != KeyLayer::Hex) return;
+    for (std::uint32_t code = keys::kExp; code <= keys::kInverse; ++code) {
+        const QString digit(QLatin1Char(static_cast<char>('A' + (code - keys::kExp))));
+        PaintKey(painter, static_cast<int>(code), code == heldKey ? FaceState::Lit : FaceState::Resting, digit);
+    }
 }
 
 }  // namespace tabrix

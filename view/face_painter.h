@@ -7,6 +7,7 @@
 #include <QString>
 #include <array>
 
+#include "engine/key_table.h"
 #include "view/face_layout.h"
 
 namespace tabrix {
@@ -22,6 +23,10 @@ using KeyCaptions = std::array<QString, 31>;
 // and window, and the 29 keys with their labels and shifted labels above,
 // and `captions` when given.
 QImage PaintFace(FaceState state, qreal scale = 1.0, const KeyCaptions* captions = nullptr);
+
+// In HEX the top row's keys type A to F: they are drawn anew with those
+// labels over the face (in picture coordinates), the held one lit.
+void PaintLayerKeys(QPainter& painter, KeyLayer layer, std::uint32_t heldKey);
 
 // The height, in picture pixels, of the band above each key that holds its
 // shifted function: between two rows it is the whole gap.

@@ -63,13 +63,10 @@ void DrawMainLine(QPainter& painter, const CTabrixDoc& doc) {
 void DrawStackLines(QPainter& painter, const CTabrixDoc& doc, bool highContrast) {
     painter.save();
     BeginLayer(painter, StackFont(), highContrast ? kLcdTextColor : kLcdStackColor);
-    DrawAt(painter, face::kStackY, QtText(doc.FormatNumber(doc.m_dY)));
-    DrawAt(painter, face::kStackZ, QtText(doc.FormatNumber(doc.m_dZ)));
-    DrawAt(painter, face::kStackT, QtText(doc.FormatNumber(doc.m_dT)));
-    // The digit count as one character, as the LCD has room for; a count no key
-    // can set (from a damaged file) shows as "?".
-    const QChar digit = doc.m_nDigits >= 0 && doc.m_nDigits <= 9 ? QChar('0' + doc.m_nDigits) : QChar('?');
-    DrawAt(painter, face::kFormat, QtText(doc.m_strFormat) + QLatin1Char('.') + digit);
+    DrawAt(painter, face::kStackY, QtText(StackLine(doc, kSlotY)));
+    DrawAt(painter, face::kStackZ, QtText(StackLine(doc, kSlotZ)));
+    DrawAt(painter, face::kStackT, QtText(StackLine(doc, kSlotT)));
+    DrawAt(painter, face::kFormat, QtText(FormatIndicator(doc)));
     DrawAt(painter, face::kAngle, QtText(doc.m_strAngle));
     painter.restore();
 }

@@ -149,6 +149,7 @@ void RenderPicture(QPainter& painter, qreal scale, const Faces& faces, const CTa
         const qreal s = faces.lit.devicePixelRatio();
         painter.drawImage(logical, faces.lit, QRectF(logical.topLeft() * s, logical.size() * s));
     }
+    PaintLayerKeys(painter, KeyLayerOf(doc), doc.m_nKey);
     // Every text of the LCD lies in its window; at a zoom such as 150 % a text
     // cell's opaque background, rounded, would reach a pixel into the bezel.
     painter.setClipRect(PictureRect(kLcdWindow));

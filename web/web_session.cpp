@@ -16,6 +16,7 @@
 #include "document/token_completion.h"
 #include "document/token_reader.h"
 #include "document/token_runner.h"
+#include "engine/key_table.h"
 #include "engine/main_line.h"
 #include "engine/number_text.h"
 #include "view/spoken_lcd.h"
@@ -171,12 +172,12 @@ std::string WebSession::State() { return StateToJson(m_session->Doc(), m_session
 std::string WebSession::Display(const std::string& timesTenToThe, const std::string& shift,
                                 const std::string& shifted) const {
     const CTabrixDoc& doc = m_session->Doc();
-    const std::string digits = doc.m_nDigits >= 0 && doc.m_nDigits <= 9 ? std::to_string(doc.m_nDigits) : "?";
     const Json json = {
         {"main", doc.m_strDisplay},
         {"point", PointCellOf(doc)},
-        {"stack", {doc.FormatNumber(doc.m_dY), doc.FormatNumber(doc.m_dZ), doc.FormatNumber(doc.m_dT)}},
-        {"format", doc.m_strFormat + "." + digits},
+        {"stack", {StackLine(doc, kSlotY), StackLine(doc, kSlotZ), StackLine(doc, kSlotT)}},
+        {"format", FormatIndicator(doc)},
+        {"keyLayer", static_cast<int>(KeyLayerOf(doc))},
         {"angle", doc.m_strAngle},
         {"shift", doc.m_bShift},
         {"prefix", doc.m_strPrefix},

@@ -820,6 +820,10 @@
         <source>%1 takes a program: type its name, then Return.</source>
         <translation>%1 braucht ein Programm: seinen Namen eingeben, dann Eingabe.</translation>
     </message>
+    <message>
+        <source>%1 takes a number of bits: type it, 0 to 64, then Return.</source>
+        <translation>%1 braucht eine Anzahl Bits: sie eingeben, 0 bis 64, dann Eingabe.</translation>
+    </message>
 </context>
 <context>
     <name>Functions</name>
@@ -1255,6 +1259,130 @@
         <source>the integral of a program&apos;s f(x) from y to x, its error estimate into y</source>
         <translation>das Integral von f(x) eines Programms von y bis x, die Fehlerschätzung nach y</translation>
     </message>
+    <message>
+        <source>integer mode in hexadecimal</source>
+        <translation>Ganzzahlmodus hexadezimal</translation>
+    </message>
+    <message>
+        <source>integer mode in decimal</source>
+        <translation>Ganzzahlmodus dezimal</translation>
+    </message>
+    <message>
+        <source>integer mode in octal</source>
+        <translation>Ganzzahlmodus oktal</translation>
+    </message>
+    <message>
+        <source>integer mode in binary</source>
+        <translation>Ganzzahlmodus binär</translation>
+    </message>
+    <message>
+        <source>back to the float modes</source>
+        <translation>zurück zu den Gleitkommamodi</translation>
+    </message>
+    <message>
+        <source>word size in bits, 1 to 64</source>
+        <translation>Wortbreite in Bits, 1 bis 64</translation>
+    </message>
+    <message>
+        <source>words unsigned</source>
+        <translation>Wörter ohne Vorzeichen</translation>
+    </message>
+    <message>
+        <source>words in ones&apos; complement</source>
+        <translation>Wörter im Einerkomplement</translation>
+    </message>
+    <message>
+        <source>words in two&apos;s complement</source>
+        <translation>Wörter im Zweierkomplement</translation>
+    </message>
+    <message>
+        <source>the remainder of y ÷ x, with the sign of y</source>
+        <translation>der Rest von y ÷ x, mit dem Vorzeichen von y</translation>
+    </message>
+    <message>
+        <source>bitwise and of y and x</source>
+        <translation>bitweises Und von y und x</translation>
+    </message>
+    <message>
+        <source>bitwise or of y and x</source>
+        <translation>bitweises Oder von y und x</translation>
+    </message>
+    <message>
+        <source>bitwise exclusive or of y and x</source>
+        <translation>bitweises exklusives Oder von y und x</translation>
+    </message>
+    <message>
+        <source>every bit of x inverted</source>
+        <translation>jedes Bit von x umgekehrt</translation>
+    </message>
+    <message>
+        <source>shift x left one bit</source>
+        <translation>x um ein Bit nach links schieben</translation>
+    </message>
+    <message>
+        <source>shift x left N bits</source>
+        <translation>x um N Bits nach links schieben</translation>
+    </message>
+    <message>
+        <source>shift x right one bit</source>
+        <translation>x um ein Bit nach rechts schieben</translation>
+    </message>
+    <message>
+        <source>shift x right N bits</source>
+        <translation>x um N Bits nach rechts schieben</translation>
+    </message>
+    <message>
+        <source>shift x right one bit, keeping its top bit</source>
+        <translation>x um ein Bit nach rechts schieben, oberstes Bit bleibt</translation>
+    </message>
+    <message>
+        <source>shift x right N bits, keeping its top bit</source>
+        <translation>x um N Bits nach rechts schieben, oberstes Bit bleibt</translation>
+    </message>
+    <message>
+        <source>rotate x left one bit</source>
+        <translation>x um ein Bit nach links rotieren</translation>
+    </message>
+    <message>
+        <source>rotate x left N bits</source>
+        <translation>x um N Bits nach links rotieren</translation>
+    </message>
+    <message>
+        <source>rotate x right one bit</source>
+        <translation>x um ein Bit nach rechts rotieren</translation>
+    </message>
+    <message>
+        <source>rotate x right N bits</source>
+        <translation>x um N Bits nach rechts rotieren</translation>
+    </message>
+    <message>
+        <source>a word of N ones at the top</source>
+        <translation>ein Wort mit N Einsen oben</translation>
+    </message>
+    <message>
+        <source>a word of N ones at the bottom</source>
+        <translation>ein Wort mit N Einsen unten</translation>
+    </message>
+    <message>
+        <source>the number of 1 bits in x</source>
+        <translation>die Anzahl der 1-Bits in x</translation>
+    </message>
+    <message>
+        <source>x shifted left until its top bit is set into y, the places into x</source>
+        <translation>x nach links geschoben, bis das oberste Bit gesetzt ist, nach y, die Stellen nach x</translation>
+    </message>
+    <message>
+        <source>show the higher digits of a long word</source>
+        <translation>die höheren Ziffern eines langen Wortes zeigen</translation>
+    </message>
+    <message>
+        <source>show the lower digits of a long word</source>
+        <translation>die niedrigeren Ziffern eines langen Wortes zeigen</translation>
+    </message>
+    <message>
+        <source>Integers and bases</source>
+        <translation>Ganzzahlen und Basen</translation>
+    </message>
 </context>
 <context>
     <name>KeyHelp</name>
@@ -1564,6 +1692,10 @@
         <source>%1 from %2 to %3: %4 sign changes, %5 gaps where f gives no value</source>
         <translation>%1 von %2 bis %3: %4 Vorzeichenwechsel, %5 Lücken, wo f keinen Wert hat</translation>
     </message>
+    <message>
+        <source>%1 is not at hand in HEX: its key types a digit there.</source>
+        <translation>%1 ist in HEX nicht verfügbar: seine Taste tippt dort eine Ziffer.</translation>
+    </message>
 </context>
 <context>
     <name>SessionStore</name>
@@ -1661,6 +1793,10 @@
     <message>
         <source>the slope of the line y = a + b·x</source>
         <translation>die Steigung der Geraden y = a + b·x</translation>
+    </message>
+    <message>
+        <source>A word cannot be divided by 0.</source>
+        <translation>Ein Wort kann nicht durch 0 geteilt werden.</translation>
     </message>
 </context>
 <context>

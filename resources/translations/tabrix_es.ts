@@ -820,6 +820,10 @@
         <source>%1 takes a program: type its name, then Return.</source>
         <translation>%1 toma un programa: escriba su nombre y luego Intro.</translation>
     </message>
+    <message>
+        <source>%1 takes a number of bits: type it, 0 to 64, then Return.</source>
+        <translation>%1 toma un número de bits: escríbalo, de 0 a 64, y luego Intro.</translation>
+    </message>
 </context>
 <context>
     <name>Functions</name>
@@ -1255,6 +1259,130 @@
         <source>the integral of a program&apos;s f(x) from y to x, its error estimate into y</source>
         <translation>la integral de la f(x) de un programa de y a x, su estimación de error en y</translation>
     </message>
+    <message>
+        <source>integer mode in hexadecimal</source>
+        <translation>modo entero en hexadecimal</translation>
+    </message>
+    <message>
+        <source>integer mode in decimal</source>
+        <translation>modo entero en decimal</translation>
+    </message>
+    <message>
+        <source>integer mode in octal</source>
+        <translation>modo entero en octal</translation>
+    </message>
+    <message>
+        <source>integer mode in binary</source>
+        <translation>modo entero en binario</translation>
+    </message>
+    <message>
+        <source>back to the float modes</source>
+        <translation>volver a los modos de coma flotante</translation>
+    </message>
+    <message>
+        <source>word size in bits, 1 to 64</source>
+        <translation>tamaño de palabra en bits, de 1 a 64</translation>
+    </message>
+    <message>
+        <source>words unsigned</source>
+        <translation>palabras sin signo</translation>
+    </message>
+    <message>
+        <source>words in ones&apos; complement</source>
+        <translation>palabras en complemento a uno</translation>
+    </message>
+    <message>
+        <source>words in two&apos;s complement</source>
+        <translation>palabras en complemento a dos</translation>
+    </message>
+    <message>
+        <source>the remainder of y ÷ x, with the sign of y</source>
+        <translation>el resto de y ÷ x, con el signo de y</translation>
+    </message>
+    <message>
+        <source>bitwise and of y and x</source>
+        <translation>y bit a bit de y y x</translation>
+    </message>
+    <message>
+        <source>bitwise or of y and x</source>
+        <translation>o bit a bit de y y x</translation>
+    </message>
+    <message>
+        <source>bitwise exclusive or of y and x</source>
+        <translation>o exclusivo bit a bit de y y x</translation>
+    </message>
+    <message>
+        <source>every bit of x inverted</source>
+        <translation>cada bit de x invertido</translation>
+    </message>
+    <message>
+        <source>shift x left one bit</source>
+        <translation>desplazar x un bit a la izquierda</translation>
+    </message>
+    <message>
+        <source>shift x left N bits</source>
+        <translation>desplazar x N bits a la izquierda</translation>
+    </message>
+    <message>
+        <source>shift x right one bit</source>
+        <translation>desplazar x un bit a la derecha</translation>
+    </message>
+    <message>
+        <source>shift x right N bits</source>
+        <translation>desplazar x N bits a la derecha</translation>
+    </message>
+    <message>
+        <source>shift x right one bit, keeping its top bit</source>
+        <translation>desplazar x un bit a la derecha conservando su bit superior</translation>
+    </message>
+    <message>
+        <source>shift x right N bits, keeping its top bit</source>
+        <translation>desplazar x N bits a la derecha conservando su bit superior</translation>
+    </message>
+    <message>
+        <source>rotate x left one bit</source>
+        <translation>rotar x un bit a la izquierda</translation>
+    </message>
+    <message>
+        <source>rotate x left N bits</source>
+        <translation>rotar x N bits a la izquierda</translation>
+    </message>
+    <message>
+        <source>rotate x right one bit</source>
+        <translation>rotar x un bit a la derecha</translation>
+    </message>
+    <message>
+        <source>rotate x right N bits</source>
+        <translation>rotar x N bits a la derecha</translation>
+    </message>
+    <message>
+        <source>a word of N ones at the top</source>
+        <translation>una palabra con N unos arriba</translation>
+    </message>
+    <message>
+        <source>a word of N ones at the bottom</source>
+        <translation>una palabra con N unos abajo</translation>
+    </message>
+    <message>
+        <source>the number of 1 bits in x</source>
+        <translation>el número de bits a 1 en x</translation>
+    </message>
+    <message>
+        <source>x shifted left until its top bit is set into y, the places into x</source>
+        <translation>x desplazado a la izquierda hasta que su bit superior esté a 1 en y, las posiciones en x</translation>
+    </message>
+    <message>
+        <source>show the higher digits of a long word</source>
+        <translation>mostrar las cifras altas de una palabra larga</translation>
+    </message>
+    <message>
+        <source>show the lower digits of a long word</source>
+        <translation>mostrar las cifras bajas de una palabra larga</translation>
+    </message>
+    <message>
+        <source>Integers and bases</source>
+        <translation>Enteros y bases</translation>
+    </message>
 </context>
 <context>
     <name>KeyHelp</name>
@@ -1564,6 +1692,10 @@
         <source>%1 from %2 to %3: %4 sign changes, %5 gaps where f gives no value</source>
         <translation>%1 de %2 a %3: %4 cambios de signo, %5 huecos donde f no tiene valor</translation>
     </message>
+    <message>
+        <source>%1 is not at hand in HEX: its key types a digit there.</source>
+        <translation>%1 no está disponible en HEX: su tecla escribe allí una cifra.</translation>
+    </message>
 </context>
 <context>
     <name>SessionStore</name>
@@ -1661,6 +1793,10 @@
     <message>
         <source>the slope of the line y = a + b·x</source>
         <translation>la pendiente de la recta y = a + b·x</translation>
+    </message>
+    <message>
+        <source>A word cannot be divided by 0.</source>
+        <translation>Una palabra no se puede dividir entre 0.</translation>
     </message>
 </context>
 <context>

@@ -820,6 +820,10 @@
         <source>%1 takes a program: type its name, then Return.</source>
         <translation>%1 prend un programme : tapez son nom, puis Entrée.</translation>
     </message>
+    <message>
+        <source>%1 takes a number of bits: type it, 0 to 64, then Return.</source>
+        <translation>%1 prend un nombre de bits : tapez-le, de 0 à 64, puis Entrée.</translation>
+    </message>
 </context>
 <context>
     <name>Functions</name>
@@ -1255,6 +1259,130 @@
         <source>the integral of a program&apos;s f(x) from y to x, its error estimate into y</source>
         <translation>l’intégrale du f(x) d’un programme de y à x, son estimation d’erreur dans y</translation>
     </message>
+    <message>
+        <source>integer mode in hexadecimal</source>
+        <translation>mode entier en hexadécimal</translation>
+    </message>
+    <message>
+        <source>integer mode in decimal</source>
+        <translation>mode entier en décimal</translation>
+    </message>
+    <message>
+        <source>integer mode in octal</source>
+        <translation>mode entier en octal</translation>
+    </message>
+    <message>
+        <source>integer mode in binary</source>
+        <translation>mode entier en binaire</translation>
+    </message>
+    <message>
+        <source>back to the float modes</source>
+        <translation>retour aux modes à virgule flottante</translation>
+    </message>
+    <message>
+        <source>word size in bits, 1 to 64</source>
+        <translation>taille de mot en bits, de 1 à 64</translation>
+    </message>
+    <message>
+        <source>words unsigned</source>
+        <translation>mots non signés</translation>
+    </message>
+    <message>
+        <source>words in ones&apos; complement</source>
+        <translation>mots en complément à un</translation>
+    </message>
+    <message>
+        <source>words in two&apos;s complement</source>
+        <translation>mots en complément à deux</translation>
+    </message>
+    <message>
+        <source>the remainder of y ÷ x, with the sign of y</source>
+        <translation>le reste de y ÷ x, avec le signe de y</translation>
+    </message>
+    <message>
+        <source>bitwise and of y and x</source>
+        <translation>et bit à bit de y et x</translation>
+    </message>
+    <message>
+        <source>bitwise or of y and x</source>
+        <translation>ou bit à bit de y et x</translation>
+    </message>
+    <message>
+        <source>bitwise exclusive or of y and x</source>
+        <translation>ou exclusif bit à bit de y et x</translation>
+    </message>
+    <message>
+        <source>every bit of x inverted</source>
+        <translation>chaque bit de x inversé</translation>
+    </message>
+    <message>
+        <source>shift x left one bit</source>
+        <translation>décaler x d’un bit à gauche</translation>
+    </message>
+    <message>
+        <source>shift x left N bits</source>
+        <translation>décaler x de N bits à gauche</translation>
+    </message>
+    <message>
+        <source>shift x right one bit</source>
+        <translation>décaler x d’un bit à droite</translation>
+    </message>
+    <message>
+        <source>shift x right N bits</source>
+        <translation>décaler x de N bits à droite</translation>
+    </message>
+    <message>
+        <source>shift x right one bit, keeping its top bit</source>
+        <translation>décaler x d’un bit à droite en gardant son bit de tête</translation>
+    </message>
+    <message>
+        <source>shift x right N bits, keeping its top bit</source>
+        <translation>décaler x de N bits à droite en gardant son bit de tête</translation>
+    </message>
+    <message>
+        <source>rotate x left one bit</source>
+        <translation>faire tourner x d’un bit à gauche</translation>
+    </message>
+    <message>
+        <source>rotate x left N bits</source>
+        <translation>faire tourner x de N bits à gauche</translation>
+    </message>
+    <message>
+        <source>rotate x right one bit</source>
+        <translation>faire tourner x d’un bit à droite</translation>
+    </message>
+    <message>
+        <source>rotate x right N bits</source>
+        <translation>faire tourner x de N bits à droite</translation>
+    </message>
+    <message>
+        <source>a word of N ones at the top</source>
+        <translation>un mot de N uns en tête</translation>
+    </message>
+    <message>
+        <source>a word of N ones at the bottom</source>
+        <translation>un mot de N uns en bas</translation>
+    </message>
+    <message>
+        <source>the number of 1 bits in x</source>
+        <translation>le nombre de bits à 1 dans x</translation>
+    </message>
+    <message>
+        <source>x shifted left until its top bit is set into y, the places into x</source>
+        <translation>x décalé à gauche jusqu’à ce que son bit de tête soit à 1 dans y, le nombre de places dans x</translation>
+    </message>
+    <message>
+        <source>show the higher digits of a long word</source>
+        <translation>montrer les chiffres de poids fort d’un long mot</translation>
+    </message>
+    <message>
+        <source>show the lower digits of a long word</source>
+        <translation>montrer les chiffres de poids faible d’un long mot</translation>
+    </message>
+    <message>
+        <source>Integers and bases</source>
+        <translation>Entiers et bases</translation>
+    </message>
 </context>
 <context>
     <name>KeyHelp</name>
@@ -1564,6 +1692,10 @@
         <source>%1 from %2 to %3: %4 sign changes, %5 gaps where f gives no value</source>
         <translation>%1 de %2 à %3 : %4 changements de signe, %5 trous où f n’a pas de valeur</translation>
     </message>
+    <message>
+        <source>%1 is not at hand in HEX: its key types a digit there.</source>
+        <translation>%1 n’est pas disponible en HEX : sa touche y tape un chiffre.</translation>
+    </message>
 </context>
 <context>
     <name>SessionStore</name>
@@ -1661,6 +1793,10 @@
     <message>
         <source>the slope of the line y = a + b·x</source>
         <translation>la pente de la droite y = a + b·x</translation>
+    </message>
+    <message>
+        <source>A word cannot be divided by 0.</source>
+        <translation>Un mot ne peut pas être divisé par 0.</translation>
     </message>
 </context>
 <context>

@@ -145,11 +145,16 @@ private:
         std::vector<const catalogue::Function*> functions;
         for (const catalogue::Function& f : catalogue::All()) {
             // Those a key gives are its key presses, which the sequences have.
-            if (f.Calculates() && !catalogue::KeyOf(f.id)) functions.push_back(&f);
+            // The hex digits are keys in HEX, which the sequences press there.
+            if (f.Calculates() && !catalogue::KeyOf(f.id) && f.digit < 0) functions.push_back(&f);
         }
         const catalogue::Function& f = *functions[static_cast<std::size_t>(Pick(0, static_cast<int>(functions.size()) - 1))];
-        const bool takesRegister = f.argument == ArgumentKind::Register;
-        return Action::Function(f.id, takesRegister ? static_cast<std::uint32_t>(Pick(0, 9)) : 0);
+        switch (f.argument) {
+            case ArgumentKind::Register: return Action::Function(f.id, static_cast<std::uint32_t>(Pick(0, 9)));
+            case ArgumentKind::WordSize: return Action::Function(f.id, static_cast<std::uint32_t>(OneOf({1, 7, 8, 32, 63, 64})));
+            case ArgumentKind::Count: return Action::Function(f.id, static_cast<std::uint32_t>(Pick(0, 64)));
+            default: return Action::Function(f.id);
+        }
     }
 
     template <typename T>
@@ -194,6 +199,7 @@ inline std::string ConsoleToken(const Action& action, const Action* next = nullp
         case Kind::Step: return action.text.empty() ? "sst" : "sst:" + action.text;
         case Kind::Solve: return "solve:" + action.text;
         case Kind::Integrate: return "integrate:" + action.text;
+        case Kind::Literal: return action.text;
         case Kind::Function: {
             const catalogue::Function& f = catalogue::At(static_cast<FunctionId>(action.code));
             return catalogue::TokenWith(f, action.argument);

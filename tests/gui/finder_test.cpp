@@ -151,7 +151,8 @@ TEST_F(FinderTest, TheMenuListsEveryFamily) {
                                      QStringLiteral("Powers and logarithms"), QStringLiteral("Trigonometry"),
                                      QStringLiteral("Conversions"), QStringLiteral("Probability"),
                                      QStringLiteral("Stack"), QStringLiteral("Display"), QStringLiteral("Registers"),
-                                     QStringLiteral("Statistics"), QStringLiteral("Programs")}));
+                                     QStringLiteral("Statistics"), QStringLiteral("Programs"),
+                                     QStringLiteral("Integers and bases")}));
     ASSERT_NE(abs, nullptr);
     t.doc.m_dX = -4;
     abs->trigger();

@@ -88,7 +88,9 @@ TEST_F(FunctionPaths, EveryFunctionGivesTheSameStateByTokenProgramAndFinder) {
         for (const catalogue::Function& f : catalogue::All()) {
             // Solve and integrate take a program: numeric_test.cpp has them.
             if (!FunctionSearch::Offered(f) || f.argument == ArgumentKind::ProgramName) continue;
-            const std::string token = catalogue::TokenWith(f, static_cast<std::uint32_t>(i % 10));
+            // A register 0..9, a word size 1..64 or a bit count.
+            const auto argument = static_cast<std::uint32_t>(f.argument == ArgumentKind::WordSize ? 1 + i * 7 % 64 : i % 10);
+            const std::string token = catalogue::TokenWith(f, argument);
             SCOPED_TRACE(token + " from " + ::testing::PrintToString(start));
             const CalculatorState byToken = ByConsole({state, token});
             const CalculatorState byProgram = ByConsole({state, "run:p"}, "def:p " + token + " end\n");

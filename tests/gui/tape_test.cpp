@@ -242,6 +242,21 @@ CalculatorState ReplayInConsole(const std::string& script) {
                 for (std::size_t n = 0; n < member.size(); ++n) member[n] = number(j[name][n]);
             } else if constexpr (std::is_same_v<T, Statistics>) {
                 member = Statistics::FromHex(j[name].get<std::string>()).value();
+            } else if constexpr (std::is_same_v<T, IntegerMode>) {
+                if (!j.contains(name)) return;  // the float modes' defaults
+                const nlohmann::json& m = j[name];
+                member.base = m["base"].get<std::uint8_t>();
+                member.size = m["size"].get<std::uint8_t>();
+                const std::string sign = m["sign"].get<std::string>();
+                member.sign = sign == "unsigned" ? SignMode::Unsigned
+                              : sign == "1s"     ? SignMode::OnesComplement
+                                                 : SignMode::TwosComplement;
+                member.carry = m["carry"].get<bool>();
+                member.overflow = m["overflow"].get<bool>();
+                member.window = m["window"].get<std::uint8_t>();
+                for (std::size_t n = 0; n < member.words.size(); ++n) {
+                    member.words[n] = std::stoull(m["words"][n].get<std::string>());
+                }
             } else {
                 member = j[name].get<T>();
             }

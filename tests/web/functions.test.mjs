@@ -28,7 +28,8 @@ function start(next) {
     '12.3045', '-0.999', '3', '180']);
   const format = `${next.pick(['FIX', 'SCI', 'ENG'])} ${next.int(10)}`;
   const points = Array.from({ length: next.int(4) }, () => `${number()} ENTER ${number()} sum+`).join(' ');
-  return `CLR sum-clear ${points} ${next.pick(['DEG', 'RAD', 'GRD'])} ${format} ${number()} STO ${next.int(10)} ${number()} ENTER ` +
+  // float ws:64 2s: integer mode, which CLR keeps like the format, is left first.
+  return `float ws:64 2s CLR sum-clear ${points} ${next.pick(['DEG', 'RAD', 'GRD'])} ${format} ${number()} STO ${next.int(10)} ${number()} ENTER ` +
     `${number()} ENTER ${number()} ENTER ${number()} ENTER ${number()} CHS CHS`;
 }
 
@@ -38,7 +39,8 @@ test(`${offered.length} functions from ${STATES} random states: page token = pag
   const cases = [];
   for (let i = 0; i < STATES; ++i) {
     const from = start(next);
-    for (const f of offered) cases.push({ from, token: f.token.replace(':N', `:${i % 10}`) });
+    // A register 0..9; a word size 1..64 (ws:N) or a bit count.
+    for (const f of offered) cases.push({ from, token: f.token.replace(':N', `:${f.token === 'ws:N' ? 1 + (i * 7) % 64 : i % 10}`) });
   }
   const onPage = await page.evaluate((list) => list.map(({ from, token }) => {
     const byToken = () => {

@@ -259,6 +259,8 @@ public:
     void PushWord(std::uint64_t bits, bool overflow = false);
     // X justified into Y, the places into X.
     void LeftJustifyX();
+    // Bit n of X toggled (the bit view's click); a bit beyond the word is refused.
+    void FlipBit(int n);
     // Register n = op(register n, X) on the words (STO+ and its kin).
     void CombineRegisterWord(int n, WordResult (*op)(std::uint64_t reg, std::uint64_t x, WordFormat format));
     // The main line's window over a long word one step toward its higher

@@ -565,6 +565,8 @@ constexpr Function kRows[static_cast<std::size_t>(Id::Count)] = {
            QT_TRANSLATE_NOOP("Functions", "show the lower digits of a long word"), -1),
     HexDigit(Id::DigitA, "A", "xA", 10), HexDigit(Id::DigitB, "B", "xB", 11), HexDigit(Id::DigitC, "C", "xC", 12),
     HexDigit(Id::DigitD, "D", "xD", 13), HexDigit(Id::DigitE, "E", "xE", 14), HexDigit(Id::DigitF, "F", "xF", 15),
+    WordOperation(Id::FlipBit, "FLIP", "flip", QT_TRANSLATE_NOOP("Functions", "toggle bit N of x (bit 0 is the lowest)"),
+                  [](Doc& d, int n) { d.FlipBit(n); }, ArgumentKind::Count),
 };
 
 namespace {

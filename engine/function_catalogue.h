@@ -126,6 +126,7 @@ enum class FunctionId : std::uint16_t {
     RotateLeft, RotateLeftBy, RotateRight, RotateRightBy, MaskLeft, MaskRight, BitCount, LeftJustify,
     WindowLeft, WindowRight,
     DigitA, DigitB, DigitC, DigitD, DigitE, DigitF,
+    FlipBit,
     Count
 };
 

@@ -169,6 +169,12 @@ void CTabrixDoc::LeftJustifyX() {
     m_integer.overflow = j.places.overflow;
 }
 
+void CTabrixDoc::FlipBit(int n) {
+    if (n < 0 || n >= m_integer.Format().size) return Refuse();
+    SetWord(kSlotX, m_integer.words[kSlotX] ^ (std::uint64_t{1} << n));
+    m_integer.carry = m_integer.overflow = false;
+}
+
 void CTabrixDoc::CombineRegisterWord(int n, WordResult (*op)(std::uint64_t, std::uint64_t, WordFormat)) {
     if (n < 0 || n > 9) return;
     const std::size_t slot = kSlotRegister0 + static_cast<std::size_t>(n);

@@ -41,7 +41,13 @@ void CTabrixDoc::ExecuteFunction(const catalogue::Function& function, int argume
         if (function.act != nullptr) function.act(*this);
         if (function.actOn != nullptr) function.actOn(*this, argument);
     }
-    if (function.lift != LiftRule::Untouched && !m_refused) m_bLift = function.lift == LiftRule::Enables;
+    if (m_refused) {
+        // A refusal changes nothing: LAST X as it was.
+        m_dLastX = m_lastXBefore;
+        m_integer.words[kSlotLastX] = m_lastXWordBefore;
+    } else if (function.lift != LiftRule::Untouched) {
+        m_bLift = function.lift == LiftRule::Enables;
+    }
     FinishKey();
 }
 

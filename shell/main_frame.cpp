@@ -120,6 +120,7 @@ CMainFrame::CMainFrame(CalculatorSession& session, const FrameServices& services
     if (QSettings().value(QStringLiteral("View/Tape"), false).toBool()) CreateTapePanel();
     CreateSessionStore();
     if (QSettings().value(QStringLiteral("View/Statistics"), false).toBool()) ShowStatistics(true);
+    if (QSettings().value(QStringLiteral("View/Bits"), false).toBool()) ShowBits(true);
 
     m_view->setFocus();
     ApplyZoom(StartZoom(remembered.isValid() ? std::optional<int>(remembered.toInt()) : std::nullopt,
@@ -197,6 +198,8 @@ std::vector<CommandRow> CMainFrame::EditCommands() {
         {cmd::kEditPasteNumber, MenuId::Edit, tr("Paste &Number"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_V)},
          perform(Kind::PasteNumber), paste},
         {cmd::kEditPasteData, MenuId::Edit, tr("Paste &Data"), {}, perform(Kind::PasteData), paste},
+        {cmd::kEditCopyBasePrefix, MenuId::Edit, tr("Copy Words with &Base Prefix"), {},
+         [this] { SetCopyBasePrefix(!m_copyBasePrefix); }, [this](ICommandUI& ui) { ui.SetCheck(m_copyBasePrefix); }},
         {.menu = MenuId::Edit},
         {cmd::kEditPreferences, MenuId::Edit, tr("Pre&ferences\u2026"), {K(Qt::CTRL | Qt::Key_Comma)},
          [this] { EditPreferences(); }},
@@ -303,6 +306,8 @@ std::vector<CommandRow> CMainFrame::ViewAndHelpCommands() {
         {cmd::kViewStatistics, MenuId::View, tr("Stat&istics"), {},
          [this] { ShowStatistics(m_statisticsPanel == nullptr || m_statisticsPanel->isHidden()); },
          [this](ICommandUI& ui) { ui.SetCheck(m_statisticsPanel != nullptr && !m_statisticsPanel->isHidden()); }},
+        {cmd::kViewBits, MenuId::View, tr("&Bits"), {}, [this] { ShowBits(m_bitsPanel == nullptr || m_bitsPanel->isHidden()); },
+         [this](ICommandUI& ui) { ui.SetCheck(m_bitsPanel != nullptr && !m_bitsPanel->isHidden()); }},
         {cmd::kViewClearTape, MenuId::View, tr("&Clear Tape"), {},
          [this] { ClearTape(); }},
         {cmd::kViewSaveTapeAs, MenuId::View, tr("&Save Tape As\u2026"), {K(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
@@ -450,6 +455,7 @@ void CMainFrame::AfterAction(const Outcome& outcome) {
     if (outcome.changed && m_statisticsPanel != nullptr && !m_statisticsPanel->isHidden()) {
         m_statisticsPanel->Show(m_doc.m_stats);
     }
+    if (outcome.changed && m_bitsPanel != nullptr && !m_bitsPanel->isHidden()) m_bitsPanel->Show(DescribeBits(m_doc));
     if (outcome.changed && m_store) m_store->Changed();
     // An action changes what can be undone; the clipboard and the window,
     // which the other items follow, tell of their own changes.
@@ -509,6 +515,8 @@ QAction* CMainFrame::ActionFor(int commandId) const {
     const auto found = m_actions.find(commandId);
     return found == m_actions.end() ? nullptr : found->second;
 }
+
+void CMainFrame::RequestClick() { QApplication::beep(); }
 
 void CMainFrame::RequestAbout() {
     QMetaObject::invokeMethod(this, [this] { OnCommand(cmd::kAppAbout); }, Qt::QueuedConnection);
@@ -596,6 +604,24 @@ void CMainFrame::ShowStatistics(bool shown) {
     UpdateCommandUI(MenuId::View);
 }
 
+void CMainFrame::ShowBits(bool shown) {
+    QSettings().setValue(QStringLiteral("View/Bits"), shown);
+    if (shown && m_bitsPanel == nullptr) {
+        m_bitsPanel = new CBitsPanel([this](int position) { Perform(FlipBitAction(position)); }, this);
+        addDockWidget(Qt::RightDockWidgetArea, m_bitsPanel);
+        connect(m_bitsPanel, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+            if (!visible && m_bitsPanel->isHidden()) ShowBits(false);
+        });
+    }
+    if (m_bitsPanel == nullptr) return;
+    if (shown) m_bitsPanel->Show(DescribeBits(m_doc));
+    if (shown == !m_bitsPanel->isHidden()) return;
+    m_bitsPanel->setVisible(shown);
+    if (QLayout* frameLayout = layout()) frameLayout->activate();
+    resize(sizeHint());
+    UpdateCommandUI(MenuId::View);
+}
+
 void CMainFrame::SaveTapeAs() {
     if (m_services.fileDialog == nullptr) return;
     FileDialogRequest request;
@@ -638,6 +664,14 @@ void CMainFrame::LoadKeyMap() {
     for (const QString& warning : warnings) qWarning().noquote() << "tabrix:" << warning;
     m_view->SetShowKeyboardKeys(settings.value(QStringLiteral("View/KeyboardKeys"), false).toBool());
     m_view->SetHighContrastLcd(settings.value(QStringLiteral("View/HighContrastLcd"), false).toBool());
+    m_copyBasePrefix = settings.value(QStringLiteral("Edit/CopyBasePrefix"), false).toBool();
+    m_calculator.Commands().SetCopyBasePrefix(m_copyBasePrefix);
+}
+
+void CMainFrame::SetCopyBasePrefix(bool on) {
+    m_copyBasePrefix = on;
+    m_calculator.Commands().SetCopyBasePrefix(on);
+    QSettings().setValue(QStringLiteral("Edit/CopyBasePrefix"), on);
 }
 
 void CMainFrame::SetHighContrastLcd(bool high) {

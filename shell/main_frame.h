@@ -25,6 +25,7 @@
 #include "shell/qt_services.h"
 #include "shell/recent_files.h"
 #include "shell/session_store.h"
+#include "shell/bits_panel.h"
 #include "shell/statistics_panel.h"
 #include "shell/tape_panel.h"
 #include "shell/zoom_steps.h"
@@ -88,6 +89,7 @@ public:
 
     // The ? key: opens the About box once the key has finished executing.
     void RequestAbout() override;
+    void RequestClick() override;
 
     // Carries out an action on the calculator session, then shows what the
     // window shows of it: the menus' state, a notice, the session kept.
@@ -100,6 +102,8 @@ public:
     CTapePanel* TapePanel() const { return m_tapePanel; }
     // View > Statistics, once it has been shown.
     CStatisticsPanel* StatisticsPanel() const { return m_statisticsPanel; }
+    // View > Bits, once it has been shown.
+    CBitsPanel* BitsPanel() const { return m_bitsPanel; }
     CProgramsController& Programs() { return *m_programs; }
     CFunctionsController& Functions() { return *m_functions; }
     // Help > Keys and Keyboard, once it has been opened.
@@ -141,6 +145,9 @@ private:
     void AfterAction(const Outcome& outcome);
     void CreateTapePanel();
     void ShowTape(bool shown);
+    void ShowBits(bool shown);
+    // Copy and Copy Exact put 0x, 0o or 0b before a word.
+    void SetCopyBasePrefix(bool on);
     void ShowStatistics(bool shown);
     void SaveTapeAs();
     // Loads a state file as the document (a recent file, Open, the file at
@@ -177,6 +184,8 @@ private:
     FrameServices m_services;
     CTabrixView* m_view;
     CTapePanel* m_tapePanel = nullptr;
+    CBitsPanel* m_bitsPanel = nullptr;
+    bool m_copyBasePrefix = false;
     CStatisticsPanel* m_statisticsPanel = nullptr;
     CKeysWindow* m_keysWindow = nullptr;
     CNotice* m_notice = nullptr;

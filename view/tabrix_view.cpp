@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <tuple>
+#include <utility>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,6 +18,7 @@
 #include "engine/key_codes.h"
 #include "view/key_help.h"
 #include "document/function_search.h"
+#include "document/keyboard_letters.h"
 
 namespace tabrix {
 
@@ -282,7 +284,9 @@ void CTabrixView::mouseReleaseEvent(QMouseEvent* event) {
 
 void CTabrixView::keyPressEvent(QKeyEvent* event) {
     if (!event->isAutoRepeat()) {
-        m_pressedKeys.insert(PhysicalKey(*event), {m_keyMap.CodeOf(*event), event->key(), m_keyMap.FunctionOf(*event)});
+        m_shiftAlone = event->key() == Qt::Key_Shift;
+        m_pressedKeys.insert(PhysicalKey(*event), {m_keyMap.CodeOf(*event), event->key(), m_keyMap.FunctionOf(*event),
+                                                   event->text().toStdString()});
     }
     QWidget::keyPressEvent(event);
 }
@@ -297,7 +301,15 @@ void CTabrixView::keyReleaseEvent(QKeyEvent* event) {
     if (pressed == m_pressedKeys.constEnd()) return;
     const PressedKey key = *pressed;
     m_pressedKeys.erase(pressed);
-    if (key.function) {
+    // The mode's own meaning comes first: A to F in HEX, the shift on a lone Shift.
+    const bool loneShift = key.qtKey == Qt::Key_Shift && std::exchange(m_shiftAlone, false);
+    std::string typed = loneShift ? std::string(kLoneShift) : key.typed;
+    if (key.qtKey == Qt::Key_Left || key.qtKey == Qt::Key_Right) {
+        typed = key.qtKey == Qt::Key_Left ? kArrowLeft : kArrowRight;
+    }
+    if (const auto inMode = TypedInMode(m_doc.State(), typed)) {
+        Perform(*inMode);
+    } else if (key.function) {
         // A key of a function performs it as the finder does.
         if (const std::optional<Action> action = FunctionSearch::Exact(*key.function)) Perform(*action);
     } else if (key.code != 0) {

@@ -130,8 +130,10 @@ private:
         int code = 0;
         int qtKey = 0;
         std::optional<std::string> function;  // the function it performs instead, when it does
+        std::string typed;                    // the character it typed ("f"), for what the mode makes of it
     };
     QHash<quint64, PressedKey> m_pressedKeys;
+    bool m_shiftAlone = false;  // Shift is down and no other key went down since
     KeyMap m_keyMap = KeyMap::Standard();
     bool m_showKeyboardKeys = false;
     bool m_highContrastLcd = false;

@@ -37,6 +37,8 @@ EMSCRIPTEN_BINDINGS(tabrix) {
         .function("state", &WebSession::State)
         .function("display", &WebSession::Display)
         .function("keyName", &WebSession::KeyName)
+        .function("typedInMode", &WebSession::TypedInMode)
+        .function("bits", &WebSession::Bits)
         .function("keyHelp", &WebSession::KeyHelp)
         .function("functionHelp", &WebSession::FunctionHelp)
         .function("keyboardHelp", &WebSession::KeyboardHelp)

@@ -5,12 +5,14 @@
 
 #include <nlohmann/json.hpp>
 
+#include "document/bit_view.h"
 #include "document/function_help.h"
 #include "document/function_plot.h"
 #include "document/number_reading.h"
 #include "document/numeric_report.h"
 #include "document/statistics_report.h"
 #include "document/function_search.h"
+#include "document/keyboard_letters.h"
 #include "document/state_file.h"
 #include "document/state_json.h"
 #include "document/token_completion.h"
@@ -124,7 +126,7 @@ nlohmann::ordered_json WebSession::Performed(const Action& action) {
     const std::uint64_t writes = m_clipboard.Writes();
     m_messages.m_text.clear();
     m_messages.m_details.clear();
-    m_shell.asked = false;
+    m_shell.asked = m_shell.clicked = false;
     const Outcome outcome = m_session->Perform(action);
     const RunReport& run = outcome.run;
     const bool copied = m_clipboard.Writes() != writes && m_clipboard.HasText() && action.kind != Action::Kind::PutText;
@@ -144,6 +146,7 @@ nlohmann::ordered_json WebSession::Performed(const Action& action) {
         {"details", m_messages.m_text.empty() ? Json(nullptr) : Json(m_messages.m_details)},
         {"copied", copied ? Json(*m_clipboard.GetText()) : Json(nullptr)},
         {"about", m_shell.asked},
+        {"click", m_shell.clicked},
     };
 }
 
@@ -191,6 +194,25 @@ std::string WebSession::Display(const std::string& timesTenToThe, const std::str
         {"stopped", !m_session->Running() && m_session->RunPosition().program != nullptr},
     };
     return Dump(json);
+}
+
+std::string WebSession::TypedInMode(const std::string& typed) const {
+    const std::optional<Action> action = tabrix::TypedInMode(m_session->Doc(), typed);
+    if (!action) return "null";
+    return Dump({{"kind", kActionKindNames[static_cast<std::size_t>(action->kind)]},
+                 {"code", action->code},
+                 {"argument", action->argument}});
+}
+
+std::string WebSession::Bits() const {
+    const BitRows bits = DescribeBits(m_session->Doc());
+    Json rows = Json::array();
+    for (const auto& row : bits.rows) {
+        Json cells = Json::array();
+        for (const BitCell& cell : row) cells.push_back({{"position", cell.position}, {"set", cell.set}, {"inWord", cell.inWord}});
+        rows.push_back(cells);
+    }
+    return Dump({{"rows", rows}, {"summary", bits.summary}});
 }
 
 std::string WebSession::KeyName(int code, const std::string& shifted) const {

@@ -32,11 +32,14 @@ public:
     std::string m_text, m_details;
 };
 
-// The ? key's About request, for the page to show its About box after the action.
+// The ? key's About request, for the page to show its About box after the
+// action, and a refused key's click.
 class PageShell final : public IShellRequests {
 public:
     void RequestAbout() override { asked = true; }
+    void RequestClick() override { clicked = true; }
     bool asked = false;
+    bool clicked = false;  // a key was refused: the page clicks
 };
 
 class WebSession {
@@ -64,6 +67,12 @@ public:
     std::string Display(const std::string& timesTenToThe, const std::string& shift,
                         const std::string& shifted) const;
     std::string KeyName(int code, const std::string& shifted) const;
+    // What a typed key means in the calculator's mode beyond the key map (A
+    // to F in HEX, a lone "Shift", the arrows "Left" and "Right" in integer
+    // mode): {"kind","code","argument"}, or null.
+    std::string TypedInMode(const std::string& typed) const;
+    // The bit view of X: {"rows":[[{"position","set","inWord"}...]...],"summary"}.
+    std::string Bits() const;
     // A key's help as a marked text; `keyboard` names its keyboard keys as
     // the page calls them ("7, keypad 7"), empty for none.
     std::string KeyHelp(int code, const std::string& keyboard) const;

@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>Bits</name>
+    <message>
+        <source>x = %1 %2: %3 of %4 bits set</source>
+        <translation>x = %1 %2: %3 von %4 Bits gesetzt</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About Tabrix</source>
@@ -41,6 +48,13 @@
     <message>
         <source>Visit the sponsor:</source>
         <translation>Besuchen Sie den Sponsor:</translation>
+    </message>
+</context>
+<context>
+    <name>CBitsPanel</name>
+    <message>
+        <source>Bits</source>
+        <translation>Bits</translation>
     </message>
 </context>
 <context>
@@ -301,6 +315,14 @@
     <message>
         <source>&amp;Integrate…</source>
         <translation>&amp;Integrieren…</translation>
+    </message>
+    <message>
+        <source>Copy Words with &amp;Base Prefix</source>
+        <translation>Wörter mit &amp;Basispräfix kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Bits</source>
+        <translation>&amp;Bitansicht</translation>
     </message>
 </context>
 <context>
@@ -1382,6 +1404,10 @@
     <message>
         <source>Integers and bases</source>
         <translation>Ganzzahlen und Basen</translation>
+    </message>
+    <message>
+        <source>toggle bit N of x (bit 0 is the lowest)</source>
+        <translation>Bit N von x umschalten (Bit 0 ist das niedrigste)</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>Bits</name>
+    <message>
+        <source>x = %1 %2: %3 of %4 bits set</source>
+        <translation>x = %1 %2: %3 de %4 bits a 1</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About Tabrix</source>
@@ -41,6 +48,13 @@
     <message>
         <source>Visit the sponsor:</source>
         <translation>Visite el sitio del patrocinador:</translation>
+    </message>
+</context>
+<context>
+    <name>CBitsPanel</name>
+    <message>
+        <source>Bits</source>
+        <translation>Bits</translation>
     </message>
 </context>
 <context>
@@ -301,6 +315,14 @@
     <message>
         <source>&amp;Integrate…</source>
         <translation>&amp;Integrar…</translation>
+    </message>
+    <message>
+        <source>Copy Words with &amp;Base Prefix</source>
+        <translation>Copiar palabras con prefijo de &amp;base</translation>
+    </message>
+    <message>
+        <source>&amp;Bits</source>
+        <translation>&amp;Vista de bits</translation>
     </message>
 </context>
 <context>
@@ -1382,6 +1404,10 @@
     <message>
         <source>Integers and bases</source>
         <translation>Enteros y bases</translation>
+    </message>
+    <message>
+        <source>toggle bit N of x (bit 0 is the lowest)</source>
+        <translation>invertir el bit N de x (el bit 0 es el más bajo)</translation>
     </message>
 </context>
 <context>

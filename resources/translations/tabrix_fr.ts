@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>Bits</name>
+    <message>
+        <source>x = %1 %2: %3 of %4 bits set</source>
+        <translation>x = %1 %2 : %3 bits sur %4 à 1</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About Tabrix</source>
@@ -41,6 +48,13 @@
     <message>
         <source>Visit the sponsor:</source>
         <translation>Visitez le site du sponsor&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>CBitsPanel</name>
+    <message>
+        <source>Bits</source>
+        <translation>Bits</translation>
     </message>
 </context>
 <context>
@@ -301,6 +315,14 @@
     <message>
         <source>&amp;Integrate…</source>
         <translation>&amp;Intégrer…</translation>
+    </message>
+    <message>
+        <source>Copy Words with &amp;Base Prefix</source>
+        <translation>Copier les mots avec préfixe de &amp;base</translation>
+    </message>
+    <message>
+        <source>&amp;Bits</source>
+        <translation>V&amp;ue des bits</translation>
     </message>
 </context>
 <context>
@@ -1382,6 +1404,10 @@
     <message>
         <source>Integers and bases</source>
         <translation>Entiers et bases</translation>
+    </message>
+    <message>
+        <source>toggle bit N of x (bit 0 is the lowest)</source>
+        <translation>inverser le bit N de x (le bit 0 est le plus bas)</translation>
     </message>
 </context>
 <context>

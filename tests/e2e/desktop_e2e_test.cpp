@@ -603,5 +603,49 @@ TEST_F(DesktopTest, TheTapeShowsItsNewestLine) {
     EXPECT_GT(widest->first, rows[rows.size() / 2].first) << "in the lower half, where the newest lines are";
 }
 
+// HEX with real input: the keyboard's F types a digit, the face's top row
+// types A to F by click, a lone Shift is the F shift, and a click in
+// View > Bits toggles a bit.
+TEST_F(DesktopTest, HexDigitsByKeyboardAndFaceAndABitToggledInTheBitView) {
+    StartWindowManager();
+    WriteSettings("[FunctionKeys]\n1\\function=hex\n1\\key=H\nsize=1\n");
+    Start();
+    Activate();
+    Press("h f f");
+    ClickKey(1);  // A in HEX
+    const QImage face = WaitFor([&](const QImage&) { return true; });
+    if (const char* shots = std::getenv("TABRIX_E2E_SHOTS")) face.save(QString::fromLatin1(shots) + "/hex-face.png");
+    EXPECT_EQ(CopiedX(), "FFA") << "f f typed digits and the face's e^x key typed A";
+
+    ChooseFromMenu("m v b");
+    Activate();
+    // The lowest set bit of FFA is bit 1: the rightmost blue cell beside the picture; bit 0 is the cell after it.
+    const QImage bits = WaitFor([&](const QImage& screen) {
+        for (int x = screen.width() - 1; x > m_origin.x() + 260; --x)
+            for (int y = 0; y < screen.height(); ++y)
+                if (screen.pixel(x, y) == qRgb(44, 44, 252)) return true;
+        return false;
+    });
+    QPoint bit1(-1, -1);
+    for (int x = bits.width() - 1; x > m_origin.x() + 260 && bit1.x() < 0; --x) {
+        for (int y = bits.height() - 1; y >= 0; --y) {
+            if (bits.pixel(x, y) == qRgb(44, 44, 252)) {
+                bit1 = {x, y};
+                break;
+            }
+        }
+    }
+    if (const char* shots = std::getenv("TABRIX_E2E_SHOTS")) bits.save(QString::fromLatin1(shots) + "/bit-view.png");
+    ASSERT_GE(bit1.x(), 0) << "the bit view shows set bits";
+    Shell("timeout 10 xdotool mousemove " + std::to_string(bit1.x() + 12) + " " + std::to_string(bit1.y() - 4) +
+          " click 1");
+    Activate();
+    EXPECT_EQ(CopiedX(), "FFB") << "the click toggled bit 0";
+
+    Press("shift");  // alone: the F shift, since F is a digit here
+    Press("plus");   // F + is CLR
+    EXPECT_EQ(CopiedX(), "0");
+}
+
 }  // namespace
 }  // namespace tabrix

@@ -98,10 +98,10 @@ TEST_F(MainFrameTest, WindowMenusAndToolBar) {
                                                   "R&eset State", "E&xit\tCtrl+Q"}));
     EXPECT_EQ(Texts(Menu("&Edit")),
               (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-",
-                           "Copy &Exact\tCtrl+Shift+C", "Paste &Number\tCtrl+Shift+V", "Paste &Data", "-",
+                           "Copy &Exact\tCtrl+Shift+C", "Paste &Number\tCtrl+Shift+V", "Paste &Data", "Copy Words with &Base Prefix", "-",
                            "Pre&ferences\u2026\tCtrl+,"}));
     EXPECT_EQ(Texts(Menu("&View")), (QStringList{"&Zoom In\tCtrl++", "Zoom &Out\tCtrl+-", "&Actual Size\tCtrl+0", "-",
-                                                  "&Tape\tCtrl+T", "Stat&istics", "&Clear Tape",
+                                                  "&Tape\tCtrl+T", "Stat&istics", "&Bits", "&Clear Tape",
                                                   "&Save Tape As\u2026\tCtrl+Shift+S", "-", "&Keyboard Keys", "&High-Contrast LCD"}));
     EXPECT_EQ(Texts(Menu("&Help")), (QStringList{"&Keys and Keyboard\tF1", "&About Tabrix..."}));
     // No program yet: the menu begins with its own items.

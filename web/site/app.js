@@ -273,6 +273,8 @@ class App {
         }
         if (outcome.message) this.panels.message(tr('Document', outcome.message), render(outcome.details || ''));
         if (outcome.about) this.panels.open(document.getElementById('about-dialog'));
+        // A refused key (a digit outside the base): a short buzz where the device has one, and the LCD blinks.
+        if (outcome.click) this.refused();
         // While a program runs, its lasting notice says how to stop it, and
         // what is refused meanwhile says nothing; the run's end takes the
         // notice away or says how it ended.
@@ -388,6 +390,8 @@ class App {
         if (this.blocked(event)) return;
         const id = event.code || `key:${event.key}`;
         const plain = !event.ctrlKey && !event.altKey && !event.metaKey;
+        // Shift tapped on its own is the F shift in HEX, where F types a digit.
+        this.shiftAlone = event.key === 'Shift' && !event.repeat;
         if ((event.key === 'F10' && !event.shiftKey) || event.key === 'ContextMenu') {
             event.preventDefault();
             this.panels.openMenu();
@@ -425,6 +429,13 @@ class App {
         // Enter and Space activate a control that the keyboard moved to (Tab);
         // elsewhere they are the calculator's ENTER and CHS.
         if ((event.key === 'Enter' || event.key === ' ') && this.focusedControl()) return;
+        // What the mode makes of the key comes first (A to F in HEX, the arrows in integer mode).
+        const inMode = plain ? this.typedInMode(event.key) : null;
+        if (inMode) {
+            event.preventDefault();
+            if (!event.repeat && !this.held.has(id)) this.held.set(id, { action: inMode });
+            return;
+        }
         const code = codeOf(this.keyMap, event);
         if (!code) return;
         event.preventDefault();
@@ -433,14 +444,36 @@ class App {
         this.face.light(code, true);
     }
 
+    refused() {
+        navigator.vibrate?.(20);
+        this.faceElement.classList.remove('refused');
+        void this.faceElement.offsetWidth;  // restarts the blink
+        this.faceElement.classList.add('refused');
+    }
+
+    // The session's action for a typed key in the calculator's mode, or null.
+    typedInMode(key) {
+        if (!this.session) return null;
+        const name = key === 'ArrowLeft' ? 'Left' : key === 'ArrowRight' ? 'Right' : key;
+        return JSON.parse(this.session.typedInMode(name));
+    }
+
     // A key acts once, on its release, as the key that went down.
     onKeyUp(event) {
         const id = event.code || `key:${event.key}`;
+        if (event.key === 'Shift' && this.shiftAlone && !this.blocked(event)) {
+            this.shiftAlone = false;
+            const lone = this.typedInMode('Shift');
+            if (lone) this.perform(lone.kind, lone.code);
+            return;
+        }
         const held = this.held.get(id);
         if (!held) return;
         this.held.delete(id);
         event.preventDefault();
-        if (held.code) {
+        if (held.action) {
+            this.perform(held.action.kind, held.action.code, '', held.action.argument);
+        } else if (held.code) {
             this.face.light(held.code, false);
             this.pressKey(held.code);
         } else {

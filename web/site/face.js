@@ -62,6 +62,11 @@ export function darker(rgb, factor) {
 
 // A key label's size, as the desktop chooses it: a lone digit larger, a
 // long label smaller.
+// The display's key layer in HEX (engine/key_table.h: Scientific, Integer, Hex),
+// and the keys of the top row that type A to F there.
+const HEX_LAYER = 2;
+const HEX_KEYS = 6;
+
 export function labelSize(key, sizes) {
     const text = key.plain.label;
     if (key.family === 'digit' && text.length === 1) return sizes.digit;
@@ -335,11 +340,21 @@ export class Face {
         set(this.prefix, 'prefix', display.prefix);
         set(this.statistics, 'statistics', display.statistics ? '\u03A3' : '');
         if (spoken !== shown.spoken) this.liveText.textContent = spoken;
+        if (display.keyLayer !== shown.keyLayer) this.showLayer(display.keyLayer === HEX_LAYER);
         this.shown = {
             main: display.main, point: display.point, stack0: display.stack[0], stack1: display.stack[1],
             stack2: display.stack[2], format: display.format, angle: display.angle, shift: display.shift ? 'f' : '',
-            prefix: display.prefix, spoken,
+            prefix: display.prefix, spoken, keyLayer: display.keyLayer,
         };
+    }
+
+    // In HEX the top row's keys type A to F, and say so.
+    showLayer(hex) {
+        for (const key of this.face.keys) {
+            if (key.code < 1 || key.code > HEX_KEYS) continue;
+            const label = this.keys.get(key.code)?.querySelector('.label');
+            if (label) label.textContent = hex ? 'ABCDEF'[key.code - 1] : key.plain.label;
+        }
     }
 
     light(code, on) {

@@ -126,6 +126,7 @@ export class Panels {
         if (stop.hidden === display.running) stop.hidden = !display.running;
         if (this.menu.open) this.fillRegisters();
         if ($('statistics-dialog').open) this.fillStatistics();
+        if ($('bits-dialog').open) this.fillBits();
     }
 
     openMenu() {
@@ -145,6 +146,7 @@ export class Panels {
             'paste-number': () => this.app.paste('PasteNumber'),
             'paste-data': () => this.app.paste('PasteData'),
             statistics: () => this.openStatistics(),
+            bits: () => this.openBits(),
             solve: () => this.openNumeric('Solve'),
             integrate: () => this.openNumeric('Integrate'),
             'save-state': () => {
@@ -256,6 +258,45 @@ export class Panels {
             this.app.perform('ClearTape');
             this.fillTape();
         });
+    }
+
+    openBits() {
+        this.fillBits();
+        this.open($('bits-dialog'));
+    }
+
+    // Every bit of X, 16 to a row in groups of 4 with their positions; a tap
+    // toggles one (flip:N, one undo step and one tape line).
+    fillBits() {
+        const bits = JSON.parse(this.session.bits());
+        $('bits-summary').textContent = render(bits.summary);
+        const flip = this.app.faceData.functions.find((f) => f.token === 'flip:N');
+        $('bits-rows').replaceChildren(...bits.rows.map((row) => {
+            const line = document.createElement('div');
+            line.className = 'bits-row';
+            for (let group = 0; group < row.length; group += 4) {
+                const cells = document.createElement('div');
+                cells.className = 'bits-group';
+                for (const cell of row.slice(group, group + 4)) {
+                    const button = document.createElement('button');
+                    button.type = 'button';
+                    button.className = 'bit';
+                    button.textContent = cell.set ? '1' : '0';
+                    button.disabled = !cell.inWord;
+                    button.setAttribute('aria-pressed', String(cell.set));
+                    button.setAttribute('aria-label', `${cell.position}`);
+                    button.dataset.position = cell.position;
+                    button.addEventListener('click', () => this.app.perform('Function', flip.id, '', cell.position));
+                    cells.append(button);
+                }
+                const positions = document.createElement('span');
+                positions.className = 'bits-positions';
+                positions.textContent = `${row[group].position}\u2009\u2013\u2009${row[group + 3].position}`;
+                cells.append(positions);
+                line.append(cells);
+            }
+            return line;
+        }));
     }
 
     openStatistics() {

@@ -206,6 +206,18 @@ QImage PaintFace(FaceState state, qreal scale, const KeyCaptions* captions) {
 }
 
 void PaintLayerKeys(QPainter& painter, KeyLayer layer, std::uint32_t heldKey) {
+    if (layer == KeyLayer::Scientific) return;
+    // F e^x and F 10^x move the main line's window: their band says so, over
+    // the background's mean grey.
+    for (const std::uint32_t code : {keys::kExp, keys::kAlog}) {
+        const KeyRect key = GetKeyRect(static_cast<int>(code));
+        const QRectF band(key.left - 2, key.top - kShiftedBand - 1, key.Width() + 4, kShiftedBand + 1);
+        painter.fillRect(band, QColor(60, 60, 60));
+        painter.setPen(kShiftedLabelColor);
+        painter.setFont(LabelFont(kShiftedBand + 3, false));
+        painter.drawText(band.adjusted(0, -2, 0, 1), Qt::AlignCenter,
+                         QtText(KeyFunctionOf(code, true, layer).label));
+    }
     if (layer != KeyLayer::Hex) return;
     for (std::uint32_t code = keys::kExp; code <= keys::kInverse; ++code) {
         const QString digit(QLatin1Char(static_cast<char>('A' + (code - keys::kExp))));

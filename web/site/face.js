@@ -64,6 +64,7 @@ export function darker(rgb, factor) {
 // long label smaller.
 // The display's key layer in HEX (engine/key_table.h: Scientific, Integer, Hex),
 // and the keys of the top row that type A to F there.
+const INTEGER_LAYER = 1;
 const HEX_LAYER = 2;
 const HEX_KEYS = 6;
 
@@ -238,6 +239,7 @@ export class Face {
 
     buildShiftedLabels(picture) {
         const { face } = this;
+        this.shiftedLabels = new Map();
         const family = face.fonts.label.family;
         const group = svg('g', { 'font-family': fontStack(family), fill: css(face.colors.shiftedLabel) }, picture);
         for (const key of face.keys) {
@@ -252,6 +254,7 @@ export class Face {
                 'font-size': fit.size.toFixed(3),
             }, group);
             label.textContent = text;
+            this.shiftedLabels.set(key.code, label);
         }
     }
 
@@ -340,7 +343,7 @@ export class Face {
         set(this.prefix, 'prefix', display.prefix);
         set(this.statistics, 'statistics', display.statistics ? '\u03A3' : '');
         if (spoken !== shown.spoken) this.liveText.textContent = spoken;
-        if (display.keyLayer !== shown.keyLayer) this.showLayer(display.keyLayer === HEX_LAYER);
+        if (display.keyLayer !== shown.keyLayer) this.showLayer(display.keyLayer);
         this.shown = {
             main: display.main, point: display.point, stack0: display.stack[0], stack1: display.stack[1],
             stack2: display.stack[2], format: display.format, angle: display.angle, shift: display.shift ? 'f' : '',
@@ -348,8 +351,16 @@ export class Face {
         };
     }
 
-    // In HEX the top row's keys type A to F, and say so.
-    showLayer(hex) {
+    // In HEX the top row's keys type A to F, and in integer mode F e^x and
+    // F 10^x move the main line's window: the labels say so.
+    showLayer(layer) {
+        const hex = layer === HEX_LAYER;
+        const windowLabels = { 1: '\u25C2', 2: '\u25B8' };
+        for (const [code, text] of Object.entries(windowLabels)) {
+            const label = this.shiftedLabels.get(Number(code));
+            const key = this.face.keys.find((k) => k.code === Number(code));
+            if (label && key) label.textContent = layer >= INTEGER_LAYER ? text : key.shifted.label;
+        }
         for (const key of this.face.keys) {
             if (key.code < 1 || key.code > HEX_KEYS) continue;
             const label = this.keys.get(key.code)?.querySelector('.label');

@@ -28,7 +28,7 @@ void DocumentCommands::FinishRegisterCommand() {
 
 std::string DocumentCommands::RegisterLabel(std::string_view word, int n) const {
     if (!IsRegister(n)) return {};
-    return std::string(word) + " " + std::to_string(n) + ": " + m_doc.FormatNumber(m_doc.m_dReg[n]);
+    return std::string(word) + " " + std::to_string(n) + ": " + m_doc.SlotText(kSlotRegister0 + static_cast<std::size_t>(n));
 }
 
 std::string DocumentCommands::StoreLabel(int n) const { return RegisterLabel(words::kSto, n); }

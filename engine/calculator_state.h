@@ -355,6 +355,12 @@ private:
     void RunOnWords(const catalogue::Function& function, int argument);
     // Every slot's word made from its number.
     void WordsFromNumbers();
+    // UpdateDisplay in integer mode.
+    void UpdateWordDisplay();
+    // The main line of the failure being shown ("ERROR: STAT", "ERROR: DIV0").
+    const char* FailureText() const;
+    // The main line's text made now, or left for FlushDisplay while a program runs.
+    void ShowOrDefer(const char* error);
     // The main line in integer mode: the word (or the typed digits) in the base.
     std::string IntegerLine(const std::string& digits) const;
     // A digit typed in integer mode: refused outside the base or the word.

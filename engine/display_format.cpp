@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string_view>
+#include <utility>
 
 #include "engine/calculator_state.h"
 #include "engine/main_line.h"
@@ -161,16 +162,26 @@ void CTabrixDoc::ShowText(const char* error) {
 }
 
 void CTabrixDoc::UpdateDisplay() {
-    const char* error = nullptr;
-    if (m_integer.On()) {
-        SyncWords();  // words have no NaN, infinity or overflow to catch
-    } else if (!m_bEntering) {
-        error = KeepXInRange();
-    }
-    if (m_showFailure && error == nullptr) {
-        error = m_failure == StatisticsError::DivisionByZero ? kDivisionErrorText : kStatisticsErrorText;
-    }
+    if (m_integer.On()) [[unlikely]] return UpdateWordDisplay();
+    const char* error = m_bEntering ? nullptr : KeepXInRange();
+    if (m_showFailure && error == nullptr) error = FailureText();
     m_showFailure = false;
+    ShowOrDefer(error);
+}
+
+// Integer mode's refresh, apart from the float modes' (a key's hot path):
+// words have no NaN, infinity or overflow to catch; what float code wrote
+// becomes a word.
+[[gnu::noinline]] void CTabrixDoc::UpdateWordDisplay() {
+    SyncWords();
+    ShowOrDefer(std::exchange(m_showFailure, false) ? FailureText() : nullptr);
+}
+
+const char* CTabrixDoc::FailureText() const {
+    return m_failure == StatisticsError::DivisionByZero ? kDivisionErrorText : kStatisticsErrorText;
+}
+
+void CTabrixDoc::ShowOrDefer(const char* error) {
     if (m_deferDisplay) {
         // What the refresh does to X is done; its text waits until it is looked at.
         m_pendingError = error;

@@ -21,11 +21,12 @@ void CTabrixDoc::ExecuteFunction(const catalogue::Function& function, int argume
         return;
     }
     m_refused = false;
-    if (!function.KeepsWindow()) m_integer.window = 0;
+    if (m_integer.window != 0 && !function.KeepsWindow()) m_integer.window = 0;
     if (function.entry == EntryRule::Commits) CommitEntry();
-    m_lastXBefore = m_dLastX;
-    m_lastXWordBefore = m_integer.words[kSlotLastX];
     if (function.savesLastX) {
+        // Kept for a refusal to put back.
+        m_lastXBefore = m_dLastX;
+        m_lastXWordBefore = m_integer.words[kSlotLastX];
         m_dLastX = m_dX;
         m_integer.words[kSlotLastX] = m_integer.words[kSlotX];
     }
@@ -41,10 +42,12 @@ void CTabrixDoc::ExecuteFunction(const catalogue::Function& function, int argume
         if (function.act != nullptr) function.act(*this);
         if (function.actOn != nullptr) function.actOn(*this, argument);
     }
-    if (m_refused) {
+    if (m_refused) [[unlikely]] {
         // A refusal changes nothing: LAST X as it was.
-        m_dLastX = m_lastXBefore;
-        m_integer.words[kSlotLastX] = m_lastXWordBefore;
+        if (function.savesLastX) {
+            m_dLastX = m_lastXBefore;
+            m_integer.words[kSlotLastX] = m_lastXWordBefore;
+        }
     } else if (function.lift != LiftRule::Untouched) {
         m_bLift = function.lift == LiftRule::Enables;
     }

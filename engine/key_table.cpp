@@ -56,14 +56,10 @@ static_assert(RowsAreInCodeOrder(), "the key table is indexed by key code");
 
 }  // namespace
 
-KeyLayer KeyLayerOf(const CalculatorState& state) {
-    if (!state.m_integer.On()) return KeyLayer::Scientific;
-    return state.m_integer.base == 16 ? KeyLayer::Hex : KeyLayer::Integer;
-}
-
 const catalogue::Function& KeyFunctionOf(std::uint32_t code, bool shifted, KeyLayer layer) {
     if (code >= kRows.size()) return catalogue::At(Id::None);
-    if (layer != KeyLayer::Scientific && shifted && LayeredKey(code, shifted)) {
+    if (layer == KeyLayer::Scientific) return catalogue::At(shifted ? kRows[code].shifted : kRows[code].plain);
+    if (shifted && LayeredKey(code, shifted)) {
         return catalogue::At(code == keys::kExp ? Id::WindowLeft : Id::WindowRight);
     }
     if (layer == KeyLayer::Hex && !shifted && LayeredKey(code, shifted)) {

@@ -23,7 +23,10 @@ struct KeyRow {
 // The keypad's meanings: the scientific one, in integer mode (F e^x and F
 // 10^x move the main line's window), and in HEX (the top row types A to F).
 enum class KeyLayer : std::uint8_t { Scientific, Integer, Hex };
-KeyLayer KeyLayerOf(const CalculatorState& state);
+inline KeyLayer KeyLayerOf(const CalculatorState& state) {
+    if (!state.m_integer.On()) return KeyLayer::Scientific;
+    return state.m_integer.base == 16 ? KeyLayer::Hex : KeyLayer::Integer;
+}
 
 // The function of key `code` without or with the shift. Codes without a key
 // (0, 26 under ENTER, anything beyond 30) have a function that does nothing.

@@ -353,8 +353,9 @@ private:
     // Runs a function's integer meaning: on the words, or in the float
     // modes on words made from the numbers, which then take the results.
     void RunOnWords(const catalogue::Function& function, int argument);
-    // Every slot's word made from its number.
-    void WordsFromNumbers();
+    // Every slot's word made from its number, and the number made the
+    // word's value when `numbersFollow`.
+    void WordsFromNumbers(bool numbersFollow);
     // UpdateDisplay in integer mode.
     void UpdateWordDisplay();
     // The main line of the failure being shown ("ERROR: STAT", "ERROR: DIV0").

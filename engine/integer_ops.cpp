@@ -50,11 +50,15 @@ void CTabrixDoc::SetWord(std::size_t slot, std::uint64_t bits) {
     SlotNumber(slot) = word::ToDouble(bits, format);
 }
 
-void CTabrixDoc::WordsFromNumbers() {
+void CTabrixDoc::WordsFromNumbers(bool numbersFollow) {
     const WordFormat format = m_integer.Format();
     for (std::size_t slot = 0; slot < kWordSlots; ++slot) {
         const WordResult r = word::FromDouble(SlotNumber(slot), format);
-        SetWord(slot, r.word);
+        if (numbersFollow) {
+            SetWord(slot, r.word);
+        } else {
+            m_integer.words[slot] = r.word;
+        }
         if (slot == kSlotX && r.overflow) m_integer.overflow = true;
     }
 }
@@ -76,7 +80,7 @@ void CTabrixDoc::SetBase(int base) {
     CommitEntry();
     if (!m_integer.On()) {
         m_integer.carry = m_integer.overflow = false;
-        WordsFromNumbers();
+        WordsFromNumbers(true);
     }
     m_integer.base = static_cast<std::uint8_t>(base);
 }
@@ -109,9 +113,9 @@ void CTabrixDoc::SetSignMode(SignMode sign) {
 
 void CTabrixDoc::RunOnWords(const catalogue::Function& function, int argument) {
     if (m_integer.On()) return function.onWords(*this, argument);
-    // The float modes: the numbers as words for this one function; the
-    // numbers it wrote keep its results.
-    WordsFromNumbers();
+    // The float modes: the numbers as words for this one function; only the
+    // numbers it writes take its results (the others keep their fractions).
+    WordsFromNumbers(false);
     function.onWords(*this, argument);
     m_integer.words.fill(0);
     m_integer.carry = m_integer.overflow = false;

@@ -54,6 +54,22 @@ TEST(IntegerSession, TheFloatModesKeepTheirBytesAndLeavingGivesTheValues) {
     EXPECT_EQ(EncodeState(round.Doc().State()), EncodeState(plain.Doc().State()));
 }
 
+// In the float modes an integer function works on X and Y made words; the
+// rest of the stack and the registers keep their fractions.
+TEST(IntegerSession, AnIntegerFunctionInTheFloatModesTouchesOnlyWhatItUses) {
+    TokenSession t;
+    t.Do("2.5 sto:4 1.75 ENTER 12.9 ENTER 10.2 and");
+    EXPECT_EQ(t.Doc().m_dX, 8);          // 12 and 10
+    EXPECT_EQ(t.Doc().m_dY, 1.75);       // dropped from Z, as it was
+    EXPECT_EQ(t.Doc().m_dReg[4], 2.5);
+    EXPECT_EQ(t.Doc().m_dLastX, 10.2);
+    EXPECT_EQ(t.Doc().m_integer, IntegerMode{});  // no word is kept in the float modes
+    t.Do("5 ENTER 0 rmd");
+    EXPECT_EQ(MainLineAsRead(t.Doc()), kDivisionErrorText);
+    EXPECT_EQ(t.Doc().m_dX, 0);
+    EXPECT_EQ(t.Doc().m_dY, 5);
+}
+
 // What the main line and the stack lines show, and what is refused, per base.
 TEST(IntegerSession, EntryAndDisplayFollowTheBase) {
     const struct {

@@ -6,9 +6,9 @@ namespace tabrix::cli {
 
 std::string StateToPicture(const CTabrixDoc& doc) {
     std::string picture;
-    picture += "T  " + StackLine(doc, kSlotT) + "\n";
-    picture += "Z  " + StackLine(doc, kSlotZ) + "\n";
-    picture += "Y  " + StackLine(doc, kSlotY) + "\n";
+    picture += "T  " + doc.SlotText(kSlotT) + "\n";
+    picture += "Z  " + doc.SlotText(kSlotZ) + "\n";
+    picture += "Y  " + doc.SlotText(kSlotY) + "\n";
     picture += "   " + MainLineAsRead(doc) + "\n";
     picture += "   " + FormatIndicator(doc) + "  " + doc.m_strAngle;
     if (doc.m_bShift) picture += "  f";

@@ -267,6 +267,4 @@ std::string FormatIndicator(const CalculatorState& state) {
     return text;
 }
 
-std::string StackLine(const CTabrixDoc& doc, std::size_t slot) { return doc.SlotText(slot); }
-
 }  // namespace tabrix

@@ -46,9 +46,6 @@ void AppendMainLineAsRead(std::string& out, const CalculatorState& state);
 // overflow annunciators: "2s64", "u8 CG".
 std::string FormatIndicator(const CalculatorState& state);
 
-// A stack line: Y, Z or T in the display format, or in integer mode the word in the base ("FF h").
-std::string StackLine(const CTabrixDoc& doc, std::size_t slot);
-
 // Where number entry puts the point: right after the sign column and the
 // typed mantissa digits once the point key has been pressed, none before.
 std::int32_t EntryPointPos(const CalculatorState& state);

@@ -63,9 +63,9 @@ void DrawMainLine(QPainter& painter, const CTabrixDoc& doc) {
 void DrawStackLines(QPainter& painter, const CTabrixDoc& doc, bool highContrast) {
     painter.save();
     BeginLayer(painter, StackFont(), highContrast ? kLcdTextColor : kLcdStackColor);
-    DrawAt(painter, face::kStackY, QtText(StackLine(doc, kSlotY)));
-    DrawAt(painter, face::kStackZ, QtText(StackLine(doc, kSlotZ)));
-    DrawAt(painter, face::kStackT, QtText(StackLine(doc, kSlotT)));
+    DrawAt(painter, face::kStackY, QtText(doc.SlotText(kSlotY)));
+    DrawAt(painter, face::kStackZ, QtText(doc.SlotText(kSlotZ)));
+    DrawAt(painter, face::kStackT, QtText(doc.SlotText(kSlotT)));
     DrawAt(painter, face::kFormat, QtText(FormatIndicator(doc)));
     DrawAt(painter, face::kAngle, QtText(doc.m_strAngle));
     painter.restore();

@@ -178,7 +178,7 @@ std::string WebSession::Display(const std::string& timesTenToThe, const std::str
     const Json json = {
         {"main", doc.m_strDisplay},
         {"point", PointCellOf(doc)},
-        {"stack", {StackLine(doc, kSlotY), StackLine(doc, kSlotZ), StackLine(doc, kSlotT)}},
+        {"stack", {doc.SlotText(kSlotY), doc.SlotText(kSlotZ), doc.SlotText(kSlotT)}},
         {"format", FormatIndicator(doc)},
         {"keyLayer", static_cast<int>(KeyLayerOf(doc))},
         {"angle", doc.m_strAngle},
